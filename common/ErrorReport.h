@@ -1,0 +1,67 @@
+#pragma once
+
+#include <exception>
+#include <string>
+#include <utility>
+
+#include "common/MessageBoxes.h"
+
+namespace bytelora {
+
+// The text of the error report box: description, CR LF, location, "at line ", the
+// statement number, CR, CR, and the request to mail a screenshot to the support address.
+std::string ComposeErrorMessage(const std::string& description, const std::string& location,
+                                int statement);
+
+// Location text of a guarded routine: "in ByteloraApp2021/08/31.<module>.<routine> ".
+std::string LocationText(const std::string& module, const std::string& routine);
+
+// Shows the error report box ("Application Error", warning icon, OK) through a
+// replaceable set of message boxes.
+class ErrorReporter {
+public:
+    explicit ErrorReporter(MessageBoxes& boxes) : boxes_(boxes) {}
+    void ReportError(const std::string& description, const std::string& location,
+                     int statement);
+
+private:
+    MessageBoxes& boxes_;
+};
+
+// Guards the numbered statements of one handler: a statement that throws is reported
+// with the handler's location text and its number, and the handler goes on with the
+// next statement. A test that throws counts as true, so its then-branch runs.
+class StatementGuard {
+public:
+    StatementGuard(ErrorReporter& reporter, std::string location)
+        : reporter_(reporter), location_(std::move(location)) {}
+
+    template <class Statement>
+    void Run(int number, Statement&& statement) {
+        try {
+            std::forward<Statement>(statement)();
+        } catch (...) {
+            Report(number, std::current_exception());
+        }
+    }
+
+    template <class Condition>
+    bool Test(int number, Condition&& condition) {
+        try {
+            return static_cast<bool>(std::forward<Condition>(condition)());
+        } catch (...) {
+            Report(number, std::current_exception());
+            return true;
+        }
+    }
+
+    const std::string& location() const { return location_; }
+
+private:
+    void Report(int number, std::exception_ptr failure);
+
+    ErrorReporter& reporter_;
+    std::string location_;
+};
+
+}  // namespace bytelora
