@@ -10,13 +10,13 @@ inline constexpr char kSettingsSection[] = "Bytelora";
 
 // Thrown when a value could not be stored; what() is a message for the user.
 class SettingsError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // The per-user store of text values, addressed by application name, section and key.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
 
     // The stored text, or defaultValue when the key, section or application is absent.
@@ -31,7 +31,7 @@ public:
 
 // The program's own settings: application "Quillmark", section "Bytelora".
 class Settings {
-public:
+  public:
     explicit Settings(SettingsStore& store) : store_(store) {}
     std::string Get(const std::string& key, const std::string& defaultValue) {
         return store_.GetSetting(kSettingsAppName, kSettingsSection, key, defaultValue);
@@ -40,7 +40,7 @@ public:
         store_.SaveSetting(kSettingsAppName, kSettingsSection, key, value);
     }
 
-private:
+  private:
     SettingsStore& store_;
 };
 

@@ -1,0 +1,147 @@
+#include "settings/XdgAutostartRegistration.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "settings/AutostartEntry.h"
+#include "settings/ConfigHome.h"
+
+namespace bytelora {
+
+namespace {
+
+class UniqueFd {
+  public:
+    explicit UniqueFd(int fd) : fd_(fd) {}
+    ~UniqueFd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closes now so that a failing close (the last chance to hear of a lost write) is
+    // seen; returns the errno, 0 on success.
+    int Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0 ? 0 : errno;
+    }
+
+  private:
+    int fd_;
+};
+
+// Removes the temporary file unless it was renamed into place.
+class TemporaryFile {
+  public:
+    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
+    ~TemporaryFile() {
+        if (!path_.empty()) ::unlink(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::string& path() const { return path_; }
+    void Keep() { path_.clear(); }
+
+  private:
+    std::string path_;
+};
+
+[[noreturn]] void Fail(const std::string& what, const std::filesystem::path& where,
+                       const std::string& reason) {
+    throw StartupRegistrationError("Bytelora could not " + what + ": " + where.string() + ": " +
+                                   reason + ".");
+}
+
+[[noreturn]] void Fail(const std::string& what, const std::filesystem::path& where, int error) {
+    Fail(what, where, std::strerror(error));
+}
+
+void WriteAll(int fd, const std::string& text, const std::string& tempPath) {
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const auto n = ::write(fd, text.data() + written, text.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            Fail("write its autostart entry", tempPath, errno);
+        }
+        written += static_cast<std::size_t>(n);
+    }
+}
+
+void WriteFileReplacing(const std::filesystem::path& target, const std::string& text) {
+    const auto folder = target.parent_path();
+    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    UniqueFd fd(::mkstemp(name.data()));
+    if (!fd.valid()) Fail("write its autostart entry", folder, errno);
+    TemporaryFile temp(name.data());
+
+    WriteAll(fd.get(), text, temp.path());
+    // mkstemp makes the file private; an autostart entry is readable like any other.
+    if (::fchmod(fd.get(), 0644) != 0) Fail("write its autostart entry", temp.path(), errno);
+    if (::fsync(fd.get()) != 0) Fail("write its autostart entry", temp.path(), errno);
+    if (const int error = fd.Close(); error != 0) {
+        Fail("write its autostart entry", temp.path(), error);
+    }
+    if (::rename(temp.path().c_str(), target.c_str()) != 0) {
+        Fail("put its autostart entry in place", target, errno);
+    }
+    temp.Keep();
+
+    // Makes the rename itself durable; the entry is complete either way, so a folder
+    // that cannot be synced is no failure.
+    UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.valid()) ::fsync(dir.get());
+}
+
+}  // namespace
+
+std::filesystem::path XdgAutostartRegistration::EntryPath() const {
+    const auto home = configHome_ ? *configHome_ : UserConfigHome();
+    if (home.empty()) {
+        throw StartupRegistrationError(
+            "Bytelora could not find the folder for autostart entries: neither "
+            "XDG_CONFIG_HOME nor HOME names one.");
+    }
+    return home / "autostart" / kAutostartEntryName;
+}
+
+void XdgAutostartRegistration::Register(const std::filesystem::path& program) {
+    std::error_code ec;
+    const auto absolute = std::filesystem::absolute(program, ec);
+    if (ec) Fail("find its own program file", program, ec.message());
+    const auto text = AutostartEntryText(absolute);
+
+    const auto entry = EntryPath();
+    std::filesystem::create_directories(entry.parent_path(), ec);
+    if (ec) Fail("make the autostart folder", entry.parent_path(), ec.message());
+    WriteFileReplacing(entry, text);
+}
+
+void XdgAutostartRegistration::Unregister(const std::filesystem::path&) {
+    const auto entry = EntryPath();
+    if (::unlink(entry.c_str()) == 0) return;
+    // Not there, or its folder is not there (a file in its place): nothing starts.
+    if (errno == ENOENT || errno == ENOTDIR) return;
+    // A folder where the entry should be is not ours to delete; say so.
+    Fail("remove its autostart entry", entry, errno);
+}
+
+std::unique_ptr<StartupRegistration> MakeSystemStartupRegistration() {
+    return std::make_unique<XdgAutostartRegistration>();
+}
+
+}  // namespace bytelora

@@ -1,0 +1,123 @@
+#include "settings/XdgAutostartRegistration.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "ScopedEnv.h"
+#include "support/TempDir.h"
+
+namespace bytelora {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+std::string ReadFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> FileNames(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+std::string EntryFor(const std::string& exec) {
+    return "[Desktop Entry]\nType=Application\nName=Bytelora\nExec=" + exec +
+           "\nIcon=bytelora\nX-GNOME-Autostart-enabled=true\n";
+}
+
+class XdgAutostartTest : public ::testing::Test {
+  protected:
+    testing::TempDir home;
+    fs::path configHome = home / "config";
+    fs::path autostart = configHome / "autostart";
+    fs::path entry = autostart / "bytelora.desktop";
+    XdgAutostartRegistration registration{configHome};
+};
+
+TEST_F(XdgAutostartTest, WritesTheEntryMakingTheFoldersAndLeavingNoTemporaryFile) {
+    registration.Register(R"(/opt/My "Net" Tools/bytelora)");
+    EXPECT_EQ(registration.EntryPath(), entry);
+    EXPECT_EQ(ReadFile(entry), EntryFor(R"("/opt/My \\"Net\\" Tools/bytelora")"));
+    EXPECT_THAT(FileNames(autostart), ::testing::ElementsAre("bytelora.desktop"));
+    EXPECT_EQ(fs::status(entry).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::others_read);
+}
+
+TEST_F(XdgAutostartTest, OverwritesAnEarlierEntry) {
+    registration.Register("/old place/bytelora");
+    registration.Register("/new place/bytelora");
+    EXPECT_EQ(ReadFile(entry), EntryFor("\"/new place/bytelora\""));
+    EXPECT_THAT(FileNames(autostart), ::testing::ElementsAre("bytelora.desktop"));
+}
+
+TEST_F(XdgAutostartTest, MakesARelativeProgramPathAbsolute) {
+    registration.Register("bin/bytelora");
+    const auto expected = (fs::current_path() / "bin/bytelora").string();
+    EXPECT_EQ(ReadFile(entry), EntryFor("\"" + expected + "\""));
+}
+
+TEST_F(XdgAutostartTest, UnregisterDeletesTheEntryAndAnAbsentOneIsFine) {
+    registration.Unregister("/opt/bytelora");  // no autostart folder at all
+    registration.Register("/opt/bytelora");
+    registration.Unregister("/opt/bytelora");
+    EXPECT_FALSE(fs::exists(entry));
+    EXPECT_TRUE(FileNames(autostart).empty());
+    registration.Unregister("/opt/bytelora");
+}
+
+TEST_F(XdgAutostartTest, AFolderWhereTheEntryBelongsIsReportedAndLeftAlone) {
+    fs::create_directories(entry / "inside");
+    try {
+        registration.Register("/opt/bytelora");
+        FAIL() << "Register succeeded";
+    } catch (const StartupRegistrationError& error) {
+        EXPECT_THAT(error.what(), HasSubstr(entry.string()));
+    }
+    EXPECT_THAT(FileNames(autostart), ::testing::ElementsAre("bytelora.desktop"));
+    EXPECT_THROW(registration.Unregister("/opt/bytelora"), StartupRegistrationError);
+    EXPECT_TRUE(fs::is_directory(entry / "inside"));
+}
+
+TEST_F(XdgAutostartTest, AFileWhereTheAutostartFolderBelongsBlocksRegistering) {
+    fs::create_directories(configHome);
+    std::ofstream(autostart) << "not a folder";
+    try {
+        registration.Register("/opt/bytelora");
+        FAIL() << "Register succeeded";
+    } catch (const StartupRegistrationError& error) {
+        EXPECT_THAT(error.what(), HasSubstr(autostart.string()));
+    }
+    EXPECT_EQ(ReadFile(autostart), "not a folder");
+    registration.Unregister("/opt/bytelora");  // nothing can be registered there
+}
+
+TEST_F(XdgAutostartTest, APathThatCannotBeWrittenLeavesTheOldEntry) {
+    registration.Register("/opt/bytelora");
+    EXPECT_THROW(registration.Register("/opt/\xFF/bytelora"), StartupRegistrationError);
+    EXPECT_EQ(ReadFile(entry), EntryFor("\"/opt/bytelora\""));
+}
+
+TEST(SystemStartupRegistration, UsesXdgConfigHome) {
+    testing::TempDir home;
+    testing::ScopedEnv xdg("XDG_CONFIG_HOME", (home / "conf").string());
+    const auto registration = MakeSystemStartupRegistration();
+    registration->Register("/usr/bin/bytelora");
+    EXPECT_EQ(ReadFile(home / "conf/autostart/bytelora.desktop"),
+              EntryFor("\"/usr/bin/bytelora\""));
+    registration->Unregister("/usr/bin/bytelora");
+    EXPECT_FALSE(fs::exists(home / "conf/autostart/bytelora.desktop"));
+}
+
+}  // namespace
+}  // namespace bytelora
