@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 namespace bytelora {
 
@@ -13,7 +14,7 @@ namespace bytelora {
 // classic tray callback codes (lParam: 0x200 to 0x206, 0x402 to 0x405; wParam: the
 // icon's identifier), which the tray control turns into its events.
 class TrayBackend {
-public:
+  public:
     using MessageHandler = std::function<void(std::uint32_t lParam, std::uint32_t wParam)>;
 
     virtual ~TrayBackend() = default;
@@ -21,21 +22,29 @@ public:
     // Whether the desktop has a notification area at all.
     virtual bool IsAvailable() const = 0;
 
+    // A null icon or an empty tip adds the entry without that part.
     virtual void AddIcon(const QIcon& icon, const QString& tip) = 0;
     virtual void ChangeIcon(const QIcon& icon) = 0;
     virtual void ChangeTip(const QString& tip) = 0;
+    // timeoutMs 0 leaves the time to the desktop.
     virtual void ShowBalloon(const QString& title, const QString& text, int timeoutMs) = 0;
     virtual void TakeBalloonDown() = 0;
     virtual void DeleteIcon() = 0;
 
+    // The tray control's hook: while set, every callback code goes to it. An empty
+    // handler removes the hook.
     void SetMessageHandler(MessageHandler handler) { handler_ = std::move(handler); }
+    bool HasMessageHandler() const { return static_cast<bool>(handler_); }
 
-protected:
+  protected:
+    // Called through a copy: the control's event handlers may take the icon out of the
+    // tray, which replaces the handler while it is still running.
     void Deliver(std::uint32_t lParam, std::uint32_t wParam) const {
-        if (handler_) handler_(lParam, wParam);
+        const MessageHandler handler = handler_;
+        if (handler) handler(lParam, wParam);
     }
 
-private:
+  private:
     MessageHandler handler_;
 };
 

@@ -1,0 +1,111 @@
+#include "tray/QtTrayBackend.h"
+
+#include <QtGlobal>
+
+#include <exception>
+
+#include "tray/TrayIcons.h"
+
+namespace bytelora {
+
+namespace {
+
+constexpr std::uint32_t kIconId = 0;
+constexpr std::uint32_t kLeftButtonDown = 0x201;
+constexpr std::uint32_t kLeftButtonUp = 0x202;
+constexpr std::uint32_t kLeftButtonDoubleClick = 0x203;
+constexpr std::uint32_t kRightButtonDown = 0x204;
+constexpr std::uint32_t kRightButtonUp = 0x205;
+constexpr std::uint32_t kMiddleButtonDown = 0x207;
+constexpr std::uint32_t kMiddleButtonUp = 0x208;
+constexpr std::uint32_t kBalloonUserClick = 0x405;
+
+// Qt's own choice when a message is given no time of its own.
+constexpr int kDesktopBalloonMs = 10000;
+
+}  // namespace
+
+QtTrayBackend::QtTrayBackend(QObject* parent) : QObject(parent) {
+    connect(&icon_, &QSystemTrayIcon::activated, this, &QtTrayBackend::OnActivated);
+    connect(&icon_, &QSystemTrayIcon::messageClicked, this, &QtTrayBackend::OnMessageClicked);
+}
+
+QtTrayBackend::~QtTrayBackend() {
+    icon_.hide();
+}
+
+bool QtTrayBackend::IsAvailable() const {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void QtTrayBackend::AddIcon(const QIcon& icon, const QString& tip) {
+    // Qt will not show an entry without a picture, and an entry that cannot be seen
+    // cannot be clicked to bring the window back: fall back to the program's Q.
+    icon_.setIcon(icon.isNull() ? TrayIconImage() : icon);
+    icon_.setToolTip(tip);
+    icon_.show();
+    shown_ = true;
+}
+
+void QtTrayBackend::ChangeIcon(const QIcon& icon) {
+    if (!icon.isNull()) icon_.setIcon(icon);
+}
+
+void QtTrayBackend::ChangeTip(const QString& tip) {
+    icon_.setToolTip(tip);
+}
+
+void QtTrayBackend::ShowBalloon(const QString& title, const QString& text, int timeoutMs) {
+    // Like the shell, a balloon needs an icon to come from.
+    if (!shown_) return;
+    icon_.showMessage(title, text, QSystemTrayIcon::NoIcon,
+                      timeoutMs > 0 ? timeoutMs : kDesktopBalloonMs);
+}
+
+void QtTrayBackend::TakeBalloonDown() {
+    // Qt cannot withdraw a message; it was given the same time as the wait, so the
+    // desktop takes it down by itself.
+}
+
+void QtTrayBackend::DeleteIcon() {
+    icon_.hide();
+    shown_ = false;
+}
+
+void QtTrayBackend::OnActivated(QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+        case QSystemTrayIcon::Trigger:
+            DeliverSafely(kLeftButtonDown);
+            DeliverSafely(kLeftButtonUp);
+            break;
+        case QSystemTrayIcon::Context:
+            DeliverSafely(kRightButtonDown);
+            DeliverSafely(kRightButtonUp);
+            break;
+        case QSystemTrayIcon::DoubleClick:
+            DeliverSafely(kLeftButtonDoubleClick);
+            break;
+        case QSystemTrayIcon::MiddleClick:
+            DeliverSafely(kMiddleButtonDown);
+            DeliverSafely(kMiddleButtonUp);
+            break;
+        case QSystemTrayIcon::Unknown:
+            break;
+    }
+}
+
+void QtTrayBackend::OnMessageClicked() {
+    DeliverSafely(kBalloonUserClick);
+}
+
+void QtTrayBackend::DeliverSafely(std::uint32_t lParam) {
+    try {
+        Deliver(lParam, kIconId);
+    } catch (const std::exception& error) {
+        qWarning("Bytelora: tray event failed: %s", error.what());
+    } catch (...) {
+        qWarning("Bytelora: tray event failed");
+    }
+}
+
+}  // namespace bytelora

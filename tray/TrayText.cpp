@@ -1,0 +1,13 @@
+#include "tray/TrayText.h"
+
+namespace bytelora {
+
+QString CutToField(const QString& text, qsizetype maxChars) {
+    if (maxChars <= 0) return QString();
+    if (text.size() <= maxChars) return text;
+    qsizetype length = maxChars;
+    if (text.at(length - 1).isHighSurrogate() && text.at(length).isLowSurrogate()) --length;
+    return text.left(length);
+}
+
+}  // namespace bytelora
