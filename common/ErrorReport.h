@@ -8,6 +8,16 @@
 
 namespace bytelora {
 
+// Title of the error report box.
+inline constexpr char kErrorBoxTitle[] = "Application Error";
+
+// The address that the error report box asks the user to mail a screenshot to; chosen
+// when the program is built.
+const char* SupportEmailAddress();
+
+// The description shown for a failure that carries no text of its own.
+inline constexpr char kUnknownErrorDescription[] = "Unknown error";
+
 // The text of the error report box: description, CR LF, location, "at line ", the
 // statement number, CR, CR, and the request to mail a screenshot to the support address.
 std::string ComposeErrorMessage(const std::string& description, const std::string& location,
@@ -17,14 +27,13 @@ std::string ComposeErrorMessage(const std::string& description, const std::strin
 std::string LocationText(const std::string& module, const std::string& routine);
 
 // Shows the error report box ("Application Error", warning icon, OK) through a
-// replaceable set of message boxes.
+// replaceable set of message boxes. A failure of the box itself goes to the caller.
 class ErrorReporter {
-public:
+  public:
     explicit ErrorReporter(MessageBoxes& boxes) : boxes_(boxes) {}
-    void ReportError(const std::string& description, const std::string& location,
-                     int statement);
+    void ReportError(const std::string& description, const std::string& location, int statement);
 
-private:
+  private:
     MessageBoxes& boxes_;
 };
 
@@ -32,7 +41,7 @@ private:
 // with the handler's location text and its number, and the handler goes on with the
 // next statement. A test that throws counts as true, so its then-branch runs.
 class StatementGuard {
-public:
+  public:
     StatementGuard(ErrorReporter& reporter, std::string location)
         : reporter_(reporter), location_(std::move(location)) {}
 
@@ -57,7 +66,11 @@ public:
 
     const std::string& location() const { return location_; }
 
-private:
+    // The error description of a caught failure: what() of a standard exception, the
+    // text of a thrown string, a fixed text for anything else.
+    static std::string DescribeFailure(std::exception_ptr failure);
+
+  private:
     void Report(int number, std::exception_ptr failure);
 
     ErrorReporter& reporter_;

@@ -6,7 +6,7 @@ namespace bytelora {
 
 // Starts other programs on the user's behalf. Nothing here goes through a shell.
 class Launcher {
-public:
+  public:
     virtual ~Launcher() = default;
 
     // Opens a text file in the user's text editor (notepad on Windows, the desktop's

@@ -9,7 +9,7 @@ enum class BoxIcon { None, Warning };
 // Modal message boxes. The program shows real boxes; tests record what would be shown
 // and answer questions without waiting for anyone.
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
 
     // A box with an OK button only; returns when it is dismissed.

@@ -19,8 +19,16 @@ void DeleteFileQuietly(const std::string& path);
 // count gives the text of its absolute value.
 std::string SecondsToClock(std::int32_t seconds);
 
-// The running executable's absolute path and its folder.
+// The running executable's absolute path and its folder. Throw std::runtime_error when
+// the platform cannot tell.
 std::filesystem::path ProgramFile();
 std::filesystem::path ProgramFolder();
+
+// Paths travel through the program as UTF-8 text (what Qt's toStdString gives); these
+// convert without the platform's narrow code page getting in the way. PathFromUtf8
+// throws std::filesystem::filesystem_error or std::system_error for text that cannot
+// be a path on this platform (malformed UTF-8 on Windows).
+std::filesystem::path PathFromUtf8(const std::string& utf8);
+std::string PathToUtf8(const std::filesystem::path& path);
 
 }  // namespace bytelora

@@ -1,0 +1,87 @@
+#include "common/AppText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace bytelora {
+namespace {
+
+struct StripCase {
+    const char* text;
+    const char* word;
+    const char* expected;
+};
+
+class StripTrailingWordTest : public ::testing::TestWithParam<StripCase> {};
+
+TEST_P(StripTrailingWordTest, Strips) {
+    const auto& c = GetParam();
+    EXPECT_EQ(StripTrailingWord(c.text, c.word), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StripTrailingWordTest,
+    ::testing::Values(StripCase{"Fast Usage Software", "Software", "Fast Usage"},
+                      StripCase{"Fast Usage Tool", "Software", "Fast Usage Tool"},
+                      StripCase{"Fast Usage Tool", "", "Fast Usage"},
+                      StripCase{"Bytelora", "Software", "Bytelora"},
+                      StripCase{"Bytelora", "", "Bytelora"},
+                      StripCase{"Fast Usage software", "Software", "Fast Usage software"},
+                      StripCase{"  Fast Software", "Software", "Fast"},
+                      StripCase{"Software", "Software", "Software"},
+                      StripCase{"Fast Usage ", "Software", "Fast Usage "},
+                      StripCase{"Fast Usage ", "", "Fast Usage"}, StripCase{"", "", ""}));
+
+TEST(CleanFileName, RemovesEachUnwantedCharacter) {
+    EXPECT_EQ(CleanFileName("Fast Usage (2.0)"), "FastUsage20");
+    EXPECT_EQ(CleanFileName("Bytelora"), "Bytelora");
+    const std::string unwanted = "$/\\*:?<>|#' .,\"()-+=%;{}\t";
+    ASSERT_EQ(unwanted.size(), 25U);
+    for (const char c : unwanted) {
+        EXPECT_EQ(CleanFileName(std::string("a") + c + "b" + c + c), "ab") << int{c};
+    }
+}
+
+TEST(CleanFileName, KeepsEverythingElseInOrder) {
+    EXPECT_EQ(CleanFileName("aZ09_!@&[]~^`"), "aZ09_!@&[]~^`");
+    EXPECT_EQ(CleanFileName("Caf\xC3\xA9 Net"), "Caf\xC3\xA9Net");
+    EXPECT_EQ(CleanFileName("$$$"), "");
+}
+
+TEST(MakeAppTitle, DropsAtLeastOneWord) {
+    EXPECT_EQ(MakeAppTitle("Fast Usage Tool"), "Fast Usage");
+    EXPECT_EQ(MakeAppTitle("A B"), "A");
+}
+
+TEST(MakeAppTitle, KeepsAOneWordName) {
+    EXPECT_EQ(MakeAppTitle("Bytelora"), "Bytelora");
+    EXPECT_EQ(MakeAppTitle(""), "");
+    EXPECT_EQ(MakeAppTitle(" Bytelora"), " Bytelora");
+}
+
+TEST(MakeAppTitle, DropsWordsUntilFortyCharactersRemain) {
+    // 41 characters before the last word: two words have to go.
+    const std::string longName = "Twelve chars Twelve chars Twelve chars xx Net";
+    EXPECT_EQ(MakeAppTitle(longName), "Twelve chars Twelve chars Twelve chars");
+    const std::string exactly40 = std::string(40, 'a');
+    EXPECT_EQ(MakeAppTitle(exactly40 + " Tail"), exactly40);
+    EXPECT_EQ(MakeAppTitle(std::string(50, 'a') + " Tail"), std::string(50, 'a'));
+}
+
+TEST(MakeAppTitle, CountsCharactersNotBytes) {
+    std::string accented;
+    for (int i = 0; i < 40; ++i) {
+        accented += "\xC3\xA9";  // 40 characters, 80 bytes
+    }
+    EXPECT_EQ(MakeAppTitle(accented + " Tail"), accented);
+}
+
+TEST(AppTitle, IsTheProductNameAfterSetAppTitle) {
+    SetAppTitle();
+    EXPECT_EQ(AppTitle(), "Bytelora");
+    EXPECT_EQ(AppTitle(), MakeAppTitle(kProductName));
+}
+
+}  // namespace
+}  // namespace bytelora

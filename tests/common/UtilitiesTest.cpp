@@ -1,0 +1,136 @@
+#include "common/Utilities.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <system_error>
+
+#include "support/TempDir.h"
+
+namespace bytelora {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDir;
+
+void WriteFile(const fs::path& path, const std::string& text = "line\r\n") {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string Utf8(const fs::path& path) {
+    return PathToUtf8(path);
+}
+
+struct ClockCase {
+    std::int32_t seconds;
+    const char* text;
+};
+
+class SecondsToClockTest : public ::testing::TestWithParam<ClockCase> {};
+
+TEST_P(SecondsToClockTest, FormatsTimeOfDay) {
+    EXPECT_EQ(SecondsToClock(GetParam().seconds), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SecondsToClockTest,
+    ::testing::Values(ClockCase{0, "00:00:00"}, ClockCase{5, "00:00:05"}, ClockCase{59, "00:00:59"},
+                      ClockCase{3599, "00:59:59"}, ClockCase{3600, "01:00:00"},
+                      ClockCase{86399, "23:59:59"}, ClockCase{86400, "00:00:00"},
+                      ClockCase{90061, "01:01:01"}, ClockCase{-30, "00:00:30"},
+                      ClockCase{-86400, "00:00:00"}, ClockCase{-90061, "01:01:01"},
+                      ClockCase{INT32_MAX, "03:14:07"}, ClockCase{INT32_MIN, "03:14:08"},
+                      ClockCase{21600, "06:00:00"}));
+
+TEST(FileExists, ExistingFileAndFolderAreThere) {
+    TempDir dir;
+    WriteFile(dir / "Bytelora.txt");
+    EXPECT_TRUE(FileExists(Utf8(dir / "Bytelora.txt")));
+    EXPECT_TRUE(FileExists(Utf8(dir.path())));
+}
+
+TEST(FileExists, EveryFailureIsFalse) {
+    TempDir dir;
+    WriteFile(dir / "plain");
+    EXPECT_FALSE(FileExists(""));
+    EXPECT_FALSE(FileExists(Utf8(dir / "missing.txt")));
+    EXPECT_FALSE(FileExists(Utf8(dir / "plain" / "below-a-file")));
+    EXPECT_FALSE(FileExists(std::string("abc\0def", 7)));
+    EXPECT_FALSE(FileExists("\xFF\xFE not utf-8"));
+    EXPECT_FALSE(FileExists(std::string(5000, 'x')));
+}
+
+TEST(FileExists, NonAsciiNamesAreUtf8) {
+    TempDir dir;
+    const fs::path name = PathFromUtf8("Caf\xC3\xA9 log.txt");
+    WriteFile(dir / name);
+    EXPECT_TRUE(FileExists(Utf8(dir.path()) + "/Caf\xC3\xA9 log.txt"));
+}
+
+TEST(DeleteFileQuietly, RemovesOrdinaryAndReadOnlyFiles) {
+    TempDir dir;
+    WriteFile(dir / "plain.txt");
+    WriteFile(dir / "locked.txt");
+    fs::permissions(dir / "locked.txt",
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    DeleteFileQuietly(Utf8(dir / "plain.txt"));
+    DeleteFileQuietly(Utf8(dir / "locked.txt"));
+    EXPECT_FALSE(fs::exists(dir / "plain.txt"));
+    EXPECT_FALSE(fs::exists(dir / "locked.txt"));
+}
+
+TEST(DeleteFileQuietly, FailuresAreSilent) {
+    TempDir dir;
+    EXPECT_NO_THROW(DeleteFileQuietly(Utf8(dir / "missing.txt")));
+    EXPECT_NO_THROW(DeleteFileQuietly(""));
+    EXPECT_NO_THROW(DeleteFileQuietly("\xFF\xFE not utf-8"));
+    WriteFile(dir / "plain");
+    EXPECT_NO_THROW(DeleteFileQuietly(Utf8(dir / "plain" / "below-a-file")));
+    EXPECT_TRUE(fs::exists(dir / "plain"));
+}
+
+TEST(DeleteFileQuietly, LeavesFoldersAlone) {
+    TempDir dir;
+    fs::create_directory(dir / "empty");
+    fs::create_directory(dir / "full");
+    WriteFile(dir / "full" / "inside.txt");
+    DeleteFileQuietly(Utf8(dir / "empty"));
+    DeleteFileQuietly(Utf8(dir / "full"));
+    EXPECT_TRUE(fs::is_directory(dir / "empty"));
+    EXPECT_TRUE(fs::exists(dir / "full" / "inside.txt"));
+}
+
+TEST(DeleteFileQuietly, RemovesALinkButNotItsTarget) {
+    TempDir dir;
+    WriteFile(dir / "target.txt");
+    std::error_code error;
+    fs::create_symlink(dir / "target.txt", dir / "link.txt", error);
+    if (error) {
+        GTEST_SKIP() << "symbolic links unavailable: " << error.message();
+    }
+    DeleteFileQuietly(Utf8(dir / "link.txt"));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "link.txt")));
+    EXPECT_TRUE(fs::exists(dir / "target.txt"));
+}
+
+TEST(ProgramFile, IsThisTestProgram) {
+    const auto file = ProgramFile();
+    EXPECT_TRUE(file.is_absolute()) << file;
+    EXPECT_EQ(file.stem().string(), "common_tests");
+    EXPECT_TRUE(fs::is_regular_file(file));
+    EXPECT_EQ(ProgramFolder(), file.parent_path());
+    EXPECT_TRUE(fs::is_directory(ProgramFolder()));
+}
+
+TEST(PathText, RoundTripsUtf8) {
+    const std::string text = "dir/Caf\xC3\xA9.txt";
+    EXPECT_EQ(PathToUtf8(PathFromUtf8(text)), text);
+}
+
+}  // namespace
+}  // namespace bytelora
