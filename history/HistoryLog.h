@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace bytelora {
+
+// Reads one environment variable; nullopt when it is not set.
+using EnvironmentLookup = std::function<std::optional<std::string>(const std::string& name)>;
+
+// The process's own environment (UTF-8 text).
+std::optional<std::string> ProcessEnvironment(const std::string& name);
+
+// A history log that cannot be written or read; what() names the file and the reason.
+class HistoryLogError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// The history log's file name: the product name without a trailing "Software" word,
+// cleaned of characters that have no place in a file name, + ".txt".
+std::string HistoryLogFileName();
+
+// The full path of the history log, formed once at start-up.
+// Windows: TEMP + "\" + the file name (TEMP empty when unset).
+// Linux: in TEMP when it is set and not empty; otherwise in the user's own state folder,
+// $XDG_STATE_HOME/Bytelora (by default ~/.local/state/Bytelora), which is created,
+// private to the user, when it is missing. The log file itself is not touched.
+std::string HistoryLogPath(const EnvironmentLookup& environment = ProcessEnvironment);
+
+// Appends line + CR LF to the history log, creating the file when it is missing, and
+// closes it again. The line goes out in one write, so concurrent writers never mix
+// their lines; a write that fails or comes out short is undone, so the file never ends
+// in a partial line. Throws HistoryLogError. On Linux a log that is a symbolic link, not
+// a regular file, or owned by another user is refused untouched; a new log is private
+// to the user.
+void AppendToHistoryLog(const std::string& path, const std::string& line);
+
+// The whole history log as UTF-8 text (converted from the ANSI code page on Windows).
+// Throws HistoryLogError; on Linux the same files are refused as for appending.
+std::string ReadHistoryLog(const std::string& path);
+
+}  // namespace bytelora

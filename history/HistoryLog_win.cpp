@@ -1,0 +1,183 @@
+// The history log on Windows: a text file in the ANSI code page in the TEMP folder. The
+// program's own text is UTF-8; it is converted on the way out and on the way in.
+#include <windows.h>
+
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "history/HistoryLog.h"
+
+namespace bytelora {
+namespace {
+
+class UniqueHandle {
+  public:
+    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
+    ~UniqueHandle() {
+        if (valid()) {
+            ::CloseHandle(handle_);
+        }
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+    HANDLE get() const { return handle_; }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+
+  private:
+    HANDLE handle_;
+};
+
+std::string Reason(DWORD error) {
+    return std::system_category().message(static_cast<int>(error));
+}
+
+[[noreturn]] void Fail(const std::string& action, const std::string& path,
+                       const std::string& reason) {
+    throw HistoryLogError("Cannot " + action + " the history log \"" + path + "\": " + reason);
+}
+
+std::wstring Widen(const std::string& text, UINT codePage) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(text.size());
+    const int length = ::MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+    if (length <= 0) {
+        throw HistoryLogError("Cannot convert text for the history log: " +
+                              Reason(::GetLastError()));
+    }
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& wide, UINT codePage) {
+    if (wide.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(wide.size());
+    const int length =
+        ::WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    if (length <= 0) {
+        throw HistoryLogError("Cannot convert text for the history log: " +
+                              Reason(::GetLastError()));
+    }
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(codePage, 0, wide.data(), size, narrow.data(), length, nullptr, nullptr);
+    return narrow;
+}
+
+// A one-byte lock far beyond any real end of file: it serialises the appends of several
+// running copies without ever blocking readers of the log's actual bytes.
+class AppendLock {
+  public:
+    explicit AppendLock(HANDLE file) : file_(file) {
+        OVERLAPPED region{};
+        region.Offset = 0xFFFFFFF0u;
+        region.OffsetHigh = 0x7FFFFFFFu;
+        locked_ = ::LockFileEx(file_, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &region) != FALSE;
+    }
+    ~AppendLock() {
+        if (locked_) {
+            OVERLAPPED region{};
+            region.Offset = 0xFFFFFFF0u;
+            region.OffsetHigh = 0x7FFFFFFFu;
+            ::UnlockFileEx(file_, 0, 1, 0, &region);
+        }
+    }
+    AppendLock(const AppendLock&) = delete;
+    AppendLock& operator=(const AppendLock&) = delete;
+
+  private:
+    HANDLE file_;
+    bool locked_ = false;
+};
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+}  // namespace
+
+std::optional<std::string> ProcessEnvironment(const std::string& name) {
+    const std::wstring wideName = Widen(name, CP_UTF8);
+    ::SetLastError(ERROR_SUCCESS);
+    const DWORD needed = ::GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
+    if (needed == 0) {
+        if (::GetLastError() == ERROR_ENVVAR_NOT_FOUND) {
+            return std::nullopt;
+        }
+        return std::string();
+    }
+    std::wstring value(needed, L'\0');
+    const DWORD length = ::GetEnvironmentVariableW(wideName.c_str(), value.data(), needed);
+    value.resize(length < needed ? length : 0);
+    return Narrow(value, CP_UTF8);
+}
+
+std::string HistoryLogPath(const EnvironmentLookup& environment) {
+    return environment("TEMP").value_or(std::string()) + "\\" + HistoryLogFileName();
+}
+
+void AppendToHistoryLog(const std::string& path, const std::string& line) {
+    const std::string record = Narrow(Widen(line + "\r\n", CP_UTF8), CP_ACP);
+    const UniqueHandle file(::CreateFileW(
+        Widen(path, CP_UTF8).c_str(), FILE_APPEND_DATA | FILE_WRITE_DATA | FILE_READ_ATTRIBUTES,
+        kShareAll, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        Fail("write to", path, Reason(::GetLastError()));
+    }
+    const AppendLock lock(file.get());
+
+    LARGE_INTEGER before{};
+    if (!::GetFileSizeEx(file.get(), &before)) {
+        Fail("write to", path, Reason(::GetLastError()));
+    }
+    // Both offsets all ones: the write goes to the end of the file as it is at that moment.
+    OVERLAPPED atEnd{};
+    atEnd.Offset = 0xFFFFFFFFu;
+    atEnd.OffsetHigh = 0xFFFFFFFFu;
+    DWORD written = 0;
+    const DWORD size = static_cast<DWORD>(record.size());
+    const BOOL ok = ::WriteFile(file.get(), record.data(), size, &written, &atEnd);
+    if (ok && written == size) {
+        return;
+    }
+
+    const std::string reason = !ok ? Reason(::GetLastError())
+                                   : "only " + std::to_string(written) + " of " +
+                                         std::to_string(size) + " bytes could be written";
+    LARGE_INTEGER after{};
+    const bool grew = !::GetFileSizeEx(file.get(), &after) || after.QuadPart > before.QuadPart;
+    if (grew && (!::SetFilePointerEx(file.get(), before, nullptr, FILE_BEGIN) ||
+                 !::SetEndOfFile(file.get()))) {
+        Fail("write to", path,
+             reason + "; the partial line could not be taken back (" + Reason(::GetLastError()) +
+                 ")");
+    }
+    Fail("write to", path, reason + "; the line was not added");
+}
+
+std::string ReadHistoryLog(const std::string& path) {
+    const UniqueHandle file(::CreateFileW(Widen(path, CP_UTF8).c_str(), GENERIC_READ, kShareAll,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        Fail("read", path, Reason(::GetLastError()));
+    }
+    std::string text;
+    std::vector<char> buffer(65536);
+    for (;;) {
+        DWORD count = 0;
+        if (!::ReadFile(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &count,
+                        nullptr)) {
+            Fail("read", path, Reason(::GetLastError()));
+        }
+        if (count == 0) {
+            break;
+        }
+        text.append(buffer.data(), count);
+    }
+    return Narrow(Widen(text, CP_ACP), CP_UTF8);
+}
+
+}  // namespace bytelora

@@ -1,0 +1,138 @@
+#include "history/Form2.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QWindow>
+
+#include <string>
+#include <vector>
+
+#include "common/ErrorReport.h"
+#include "common/MessageBoxes.h"
+
+namespace bytelora {
+namespace {
+
+class RecordingBoxes : public MessageBoxes {
+  public:
+    void Show(const std::string&, const std::string& text, BoxIcon) override {
+        shown.push_back(text);
+    }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    std::vector<std::string> shown;
+};
+
+class Form2Test : public ::testing::Test {
+  protected:
+    Form2Test() : reporter(boxes), chart(324, 225, QImage::Format_RGB32) {
+        chart.fill(Qt::black);
+        chart.setPixel(323, 224, qRgb(255, 0, 0));
+    }
+
+    int GraphWindows() const {
+        int count = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            count += qobject_cast<Form2*>(widget) != nullptr ? 1 : 0;
+        }
+        return count;
+    }
+
+    RecordingBoxes boxes;
+    ErrorReporter reporter;
+    QImage chart;
+};
+
+TEST_F(Form2Test, IsAFixedToolWindowOfTheDesignSize) {
+    Form2 form(reporter, &chart, QIcon());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Bandwidth Graph"));
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.size(), QSize(324, 226));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    const Qt::WindowFlags flags = form.windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);  // no taskbar entry
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(form.testAttribute(Qt::WA_QuitOnClose));
+    EXPECT_FALSE(form.testAttribute(Qt::WA_DeleteOnClose));
+    EXPECT_EQ(form.Picture2->geometry(), QRect(0, 0, 324, 225));
+    EXPECT_EQ(form.Picture2->Image(), &chart);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Form2Test, ShowingTwiceIsOneWindow) {
+    Form2 form(reporter, &chart, QIcon());
+    const int before = GraphWindows();
+    form.show();
+    form.show();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(GraphWindows(), before);
+}
+
+TEST_F(Form2Test, TheUsersCloseOnlyHidesAndShowingAgainKeepsPlaceAndImage) {
+    Form2 form(reporter, &chart, QIcon());
+    form.show();
+    ASSERT_TRUE(form.isVisible());
+    form.move(40, 50);
+    const QPoint place = form.pos();
+
+    ASSERT_NE(form.windowHandle(), nullptr);
+    // The window system's close, as from the close box or the keyboard, reaches the
+    // window as a close event.
+    QCloseEvent userClose;
+    QCoreApplication::sendEvent(form.windowHandle(), &userClose);
+    EXPECT_FALSE(userClose.isAccepted());
+    EXPECT_FALSE(form.isVisible());
+
+    form.show();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.pos(), place);
+    EXPECT_EQ(form.Picture2->Image(), &chart);
+    const QImage painted = form.Picture2->grab().toImage();
+    EXPECT_EQ(painted.pixel(323, 224), qRgb(255, 0, 0));
+    EXPECT_EQ(form.size(), QSize(324, 226));
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Form2Test, AProgramCloseIsAcceptedSoItNeverHoldsTheProgramOpen) {
+    Form2 form(reporter, &chart, QIcon());
+    form.show();
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(form.isVisible());
+    form.show();
+    // Quitting closes every window first and gives up if one refuses.
+    QApplication::closeAllWindows();
+    EXPECT_FALSE(form.isVisible());
+    form.show();
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(Form2Test, IsCentredWhenFirstShown) {
+    Form2 form(reporter, &chart, QIcon());
+    form.show();
+    const QRect area = form.screen()->availableGeometry();
+    EXPECT_LE((form.geometry().center() - area.center()).manhattanLength(), 2);
+}
+
+TEST_F(Form2Test, MouseMovesRestoreTheDefaultPointerUnlessBusy) {
+    Form2 form(reporter, &chart, QIcon());
+    form.setCursor(Qt::PointingHandCursor);
+    form.Form_MouseMove();
+    EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
+    form.setCursor(Qt::WaitCursor);
+    form.Form_MouseMove();
+    EXPECT_EQ(form.cursor().shape(), Qt::WaitCursor);
+}
+
+TEST_F(Form2Test, CarriesTheProgramIcon) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::green);
+    const QIcon icon(pixmap);
+    Form2 form(reporter, &chart, icon);
+    EXPECT_FALSE(form.windowIcon().isNull());
+    EXPECT_EQ(form.windowIcon().pixmap(16, 16).toImage().pixel(0, 0), QColor(Qt::green).rgb());
+}
+
+}  // namespace
+}  // namespace bytelora

@@ -1,0 +1,87 @@
+// History log behaviour shared by every platform.
+#include "history/HistoryLog.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "support/TempDir.h"
+
+namespace bytelora {
+namespace {
+
+std::string RawBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(HistoryLog, FileNameIsTheCleanedProductName) {
+    EXPECT_EQ(HistoryLogFileName(), "Bytelora.txt");
+}
+
+TEST(HistoryLog, LinesAreAppendedOldestFirstEachEndingInCrLf) {
+    testing::TempDir dir;
+    const auto file = dir / "Bytelora.txt";
+    AppendToHistoryLog(file.string(), "first");
+    AppendToHistoryLog(file.string(), "");
+    AppendToHistoryLog(file.string(), "third Download: 1 Kb/s Upload: 2 Kb/s");
+    EXPECT_EQ(RawBytes(file), "first\r\n\r\nthird Download: 1 Kb/s Upload: 2 Kb/s\r\n");
+    EXPECT_EQ(ReadHistoryLog(file.string()), RawBytes(file));
+}
+
+TEST(HistoryLog, ADeletedLogIsCreatedAgainWithTheNextLine) {
+    testing::TempDir dir;
+    const auto file = dir / "Bytelora.txt";
+    AppendToHistoryLog(file.string(), "before");
+    std::filesystem::remove(file);
+    AppendToHistoryLog(file.string(), "after");
+    EXPECT_EQ(RawBytes(file), "after\r\n");
+}
+
+TEST(HistoryLog, EarlierLinesStayInPlace) {
+    testing::TempDir dir;
+    const auto file = dir / "Bytelora.txt";
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << "from an earlier run\r\n";
+    }
+    AppendToHistoryLog(file.string(), "new");
+    EXPECT_EQ(RawBytes(file), "from an earlier run\r\nnew\r\n");
+}
+
+TEST(HistoryLog, FailuresNameTheFile) {
+    testing::TempDir dir;
+    struct Case {
+        const char* what;
+        std::filesystem::path path;
+    };
+    { std::ofstream plain(dir / "plain"); }
+    std::filesystem::create_directory(dir / "folder");
+    const Case cases[] = {
+        {"missing folder", dir / "missing" / "Bytelora.txt"},
+        {"folder in its place", dir / "folder"},
+        {"below a regular file", dir / "plain" / "Bytelora.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        try {
+            AppendToHistoryLog(c.path.string(), "line");
+            ADD_FAILURE() << "the append did not fail";
+        } catch (const HistoryLogError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.path.string()), std::string::npos)
+                << error.what();
+        }
+        EXPECT_THROW(ReadHistoryLog(c.path.string()), HistoryLogError);
+    }
+}
+
+TEST(HistoryLog, ReadingAMissingLogFails) {
+    testing::TempDir dir;
+    EXPECT_THROW(ReadHistoryLog((dir / "none.txt").string()), HistoryLogError);
+}
+
+}  // namespace
+}  // namespace bytelora
