@@ -1,0 +1,63 @@
+#include "monitor/TrafficWatch.h"
+
+#include <algorithm>
+
+#include "monitor/MonitorText.h"
+
+namespace bytelora {
+
+TrafficWatch::TrafficWatch(unsigned counterBits, std::string groupMark)
+    : groupMark_(groupMark), sampler_(counterBits), meter_(std::move(groupMark)) {}
+
+void TrafficWatch::Sample(const CInterfaces& table, std::chrono::steady_clock::time_point at) {
+    sampler_.Sample(table, at);
+}
+
+std::string TrafficWatch::ReceivedText() const {
+    return KilobytesText(sampler_.Totals().bytesReceived, groupMark_);
+}
+
+std::string TrafficWatch::SentText() const {
+    return KilobytesText(sampler_.Totals().bytesSent, groupMark_);
+}
+
+std::string WatchLine(const ThroughputReading& reading) {
+    return "Download: " + reading.downloadText + " Upload: " + reading.uploadText +
+           " Received: " + reading.receivedTotalText + " KB Sent: " + reading.sentTotalText + " KB";
+}
+
+std::uint64_t RunWatch(const WatchTableReader& read, const Clock& clock, const WatchSleeper& sleep,
+                       const WatchReportSink& report, const WatchOptions& options) {
+    TrafficWatch watch(options.counterBits, options.groupMark);
+    const int samplesPerReport = std::max(options.samplesPerReport, 1);
+    const auto period = std::max(options.samplePeriod, std::chrono::milliseconds{0});
+    const CInterfaces failedRead;
+
+    const auto sampleNow = [&] {
+        const std::shared_ptr<CInterfaces> table = read();
+        watch.Sample(table ? *table : failedRead, clock.Monotonic());
+    };
+
+    sampleNow();
+    auto due = clock.Monotonic();
+    std::uint64_t reports = 0;
+    for (int samples = 0;;) {
+        due += period;
+        const auto now = clock.Monotonic();
+        if (due < now) {
+            due = now;
+        }
+        sleep(due - now);
+        sampleNow();
+        if (++samples < samplesPerReport) {
+            continue;
+        }
+        samples = 0;
+        ++reports;
+        if (!report(watch.Tick()) || (options.reports != 0 && reports >= options.reports)) {
+            return reports;
+        }
+    }
+}
+
+}  // namespace bytelora

@@ -1,0 +1,163 @@
+#include "monitor/TrafficSampler.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "InterfaceTables.h"
+
+namespace bytelora {
+namespace {
+
+using testing::At;
+using testing::Table;
+
+constexpr std::uint64_t k2To32 = std::uint64_t{1} << 32;
+
+TEST(TrafficSampler, FirstReadStartsEveryInterfaceFromItsCurrentCounters) {
+    TrafficSampler sampler(64);
+    EXPECT_FALSE(sampler.Totals().started);
+
+    sampler.Sample(Table({{1, "eth0", 5'000'000'000, 70'000}, {2, "wlan0", 123, 456}}), At(0));
+
+    const TrafficTotals& totals = sampler.Totals();
+    EXPECT_TRUE(totals.started);
+    EXPECT_EQ(totals.bytesReceived, 0u);
+    EXPECT_EQ(totals.bytesSent, 0u);
+    EXPECT_EQ(totals.startedAt, At(0));
+    EXPECT_EQ(totals.sampledAt, At(0));
+    EXPECT_EQ(sampler.TrackedInterfaces(), 2u);
+}
+
+TEST(TrafficSampler, AddsEachInterfacesChangeSinceThePreviousRead) {
+    TrafficSampler sampler(64);
+    sampler.Sample(Table({{1, "eth0", 1000, 100}, {2, "wlan0", 50, 5}}), At(0));
+    sampler.Sample(Table({{1, "eth0", 2536, 150}, {2, "wlan0", 60, 5}}), At(0.25));
+    sampler.Sample(Table({{1, "eth0", 3000, 160}, {2, "wlan0", 60, 45}}), At(0.5));
+
+    EXPECT_EQ(sampler.Totals().bytesReceived, (3000u - 1000u) + (60u - 50u));
+    EXPECT_EQ(sampler.Totals().bytesSent, (160u - 100u) + (45u - 5u));
+    EXPECT_EQ(sampler.Totals().sampledAt, At(0.5));
+    EXPECT_EQ(sampler.Totals().startedAt, At(0));
+}
+
+struct CounterCase {
+    const char* what;
+    unsigned bits;
+    std::uint64_t before;
+    std::uint64_t after;
+    double seconds;
+    std::uint64_t added;
+};
+
+class CounterChange : public ::testing::TestWithParam<CounterCase> {};
+
+TEST_P(CounterChange, AddsWhatTheCounterReallyCounted) {
+    const CounterCase& c = GetParam();
+    TrafficSampler sampler(c.bits);
+    sampler.Sample(Table({{7, "eth0", c.before, c.before}}), At(0));
+    sampler.Sample(Table({{7, "eth0", c.after, c.after}}), At(c.seconds));
+    EXPECT_EQ(sampler.Totals().bytesReceived, c.added) << c.what;
+    EXPECT_EQ(sampler.Totals().bytesSent, c.added) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TrafficSampler, CounterChange,
+    ::testing::Values(
+        CounterCase{"unchanged", 32, 4000, 4000, 0.25, 0},
+        CounterCase{"32-bit wrap", 32, k2To32 - 100, 50, 0.25, 150},
+        CounterCase{"32-bit wrap after a long gap", 32, 3'000'000'000, 1'000'000'000, 10.0,
+                    k2To32 - 2'000'000'000},
+        CounterCase{"32-bit reset, too big for a wrap", 32, 1'000'000'000, 1000, 0.25, 1000},
+        CounterCase{"32-bit reset to zero", 32, 70'000, 0, 0.25, 0},
+        CounterCase{"64-bit counter passing 2^32", 64, k2To32 - 100, k2To32 + 50, 0.25, 150},
+        CounterCase{"64-bit reset", 64, 5'000'000'000'000, 700, 0.25, 700},
+        CounterCase{"64-bit reset near the top", 64, UINT64_MAX, 9, 0.25, 9}),
+    [](const auto& param) { return "Case" + std::to_string(param.index); });
+
+TEST(TrafficSampler, AnInterfaceThatArrivesOrLeavesCausesNoJump) {
+    TrafficSampler sampler(64);
+    sampler.Sample(Table({{1, "eth0", 10'000, 1'000}}), At(0));
+    // A VPN adapter appears with large counters of its own.
+    sampler.Sample(Table({{1, "eth0", 11'000, 1'100}, {9, "tun0", 8'000'000'000, 900'000}}),
+                   At(0.25));
+    EXPECT_EQ(sampler.Totals().bytesReceived, 1'000u);
+    EXPECT_EQ(sampler.Totals().bytesSent, 100u);
+
+    sampler.Sample(Table({{1, "eth0", 11'500, 1'100}, {9, "tun0", 8'000'002'000, 900'010}}),
+                   At(0.5));
+    EXPECT_EQ(sampler.Totals().bytesReceived, 3'500u);
+    EXPECT_EQ(sampler.Totals().bytesSent, 110u);
+
+    // It leaves: its bytes stay counted, the total does not fall.
+    sampler.Sample(Table({{1, "eth0", 11'600, 1'100}}), At(0.75));
+    EXPECT_EQ(sampler.Totals().bytesReceived, 3'600u);
+    EXPECT_EQ(sampler.Totals().bytesSent, 110u);
+    EXPECT_EQ(sampler.TrackedInterfaces(), 1u);
+
+    // It comes back: it starts again from what it counts then.
+    sampler.Sample(Table({{1, "eth0", 11'600, 1'100}, {9, "tun0", 50, 50}}), At(1.0));
+    EXPECT_EQ(sampler.Totals().bytesReceived, 3'600u);
+    EXPECT_EQ(sampler.Totals().bytesSent, 110u);
+}
+
+TEST(TrafficSampler, AnIndexGivenToAnotherAdapterIsANewInterface) {
+    TrafficSampler sampler(32);
+    sampler.Sample(Table({{3, "eth0", 900'000, 900'000}}), At(0));
+    sampler.Sample(Table({{3, "usb0", 10, 20}}), At(0.25));
+    EXPECT_EQ(sampler.Totals().bytesReceived, 0u);
+    EXPECT_EQ(sampler.Totals().bytesSent, 0u);
+}
+
+TEST(TrafficSampler, LoopbackTrafficIsNotNetworkTraffic) {
+    TrafficSampler sampler(64);
+    sampler.Sample(Table({{1, "lo", 0, 0, kIfTypeLoopback}, {2, "eth0", 0, 0}}), At(0));
+    sampler.Sample(Table({{1, "lo", 9'999'999, 9'999'999, kIfTypeLoopback}, {2, "eth0", 10, 20}}),
+                   At(0.25));
+    EXPECT_EQ(sampler.Totals().bytesReceived, 10u);
+    EXPECT_EQ(sampler.Totals().bytesSent, 20u);
+    EXPECT_EQ(sampler.TrackedInterfaces(), 1u);
+}
+
+TEST(TrafficSampler, AnEmptyTableAfterStartIsAFailedReadThatLosesNothing) {
+    TrafficSampler sampler(64);
+    sampler.Sample(Table({{2, "eth0", 1'000, 1'000}}), At(0));
+    sampler.Sample(CInterfaces{}, At(0.25));
+    EXPECT_EQ(sampler.TrackedInterfaces(), 1u);
+    EXPECT_EQ(sampler.Totals().sampledAt, At(0));
+
+    sampler.Sample(Table({{2, "eth0", 5'000, 1'500}}), At(0.5));
+    EXPECT_EQ(sampler.Totals().bytesReceived, 4'000u);
+    EXPECT_EQ(sampler.Totals().bytesSent, 500u);
+    EXPECT_EQ(sampler.Totals().sampledAt, At(0.5));
+}
+
+TEST(TrafficSampler, AnEmptyFirstReadStillCountsOnlyTrafficSinceStart) {
+    TrafficSampler sampler(64);
+    sampler.Sample(CInterfaces{}, At(0));
+    EXPECT_TRUE(sampler.Totals().started);
+    sampler.Sample(Table({{2, "eth0", 7'000'000, 3'000'000}}), At(0.25));
+    sampler.Sample(Table({{2, "eth0", 7'000'100, 3'000'000}}), At(0.5));
+    EXPECT_EQ(sampler.Totals().bytesReceived, 100u);
+    EXPECT_EQ(sampler.Totals().bytesSent, 0u);
+    EXPECT_EQ(sampler.Totals().startedAt, At(0));
+}
+
+TEST(TrafficSampler, TotalsNeverFallWhateverTheCountersDo) {
+    TrafficSampler sampler(32);
+    const std::uint64_t reads[][2] = {{500, 0},   {k2To32 - 1, 1}, {10, 1}, {3, 0},
+                                      {900, 900}, {0, 0},          {5, 5}};
+    std::uint64_t previous = 0;
+    double t = 0;
+    for (const auto& read : reads) {
+        sampler.Sample(Table({{1, "eth0", read[0], read[1]}, {2, "eth1", read[1], read[0]}}),
+                       At(t));
+        t += 0.25;
+        EXPECT_GE(sampler.Totals().bytesReceived, previous);
+        EXPECT_LT(sampler.Totals().bytesReceived, 4 * k2To32);
+        previous = sampler.Totals().bytesReceived;
+    }
+}
+
+}  // namespace
+}  // namespace bytelora
