@@ -10,7 +10,7 @@ namespace bytelora {
 // Octet and packet counters are 64-bit, the width of the Linux table; Windows fills
 // them from 32-bit fields.
 class CInterface {
-public:
+  public:
     const std::string& InterfaceDescription() const { return description_; }
     void InterfaceDescription(std::string value) { description_ = std::move(value); }
     std::uint32_t OutputQueueLength() const { return outQLen_; }
@@ -57,7 +57,7 @@ public:
     const std::string& InterfaceName() const { return name_; }
     void InterfaceName(std::string value) { name_ = std::move(value); }
 
-private:
+  private:
     std::string name_;
     std::uint32_t index_ = 0;
     std::uint32_t type_ = 0;

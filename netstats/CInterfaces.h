@@ -11,7 +11,7 @@ namespace bytelora {
 // The ordered, 1-based collection of interface records built by one table read.
 // Records are shared: one stays alive as long as anybody holds it.
 class CInterfaces {
-public:
+  public:
     using Record = std::shared_ptr<CInterface>;
     using const_iterator = std::vector<Record>::const_iterator;
 
@@ -29,7 +29,7 @@ public:
     const_iterator end() const { return records_.end(); }
     void Reserve(std::size_t count) { records_.reserve(count); }
 
-private:
+  private:
     std::vector<Record> records_;
 };
 

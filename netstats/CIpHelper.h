@@ -14,7 +14,7 @@ inline constexpr char kNotSupportedMessage[] = "IP Helper is not supported by th
 
 // Reads the interface table into a fresh collection and totals the traffic.
 class CIpHelper {
-public:
+  public:
     // Called with kNotSupportedMessage the first time a read finds no table service;
     // once per run, not on every read.
     using NotSupportedHandler = std::function<void(const std::string& message)>;
@@ -33,7 +33,7 @@ public:
 
     unsigned CounterBits() const { return source_.CounterBits(); }
 
-private:
+  private:
     InterfaceTableSource& source_;
     NotSupportedHandler onNotSupported_;
     bool notSupportedShown_ = false;

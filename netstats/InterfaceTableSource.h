@@ -15,7 +15,7 @@ enum class TableReadResult {
 // Where the interface table comes from: the IP Helper table on Windows, rtnetlink on
 // Linux, a fake in tests. One implementation file per operating system.
 class InterfaceTableSource {
-public:
+  public:
     virtual ~InterfaceTableSource() = default;
 
     // Appends one record per interface row to `into`, in table order. On a result

@@ -1,0 +1,146 @@
+#include "netstats/LinuxLinkMessage.h"
+
+#include <linux/if.h>
+#include <linux/if_arp.h>
+#include <linux/if_link.h>
+#include <linux/netlink.h>
+#include <linux/rtnetlink.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "netstats/IfTableReader.h"
+
+namespace bytelora {
+
+namespace {
+
+constexpr std::size_t Align(std::size_t length) {
+    return (length + 3u) & ~std::size_t{3};
+}
+
+// Copies what the kernel sent into a zeroed struct: older kernels send shorter stats,
+// newer ones longer, and neither may be read past.
+template <typename T>
+T LoadPrefix(std::span<const std::uint8_t> bytes) {
+    T value{};
+    if (!bytes.empty()) std::memcpy(&value, bytes.data(), std::min(bytes.size(), sizeof(T)));
+    return value;
+}
+
+template <typename Stats>
+void ApplyStats(const Stats& s, CInterface& r) {
+    r.OctetsReceived(s.rx_bytes);
+    r.OctetsSent(s.tx_bytes);
+    // The kernel counts all packets plus multicast among them; MIB-II splits unicast and
+    // non-unicast. Transmitted multicast is not counted separately.
+    r.NonunicastPacketsReceived(s.multicast);
+    r.UnicastPacketsReceived(s.rx_packets >= s.multicast ? s.rx_packets - s.multicast : 0);
+    r.UnicastPacketsSent(s.tx_packets);
+    r.DiscardedIncomingPackets(s.rx_dropped);
+    r.IncomingErrors(s.rx_errors);
+    r.DiscardedOutgoingPackets(s.tx_dropped);
+    r.OutgoingErrors(s.tx_errors);
+    r.UnknownProtocolPackets(s.rx_nohandler);
+}
+
+}  // namespace
+
+bool ParseLinkMessage(std::span<const std::uint8_t> payload, LinkMessage& out) {
+    if (payload.size() < sizeof(ifinfomsg)) return false;
+    const auto info = LoadPrefix<ifinfomsg>(payload);
+    CInterface& r = out.record;
+    out.arphrdType = info.ifi_type;
+    r.InterfaceIndex(static_cast<std::uint32_t>(info.ifi_index));
+    r.AdminStatus((info.ifi_flags & IFF_UP) != 0 ? kIfStatusUp : kIfStatusDown);
+    r.OperationalStatus(MibOperStatus(IF_OPER_UNKNOWN));
+
+    bool haveStats64 = false;
+    rtnl_link_stats stats32{};
+    bool haveStats32 = false;
+    std::size_t offset = Align(sizeof(ifinfomsg));
+    while (offset + sizeof(rtattr) <= payload.size()) {
+        const auto attr = LoadPrefix<rtattr>(payload.subspan(offset));
+        if (attr.rta_len < sizeof(rtattr) || attr.rta_len > payload.size() - offset) break;
+        const auto data = payload.subspan(offset + sizeof(rtattr), attr.rta_len - sizeof(rtattr));
+        switch (attr.rta_type & NLA_TYPE_MASK) {
+            case IFLA_IFNAME: {
+                const auto* text = reinterpret_cast<const char*>(data.data());
+                r.InterfaceName(std::string(text, strnlen(text, data.size())));
+                break;
+            }
+            case IFLA_MTU:
+                if (data.size() >= sizeof(std::uint32_t)) {
+                    r.MaximumTransmissionUnit(LoadPrefix<std::uint32_t>(data));
+                }
+                break;
+            case IFLA_ADDRESS:
+                r.AdapterAddress(FormatAdapterAddress(data));
+                break;
+            case IFLA_OPERSTATE:
+                if (!data.empty()) r.OperationalStatus(MibOperStatus(data[0]));
+                break;
+            case IFLA_STATS64:
+                ApplyStats(LoadPrefix<rtnl_link_stats64>(data), r);
+                haveStats64 = true;
+                break;
+            case IFLA_STATS:
+                stats32 = LoadPrefix<rtnl_link_stats>(data);
+                haveStats32 = true;
+                break;
+            default:
+                break;
+        }
+        offset += Align(attr.rta_len);
+    }
+    if (!haveStats64 && haveStats32) ApplyStats(stats32, r);
+    out.hasStats = haveStats64 || haveStats32;
+    r.InterfaceDescription(r.InterfaceName());
+    return true;
+}
+
+std::uint32_t MibInterfaceType(std::uint16_t arphrdType, bool wireless) {
+    switch (arphrdType) {
+        case ARPHRD_ETHER:
+            return wireless ? kIfTypeWireless : kIfTypeEthernet;
+        case ARPHRD_LOOPBACK:
+            return kIfTypeLoopback;
+        case ARPHRD_PPP:
+            return kIfTypePpp;
+        case ARPHRD_IEEE80211:
+        case ARPHRD_IEEE80211_PRISM:
+        case ARPHRD_IEEE80211_RADIOTAP:
+            return kIfTypeWireless;
+        case ARPHRD_TUNNEL:
+        case ARPHRD_TUNNEL6:
+        case ARPHRD_SIT:
+        case ARPHRD_IPGRE:
+        case ARPHRD_IP6GRE:
+        case ARPHRD_NONE:  // tun devices and WireGuard
+            return kIfTypeTunnel;
+        default:
+            return kIfTypeOther;
+    }
+}
+
+std::uint32_t MibOperStatus(std::uint8_t operState) {
+    switch (operState) {
+        case IF_OPER_UP:
+            return 1;
+        case IF_OPER_DOWN:
+            return 2;
+        case IF_OPER_TESTING:
+            return 3;
+        case IF_OPER_DORMANT:
+            return 5;
+        case IF_OPER_NOTPRESENT:
+            return 6;
+        case IF_OPER_LOWERLAYERDOWN:
+            return 7;
+        default:
+            return 4;  // unknown
+    }
+}
+
+}  // namespace bytelora
