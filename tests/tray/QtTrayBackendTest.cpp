@@ -83,12 +83,5 @@ TEST(QtTrayBackendWithControl, RightClickRestoresLikeLeftAndMiddleDoesNothing) {
     EXPECT_EQ(ups, (std::vector<std::int16_t>{1, 2}));
 }
 
-TEST(QtTrayBackendWithControl, AvailabilityIsThePlatformsAnswer) {
-    QtTrayBackend backend;
-    testing::FakeClock clock;
-    cSysTray tray(backend, clock, [] {});
-    EXPECT_EQ(tray.TrayAvailable(), QSystemTrayIcon::isSystemTrayAvailable());
-}
-
 }  // namespace
 }  // namespace bytelora

@@ -107,14 +107,5 @@ TEST(TrayMessage, OnlyTheBalloonEndCodesClearBalloonUp) {
     }
 }
 
-TEST(TrayMessage, LargeIdentifierArrivesAsSignedId) {
-    FakeTrayBackend backend;
-    FakeClock clock;
-    cSysTray tray(backend, clock, [] {});
-    EventLog log(tray);
-    tray.HandleTrayMessage(0x200, 0xFFFFFFFFu);
-    EXPECT_EQ(log.events, std::vector<std::string>{"MouseMove(-1)"});
-}
-
 }  // namespace
 }  // namespace bytelora
