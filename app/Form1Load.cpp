@@ -1,0 +1,141 @@
+// Start-up: everything the window needs is set up here before it is first shown.
+#include <QSignalBlocker>
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "app/Form1.h"
+#include "app/Form1Parts.h"
+#include "app/HandCursor.h"
+#include "app/StoredNumber.h"
+#include "app/Twips.h"
+#include "common/AppText.h"
+#include "common/Skin.h"
+#include "common/Utilities.h"
+#include "history/HistoryLog.h"
+#include "history/IntervalTable.h"
+#include "monitor/LocaleGroupMark.h"
+#include "tray/TrayIcons.h"
+
+namespace bytelora {
+namespace {
+
+constexpr char kHandCursorFile[] = "HAND-M.CUR";
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void Form1::SetLoggingTimer(bool running) {
+    if (!running) {
+        Timer1.stop();
+    } else if (!Timer1.isActive()) {
+        Timer1.start(kLoggingTimerIntervalMs);
+    }
+}
+
+void Form1::SelectInterval(int position) {
+    if (position < 1 || position > ListView2->topLevelItemCount()) {
+        throw std::out_of_range("Index out of bounds");
+    }
+    // Selecting from the stored choice is no choice of the user's.
+    selectingInterval_ = true;
+    QTreeWidgetItem* item = ListView2->topLevelItem(position - 1);
+    ListView2->setCurrentItem(item);
+    item->setSelected(true);
+    selectingInterval_ = false;
+}
+
+void Form1::Form_Load() {
+    StatementGuard guard(*reporter_, LocationText("Form1", "Form_Load"));
+
+    guard.Run(100, [&] { ApplySkin(*this, services_.programFolder); });
+    guard.Run(102, [&] {
+        parts_->ipHelper = std::make_unique<CIpHelper>(
+            services_.interfaceTable, [this](const std::string& message) {
+                services_.boxes.Show(AppTitle(), message, BoxIcon::None);
+            });
+        parts_->watch =
+            std::make_unique<TrafficWatch>(parts_->ipHelper->CounterBits(), LocaleGroupMark());
+    });
+    guard.Run(104, [&] { firstSample_ = true; });
+    guard.Run(106, [&] { recvFullScale_ = StripChart::kRecvFullScale; });
+    guard.Run(108, [&] { sentFullScale_ = StripChart::kSentFullScale; });
+    guard.Run(112, [&] { loading_ = true; });
+    guard.Run(114, [&] {
+        setWindowTitle(QString::fromLatin1(kProductName));
+        setWindowIcon(ProgramIcon());
+        SetAppTitle();
+    });
+
+    const auto handCursor = services_.programFolder / kHandCursorFile;
+    if (guard.Test(134, [&] { return FileExists(PathToUtf8(handCursor)); })) {
+        guard.Run(136, [&] { mouseIcon_ = LoadCursorFile(handCursor); });
+    }
+
+    guard.Run(138, [&] { ListView2->setHeaderLabels({Text(kIntervalColumnHeader)}); });
+    guard.Run(140, [&] { ListView2->setColumnWidth(0, TwipsToPixels(kListColumnWidthTwips)); });
+    int statement = 142;
+    for (const IntervalEntry& entry : kIntervalTable) {
+        guard.Run(statement,
+                  [&] { ListView2->addTopLevelItem(new QTreeWidgetItem({Text(entry.text)})); });
+        statement += 2;
+    }
+    guard.Run(166, [&] { ListView1->setHeaderLabels({Text(kSnapshotColumnHeader)}); });
+    guard.Run(168, [&] { ListView1->setColumnWidth(0, TwipsToPixels(kListColumnWidthTwips)); });
+
+    int position = 0;
+    guard.Run(170, [&] {
+        position = ToInteger16(parts_->settings.Get(kOftenIndexKey, kOftenIndexDefault));
+    });
+    guard.Run(172, [&] { SelectInterval(position); });
+
+    guard.Run(174, [&] {
+        parts_->graph = std::make_unique<Form2>(*reporter_, &parts_->chart.Image(), ProgramIcon());
+    });
+    // (176) The graph's surface measures in pixels from the start.
+
+    std::string loggingState;
+    guard.Run(178, [&] {
+        loggingState = parts_->settings.Get(kStartStopStateKey, kStartStopStateDefault);
+    });
+    if (guard.Test(180, [&] {
+            return LoggingStateFromSetting(loggingState) == StoredLoggingState::Off;
+        })) {
+        guard.Run(182, [&] { PushButton5->setText(QString::fromLatin1(kTurnOnCaption)); });
+        guard.Run(184, [&] { Frame1->setTitle(QString::fromLatin1(kLogTurnedOffText)); });
+        guard.Run(186, [&] { SetLoggingTimer(false); });
+    } else if (guard.Test(188, [&] {
+                   return LoggingStateFromSetting(loggingState) == StoredLoggingState::On;
+               })) {
+        guard.Run(190, [&] { PushButton5->setText(QString::fromLatin1(kTurnOffCaption)); });
+        guard.Run(192, [&] { SetLoggingTimer(true); });
+    }
+
+    guard.Run(194, [&] { parts_->tray->TrayTip(QString::fromLatin1(kProductName)); });
+    guard.Run(196, [&] { parts_->tray->InTray(true); });
+
+    guard.Run(198,
+              [&] { Check4->setChecked(parts_->settings.Get("Windows Startup", "Off") == "On"); });
+    guard.Run(200, [&] { Check8->setChecked(parts_->settings.Get("Minimized", "Off") == "On"); });
+    if (guard.Test(202, [&] { return Check4->isChecked(); })) {
+        guard.Run(204, [&] { Check8->setVisible(true); });
+        if (guard.Test(206, [&] { return Check8->isChecked(); })) {
+            guard.Run(208, [&] { setWindowState(windowState() | Qt::WindowMinimized); });
+        }
+    } else {
+        guard.Run(210, [&] { Check8->setVisible(false); });
+    }
+
+    guard.Run(210, [&] { historyLogPath_ = bytelora::HistoryLogPath(services_.environment); });
+    guard.Run(212, [&] { loading_ = false; });
+    // (214) The graph window exists since statement 174.
+
+    loaded_ = true;
+    Timer2.start();
+    Timer3.start();
+}
+
+}  // namespace bytelora

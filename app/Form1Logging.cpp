@@ -1,0 +1,93 @@
+// Automatic logging: the interval choice, the logging switch and the one-second tick.
+#include "app/Form1.h"
+#include "app/Form1Parts.h"
+#include "common/DateTimeText.h"
+#include "history/IntervalTable.h"
+#include "history/SnapshotWriter.h"
+
+#include <stdexcept>
+
+namespace bytelora {
+
+std::string Form1::SelectedIntervalText() const {
+    const QList<QTreeWidgetItem*> selected = ListView2->selectedItems();
+    if (selected.isEmpty()) throw std::runtime_error("No logging interval is selected.");
+    return selected.front()->text(0).toStdString();
+}
+
+void Form1::ListView2_Click() {
+    const QList<QTreeWidgetItem*> selected = ListView2->selectedItems();
+    // A click that leaves nothing selected chooses nothing.
+    if (selected.isEmpty()) return;
+    const int position = ListView2->indexOfTopLevelItem(selected.front()) + 1;
+    StoreSetting(kOftenIndexKey, std::to_string(position));
+    parts_->scheduler.IntervalChosen(IntervalSeconds(selected.front()->text(0).toStdString()));
+}
+
+void Form1::PushButton5_Click() {
+    StatementGuard guard(*reporter_, LocationText("Form1", "PushButton5_Click"));
+    const auto action = [&] { return SwitchForCaption(PushButton5->text().toStdString()); };
+    if (guard.Test(100, [&] { return action() == LoggingSwitch::TurnOn; })) {
+        guard.Run(102, [&] { PushButton5->setText(QString::fromLatin1(kTurnOffCaption)); });
+        guard.Run(104, [&] { SetLoggingTimer(true); });
+        guard.Run(106, [&] { parts_->settings.Save(kStartStopStateKey, kStateOn); });
+    } else if (guard.Test(108, [&] { return action() == LoggingSwitch::TurnOff; })) {
+        guard.Run(110, [&] { PushButton5->setText(QString::fromLatin1(kTurnOnCaption)); });
+        guard.Run(112, [&] { SetLoggingTimer(false); });
+        guard.Run(114, [&] { parts_->settings.Save(kStartStopStateKey, kStateOff); });
+    }
+}
+
+void Form1::Timer1_Timer() {
+    // The tick lets pending events run; a tick that comes due meanwhile is skipped
+    // rather than run inside this one.
+    const ReentrancyGuard running(inTimer1_);
+    if (!running) return;
+
+    StatementGuard guard(*reporter_, LocationText("Form1", "Timer1"));
+    LoggingScheduler& scheduler = parts_->scheduler;
+    if (guard.Test(100, [&] { return !Timer1.isActive(); })) {
+        guard.Run(102, [&] { Frame1->setTitle(QString::fromLatin1(kLogOffText)); });
+        return;
+    }
+    guard.Run(104, [&] { scheduler.SetLogInterval(IntervalSeconds(SelectedIntervalText())); });
+    guard.Run(106, [&] { scheduler.CountTick(); });
+    guard.Run(108, [&] { ProgressBar1->setMaximum(scheduler.ProgressMaximum()); });
+    if (guard.Test(110, [&] { return scheduler.CountFitsProgress(); })) {
+        guard.Run(112, [&] { ProgressBar1->setValue(scheduler.SecondsElapsed()); });
+    }
+    guard.Run(114, [&] { Frame1->setTitle(QString::fromStdString(scheduler.CountdownText())); });
+    guard.Run(116, [&] { services_.processEvents(); });
+    if (!guard.Test(118, [&] { return scheduler.SnapshotDue(); })) return;
+
+    guard.Run(120, [&] { savedFrameCaption_ = Frame1->title(); });
+    guard.Run(122, [&] { Frame1->setTitle(QString::fromLatin1(kSnapshotRunningText)); });
+    guard.Run(124, [&] { services_.processEvents(); });
+    guard.Run(126, [&] {
+        const SnapshotSources sources{[this] { return LocalDateTimeText(services_.clock.Now()); },
+                                      [this] { return Label9->text().toStdString(); },
+                                      [this] { return Label10->text().toStdString(); }};
+        WriteSnapshot(
+            sources,
+            [this](const std::string& row) {
+                ListView1->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(row)}));
+            },
+            historyLogPath_);
+    });
+    guard.Run(128, [&] {
+        Frame1->setTitle(
+            QString::fromStdString(SnapshotCompleteText(LocalDateTimeText(services_.clock.Now()))));
+    });
+    guard.Run(130, [&] { services_.processEvents(); });
+    guard.Run(132, [&] { Frame1->setTitle(savedFrameCaption_); });
+    guard.Run(134, [&] {
+        scheduler.Restart();
+        SetPointer(MousePointer::Default);
+    });
+    guard.Run(136, [&] {
+        ProgressBar1->setValue(0);
+        ProgressBar1->setFormat(QString::fromLatin1(kProgressBarText));
+    });
+}
+
+}  // namespace bytelora

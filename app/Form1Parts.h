@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+
+#include "common/ErrorReport.h"
+#include "history/Form2.h"
+#include "history/LoggingScheduler.h"
+#include "monitor/StripChart.h"
+#include "monitor/TrafficWatch.h"
+#include "netstats/CIpHelper.h"
+#include "settings/SettingsStore.h"
+#include "tray/cSysTray.h"
+
+namespace bytelora {
+
+// The long-lived objects that belong to the main window and end with it.
+class Form1Parts {
+  public:
+    explicit Form1Parts(SettingsStore& store) : settings(store) {}
+
+    Settings settings;
+    std::unique_ptr<CIpHelper> ipHelper;
+    std::unique_ptr<TrafficWatch> watch;
+    StripChart chart;
+    LoggingScheduler scheduler;
+    std::unique_ptr<cSysTray> tray;
+    std::unique_ptr<Form2> graph;
+};
+
+}  // namespace bytelora

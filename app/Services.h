@@ -1,0 +1,49 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace bytelora {
+
+class SettingsStore;
+class InterfaceTableSource;
+class Clock;
+class MessageBoxes;
+class Launcher;
+class StartupRegistration;
+class TrayBackend;
+
+// Everything the main window reaches outside itself. The program passes the real
+// services; tests pass fakes, temporary folders and a stub event step, so that a real
+// window can be driven without a desktop, a network or the user's own files.
+struct Services {
+    SettingsStore& settings;
+    InterfaceTableSource& interfaceTable;
+    Clock& clock;
+    MessageBoxes& boxes;
+    Launcher& launcher;
+    StartupRegistration& startup;
+    TrayBackend& tray;
+
+    // The running executable and the folder it lies in (the hand cursor and the skin
+    // are looked for there).
+    std::filesystem::path programFile;
+    std::filesystem::path programFolder;
+
+    // Reads one environment variable; nullopt when it is not set.
+    std::function<std::optional<std::string>(const std::string& name)> environment;
+
+    // The local help page that the Help button opens.
+    std::filesystem::path helpPage;
+
+    // Lets pending user-interface events run once.
+    std::function<void()> processEvents;
+
+    // Runs pending events, waiting a short while for one when there are none: the step
+    // of the tray balloon's bounded wait, so that the wait does not spin the processor.
+    std::function<void()> waitForEvents;
+};
+
+}  // namespace bytelora
