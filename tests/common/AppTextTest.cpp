@@ -21,7 +21,7 @@ TEST_P(StripTrailingWordTest, Strips) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, StripTrailingWordTest,
+    ProductNames, StripTrailingWordTest,
     ::testing::Values(StripCase{"Fast Usage Software", "Software", "Fast Usage"},
                       StripCase{"Fast Usage Tool", "Software", "Fast Usage Tool"},
                       StripCase{"Fast Usage Tool", "", "Fast Usage"},

@@ -37,7 +37,7 @@ TEST_P(SecondsToClockTest, FormatsTimeOfDay) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, SecondsToClockTest,
+    ClockTexts, SecondsToClockTest,
     ::testing::Values(ClockCase{0, "00:00:00"}, ClockCase{5, "00:00:05"}, ClockCase{59, "00:00:59"},
                       ClockCase{3599, "00:59:59"}, ClockCase{3600, "01:00:00"},
                       ClockCase{86399, "23:59:59"}, ClockCase{86400, "00:00:00"},
