@@ -47,10 +47,6 @@ TEST(IntervalTable, OnlyTheExactWholeTextMatches) {
     }
 }
 
-TEST(IntervalTable, OneMinuteIsStoredByPositionNotSeconds) {
-    EXPECT_EQ(IntervalPosition("Log every 1 minute"), 5);
-}
-
 TEST(IntervalTable, PositionsOutsideTheTableAreRefused) {
     for (int position : {-1, 0, 13, 60}) {
         SCOPED_TRACE(position);

@@ -163,11 +163,6 @@ TEST(LoggingState, TheButtonCaptionDecidesTheClick) {
     EXPECT_EQ(SwitchForCaption("turn on automatic log"), LoggingSwitch::Nothing);
 }
 
-TEST(LoggingState, CompletionTextFollowsTheFixedPrefix) {
-    EXPECT_EQ(SnapshotCompleteText("8/31/2021 3:07:45 PM"),
-              "Automatic Logging Bandwidth Usage Complete at 8/31/2021 3:07:45 PM");
-}
-
 TEST(ReentrancyGuard, ANestedEntryIsRefusedUntilTheOuterOneEnds) {
     bool running = false;
     {
