@@ -1,0 +1,73 @@
+#include "app/cli/CliOptions.h"
+
+#include "history/IntervalTable.h"
+
+namespace bytelora::cli {
+
+namespace {
+
+bool IsIntervalEntry(const std::string& text) { return IntervalSeconds(text) != 0; }
+
+}  // namespace
+
+ParseResult ParseCommandLine(const std::vector<std::string>& args) {
+    if (args.empty()) return {std::nullopt, "no command given"};
+    const std::string& first = args.front();
+    CliOptions options;
+    if (first == "--help" || first == "-h" || first == "help") {
+        options.command = Command::Help;
+    } else if (first == "--version") {
+        options.command = Command::Version;
+    } else if (first == "interfaces") {
+        options.command = Command::Interfaces;
+    } else if (first == "watch") {
+        options.command = Command::Watch;
+    } else if (first == "log") {
+        options.command = Command::Log;
+    } else {
+        return {std::nullopt, "unknown command '" + first + "'"};
+    }
+
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (options.command == Command::Log && (arg == "--every" || arg.rfind("--every=", 0) == 0)) {
+            std::string value;
+            if (arg == "--every") {
+                if (i + 1 >= args.size()) return {std::nullopt, "--every needs an interval"};
+                value = args[++i];
+            } else {
+                value = arg.substr(8);
+            }
+            if (!IsIntervalEntry(value)) {
+                return {std::nullopt, "'" + value + "' is not one of the intervals"};
+            }
+            options.every = value;
+        } else {
+            return {std::nullopt, "unknown option '" + arg + "'"};
+        }
+    }
+    return {options, {}};
+}
+
+std::string UsageText() {
+    std::string text =
+        "Usage: bytelora-cli COMMAND [OPTIONS]\n"
+        "\n"
+        "Commands:\n"
+        "  interfaces         read the interface table once and list it with the totals\n"
+        "  watch              print the download and upload rates once a second\n"
+        "  log [--every E]    take bandwidth usage snapshots into the history log;\n"
+        "                     E is one of the intervals below (default: the one chosen\n"
+        "                     in the window)\n"
+        "  --help             show this text\n"
+        "  --version          show the version\n"
+        "\n"
+        "Intervals:\n";
+    for (const auto& entry : kIntervalTable) {
+        text += "  \"" + std::string(entry.text) + "\"\n";
+    }
+    text += "\nwatch and log run until interrupted (Ctrl-C).\n";
+    return text;
+}
+
+}  // namespace bytelora::cli

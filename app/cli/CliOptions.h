@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace bytelora::cli {
+
+enum class Command { Help, Version, Interfaces, Watch, Log };
+
+struct CliOptions {
+    Command command = Command::Help;
+    // `log --every "<entry>"`: one of the twelve interval entries, e.g. "Log every 5 seconds".
+    std::optional<std::string> every;
+};
+
+struct ParseResult {
+    std::optional<CliOptions> options;  // empty when the command line is wrong
+    std::string error;                  // what was wrong, for the usage message
+};
+
+ParseResult ParseCommandLine(const std::vector<std::string>& args);
+
+std::string UsageText();
+
+}  // namespace bytelora::cli

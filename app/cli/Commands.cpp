@@ -1,0 +1,161 @@
+#include "app/cli/Commands.h"
+
+#include <chrono>
+#include <iomanip>
+#include <ostream>
+#include <thread>
+
+#include "app/StoredNumber.h"
+#include "app/cli/Interrupt.h"
+#include "common/Clock.h"
+#include "common/DateTimeText.h"
+#include "history/HistoryLog.h"
+#include "history/IntervalTable.h"
+#include "history/LoggingScheduler.h"
+#include "history/SnapshotWriter.h"
+#include "monitor/LocaleGroupMark.h"
+#include "monitor/TrafficWatch.h"
+#include "netstats/CIpHelper.h"
+#include "netstats/LinkSpeed.h"
+#include "settings/QSettingsStore.h"
+
+namespace bytelora::cli {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Sleeps in short slices so that Ctrl-C ends a wait at once.
+void InterruptibleSleep(std::chrono::steady_clock::duration duration) {
+    const auto until = std::chrono::steady_clock::now() + duration;
+    while (!Interrupted()) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= until) return;
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(until - now, 50ms));
+    }
+}
+
+std::string SpeedText(std::uint64_t bitsPerSecond) {
+    if (bitsPerSecond == 0) return "-";
+    if (bitsPerSecond % 1000000000 == 0) return std::to_string(bitsPerSecond / 1000000000) + "G";
+    if (bitsPerSecond % 1000000 == 0) return std::to_string(bitsPerSecond / 1000000) + "M";
+    return std::to_string(bitsPerSecond);
+}
+
+// The interval chosen in the window, read the way the window reads it; an unusable
+// stored value falls back to the default choice.
+int StoredIntervalPosition(std::ostream& err) {
+    QSettingsStore store;
+    Settings settings(store);
+    const std::string stored = settings.Get(kOftenIndexKey, kOftenIndexDefault);
+    try {
+        const int position = ToInteger16(stored);
+        if (IsIntervalPosition(position)) return position;
+    } catch (const std::exception&) {
+    }
+    err << "The stored interval \"" << stored << "\" is not one of the choices; using \""
+        << IntervalAt(kDefaultIntervalPosition).text << "\".\n";
+    return kDefaultIntervalPosition;
+}
+
+CIpHelper MakeHelper(InterfaceTableSource& source, std::ostream& err) {
+    return CIpHelper(source, [&err](const std::string& message) { err << message << '\n'; });
+}
+
+}  // namespace
+
+std::string InterfaceTypeText(unsigned type) {
+    switch (type) {
+        case kIfTypeOther: return "other";
+        case kIfTypeEthernet: return "ethernet";
+        case kIfTypePpp: return "ppp";
+        case kIfTypeLoopback: return "loopback";
+        case kIfTypeWireless: return "wireless";
+        case kIfTypeTunnel: return "tunnel";
+        default: return "type " + std::to_string(type);
+    }
+}
+
+std::string OperationalStatusText(unsigned status) {
+    static const char* const kNames[] = {"up",      "down",     "testing",       "unknown",
+                                         "dormant", "notpresent", "lowerlayerdown"};
+    if (status >= 1 && status <= 7) return kNames[status - 1];
+    return "status " + std::to_string(status);
+}
+
+int ListInterfaces(InterfaceTableSource& source, std::ostream& out, std::ostream& err) {
+    CIpHelper helper = MakeHelper(source, err);
+    const auto table = helper.Interfaces();
+    out << std::left << std::setw(6) << "Index" << std::setw(18) << "Name" << std::setw(10)
+        << "Type" << std::setw(16) << "Status" << std::setw(7) << "Speed" << std::right
+        << std::setw(20) << "Received" << std::setw(20) << "Sent"
+        << "  Counted\n";
+    for (const auto& row : *table) {
+        out << std::left << std::setw(6) << row->InterfaceIndex() << std::setw(18)
+            << row->InterfaceName() << std::setw(10) << InterfaceTypeText(row->InterfaceType())
+            << std::setw(16) << OperationalStatusText(row->OperationalStatus()) << std::setw(7)
+            << SpeedText(LinkSpeedBitsPerSecond(*row)) << std::right << std::setw(20)
+            << row->OctetsReceived() << std::setw(20) << row->OctetsSent() << "  "
+            << (CountsTowardTotals(*table, *row) ? "yes" : "no") << '\n';
+    }
+    out << "Total received: " << helper.BytesReceived() << " bytes\n"
+        << "Total sent: " << helper.BytesSent() << " bytes\n";
+    return 0;
+}
+
+int Watch(InterfaceTableSource& source, std::ostream& out, std::ostream& err) {
+    InstallInterruptHandler();
+    CIpHelper helper = MakeHelper(source, err);
+    SystemClock clock;
+    WatchOptions options;
+    options.counterBits = helper.CounterBits();
+    options.groupMark = LocaleGroupMark();
+    RunWatch([&helper] { return helper.Interfaces(); }, clock, InterruptibleSleep,
+             [&](const ThroughputReading& reading) {
+                 if (Interrupted()) return false;
+                 out << ComposeSnapshotText(LocalDateTimeText(clock.Now()), reading.downloadText,
+                                            reading.uploadText)
+                     << std::endl;
+                 return !Interrupted();
+             },
+             options);
+    return 0;
+}
+
+int Log(InterfaceTableSource& source, const std::optional<std::string>& every, std::ostream& out,
+        std::ostream& err) {
+    InstallInterruptHandler();
+    const int position = every ? IntervalPosition(*every) : StoredIntervalPosition(err);
+    const IntervalEntry& entry = IntervalAt(position);
+    const std::string logPath = HistoryLogPath();
+    err << "Taking a bandwidth usage snapshot every " << entry.seconds << " s into " << logPath
+        << " (Ctrl-C ends).\n";
+
+    CIpHelper helper = MakeHelper(source, err);
+    SystemClock clock;
+    LoggingScheduler scheduler;
+    scheduler.SetLogInterval(entry.seconds);
+    WatchOptions options;
+    options.counterBits = helper.CounterBits();
+    options.groupMark = LocaleGroupMark();
+    RunWatch([&helper] { return helper.Interfaces(); }, clock, InterruptibleSleep,
+             [&](const ThroughputReading& reading) {
+                 if (Interrupted()) return false;
+                 scheduler.CountTick();
+                 if (!scheduler.SnapshotDue()) return true;
+                 const std::string line = ComposeSnapshotText(
+                     LocalDateTimeText(clock.Now()), reading.downloadText, reading.uploadText);
+                 try {
+                     AppendToHistoryLog(logPath, line);
+                     out << line << std::endl;
+                 } catch (const std::exception& failure) {
+                     err << failure.what() << '\n';
+                 }
+                 scheduler.Restart();
+                 return !Interrupted();
+             },
+             options);
+    return 0;
+}
+
+}  // namespace bytelora::cli

@@ -1,0 +1,39 @@
+// bytelora-cli: the interface table, the live rates and the history log without a window.
+#include <QCoreApplication>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/cli/CliOptions.h"
+#include "app/cli/Commands.h"
+#include "netstats/InterfaceTableSource.h"
+
+int main(int argc, char** argv) {
+    using namespace bytelora::cli;
+    // Qt supplies the locale's date and number formats and the settings store.
+    QCoreApplication app(argc, argv);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const ParseResult parsed = ParseCommandLine(args);
+    if (!parsed.options) {
+        std::cerr << "bytelora-cli: " << parsed.error << "\n\n" << UsageText();
+        return 2;
+    }
+    switch (parsed.options->command) {
+        case Command::Help:
+            std::cout << UsageText();
+            return 0;
+        case Command::Version:
+            std::cout << "bytelora-cli " BYTELORA_VERSION "\n";
+            return 0;
+        default:
+            break;
+    }
+    auto source = bytelora::MakeSystemInterfaceTable();
+    switch (parsed.options->command) {
+        case Command::Interfaces: return ListInterfaces(*source, std::cout, std::cerr);
+        case Command::Watch: return Watch(*source, std::cout, std::cerr);
+        case Command::Log: return Log(*source, parsed.options->every, std::cout, std::cerr);
+        default: return 2;
+    }
+}
