@@ -25,9 +25,16 @@ std::string AnsiToUtf8(std::span<const std::uint8_t> bytes, std::size_t maxChars
     std::string out;
     const std::size_t count = std::min(bytes.size(), maxChars);
     out.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::uint8_t b = bytes[i];
-        AppendUtf8(out, b >= 0x80 && b <= 0x9F ? kCp1252High[b - 0x80] : char32_t{b});
+    std::size_t i = 0;
+    while (i < count) {
+        // Descriptions are nearly always plain ASCII: copy such runs in one go.
+        std::size_t run = i;
+        while (run < count && bytes[run] < 0x80) ++run;
+        out.append(reinterpret_cast<const char*>(bytes.data()) + i, run - i);
+        if (run == count) break;
+        const std::uint8_t b = bytes[run];
+        AppendUtf8(out, b <= 0x9F ? kCp1252High[b - 0x80] : char32_t{b});
+        i = run + 1;
     }
     return out;
 }

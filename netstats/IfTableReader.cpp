@@ -63,6 +63,7 @@ CInterfaces::Record ParseRow(const std::uint8_t* row) {
 std::string FormatAdapterAddress(std::span<const std::uint8_t> bytes) {
     std::string text;
     const std::size_t count = std::min(bytes.size(), kIfPhysAddrBytes);
+    text.reserve(3 * count);
     for (std::size_t i = 0; i < count; ++i) {
         if (i != 0) text.push_back('-');
         HexDigits(text, bytes[i]);

@@ -57,7 +57,7 @@ bool ParseLinkMessage(std::span<const std::uint8_t> payload, LinkMessage& out) {
     r.OperationalStatus(MibOperStatus(IF_OPER_UNKNOWN));
 
     bool haveStats64 = false;
-    rtnl_link_stats stats32{};
+    std::span<const std::uint8_t> stats32;  // used only when the 64-bit ones are missing
     bool haveStats32 = false;
     std::size_t offset = Align(sizeof(ifinfomsg));
     while (offset + sizeof(rtattr) <= payload.size()) {
@@ -86,7 +86,7 @@ bool ParseLinkMessage(std::span<const std::uint8_t> payload, LinkMessage& out) {
                 haveStats64 = true;
                 break;
             case IFLA_STATS:
-                stats32 = LoadPrefix<rtnl_link_stats>(data);
+                stats32 = data;
                 haveStats32 = true;
                 break;
             default:
@@ -94,7 +94,7 @@ bool ParseLinkMessage(std::span<const std::uint8_t> payload, LinkMessage& out) {
         }
         offset += Align(attr.rta_len);
     }
-    if (!haveStats64 && haveStats32) ApplyStats(stats32, r);
+    if (!haveStats64 && haveStats32) ApplyStats(LoadPrefix<rtnl_link_stats>(stats32), r);
     out.hasStats = haveStats64 || haveStats32;
     r.InterfaceDescription(r.InterfaceName());
     return true;
