@@ -1,0 +1,186 @@
+#include <QDateTime>
+#include <QLocale>
+#include <QSignalBlocker>
+
+#include <fstream>
+#include <sstream>
+
+#include "FormRig.h"
+
+namespace bytelora::testing {
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+int LineCount(const std::string& text) {
+    int lines = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos;
+         at = text.find("\r\n", at + 2))
+        ++lines;
+    return lines;
+}
+
+void Ticks(Form1& form, int count) {
+    for (int i = 0; i < count; ++i) form.Timer1_Timer();
+}
+
+FormRig& WithInterval(FormRig& rig, const char* position) {
+    rig.settings.Preset("OftenIndex", position);
+    return rig;
+}
+
+TEST(Logging, EveryTickTakesASnapshotAtOneSecond) {
+    FormRig rig;
+    Form1& form = WithInterval(rig, "1").Load();
+    std::vector<std::string> frames;
+    rig.onEvents = [&] { frames.push_back(Title(form.Frame1)); };
+    Ticks(form, 3);
+
+    EXPECT_EQ(form.ListView1->topLevelItemCount(), 3);
+    const std::string log = ReadFile(rig.LogPath());
+    EXPECT_EQ(LineCount(log), 3);
+    EXPECT_EQ(log.substr(log.size() - 2), "\r\n");
+    const std::string row = form.ListView1->topLevelItem(0)->text(0).toStdString();
+    EXPECT_NE(row.find(" Download: Label3 Upload: Label4"), std::string::npos) << row;
+    EXPECT_EQ(log.substr(0, log.find("\r\n")), row);
+    // Per tick: the countdown at 00:00:00, the running text, then the completion text.
+    ASSERT_EQ(frames.size(), 9u);
+    EXPECT_EQ(frames[0], "Next bandwidth usage snapshot will occur in 00:00:00");
+    EXPECT_EQ(frames[1], "Logging bandwidth usage is running in background...");
+    EXPECT_EQ(frames[2].rfind("Automatic Logging Bandwidth Usage Complete at ", 0), 0u);
+    EXPECT_EQ(Title(form.Frame1), "Next bandwidth usage snapshot will occur in 00:00:00");
+    EXPECT_EQ(form.ProgressBar1->value(), 0);
+    EXPECT_EQ(form.SecondsElapsed(), 0);
+    EXPECT_EQ(rig.ErrorBoxCount(), 0);
+}
+
+TEST(Logging, TurningOffKeepsTheCountAndTurningOnContinuesIt) {
+    FormRig rig;
+    Form1& form = WithInterval(rig, "3").Load();  // 10 seconds
+    Ticks(form, 7);
+    EXPECT_EQ(Title(form.Frame1), "Next bandwidth usage snapshot will occur in 00:00:03");
+    EXPECT_EQ(form.ProgressBar1->value(), 7);
+    EXPECT_EQ(form.ProgressBar1->maximum(), 10);
+
+    form.PushButton5_Click();
+    EXPECT_EQ(form.PushButton5->text(), "Turn On Automatic Log");
+    EXPECT_FALSE(form.Timer1.isActive());
+    form.Timer1_Timer();  // a tick that was already queued
+    EXPECT_EQ(Title(form.Frame1), "Automatic Log is Off.");
+    form.PushButton5_Click();
+    EXPECT_EQ(form.PushButton5->text(), "Turn Off Automatic Log");
+    EXPECT_TRUE(form.Timer1.isActive());
+    EXPECT_EQ(rig.settings.Value("StartStopState"), "On");
+    ASSERT_EQ(rig.settings.writes().size(), 2u);
+    EXPECT_EQ(rig.settings.writes()[0].value, "Off");
+
+    Ticks(form, 2);
+    EXPECT_EQ(form.ListView1->topLevelItemCount(), 0);
+    Ticks(form, 1);
+    EXPECT_EQ(form.ListView1->topLevelItemCount(), 1);
+}
+
+TEST(Logging, ChoosingAnEntryRestartsTheCount) {
+    FormRig rig;
+    Form1& form = rig.Load();  // every 5 seconds
+    Ticks(form, 4);
+    form.ListView2_Click();  // on the entry already selected
+    EXPECT_EQ(rig.settings.Value("OftenIndex"), "2");
+    EXPECT_EQ(form.SecondsElapsed(), 0);
+    Ticks(form, 4);
+    EXPECT_EQ(form.ListView1->topLevelItemCount(), 0);
+    Ticks(form, 1);
+    EXPECT_EQ(form.ListView1->topLevelItemCount(), 1);
+}
+
+TEST(Logging, AKeyboardChangeOfTheSelectionIsAChoiceToo) {
+    FormRig rig;
+    Form1& form = rig.Load();
+    Ticks(form, 3);
+    form.ListView2->setCurrentItem(form.ListView2->topLevelItem(4));  // "Log every 1 minute"
+    EXPECT_EQ(rig.settings.Value("OftenIndex"), "5");
+    EXPECT_EQ(form.SecondsElapsed(), 0);
+    EXPECT_EQ(form.LogInterval(), 60);
+}
+
+TEST(Logging, ACountBeyondAShorterIntervalSnapshotsAtOnce) {
+    FormRig rig;
+    Form1& form = WithInterval(rig, "4").Load();  // 30 seconds
+    Ticks(form, 7);
+    {
+        const QSignalBlocker quiet(form.ListView2);  // changed behind the handlers' back
+        form.ListView2->clearSelection();
+        form.ListView2->topLevelItem(1)->setSelected(true);  // 5 seconds
+    }
+    form.Timer1_Timer();
+    EXPECT_EQ(form.ListView1->topLevelItemCount(), 1);
+    EXPECT_EQ(form.SecondsElapsed(), 0);
+}
+
+TEST(Logging, TheTickDoesNotRunInsideItself) {
+    FormRig rig;
+    Form1& form = WithInterval(rig, "3").Load();
+    rig.onEvents = [&] { form.Timer1_Timer(); };
+    Ticks(form, 2);
+    EXPECT_EQ(form.SecondsElapsed(), 2);
+}
+
+TEST(Logging, CountdownOfTheLongestInterval) {
+    FormRig rig;
+    Form1& form = WithInterval(rig, "12").Load();
+    form.Timer1_Timer();
+    EXPECT_EQ(Title(form.Frame1), "Next bandwidth usage snapshot will occur in 23:59:59");
+}
+
+TEST(Logging, LowerCaseOnLeavesTheSwitchAlone) {
+    FormRig rig;
+    rig.settings.Preset("StartStopState", "on");
+    Form1& form = rig.Load();
+    form.PushButton5_Click();
+    EXPECT_EQ(form.PushButton5->text(), "Turn On Automatic Logging");
+    EXPECT_FALSE(form.Timer1.isActive());
+    EXPECT_TRUE(rig.settings.writes().empty());
+}
+
+TEST(Logging, AMidnightSnapshotShowsTheDateAlone) {
+    FormRig rig;
+    Form1& form = WithInterval(rig, "1").Load();
+    const QDateTime midnight(QDate(2024, 3, 5), QTime(0, 0));
+    rig.clock.SetNow(
+        std::chrono::system_clock::time_point(std::chrono::seconds(midnight.toSecsSinceEpoch())));
+    form.Timer1_Timer();
+    const QString date = QLocale::system().toString(QDate(2024, 3, 5), QLocale::ShortFormat);
+    ASSERT_EQ(form.ListView1->topLevelItemCount(), 1);
+    EXPECT_EQ(form.ListView1->topLevelItem(0)->text(0), date + " Download: Label3 Upload: Label4");
+}
+
+TEST(Logging, AFailedAppendIsReportedAndTheCountStillRestarts) {
+    FormRig rig;
+    std::filesystem::create_directory(rig.LogPath());  // a folder where the log should be
+    Form1& form = WithInterval(rig, "1").Load();
+    std::vector<std::string> frames;
+    rig.onEvents = [&] { frames.push_back(Title(form.Frame1)); };
+    form.Timer1_Timer();
+
+    EXPECT_EQ(rig.ErrorBoxes("Timer1", 126), 1);
+    EXPECT_EQ(rig.ErrorBoxCount(), 1);
+    ASSERT_EQ(frames.size(), 3u);
+    EXPECT_EQ(frames[2].rfind("Automatic Logging Bandwidth Usage Complete at ", 0), 0u);
+    EXPECT_EQ(form.SecondsElapsed(), 0);
+    EXPECT_EQ(form.ProgressBar1->value(), 0);
+    EXPECT_EQ(form.ListView1->topLevelItemCount(), 1);  // the row stays
+    EXPECT_TRUE(std::filesystem::is_directory(rig.LogPath()));
+
+    // Once the folder is gone the next snapshot writes a whole line again.
+    std::filesystem::remove(rig.LogPath());
+    form.Timer1_Timer();
+    EXPECT_EQ(LineCount(ReadFile(rig.LogPath())), 1);
+}
+
+}  // namespace
+}  // namespace bytelora::testing

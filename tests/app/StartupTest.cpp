@@ -1,0 +1,188 @@
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "FormRig.h"
+#include "app/StoredNumber.h"
+#include "common/AppText.h"
+
+namespace bytelora::testing {
+namespace {
+
+TEST(FormLoad, FirstRunUsesEveryDefault) {
+    FormRig rig;
+    Form1& form = rig.Load();
+
+    EXPECT_EQ(form.windowTitle(), "Bytelora");
+    EXPECT_FALSE(form.windowIcon().isNull());
+    EXPECT_EQ(AppTitle(), "Bytelora");
+    EXPECT_EQ(form.PushButton5->text(), "Turn Off Automatic Log");
+    EXPECT_TRUE(form.Timer1.isActive());
+    EXPECT_EQ(form.Timer1.interval(), 1000);
+    EXPECT_EQ(SelectedInterval(form), "Log every 5 seconds");
+    EXPECT_EQ(form.ListView2->topLevelItemCount(), 12);
+    EXPECT_EQ(form.ListView2->headerItem()->text(0),
+              "How often would you like to log bandwidth usage?");
+    EXPECT_EQ(form.ListView1->headerItem()->text(0), "Bandwidth Usage");
+    EXPECT_EQ(form.ListView1->topLevelItemCount(), 0);
+    EXPECT_FALSE(form.Check4->isChecked());
+    EXPECT_FALSE(form.Check8->isChecked());
+    EXPECT_TRUE(form.Check8->isHidden());
+    EXPECT_FALSE(form.Loading());
+    EXPECT_TRUE(form.FirstSample());
+    EXPECT_EQ(form.RecvFullScale(), 512.0);
+    EXPECT_EQ(rig.boxes.shown().size(), 0u);
+    EXPECT_TRUE(rig.settings.writes().empty());
+    EXPECT_TRUE(rig.startup.calls().empty());
+    EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::AddIcon), 1u);
+    EXPECT_EQ(rig.tray.Last(FakeTrayBackend::Kind::AddIcon)->tip, "Bytelora");
+    EXPECT_EQ(form.HistoryLogPath(), rig.LogPath());
+    EXPECT_TRUE(form.GraphWindow() != nullptr && form.GraphWindow()->isHidden());
+    EXPECT_TRUE(form.Timer2.isActive());
+    EXPECT_EQ(form.Timer2.interval(), 250);
+    EXPECT_EQ(form.Timer3.timerType(), Qt::PreciseTimer);
+
+    form.ShowAfterLoad();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.HiddenInTray());
+    EXPECT_EQ(form.focusWidget(), form.ListView1);
+    const QRect screen = form.screen()->availableGeometry();
+    EXPECT_LE((form.frameGeometry().center() - screen.center()).manhattanLength(), 2);
+}
+
+TEST(FormLoad, LoggingStateFollowsOnlyTheExactWords) {
+    struct Case {
+        const char* stored;
+        const char* caption;
+        const char* frame;
+        bool running;
+    };
+    for (const Case& c :
+         {Case{"Off", "Turn On Automatic Log", "Automatic Log is Turned Off.", false},
+          Case{"off", "Turn On Automatic Logging", "Next bandwidth usage snapshot will occur in ",
+               false},
+          Case{"On", "Turn Off Automatic Log", "Next bandwidth usage snapshot will occur in ",
+               true}}) {
+        FormRig rig;
+        rig.settings.Preset("StartStopState", c.stored);
+        Form1& form = rig.Load();
+        EXPECT_EQ(form.PushButton5->text(), c.caption) << c.stored;
+        EXPECT_EQ(Title(form.Frame1), c.frame) << c.stored;
+        EXPECT_EQ(form.Timer1.isActive(), c.running) << c.stored;
+    }
+}
+
+TEST(FormLoad, StoredIntervalPositionIsReadAsANumber) {
+    struct Case {
+        const char* stored;
+        const char* selected;  // empty: nothing selected
+        int boxesAt170;
+        int boxesAt172;
+    };
+    for (const Case& c :
+         {Case{"12", "Log every 24 hours", 0, 0}, Case{"2.5", "Log every 5 seconds", 0, 0},
+          Case{"3.5", "Log every 30 seconds", 0, 0}, Case{" 1 ", "Log every 1 second", 0, 0},
+          Case{"13", "", 0, 1}, Case{"0", "", 0, 1}, Case{"abc", "", 1, 1}, Case{"", "", 1, 1},
+          Case{"40000", "", 1, 1}}) {
+        FormRig rig;
+        rig.settings.Preset("OftenIndex", c.stored);
+        Form1& form = rig.Load();
+        EXPECT_EQ(SelectedInterval(form), c.selected) << c.stored;
+        EXPECT_EQ(rig.ErrorBoxes("Form_Load", 170), c.boxesAt170) << c.stored;
+        EXPECT_EQ(rig.ErrorBoxes("Form_Load", 172), c.boxesAt172) << c.stored;
+        EXPECT_EQ(rig.ErrorBoxCount(), c.boxesAt170 + c.boxesAt172) << c.stored;
+        // Start-up completes: the statements after the failure still ran.
+        EXPECT_FALSE(form.Loading());
+        EXPECT_EQ(form.HistoryLogPath(), rig.LogPath());
+        // Selecting from the store is no choice of the user's.
+        EXPECT_TRUE(rig.settings.writes().empty()) << c.stored;
+    }
+}
+
+TEST(FormLoad, BothStartupOptionsHideTheWindowInTheTray) {
+    FormRig rig;
+    rig.settings.Preset("Windows Startup", "On");
+    rig.settings.Preset("Minimized", "On");
+    Form1& form = rig.Load();
+    EXPECT_TRUE(form.Check4->isChecked());
+    EXPECT_TRUE(form.Check8->isChecked());
+    EXPECT_FALSE(form.Check8->isHidden());
+    EXPECT_TRUE(rig.startup.calls().empty());
+    // Ticking Check8 from the store writes its value again, and nothing else.
+    ASSERT_EQ(rig.settings.writtenKeys(), std::vector<std::string>{"Minimized"});
+    EXPECT_EQ(rig.settings.writes()[0].value, "On");
+
+    form.ShowAfterLoad();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(form.HiddenInTray());
+    EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
+    const auto* balloon = rig.tray.Last(FakeTrayBackend::Kind::ShowBalloon);
+    ASSERT_NE(balloon, nullptr);
+    EXPECT_EQ(balloon->title, "Bytelora");
+    EXPECT_EQ(balloon->text,
+              "has been minimized to the system tray.\r\n"
+              "Click on the blue 'Q' icon (Q for Quillmark) to bring the software back.");
+    EXPECT_EQ(balloon->timeoutMs, 5000);
+
+    rig.tray.LeftClick();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.HiddenInTray());
+    EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
+}
+
+TEST(FormLoad, MinimizedWithoutWindowsStartupOpensNormally) {
+    FormRig rig;
+    rig.settings.Preset("Windows Startup", "on");
+    rig.settings.Preset("Minimized", "On");
+    Form1& form = rig.Load();
+    EXPECT_FALSE(form.Check4->isChecked());
+    EXPECT_TRUE(form.Check8->isHidden());
+    form.ShowAfterLoad();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::ShowBalloon), 0u);
+}
+
+TEST(FormLoad, HistoryLogPathComesFromTemp) {
+    FormRig rig;
+    rig.environment["TEMP"] = (rig.dir / "my temp").string();
+    EXPECT_EQ(rig.Load().HistoryLogPath(), (rig.dir / "my temp" / "Bytelora.txt").string());
+}
+
+TEST(FormLoad, NoTimerHandlerRunsBeforeLoadHasFinished) {
+    FormRig rig;
+    Form1 form(rig.MakeServices());
+    EXPECT_FALSE(form.Loaded());
+    EXPECT_FALSE(form.Timer2.isActive());
+    EXPECT_FALSE(form.Timer3.isActive());
+    QMetaObject::invokeMethod(&form.Timer2, "timeout", Qt::DirectConnection);
+    EXPECT_EQ(rig.table.Reads(), 0);
+    form.Form_Load();
+    EXPECT_TRUE(form.Loaded());
+}
+
+TEST(FormLoad, TableServiceMissingIsToldOncePerRun) {
+    FormRig rig;
+    rig.table.SetResult(TableReadResult::NotSupported);
+    Form1& form = rig.Load();
+    for (int i = 0; i < 3; ++i) form.UpdateInterfaceInfo();
+    ASSERT_EQ(rig.boxes.shown().size(), 1u);
+    EXPECT_EQ(rig.boxes.shown()[0].text, "IP Helper is not supported by this system.");
+    EXPECT_EQ(rig.boxes.shown()[0].title, "Bytelora");
+    EXPECT_EQ(rig.boxes.shown()[0].icon, BoxIcon::None);
+    EXPECT_EQ(form.lblRecv->text(), "0");
+}
+
+TEST(StoredNumber, ConvertsLikeTheStoredSettingsWereAlwaysRead) {
+    EXPECT_EQ(ToInteger16("2"), 2);
+    EXPECT_EQ(ToInteger16("2.5"), 2);
+    EXPECT_EQ(ToInteger16("-1.5"), -2);
+    EXPECT_EQ(ToInteger16("32767"), 32767);
+    EXPECT_EQ(ToInteger16("-32768"), -32768);
+    EXPECT_THROW(ToInteger16("32768"), std::out_of_range);
+    EXPECT_THROW(ToInteger16("1e9"), std::out_of_range);
+    for (const char* bad : {"", "  ", "abc", "2x", "0x10", "nan", "inf", "1 2"}) {
+        EXPECT_THROW(ToInteger16(bad), std::invalid_argument) << bad;
+    }
+}
+
+}  // namespace
+}  // namespace bytelora::testing
