@@ -7,10 +7,12 @@
 
 #include "app/cli/CliOptions.h"
 #include "app/cli/Commands.h"
+#include "common/ProcessSetup.h"
 #include "netstats/InterfaceTableSource.h"
 
 int main(int argc, char** argv) {
     using namespace bytelora::cli;
+    bytelora::PrepareProcess();
     // Qt supplies the locale's date and number formats and the settings store.
     QCoreApplication app(argc, argv);
     const std::vector<std::string> args(argv + 1, argv + argc);
