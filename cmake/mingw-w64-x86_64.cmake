@@ -16,7 +16,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # One self-contained executable per test: no mingw runtime DLLs to put beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-find_program(BYTELORA_WINE NAMES wine wine64)
+find_program(BYTELORA_WINE NAMES wine wine64 PATHS /usr/lib/wine)
 if(BYTELORA_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${BYTELORA_WINE})
 endif()

@@ -10,6 +10,9 @@ BYTELORA_BUILD_PACKAGES=(
   fonts-liberation
 )
 
+# The Windows cross build and the wine that runs its tests.
+BYTELORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64)
+
 # Installs the named Debian packages that are not installed yet.
 ensure_packages() {
   local missing=()
