@@ -123,7 +123,7 @@ void Form1::WireEvents() {
 
 void Form1::OnIntervalSelectionChanged() {
     if (selectingInterval_ || loading_) return;
-    selectionChangedByMouse_ = QApplication::mouseButtons() != Qt::NoButton;
+    selectionChangedByMouse_ = intervalPressed_;
     RunUnguarded([&] { ListView2_Click(); });
 }
 
@@ -339,6 +339,16 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
+    if (watched == ListView2->viewport()) {
+        // The filter sees the press before the list handles it: whether the press moves
+        // the selection is learnt as the list handles it.
+        if (type == QEvent::MouseButtonPress) {
+            intervalPressed_ = true;
+            selectionChangedByMouse_ = false;
+        } else if (type == QEvent::MouseButtonRelease) {
+            intervalPressed_ = false;
+        }
+    }
     if (type != QEvent::MouseMove && type != QEvent::Enter)
         return QWidget::eventFilter(watched, event);
     for (QPushButton* button :

@@ -162,6 +162,7 @@ class Form1 : public QWidget {
     bool ended_ = false;
     bool selectingInterval_ = false;
     bool selectionChangedByMouse_ = false;
+    bool intervalPressed_ = false;
     bool placed_ = false;
     double recvFullScale_ = 512.0;
     double sentFullScale_ = 512.0;

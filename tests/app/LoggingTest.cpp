@@ -1,5 +1,7 @@
+#include <QApplication>
 #include <QDateTime>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 #include <fstream>
@@ -180,6 +182,39 @@ TEST(Logging, AFailedAppendIsReportedAndTheCountStillRestarts) {
     std::filesystem::remove(rig.LogPath());
     form.Timer1_Timer();
     EXPECT_EQ(LineCount(ReadFile(rig.LogPath())), 1);
+}
+
+}  // namespace
+}  // namespace bytelora::testing
+
+namespace bytelora::testing {
+namespace {
+
+void ClickItem(Form1& form, int row) {
+    QWidget* viewport = form.ListView2->viewport();
+    const QPointF at = form.ListView2->visualItemRect(form.ListView2->topLevelItem(row)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &release);
+}
+
+TEST(Logging, EachClickInTheListIsOneChoice) {
+    FormRig rig;
+    Form1& form = rig.Load();
+    form.ShowAfterLoad();
+    Ticks(form, 3);
+    ClickItem(form, 3);  // moves the selection to "Log every 30 seconds"
+    EXPECT_EQ(SelectedInterval(form), "Log every 30 seconds");
+    EXPECT_EQ(rig.settings.writes().size(), 1u);
+    EXPECT_EQ(form.SecondsElapsed(), 0);
+    Ticks(form, 2);
+    ClickItem(form, 3);  // on the entry already selected
+    EXPECT_EQ(rig.settings.writes().size(), 2u);
+    EXPECT_EQ(rig.settings.Value("OftenIndex"), "4");
+    EXPECT_EQ(form.SecondsElapsed(), 0);
 }
 
 }  // namespace
