@@ -59,16 +59,6 @@ TEST(CInterfaces, RemoveMovesLaterRecordsUpAndIterationFollowsPositions) {
     EXPECT_EQ(order, "ac");
 }
 
-TEST(CInterfaces, RecordsOutliveTheCollection) {
-    CInterfaces::Record kept;
-    {
-        CInterfaces table;
-        auto record = Named("kept");
-        kept = table.Add(record);
-    }
-    EXPECT_EQ(kept->InterfaceName(), "kept");
-}
-
 TEST(CInterface, StartsEmpty) {
     const CInterface row;
     EXPECT_EQ(row.InterfaceName(), "");
