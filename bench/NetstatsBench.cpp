@@ -41,7 +41,7 @@ BENCHMARK(ProcNetDevYardstick);
 
 // A Windows-like table: adapters with their filter-layer rows, realistic texts.
 std::vector<std::uint8_t> HundredRowImage() {
-    std::vector<testing::IfRowSpec> rows(100);
+    std::vector<testing::IfRowFields> rows(100);
     for (std::uint32_t i = 0; i < rows.size(); ++i) {
         auto& row = rows[i];
         const std::string n = std::to_string(i);

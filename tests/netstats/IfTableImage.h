@@ -12,7 +12,7 @@
 namespace bytelora::testing {
 
 // One row of a crafted GetIfTable image. Lengths default to the real sizes of the data.
-struct IfRowSpec {
+struct IfRowFields {
     std::u16string name;
     std::uint32_t index = 0;
     std::uint32_t type = 6;
@@ -33,27 +33,27 @@ inline std::size_t RowOffset(std::size_t zeroBasedRow) {
 }
 
 // The table image as GetIfTable writes it: row count, then 860-byte rows.
-inline std::vector<std::uint8_t> MakeIfTableImage(const std::vector<IfRowSpec>& rows) {
+inline std::vector<std::uint8_t> MakeIfTableImage(const std::vector<IfRowFields>& rows) {
     std::vector<std::uint8_t> image(RowOffset(rows.size()), 0);
     PutU32(image, 0, static_cast<std::uint32_t>(rows.size()));
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const IfRowSpec& spec = rows[i];
+        const IfRowFields& fields = rows[i];
         const std::size_t row = RowOffset(i);
-        for (std::size_t u = 0; u < spec.name.size() && u < kIfNameUnits; ++u) {
-            image[row + 2 * u] = static_cast<std::uint8_t>(spec.name[u] & 0xFF);
-            image[row + 2 * u + 1] = static_cast<std::uint8_t>(spec.name[u] >> 8);
+        for (std::size_t u = 0; u < fields.name.size() && u < kIfNameUnits; ++u) {
+            image[row + 2 * u] = static_cast<std::uint8_t>(fields.name[u] & 0xFF);
+            image[row + 2 * u + 1] = static_cast<std::uint8_t>(fields.name[u] >> 8);
         }
-        PutU32(image, row + ifrow::kIndex, spec.index);
-        PutU32(image, row + ifrow::kType, spec.type);
+        PutU32(image, row + ifrow::kIndex, fields.index);
+        PutU32(image, row + ifrow::kType, fields.type);
         PutU32(image, row + ifrow::kPhysAddrLen,
-               spec.physAddrLen.value_or(static_cast<std::uint32_t>(spec.physAddr.size())));
-        std::copy_n(spec.physAddr.begin(), std::min(spec.physAddr.size(), kIfPhysAddrBytes),
+               fields.physAddrLen.value_or(static_cast<std::uint32_t>(fields.physAddr.size())));
+        std::copy_n(fields.physAddr.begin(), std::min(fields.physAddr.size(), kIfPhysAddrBytes),
                     image.begin() + static_cast<long>(row + ifrow::kPhysAddr));
-        PutU32(image, row + ifrow::kInOctets, spec.inOctets);
-        PutU32(image, row + ifrow::kOutOctets, spec.outOctets);
+        PutU32(image, row + ifrow::kInOctets, fields.inOctets);
+        PutU32(image, row + ifrow::kOutOctets, fields.outOctets);
         PutU32(image, row + ifrow::kDescrLen,
-               spec.descrLen.value_or(static_cast<std::uint32_t>(spec.descr.size())));
-        std::copy_n(spec.descr.begin(), std::min(spec.descr.size(), kIfDescrBytes),
+               fields.descrLen.value_or(static_cast<std::uint32_t>(fields.descr.size())));
+        std::copy_n(fields.descr.begin(), std::min(fields.descr.size(), kIfDescrBytes),
                     image.begin() + static_cast<long>(row + ifrow::kDescr));
     }
     return image;

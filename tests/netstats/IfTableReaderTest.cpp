@@ -10,7 +10,7 @@ namespace bytelora {
 namespace {
 
 using testing::FakeGetIfTable;
-using testing::IfRowSpec;
+using testing::IfRowFields;
 using testing::MakeIfTableImage;
 using testing::PutU32;
 using testing::RowOffset;
@@ -21,8 +21,8 @@ CInterfaces Parse(const std::vector<std::uint8_t>& image) {
     return table;
 }
 
-CInterfaces::Record OneRow(const IfRowSpec& spec) {
-    CInterfaces table = Parse(MakeIfTableImage({spec}));
+CInterfaces::Record OneRow(const IfRowFields& fields) {
+    CInterfaces table = Parse(MakeIfTableImage({fields}));
     EXPECT_EQ(table.Count(), 1);
     return table.Item(1);
 }
@@ -32,7 +32,7 @@ TEST(IfTableParse, ZeroRowsGiveNoRecords) {
 }
 
 TEST(IfTableParse, ManyRowsComeInTableOrder) {
-    std::vector<IfRowSpec> rows(100);
+    std::vector<IfRowFields> rows(100);
     for (std::uint32_t i = 0; i < 100; ++i) rows[i].index = 1000 - i;
     const CInterfaces table = Parse(MakeIfTableImage(rows));
     ASSERT_EQ(table.Count(), 100);
@@ -42,7 +42,7 @@ TEST(IfTableParse, ManyRowsComeInTableOrder) {
 }
 
 TEST(IfTableParse, EveryFieldLandsInItsOwnProperty) {
-    auto image = MakeIfTableImage({IfRowSpec{}});
+    auto image = MakeIfTableImage({IfRowFields{}});
     const std::size_t row = RowOffset(0);
     // Each 32-bit field from index to the output queue length gets its offset as value,
     // so a swapped pair of fields shows up.
@@ -76,7 +76,7 @@ TEST(IfTableParse, EveryFieldLandsInItsOwnProperty) {
 }
 
 TEST(IfTableParse, OnlyRowsWhollyInsideTheBufferAreRead) {
-    const std::vector<IfRowSpec> two(2);
+    const std::vector<IfRowFields> two(2);
     struct Case {
         const char* what;
         std::uint32_t claimedRows;
@@ -129,10 +129,10 @@ TEST(IfTableParse, AdapterAddressText) {
         {{1, 2, 3, 4, 5, 6, 7, 8}, 0xFFFFFFFF, "1-2-3-4-5-6-7-8"},
     };
     for (const Case& c : cases) {
-        IfRowSpec spec;
-        spec.physAddr = c.bytes;
-        spec.physAddrLen = c.length;
-        EXPECT_EQ(OneRow(spec)->AdapterAddress(), c.text) << c.text;
+        IfRowFields fields;
+        fields.physAddr = c.bytes;
+        fields.physAddrLen = c.length;
+        EXPECT_EQ(OneRow(fields)->AdapterAddress(), c.text) << c.text;
     }
 }
 
@@ -150,10 +150,10 @@ TEST(IfTableParse, DescriptionIsCutToItsCountedLength) {
         {"x", 1000, "x" + std::string(255, '\0')},  // never more than the 256 bytes
     };
     for (const Case& c : cases) {
-        IfRowSpec spec;
-        spec.descr = c.bytes;
-        spec.descrLen = c.length;
-        EXPECT_EQ(OneRow(spec)->InterfaceDescription(), c.text) << c.bytes;
+        IfRowFields fields;
+        fields.descr = c.bytes;
+        fields.descrLen = c.length;
+        EXPECT_EQ(OneRow(fields)->InterfaceDescription(), c.text) << c.bytes;
     }
 }
 
@@ -170,9 +170,9 @@ TEST(IfTableParse, NameIsUtf16UpToTheFirstZeroUnit) {
         {std::u16string(256, u'n'), std::string(256, 'n')},
     };
     for (const Case& c : cases) {
-        IfRowSpec spec;
-        spec.name = c.units;
-        EXPECT_EQ(OneRow(spec)->InterfaceName(), c.text) << c.text;
+        IfRowFields fields;
+        fields.name = c.units;
+        EXPECT_EQ(OneRow(fields)->InterfaceName(), c.text) << c.text;
     }
 }
 
@@ -185,7 +185,7 @@ TEST(IfTableParse, LastChangeIsADayCountUpToTheLastRepresentableDate) {
 }
 
 TEST(IfTableRead, ProbesThenFillsABufferOfExactlyTheProbedSize) {
-    FakeGetIfTable call{MakeIfTableImage(std::vector<IfRowSpec>(3))};
+    FakeGetIfTable call{MakeIfTableImage(std::vector<IfRowFields>(3))};
     CInterfaces table;
     EXPECT_EQ(ReadIfTable(std::ref(call), table), TableReadResult::Ok);
     EXPECT_EQ(call.calls, 2);
@@ -210,7 +210,7 @@ TEST(IfTableRead, FailuresLeaveTheCollectionEmpty) {
         {"other probe errors go on", 87, {}, 0, TableReadResult::Ok, 2},
     };
     for (const Case& c : cases) {
-        FakeGetIfTable call{MakeIfTableImage(std::vector<IfRowSpec>(2))};
+        FakeGetIfTable call{MakeIfTableImage(std::vector<IfRowFields>(2))};
         call.probeResult = c.probeResult;
         call.probeSize = c.probeSize;
         call.fillResult = c.fillResult;
@@ -222,7 +222,7 @@ TEST(IfTableRead, FailuresLeaveTheCollectionEmpty) {
 }
 
 TEST(IfTableRead, ASizeReportedBackLargerThanTheBufferIsIgnored) {
-    FakeGetIfTable call{MakeIfTableImage(std::vector<IfRowSpec>(2))};
+    FakeGetIfTable call{MakeIfTableImage(std::vector<IfRowFields>(2))};
     PutU32(call.image, 0, 50);
     call.sizeAfterFill = 0xFFFFFF00;
     CInterfaces table;
