@@ -86,6 +86,11 @@ TEST(RunKeyRegistration, WritesTheQuotedPathUnderTheFileNameAndDeletesIt) {
     EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(stored.data, Bytes(L"\"C:\\Program Files\\Byte Lora\\bytelora.exe\""));
 
+    // Registering again after the program moved overwrites the value.
+    const std::filesystem::path moved = L"D:\\Tools\\bytelora.exe";
+    registration.Register(moved);
+    EXPECT_EQ(Read(scratch.path(), L"bytelora.exe").data, Bytes(L"\"D:\\Tools\\bytelora.exe\""));
+
     registration.Unregister(program);
     EXPECT_EQ(Read(scratch.path(), L"bytelora.exe").result,
               static_cast<LSTATUS>(ERROR_FILE_NOT_FOUND));
