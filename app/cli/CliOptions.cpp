@@ -6,7 +6,9 @@ namespace bytelora::cli {
 
 namespace {
 
-bool IsIntervalEntry(const std::string& text) { return IntervalSeconds(text) != 0; }
+bool IsIntervalEntry(const std::string& text) {
+    return IntervalSeconds(text) != 0;
+}
 
 }  // namespace
 
@@ -30,7 +32,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
 
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (options.command == Command::Log && (arg == "--every" || arg.rfind("--every=", 0) == 0)) {
+        if (options.command == Command::Log &&
+            (arg == "--every" || arg.rfind("--every=", 0) == 0)) {
             std::string value;
             if (arg == "--every") {
                 if (i + 1 >= args.size()) return {std::nullopt, "--every needs an interval"};

@@ -31,7 +31,8 @@ void InterruptibleSleep(std::chrono::steady_clock::duration duration) {
     while (!Interrupted()) {
         const auto now = std::chrono::steady_clock::now();
         if (now >= until) return;
-        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(until - now, 50ms));
+        std::this_thread::sleep_for(
+            std::min<std::chrono::steady_clock::duration>(until - now, 50ms));
     }
 }
 
@@ -66,18 +67,25 @@ CIpHelper MakeHelper(InterfaceTableSource& source, std::ostream& err) {
 
 std::string InterfaceTypeText(unsigned type) {
     switch (type) {
-        case kIfTypeOther: return "other";
-        case kIfTypeEthernet: return "ethernet";
-        case kIfTypePpp: return "ppp";
-        case kIfTypeLoopback: return "loopback";
-        case kIfTypeWireless: return "wireless";
-        case kIfTypeTunnel: return "tunnel";
-        default: return "type " + std::to_string(type);
+        case kIfTypeOther:
+            return "other";
+        case kIfTypeEthernet:
+            return "ethernet";
+        case kIfTypePpp:
+            return "ppp";
+        case kIfTypeLoopback:
+            return "loopback";
+        case kIfTypeWireless:
+            return "wireless";
+        case kIfTypeTunnel:
+            return "tunnel";
+        default:
+            return "type " + std::to_string(type);
     }
 }
 
 std::string OperationalStatusText(unsigned status) {
-    static const char* const kNames[] = {"up",      "down",     "testing",       "unknown",
+    static const char* const kNames[] = {"up",      "down",       "testing",       "unknown",
                                          "dormant", "notpresent", "lowerlayerdown"};
     if (status >= 1 && status <= 7) return kNames[status - 1];
     return "status " + std::to_string(status);

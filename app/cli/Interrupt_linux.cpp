@@ -7,7 +7,9 @@ namespace bytelora::cli {
 namespace {
 volatile std::sig_atomic_t interrupted = 0;
 
-extern "C" void OnSignal(int) { interrupted = 1; }
+extern "C" void OnSignal(int) {
+    interrupted = 1;
+}
 }  // namespace
 
 void InstallInterruptHandler() {
@@ -18,6 +20,8 @@ void InstallInterruptHandler() {
     sigaction(SIGTERM, &action, nullptr);
 }
 
-bool Interrupted() { return interrupted != 0; }
+bool Interrupted() {
+    return interrupted != 0;
+}
 
 }  // namespace bytelora::cli

@@ -18,8 +18,12 @@ BOOL WINAPI OnConsoleEvent(DWORD event) {
 }
 }  // namespace
 
-void InstallInterruptHandler() { SetConsoleCtrlHandler(OnConsoleEvent, TRUE); }
+void InstallInterruptHandler() {
+    SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
+}
 
-bool Interrupted() { return interrupted; }
+bool Interrupted() {
+    return interrupted;
+}
 
 }  // namespace bytelora::cli

@@ -33,9 +33,13 @@ int main(int argc, char** argv) {
     }
     auto source = bytelora::MakeSystemInterfaceTable();
     switch (parsed.options->command) {
-        case Command::Interfaces: return ListInterfaces(*source, std::cout, std::cerr);
-        case Command::Watch: return Watch(*source, std::cout, std::cerr);
-        case Command::Log: return Log(*source, parsed.options->every, std::cout, std::cerr);
-        default: return 2;
+        case Command::Interfaces:
+            return ListInterfaces(*source, std::cout, std::cerr);
+        case Command::Watch:
+            return Watch(*source, std::cout, std::cerr);
+        case Command::Log:
+            return Log(*source, parsed.options->every, std::cout, std::cerr);
+        default:
+            return 2;
     }
 }
