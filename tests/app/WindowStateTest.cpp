@@ -1,3 +1,6 @@
+#include <QApplication>
+#include <QTimer>
+
 #include <fstream>
 #include <sstream>
 
@@ -74,6 +77,30 @@ TEST(WindowState, ClosingWhileLoggingStopsEverythingAndKeepsTheLog) {
     log << in.rdbuf();
     EXPECT_EQ(log.str().find("\r\n"), log.str().size() - 2);
     EXPECT_EQ(rig.ErrorBoxCount(), 0);
+}
+
+TEST(WindowState, ClosingEndsTheEventLoopEvenWithTheGraphWindowShown) {
+    ShownRig rig;
+    rig.form->PushButton1_Click();
+    bool closed = false;
+    QTimer::singleShot(0, rig.form.get(), [&] { closed = rig.form->close(); });
+    // Should the close not end the loop, this ends it and the test fails below.
+    QTimer fallback;
+    fallback.setSingleShot(true);
+    QObject::connect(&fallback, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    fallback.start(3000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(rig.form->GraphWindow()->isVisible());
+}
+
+TEST(WindowState, AFailingShutdownStepIsReportedAndShutdownGoesOn) {
+    ShownRig rig;
+    rig.onEvents = [] { throw std::runtime_error("The event queue is broken."); };
+    rig.form->close();
+    EXPECT_EQ(rig.ErrorBoxes("Form_QueryUnload", 104), 1);
+    EXPECT_TRUE(rig.form->Ended());
+    EXPECT_FALSE(rig.form->cSysTray1()->InTray());
 }
 
 TEST(WindowState, PointerIsAHandOverButtonsButNeverReplacesTheHourglass) {
