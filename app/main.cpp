@@ -9,6 +9,7 @@
 #include "app/Form1.h"
 #include "app/ProgramPaths.h"
 #include "common/Clock.h"
+#include "common/ProcessSetup.h"
 #include "common/QtLauncher.h"
 #include "common/QtMessageBoxes.h"
 #include "history/HistoryLog.h"
@@ -19,6 +20,7 @@
 #include "tray/cSysTray.h"
 
 int main(int argc, char** argv) {
+    bytelora::PrepareProcess();
     QApplication app(argc, argv);
     // The window hides in the tray; closing a message box then must not end the program.
     // The main window ends it when it is closed.
