@@ -15,30 +15,11 @@
 #include <vector>
 
 #include "common/AppText.h"
+#include "common/UniqueFd.h"
 #include "history/HistoryLog.h"
 
 namespace bytelora {
 namespace {
-
-class UniqueFd {
-  public:
-    explicit UniqueFd(int fd) : fd_(fd) {}
-    ~UniqueFd() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-    UniqueFd& operator=(UniqueFd&&) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-
-  private:
-    int fd_;
-};
 
 std::string Reason(int error) {
     return std::generic_category().message(error);
@@ -53,7 +34,7 @@ std::string Reason(int error) {
 UniqueFd OpenOwnLog(const std::string& path, int flags, const std::string& action) {
     UniqueFd fd(::open(path.c_str(), flags | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY | O_NONBLOCK,
                        S_IRUSR | S_IWUSR));
-    if (!fd.valid()) {
+    if (!fd.Valid()) {
         const int error = errno;
         if (error == ELOOP) {
             Fail(action, path, "it is a symbolic link, which is not followed");
@@ -61,7 +42,7 @@ UniqueFd OpenOwnLog(const std::string& path, int flags, const std::string& actio
         Fail(action, path, Reason(error));
     }
     struct stat status {};
-    if (::fstat(fd.get(), &status) != 0) {
+    if (::fstat(fd.Get(), &status) != 0) {
         Fail(action, path, Reason(errno));
     }
     if (!S_ISREG(status.st_mode)) {
@@ -71,7 +52,7 @@ UniqueFd OpenOwnLog(const std::string& path, int flags, const std::string& actio
         Fail(action, path, "it belongs to another user");
     }
     // Only the open itself had to be non-blocking (a planted pipe must not hang it).
-    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
+    ::fcntl(fd.Get(), F_SETFL, ::fcntl(fd.Get(), F_GETFL) & ~O_NONBLOCK);
     return fd;
 }
 
@@ -175,15 +156,15 @@ std::string HistoryLogPath(const EnvironmentLookup& environment) {
 void AppendToHistoryLog(const std::string& path, const std::string& line) {
     const std::string record = line + "\r\n";
     const UniqueFd fd = OpenOwnLog(path, O_WRONLY | O_APPEND | O_CREAT, "write to");
-    const AppendLock lock(fd.get());
+    const AppendLock lock(fd.Get());
 
     struct stat before {};
-    if (::fstat(fd.get(), &before) != 0) {
+    if (::fstat(fd.Get(), &before) != 0) {
         Fail("write to", path, Reason(errno));
     }
     ssize_t written = 0;
     do {
-        written = ::write(fd.get(), record.data(), record.size());
+        written = ::write(fd.Get(), record.data(), record.size());
     } while (written < 0 && errno == EINTR);
     if (written == static_cast<ssize_t>(record.size())) {
         return;
@@ -194,8 +175,8 @@ void AppendToHistoryLog(const std::string& path, const std::string& line) {
                                    : "only " + std::to_string(written) + " of " +
                                          std::to_string(record.size()) + " bytes could be written";
     struct stat after {};
-    const bool grew = ::fstat(fd.get(), &after) != 0 || after.st_size > before.st_size;
-    if (grew && ::ftruncate(fd.get(), before.st_size) != 0) {
+    const bool grew = ::fstat(fd.Get(), &after) != 0 || after.st_size > before.st_size;
+    if (grew && ::ftruncate(fd.Get(), before.st_size) != 0) {
         Fail("write to", path,
              reason + "; the partial line could not be taken back (" + Reason(errno) + ")");
     }
@@ -207,7 +188,7 @@ std::string ReadHistoryLog(const std::string& path) {
     std::string text;
     char buffer[65536];
     for (;;) {
-        const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+        const ssize_t count = ::read(fd.Get(), buffer, sizeof buffer);
         if (count == 0) {
             return text;
         }

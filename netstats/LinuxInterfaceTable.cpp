@@ -40,22 +40,6 @@ T Load(std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept {
-    if (this != &other) Reset(other.Release());
-    return *this;
-}
-
-int UniqueFd::Release() {
-    const int fd = fd_;
-    fd_ = -1;
-    return fd;
-}
-
-void UniqueFd::Reset(int fd) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
-}
-
 LinuxInterfaceTable::LinuxInterfaceTable(std::string sysClassNet)
     : sysClassNet_(std::move(sysClassNet)), receiveBuffer_(kInitialReceiveBytes) {}
 

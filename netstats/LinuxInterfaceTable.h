@@ -5,30 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "common/UniqueFd.h"
 #include "netstats/InterfaceTableSource.h"
 #include "netstats/LinuxSysfs.h"
 
 namespace bytelora {
-
-// An owned file descriptor, closed when it goes away.
-class UniqueFd {
-  public:
-    UniqueFd() = default;
-    explicit UniqueFd(int fd) : fd_(fd) {}
-    ~UniqueFd() { Reset(); }
-    UniqueFd(UniqueFd&& other) noexcept : fd_(other.Release()) {}
-    UniqueFd& operator=(UniqueFd&& other) noexcept;
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-
-    int Get() const { return fd_; }
-    bool Valid() const { return fd_ >= 0; }
-    int Release();
-    void Reset(int fd = -1);
-
-  private:
-    int fd_ = -1;
-};
 
 // The kernel's interface table over rtnetlink: one RTM_GETLINK dump per read, with the
 // 64-bit counters. The socket and the receive buffer live as long as the object, so a

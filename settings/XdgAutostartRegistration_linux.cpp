@@ -12,34 +12,12 @@
 #include <vector>
 
 #include "settings/AutostartEntry.h"
+#include "common/UniqueFd.h"
 #include "settings/ConfigHome.h"
 
 namespace bytelora {
 
 namespace {
-
-class UniqueFd {
-  public:
-    explicit UniqueFd(int fd) : fd_(fd) {}
-    ~UniqueFd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    // Closes now so that a failing close (the last chance to hear of a lost write) is
-    // seen; returns the errno, 0 on success.
-    int Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0 ? 0 : errno;
-    }
-
-  private:
-    int fd_;
-};
 
 // Removes the temporary file unless it was renamed into place.
 class TemporaryFile {
@@ -86,13 +64,13 @@ void WriteFileReplacing(const std::filesystem::path& target, const std::string& 
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     UniqueFd fd(::mkstemp(name.data()));
-    if (!fd.valid()) Fail("write its autostart entry", folder, errno);
+    if (!fd.Valid()) Fail("write its autostart entry", folder, errno);
     TemporaryFile temp(name.data());
 
-    WriteAll(fd.get(), text, temp.path());
+    WriteAll(fd.Get(), text, temp.path());
     // mkstemp makes the file private; an autostart entry is readable like any other.
-    if (::fchmod(fd.get(), 0644) != 0) Fail("write its autostart entry", temp.path(), errno);
-    if (::fsync(fd.get()) != 0) Fail("write its autostart entry", temp.path(), errno);
+    if (::fchmod(fd.Get(), 0644) != 0) Fail("write its autostart entry", temp.path(), errno);
+    if (::fsync(fd.Get()) != 0) Fail("write its autostart entry", temp.path(), errno);
     if (const int error = fd.Close(); error != 0) {
         Fail("write its autostart entry", temp.path(), error);
     }
@@ -104,7 +82,7 @@ void WriteFileReplacing(const std::filesystem::path& target, const std::string& 
     // Makes the rename itself durable; the entry is complete either way, so a folder
     // that cannot be synced is no failure.
     UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.valid()) ::fsync(dir.get());
+    if (dir.Valid()) ::fsync(dir.Get());
 }
 
 }  // namespace
