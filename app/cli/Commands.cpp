@@ -1,6 +1,7 @@
 #include "app/cli/Commands.h"
 
 #include <chrono>
+#include <functional>
 #include <iomanip>
 #include <ostream>
 #include <thread>
@@ -63,6 +64,26 @@ CIpHelper MakeHelper(InterfaceTableSource& source, std::ostream& err) {
     return CIpHelper(source, [&err](const std::string& message) { err << message << '\n'; });
 }
 
+// Runs the sampler and the meter as the window does (a table read every 250 ms, rates
+// once a second) and hands each second's reading, with the wall-clock text of its
+// moment, to `each` until Ctrl-C.
+void RunRates(InterfaceTableSource& source, std::ostream& err,
+              const std::function<void(const ThroughputReading&, const std::string&)>& each) {
+    InstallInterruptHandler();
+    CIpHelper helper = MakeHelper(source, err);
+    SystemClock clock;
+    WatchOptions options;
+    options.counterBits = helper.CounterBits();
+    options.groupMark = LocaleGroupMark();
+    RunWatch([&helper] { return helper.Interfaces(); }, clock, InterruptibleSleep,
+             [&](const ThroughputReading& reading) {
+                 if (Interrupted()) return false;
+                 each(reading, LocalDateTimeText(clock.Now()));
+                 return !Interrupted();
+             },
+             options);
+}
+
 }  // namespace
 
 std::string InterfaceTypeText(unsigned type) {
@@ -112,57 +133,34 @@ int ListInterfaces(InterfaceTableSource& source, std::ostream& out, std::ostream
 }
 
 int Watch(InterfaceTableSource& source, std::ostream& out, std::ostream& err) {
-    InstallInterruptHandler();
-    CIpHelper helper = MakeHelper(source, err);
-    SystemClock clock;
-    WatchOptions options;
-    options.counterBits = helper.CounterBits();
-    options.groupMark = LocaleGroupMark();
-    RunWatch([&helper] { return helper.Interfaces(); }, clock, InterruptibleSleep,
-             [&](const ThroughputReading& reading) {
-                 if (Interrupted()) return false;
-                 out << ComposeSnapshotText(LocalDateTimeText(clock.Now()), reading.downloadText,
-                                            reading.uploadText)
-                     << std::endl;
-                 return !Interrupted();
-             },
-             options);
+    RunRates(source, err, [&out](const ThroughputReading& reading, const std::string& now) {
+        out << ComposeSnapshotText(now, reading.downloadText, reading.uploadText) << std::endl;
+    });
     return 0;
 }
 
 int Log(InterfaceTableSource& source, const std::optional<std::string>& every, std::ostream& out,
         std::ostream& err) {
-    InstallInterruptHandler();
     const int position = every ? IntervalPosition(*every) : StoredIntervalPosition(err);
     const IntervalEntry& entry = IntervalAt(position);
     const std::string logPath = HistoryLogPath();
     err << "Taking a bandwidth usage snapshot every " << entry.seconds << " s into " << logPath
         << " (Ctrl-C ends).\n";
 
-    CIpHelper helper = MakeHelper(source, err);
-    SystemClock clock;
     LoggingScheduler scheduler;
     scheduler.SetLogInterval(entry.seconds);
-    WatchOptions options;
-    options.counterBits = helper.CounterBits();
-    options.groupMark = LocaleGroupMark();
-    RunWatch([&helper] { return helper.Interfaces(); }, clock, InterruptibleSleep,
-             [&](const ThroughputReading& reading) {
-                 if (Interrupted()) return false;
-                 scheduler.CountTick();
-                 if (!scheduler.SnapshotDue()) return true;
-                 const std::string line = ComposeSnapshotText(
-                     LocalDateTimeText(clock.Now()), reading.downloadText, reading.uploadText);
-                 try {
-                     AppendToHistoryLog(logPath, line);
-                     out << line << std::endl;
-                 } catch (const std::exception& failure) {
-                     err << failure.what() << '\n';
-                 }
-                 scheduler.Restart();
-                 return !Interrupted();
-             },
-             options);
+    RunRates(source, err, [&](const ThroughputReading& reading, const std::string& now) {
+        scheduler.CountTick();
+        if (!scheduler.SnapshotDue()) return;
+        const std::string line = ComposeSnapshotText(now, reading.downloadText, reading.uploadText);
+        try {
+            AppendToHistoryLog(logPath, line);
+            out << line << std::endl;
+        } catch (const std::exception& failure) {
+            err << failure.what() << '\n';
+        }
+        scheduler.Restart();
+    });
     return 0;
 }
 
