@@ -1,0 +1,218 @@
+// Start-up over stored settings that someone (or something) has damaged: whatever the
+// four values hold, start-up completes with only the boxes the conversion rules call for,
+// and the window works afterwards.
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "FormRig.h"
+#include "history/LoggingScheduler.h"
+
+namespace bytelora::testing {
+namespace {
+
+constexpr std::uint64_t KB = 1024;
+
+struct Hostile {
+    const char* name;
+    std::string value;
+};
+
+// What every key is given. The texts that are numbers of a kind say what the interval
+// position comes out as (0: none).
+std::vector<Hostile> HostileValues() {
+    return {
+        {"empty", ""},
+        {"blanks", "   \t "},
+        {"huge", "99999999999999999999"},
+        {"huge exponent", "1e308"},
+        {"just out of range", "32768"},
+        {"negative", "-1"},
+        {"very negative", "-32769"},
+        {"negative zero", "-0"},
+        {"half below one", "0.5"},
+        {"half to even, down", "2.5"},
+        {"half to even, up", "3.5"},
+        {"fraction rounding into range", "11.51"},
+        {"half of the last", "12.5"},
+        {"fraction rounding out of range", "12.6"},
+        {"exponent", "1e1"},
+        {"tiny", "1e-400"},
+        {"non-numeric", "abc"},
+        {"digits then junk", "2abc"},
+        {"hexadecimal", "0x2"},
+        {"not a number", "nan"},
+        {"infinity", "-inf"},
+        {"full-width digit", "\xEF\xBC\x92"},          // U+FF12
+        {"non-ASCII text", "\xC3\x96n \xE6\x97\xA5"},  // "Ön 日"
+        {"Latin-1 byte", "\xE9"},
+        {"zero byte inside", std::string("2\0", 2)},
+        {"very long text", std::string(100000, 'x')},
+        {"very long number", std::string(100000, '0') + "3"},
+        {"near word, blank", " On"},
+        {"near word, case", "ON"},
+        {"near word, line end", "Off\r\n"},
+    };
+}
+
+// The interval position each value selects: 0 for none, with the boxes at 170 (no
+// 16-bit number) and 172 (no such item).
+struct IntervalOutcome {
+    int position;
+    int boxesAt170;
+    int boxesAt172;
+};
+
+IntervalOutcome ExpectedInterval(const std::string& name) {
+    struct Entry {
+        const char* name;
+        IntervalOutcome outcome;
+    };
+    static const Entry kNumbers[] = {
+        {"negative", {0, 0, 1}},          {"negative zero", {0, 0, 1}},
+        {"half below one", {0, 0, 1}},    {"half to even, down", {2, 0, 0}},
+        {"half to even, up", {4, 0, 0}},  {"fraction rounding into range", {12, 0, 0}},
+        {"half of the last", {12, 0, 0}}, {"fraction rounding out of range", {0, 0, 1}},
+        {"exponent", {10, 0, 0}},         {"tiny", {0, 0, 1}},
+        {"very long number", {3, 0, 0}},
+    };
+    for (const Entry& entry : kNumbers) {
+        if (name == entry.name) return entry.outcome;
+    }
+    return {0, 1, 1};  // no 16-bit number at all
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The window after such a start: the monitor measures, a choice in the list is stored,
+// and, where logging can be turned on, a snapshot reaches the list and the log.
+void ExpectUsable(FormRig& rig, Form1& form) {
+    const int boxesBefore = rig.ErrorBoxCount();
+    form.ShowAfterLoad();
+
+    form.UpdateInterfaceInfo();
+    rig.clock.Advance(std::chrono::seconds(1));
+    rig.table.AddOctets(0, 40 * KB, 4 * KB);
+    form.UpdateInterfaceInfo();
+    form.Timer3_Timer();
+    EXPECT_EQ(form.Label9->text(), "40 Kb/s");
+    EXPECT_EQ(form.Label10->text(), "4 Kb/s");
+
+    form.ListView2->setCurrentItem(form.ListView2->topLevelItem(0));  // "Log every 1 second"
+    form.ListView2_Click();
+    EXPECT_EQ(rig.settings.Value("OftenIndex"), "1");
+    EXPECT_EQ(form.LogInterval(), 1);
+
+    if (form.PushButton5->text() == kTurnOnCaption) form.PushButton5_Click();
+    if (form.Timer1.isActive()) {
+        form.Timer1_Timer();
+        ASSERT_EQ(form.ListView1->topLevelItemCount(), 1);
+        const std::string row = form.ListView1->topLevelItem(0)->text(0).toStdString();
+        EXPECT_EQ(ReadFile(rig.LogPath()), row + "\r\n");
+        EXPECT_NE(row.find(" Download: 40 Kb/s Upload: 4 Kb/s"), std::string::npos) << row;
+    } else {
+        // Only a stored state that is neither word leaves the switch without a caption
+        // of its own; the tick then only says that logging is off.
+        EXPECT_EQ(form.PushButton5->text(), kLoggingButtonDesignCaption);
+        form.Timer1_Timer();
+        EXPECT_EQ(Title(form.Frame1), kLogOffText);
+        EXPECT_EQ(form.ListView1->topLevelItemCount(), 0);
+    }
+    EXPECT_EQ(rig.ErrorBoxCount(), boxesBefore);
+}
+
+TEST(HostileSettings, IntervalPositionGivesOnlyTheConversionBoxes) {
+    for (const Hostile& hostile : HostileValues()) {
+        SCOPED_TRACE(hostile.name);
+        FormRig rig;
+        rig.settings.Preset("OftenIndex", hostile.value);
+        Form1& form = rig.Load();
+
+        const IntervalOutcome expected = ExpectedInterval(hostile.name);
+        EXPECT_EQ(rig.ErrorBoxes("Form_Load", 170), expected.boxesAt170);
+        EXPECT_EQ(rig.ErrorBoxes("Form_Load", 172), expected.boxesAt172);
+        EXPECT_EQ(rig.ErrorBoxCount(), expected.boxesAt170 + expected.boxesAt172);
+        const auto selected = form.ListView2->selectedItems();
+        if (expected.position == 0) {
+            EXPECT_TRUE(selected.isEmpty());
+        } else {
+            ASSERT_EQ(selected.size(), 1);
+            EXPECT_EQ(form.ListView2->indexOfTopLevelItem(selected.front()) + 1, expected.position);
+        }
+        // Start-up went on past the failure to its end, and wrote nothing back.
+        EXPECT_FALSE(form.Loading());
+        EXPECT_TRUE(form.Timer1.isActive());
+        EXPECT_EQ(form.HistoryLogPath(), rig.LogPath());
+        EXPECT_TRUE(rig.settings.writes().empty());
+        ExpectUsable(rig, form);
+    }
+}
+
+TEST(HostileSettings, LoggingStateOtherThanTheTwoWordsLeavesTheDesign) {
+    for (const Hostile& hostile : HostileValues()) {
+        SCOPED_TRACE(hostile.name);
+        FormRig rig;
+        rig.settings.Preset("StartStopState", hostile.value);
+        Form1& form = rig.Load();
+        EXPECT_EQ(rig.ErrorBoxCount(), 0);
+        EXPECT_EQ(form.PushButton5->text(), kLoggingButtonDesignCaption);
+        EXPECT_EQ(Title(form.Frame1), kCountdownPrefix);
+        EXPECT_FALSE(form.Timer1.isActive());
+        EXPECT_EQ(SelectedInterval(form), "Log every 5 seconds");
+        EXPECT_FALSE(form.Loading());
+        EXPECT_TRUE(rig.settings.writes().empty());
+        ExpectUsable(rig, form);
+        // A click on the design caption names no action, so nothing is stored for it.
+        EXPECT_EQ(rig.settings.Value("StartStopState").value_or("<none>"), hostile.value);
+    }
+}
+
+TEST(HostileSettings, StartupOptionOtherThanOnIsCleared) {
+    for (const Hostile& hostile : HostileValues()) {
+        SCOPED_TRACE(hostile.name);
+        FormRig rig;
+        rig.settings.Preset("Windows Startup", hostile.value);
+        rig.settings.Preset("Minimized", "On");
+        Form1& form = rig.Load();
+        EXPECT_EQ(rig.ErrorBoxCount(), 0);
+        EXPECT_FALSE(form.Check4->isChecked());
+        EXPECT_TRUE(form.Check8->isHidden());
+        EXPECT_TRUE(rig.startup.calls().empty());
+        EXPECT_FALSE(form.Loading());
+        ExpectUsable(rig, form);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_FALSE(form.HiddenInTray());
+    }
+}
+
+TEST(HostileSettings, MinimizedOtherThanOnOpensTheWindowNormally) {
+    for (const Hostile& hostile : HostileValues()) {
+        SCOPED_TRACE(hostile.name);
+        FormRig rig;
+        rig.settings.Preset("Windows Startup", "On");
+        rig.settings.Preset("Minimized", hostile.value);
+        Form1& form = rig.Load();
+        EXPECT_EQ(rig.ErrorBoxCount(), 0);
+        EXPECT_TRUE(form.Check4->isChecked());
+        EXPECT_FALSE(form.Check8->isChecked());
+        EXPECT_FALSE(form.Check8->isHidden());
+        // Nothing was ticked, so nothing was written back or registered.
+        EXPECT_TRUE(rig.settings.writes().empty());
+        EXPECT_TRUE(rig.startup.calls().empty());
+        EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
+        ExpectUsable(rig, form);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_FALSE(form.HiddenInTray());
+        EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::ShowBalloon), 0u);
+    }
+}
+
+}  // namespace
+}  // namespace bytelora::testing
