@@ -2,12 +2,14 @@
 #include <QApplication>
 #include <QEventLoop>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 
 #include "app/Form1.h"
 #include "app/ProgramPaths.h"
+#include "app/SingleInstance.h"
 #include "common/Clock.h"
 #include "common/ProcessSetup.h"
 #include "common/QtLauncher.h"
@@ -25,8 +27,25 @@ int main(int argc, char** argv) {
     // The window hides in the tray; closing a message box then must not end the program.
     // The main window ends it when it is closed.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Ties the windows to the installed desktop entry (its icon and name in docks and
+    // task switchers).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.bytelora.Bytelora"));
 
     using namespace bytelora;
+    // One Bytelora per user: a second start brings the running window forward instead of
+    // adding a second tray icon and a second writer to the history log.
+    SingleInstance instance(UserInstanceLocation());
+    switch (instance.Claim()) {
+        case SingleInstance::Role::First:
+            break;
+        case SingleInstance::Role::HandedOver:
+            return EXIT_SUCCESS;
+        case SingleInstance::Role::Unanswered:
+            std::fputs("Bytelora is already running but does not answer.\n", stderr);
+            return EXIT_FAILURE;
+    }
+    if (!instance.Problem().isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(instance.Problem()));
+
     QSettingsStore settings;
     const std::unique_ptr<InterfaceTableSource> interfaceTable = MakeSystemInterfaceTable();
     SystemClock clock;
@@ -51,6 +70,9 @@ int main(int argc, char** argv) {
                       &RunPendingEventsBriefly};
 
     Form1 window(services);
+    // The same restore as a click on the tray icon.
+    QObject::connect(&instance, &SingleInstance::ActivationRequested, &window,
+                     [&window] { window.cSysTray1_MouseUp(0, 0); });
     window.Form_Load();
     window.ShowAfterLoad();
     return QApplication::exec();
