@@ -8,6 +8,7 @@ BYTELORA_BUILD_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation
+  desktop-file-utils appstream dpkg-dev file xvfb xdotool
 )
 
 # The Windows cross build and the wine that runs its tests.
