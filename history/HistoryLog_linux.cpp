@@ -170,10 +170,23 @@ void AppendToHistoryLog(const std::string& path, const std::string& line) {
         return;
     }
 
-    const std::string reason = written < 0
-                                   ? Reason(errno)
-                                   : "only " + std::to_string(written) + " of " +
-                                         std::to_string(record.size()) + " bytes could be written";
+    std::string reason = written < 0
+                             ? Reason(errno)
+                             : "only " + std::to_string(written) + " of " +
+                                   std::to_string(record.size()) + " bytes could be written";
+    if (written > 0) {
+        // A short write does not say why (a full disk, a size limit); asking for the rest
+        // does. Whatever it answers, the line is taken back below: it went out in more
+        // than one write.
+        const auto done = static_cast<std::size_t>(written);
+        ssize_t rest = 0;
+        do {
+            rest = ::write(fd.Get(), record.data() + done, record.size() - done);
+        } while (rest < 0 && errno == EINTR);
+        if (rest < 0) {
+            reason += " (" + Reason(errno) + ")";
+        }
+    }
     struct stat after {};
     const bool grew = ::fstat(fd.Get(), &after) != 0 || after.st_size > before.st_size;
     if (grew && ::ftruncate(fd.Get(), before.st_size) != 0) {
