@@ -1,6 +1,7 @@
 // Bytelora: the main window over the machine's own services. No command line is read.
 #include <QApplication>
 #include <QEventLoop>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,7 +42,11 @@ int main(int argc, char** argv) {
         case SingleInstance::Role::HandedOver:
             return EXIT_SUCCESS;
         case SingleInstance::Role::Unanswered:
-            std::fputs("Bytelora is already running but does not answer.\n", stderr);
+            // Started from a menu there is no terminal to tell it in.
+            QMessageBox::warning(
+                nullptr, QStringLiteral("Bytelora"),
+                QStringLiteral("Bytelora is already running but does not "
+                               "answer. Close it, or end it, and start it again."));
             return EXIT_FAILURE;
     }
     if (!instance.Problem().isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(instance.Problem()));
