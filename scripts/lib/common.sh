@@ -14,6 +14,10 @@ BYTELORA_BUILD_PACKAGES=(
 # The Windows cross build and the wine that runs its tests.
 BYTELORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64)
 
+# The long checks (scripts/test-long): the fuzzer, network namespaces, a virtual display
+# with a tray host.
+BYTELORA_LONG_PACKAGES=(clang libclang-rt-14-dev iproute2 xvfb trayer)
+
 # Installs the named Debian packages that are not installed yet.
 ensure_packages() {
   local missing=()

@@ -1,0 +1,52 @@
+// A whole day of the main window at "Log every 5 seconds", its three timers driven by a
+// clock that moves only when told: 17,280 snapshots, every one a whole line of the log.
+#include <chrono>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "FormRig.h"
+
+namespace bytelora::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(FormDay, ADayAtEveryFiveSecondsLogsExactly17280Lines) {
+    FormRig rig;  // the first run's choice: every 5 seconds, logging on
+    Form1& form = rig.Load();
+    ASSERT_EQ(SelectedInterval(form), "Log every 5 seconds");
+
+    form.UpdateInterfaceInfo();
+    int wrongRates = 0;
+    for (int second = 0; second < 24 * 60 * 60; ++second) {
+        for (int read = 0; read < 4; ++read) {
+            rig.clock.Advance(250ms);
+            rig.table.AddOctets(0, 5 * 1024, 512);  // 20 KB/s down, 2 KB/s up
+            form.UpdateInterfaceInfo();
+        }
+        form.Timer3_Timer();
+        if (form.Label9->text() != "20 Kb/s" || form.Label10->text() != "2 Kb/s") ++wrongRates;
+        form.Timer1_Timer();
+    }
+
+    EXPECT_EQ(rig.ErrorBoxCount(), 0);
+    EXPECT_EQ(wrongRates, 0);
+    EXPECT_EQ(form.ListView1->topLevelItemCount(), 17280);
+    std::ifstream in(rig.LogPath(), std::ios::binary);
+    const std::string log{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::size_t lines = 0;
+    for (std::size_t start = 0; start < log.size(); ++lines) {
+        const std::size_t end = log.find("\r\n", start);
+        ASSERT_NE(end, std::string::npos) << "partial last line";
+        const std::string line = log.substr(start, end - start);
+        ASSERT_NE(line.find(" Download: 20 Kb/s Upload: 2 Kb/s"), std::string::npos) << line;
+        start = end + 2;
+    }
+    EXPECT_EQ(lines, 17280u);
+    EXPECT_EQ(log.substr(0, log.find("\r\n")),
+              form.ListView1->topLevelItem(0)->text(0).toStdString());
+}
+
+}  // namespace
+}  // namespace bytelora::testing
