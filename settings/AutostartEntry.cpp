@@ -58,7 +58,7 @@ std::string AutostartEntryText(const std::filesystem::path& program) {
            "Exec=" +
            QuoteExecArgument(path) +
            "\n"
-           "Icon=bytelora\n"
+           "Icon=org.bytelora.Bytelora\n"
            "X-GNOME-Autostart-enabled=true\n";
 }
 

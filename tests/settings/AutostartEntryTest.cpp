@@ -44,7 +44,7 @@ TEST(AutostartEntryText, IsTheWholeEntry) {
               "Type=Application\n"
               "Name=Bytelora\n"
               "Exec=\"/opt/Byte Lora/bytelora\"\n"
-              "Icon=bytelora\n"
+              "Icon=org.bytelora.Bytelora\n"
               "X-GNOME-Autostart-enabled=true\n");
 }
 

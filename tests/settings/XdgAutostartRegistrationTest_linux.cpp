@@ -32,7 +32,7 @@ std::vector<std::string> FileNames(const fs::path& folder) {
 
 std::string EntryFor(const std::string& exec) {
     return "[Desktop Entry]\nType=Application\nName=Bytelora\nExec=" + exec +
-           "\nIcon=bytelora\nX-GNOME-Autostart-enabled=true\n";
+           "\nIcon=org.bytelora.Bytelora\nX-GNOME-Autostart-enabled=true\n";
 }
 
 class XdgAutostartTest : public ::testing::Test {
