@@ -9,6 +9,7 @@
 
 #include "FormRig.h"
 #include "history/LoggingScheduler.h"
+#include "settings/QSettingsStore.h"
 
 namespace bytelora::testing {
 namespace {
@@ -211,6 +212,63 @@ TEST(HostileSettings, MinimizedOtherThanOnOpensTheWindowNormally) {
         EXPECT_TRUE(form.isVisible());
         EXPECT_FALSE(form.HiddenInTray());
         EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::ShowBalloon), 0u);
+    }
+}
+
+// The same through the program's own store over a settings file written by hand: what
+// the file says reaches start-up as text, a damaged file reads as an empty store and is
+// left as it was.
+TEST(HostileSettings, AHandWrittenSettingsFileReachesStartUpAsText) {
+    struct Case {
+        const char* name;
+        std::string file;
+        int position;  // the selected interval; 0: none. A value that is no text is absent.
+        int boxes;
+        bool loggingOn;
+    };
+    const std::string section = "[Bytelora]\n";
+    const std::vector<Case> cases = {
+        {"plain", section + "OftenIndex=3\n", 3, 0, true},
+        {"quoted", section + "OftenIndex=\"4\"\nStartStopState=\"Off\"\n", 4, 0, false},
+        {"a list", section + "OftenIndex=2, 3\n", 0, 2, true},
+        {"a byte array", section + "OftenIndex=@ByteArray(5)\n", 5, 0, true},
+        {"no value", section + "OftenIndex=@Invalid()\n", 2, 0, true},
+        {"a stored variant", section + "OftenIndex=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x10zz)\n", 2,
+         0, true},
+        {"said twice", section + "OftenIndex=1\nOftenIndex=12\n", 12, 0, true},
+        {"very long", section + "OftenIndex=" + std::string(200000, '7') + "\n", 0, 2, true},
+        {"logging in lower case", section + "StartStopState=off\n", 2, 0, false},
+        {"another section only", "[Other]\nOftenIndex=9\nStartStopState=Off\n", 2, 0, true},
+        {"not a settings file",
+         std::string("\x7f"
+                     "ELF") +
+             std::string(3, '\0') + "garbage\x01\x02",
+         2, 0, true},
+        {"not UTF-8", section + "OftenIndex=\xff\xfe\n", 2, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FormRig rig;
+        const auto file = rig.dir / "Bytelora.conf";
+        {
+            std::ofstream out(file, std::ios::binary);
+            out << c.file;
+        }
+        QSettingsStore store(file);
+        const Services base = rig.MakeServices();
+        Form1 form(Services{store, base.interfaceTable, base.clock, base.boxes, base.launcher,
+                            base.startup, base.tray, base.programFile, base.programFolder,
+                            base.environment, base.helpPage, base.processEvents,
+                            base.waitForEvents});
+        form.Form_Load();
+        EXPECT_EQ(rig.ErrorBoxCount(), c.boxes);
+        const auto selected = form.ListView2->selectedItems();
+        EXPECT_EQ(
+            selected.isEmpty() ? 0 : form.ListView2->indexOfTopLevelItem(selected.front()) + 1,
+            c.position);
+        EXPECT_EQ(form.Timer1.isActive(), c.loggingOn);
+        EXPECT_FALSE(form.Loading());
+        EXPECT_EQ(ReadFile(file.string()), c.file);  // start-up writes nothing back
     }
 }
 
