@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "IfTableFuzz.h"
+#include "LinkMessageFuzz.h"
 #include "netstats/IfTableReader.h"
 
 namespace bytelora::fuzz {
@@ -19,9 +20,9 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-std::vector<Bytes> Corpus() {
+std::vector<Bytes> Corpus(const char* folder = BYTELORA_FUZZ_CORPUS) {
     std::vector<Bytes> inputs;
-    for (const auto& entry : fs::directory_iterator(BYTELORA_FUZZ_CORPUS)) {
+    for (const auto& entry : fs::directory_iterator(folder)) {
         std::ifstream in(entry.path(), std::ios::binary);
         inputs.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
@@ -71,6 +72,26 @@ TEST(FuzzCorpus, DamagedInputsKeepTheReadersPromises) {
                 }
             }
             Replay(damaged);
+        }
+    }
+}
+
+TEST(FuzzCorpus, LinkMessagesCutShortOrDamagedKeepTheParsersPromises) {
+    std::mt19937 random(1843);
+    const auto corpus = Corpus(BYTELORA_FUZZ_LINK_CORPUS);
+    EXPECT_GE(corpus.size(), 5u);
+    for (const Bytes& original : corpus) {
+        for (std::size_t length = 0; length <= original.size(); ++length) {
+            RunLinkMessageInput(original.data(), length);
+        }
+        for (int round = 0; round < 500; ++round) {
+            Bytes damaged = original;
+            const std::size_t at = random() % damaged.size();
+            damaged[at] = static_cast<std::uint8_t>(random());
+            if (random() % 2 == 0 && at + 1 < damaged.size()) {
+                damaged[at + 1] = static_cast<std::uint8_t>(random());
+            }
+            RunLinkMessageInput(damaged.data(), damaged.size());
         }
     }
 }

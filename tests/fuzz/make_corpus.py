@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Writes the crafted seed inputs of corpus/ (see IfTableFuzz.h for the layout)."""
+"""Writes the crafted seed inputs of corpus/ (see IfTableFuzz.h for the layout) and of
+corpus-link/ (RTM_NEWLINK payloads: an ifinfomsg and its attributes)."""
 import os
 import struct
 
 ROW = 860
 HERE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus")
+LINK = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus-link")
 
 
 def row(name, index, kind, octets_in, octets_out, descr=b"", addr=b"", last_change=0):
@@ -52,4 +54,32 @@ seeds = {
 os.makedirs(HERE, exist_ok=True)
 for name, data in seeds.items():
     with open(os.path.join(HERE, name), "wb") as out:
+        out.write(data)
+
+
+def attr(kind, data):
+    length = 4 + len(data)
+    return struct.pack("<HH", length, kind) + data + bytes((4 - length % 4) % 4)
+
+
+def link(index, arphrd, attrs):
+    return struct.pack("<BBHiII", 0, 0, arphrd, index, 0x1043, 0) + b"".join(attrs)
+
+
+IFLA_ADDRESS, IFLA_IFNAME, IFLA_MTU, IFLA_STATS, IFLA_OPERSTATE, IFLA_STATS64 = 1, 3, 4, 7, 16, 23
+stats64 = struct.pack("<24Q", *range(100, 124))
+stats32 = struct.pack("<24I", *range(200, 224))
+links = {
+    "ethernet-stats64": link(2, 1, [attr(IFLA_IFNAME, b"eth0\0"), attr(IFLA_MTU, struct.pack("<I", 1500)),
+                                    attr(IFLA_ADDRESS, b"\x00\x1a\x2b\x3c\x4d\x5e"),
+                                    attr(IFLA_OPERSTATE, b"\x06"), attr(IFLA_STATS64, stats64)]),
+    "loopback-stats32": link(1, 772, [attr(IFLA_IFNAME, b"lo\0"), attr(IFLA_STATS, stats32)]),
+    "name-without-end": link(3, 1, [attr(IFLA_IFNAME, b"veth-with-a-long-name")]),
+    "attribute-longer-than-message": link(4, 1, [struct.pack("<HH", 400, IFLA_IFNAME) + b"x" * 8]),
+    "short-stats": link(5, 1, [attr(IFLA_STATS64, stats64[:40]), attr(IFLA_MTU, b"\x01")]),
+    "only-ifinfomsg": link(6, 65534, []),
+}
+os.makedirs(LINK, exist_ok=True)
+for name, data in links.items():
+    with open(os.path.join(LINK, name), "wb") as out:
         out.write(data)
