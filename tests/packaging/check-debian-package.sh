@@ -71,7 +71,7 @@ dpkg-query --admindir="$root/var/lib/dpkg" -W -f='${Status}' bytelora | grep -qx
 # Xvfb picks a free display and writes its number once it accepts clients.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(tr -d '\n' <"$work/display")"
 unset WAYLAND_DISPLAY
@@ -86,7 +86,8 @@ unset TEMP
 windows() { xdotool search --onlyvisible --name '^Bytelora$' 2>/dev/null | wc -l; }
 wait_for_window() {
   local tries
-  for tries in $(seq 100); do
+  # Up to 30 s: a loaded CI machine can be slow to map the first window.
+  for tries in $(seq 300); do
     [ "$(windows)" -ge 1 ] && return 0
     kill -0 "$1" 2>/dev/null || fail "bytelora ended at start-up: $(cat "$work/bytelora.log")"
     sleep 0.1
