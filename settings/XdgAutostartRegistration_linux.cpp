@@ -60,7 +60,11 @@ void WriteAll(int fd, const std::string& text, const std::string& tempPath) {
 
 void WriteFileReplacing(const std::filesystem::path& target, const std::string& text) {
     const auto folder = target.parent_path();
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // Built up in place: g++ 12 at -O3 misreads "." + std::string as an overlapping copy.
+    std::string hidden(1, '.');
+    hidden += target.filename().string();
+    hidden += ".XXXXXX";
+    std::string pattern = (folder / hidden).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     UniqueFd fd(::mkstemp(name.data()));
