@@ -37,6 +37,11 @@ class Form1 : public QWidget {
     Q_OBJECT
 
   public:
+    // The snapshot list shows the newest rows of the run, at most this many: at one
+    // snapshot a second an unbounded list would take gigabytes within months, and the
+    // history log keeps every line anyway.
+    static constexpr int kMaxSnapshotRows = 10000;
+
     explicit Form1(Services services, QWidget* parent = nullptr);
     ~Form1() override;
 

@@ -84,6 +84,9 @@ void Form1::Timer1_Timer() {
             sources,
             [this](const std::string& row) {
                 ListView1->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(row)}));
+                if (ListView1->topLevelItemCount() > kMaxSnapshotRows) {
+                    delete ListView1->takeTopLevelItem(0);
+                }
             },
             historyLogPath_);
     });
