@@ -10,6 +10,7 @@
 #include "FormRig.h"
 #include "history/LoggingScheduler.h"
 #include "settings/QSettingsStore.h"
+#include "support/FileBytes.h"
 
 namespace bytelora::testing {
 namespace {
@@ -85,13 +86,6 @@ IntervalOutcome ExpectedInterval(const std::string& name) {
     return {0, 1, 1};  // no 16-bit number at all
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // The window after such a start: the monitor measures, a choice in the list is stored,
 // and, where logging can be turned on, a snapshot reaches the list and the log.
 void ExpectUsable(FormRig& rig, Form1& form) {
@@ -116,7 +110,7 @@ void ExpectUsable(FormRig& rig, Form1& form) {
         form.Timer1_Timer();
         ASSERT_EQ(form.ListView1->topLevelItemCount(), 1);
         const std::string row = form.ListView1->topLevelItem(0)->text(0).toStdString();
-        EXPECT_EQ(ReadFile(rig.LogPath()), row + "\r\n");
+        EXPECT_EQ(ReadFileBytes(rig.LogPath()), row + "\r\n");
         EXPECT_NE(row.find(" Download: 40 Kb/s Upload: 4 Kb/s"), std::string::npos) << row;
     } else {
         // Only a stored state that is neither word leaves the switch without a caption
@@ -268,7 +262,7 @@ TEST(HostileSettings, AHandWrittenSettingsFileReachesStartUpAsText) {
             c.position);
         EXPECT_EQ(form.Timer1.isActive(), c.loggingOn);
         EXPECT_FALSE(form.Loading());
-        EXPECT_EQ(ReadFile(file.string()), c.file);  // start-up writes nothing back
+        EXPECT_EQ(ReadFileBytes(file.string()), c.file);  // start-up writes nothing back
     }
 }
 

@@ -8,16 +8,10 @@
 #include <sstream>
 
 #include "FormRig.h"
+#include "support/FileBytes.h"
 
 namespace bytelora::testing {
 namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 int LineCount(const std::string& text) {
     int lines = 0;
@@ -44,7 +38,7 @@ TEST(Logging, EveryTickTakesASnapshotAtOneSecond) {
     Ticks(form, 3);
 
     EXPECT_EQ(form.ListView1->topLevelItemCount(), 3);
-    const std::string log = ReadFile(rig.LogPath());
+    const std::string log = ReadFileBytes(rig.LogPath());
     EXPECT_EQ(LineCount(log), 3);
     EXPECT_EQ(log.substr(log.size() - 2), "\r\n");
     const std::string row = form.ListView1->topLevelItem(0)->text(0).toStdString();
@@ -181,7 +175,7 @@ TEST(Logging, AFailedAppendIsReportedAndTheCountStillRestarts) {
     // Once the folder is gone the next snapshot writes a whole line again.
     std::filesystem::remove(rig.LogPath());
     form.Timer1_Timer();
-    EXPECT_EQ(LineCount(ReadFile(rig.LogPath())), 1);
+    EXPECT_EQ(LineCount(ReadFileBytes(rig.LogPath())), 1);
 }
 
 }  // namespace

@@ -8,15 +8,13 @@
 #include <iterator>
 #include <string>
 
+#include "support/FileBytes.h"
 #include "support/TempDir.h"
 
 namespace bytelora {
 namespace {
 
-std::string RawBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::ReadFileBytes;
 
 TEST(HistoryLog, FileNameIsTheCleanedProductName) {
     EXPECT_EQ(HistoryLogFileName(), "Bytelora.txt");
@@ -28,8 +26,8 @@ TEST(HistoryLog, LinesAreAppendedOldestFirstEachEndingInCrLf) {
     AppendToHistoryLog(file.string(), "first");
     AppendToHistoryLog(file.string(), "");
     AppendToHistoryLog(file.string(), "third Download: 1 Kb/s Upload: 2 Kb/s");
-    EXPECT_EQ(RawBytes(file), "first\r\n\r\nthird Download: 1 Kb/s Upload: 2 Kb/s\r\n");
-    EXPECT_EQ(ReadHistoryLog(file.string()), RawBytes(file));
+    EXPECT_EQ(ReadFileBytes(file), "first\r\n\r\nthird Download: 1 Kb/s Upload: 2 Kb/s\r\n");
+    EXPECT_EQ(ReadHistoryLog(file.string()), ReadFileBytes(file));
 }
 
 TEST(HistoryLog, ADeletedLogIsCreatedAgainWithTheNextLine) {
@@ -38,7 +36,7 @@ TEST(HistoryLog, ADeletedLogIsCreatedAgainWithTheNextLine) {
     AppendToHistoryLog(file.string(), "before");
     std::filesystem::remove(file);
     AppendToHistoryLog(file.string(), "after");
-    EXPECT_EQ(RawBytes(file), "after\r\n");
+    EXPECT_EQ(ReadFileBytes(file), "after\r\n");
 }
 
 TEST(HistoryLog, EarlierLinesStayInPlace) {
@@ -49,7 +47,7 @@ TEST(HistoryLog, EarlierLinesStayInPlace) {
         out << "from an earlier run\r\n";
     }
     AppendToHistoryLog(file.string(), "new");
-    EXPECT_EQ(RawBytes(file), "from an earlier run\r\nnew\r\n");
+    EXPECT_EQ(ReadFileBytes(file), "from an earlier run\r\nnew\r\n");
 }
 
 TEST(HistoryLog, FailuresNameTheFile) {

@@ -18,17 +18,17 @@
 #include <vector>
 
 #include "history/HistoryLog.h"
+#include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 namespace bytelora {
 namespace {
 
-namespace fs = std::filesystem;
+using testing::FileSizeLimit;
+using testing::ReadFileBytes;
 
-std::string RawBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+namespace fs = std::filesystem;
 
 void WriteBytes(const fs::path& file, const std::string& bytes) {
     std::ofstream out(file, std::ios::binary);
@@ -43,27 +43,6 @@ std::string AppendError(const fs::path& file, const std::string& line) {
     }
     return {};
 }
-
-// Lowers the file size limit for the test's own process, with the signal that would end
-// the process ignored, and restores both afterwards.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        savedSignal_ = ::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        ::signal(SIGXFSZ, savedSignal_);
-    }
-
-  private:
-    rlimit saved_{};
-    sighandler_t savedSignal_{};
-};
 
 TEST(HistoryLogGuards, ANewLogIsPrivateToTheUser) {
     testing::TempDir dir;
@@ -95,10 +74,10 @@ TEST(HistoryLogGuards, AFailedWriteLeavesNoPartialLine) {
         }
         EXPECT_NE(message.find(file.string()), std::string::npos) << message;
         EXPECT_NE(message.find("not added"), std::string::npos) << message;
-        EXPECT_EQ(RawBytes(file), earlier);
+        EXPECT_EQ(ReadFileBytes(file), earlier);
         // The next snapshot tries again and succeeds once there is room.
         AppendToHistoryLog(file.string(), "next");
-        EXPECT_EQ(RawBytes(file), earlier + "next\r\n");
+        EXPECT_EQ(ReadFileBytes(file), earlier + "next\r\n");
     }
 }
 
@@ -111,7 +90,7 @@ TEST(HistoryLogGuards, APlantedSymbolicLinkIsRefusedAndItsTargetUntouched) {
 
     const std::string message = AppendError(log, "line");
     EXPECT_NE(message.find("symbolic link"), std::string::npos) << message;
-    EXPECT_EQ(RawBytes(target), "precious\n");
+    EXPECT_EQ(ReadFileBytes(target), "precious\n");
     EXPECT_THROW(ReadHistoryLog(log.string()), HistoryLogError);
 
     // A dangling link must not create its target either.
@@ -140,7 +119,7 @@ TEST(HistoryLogGuards, AnotherUsersLogIsRefused) {
 
     const std::string message = AppendError(log, "line");
     EXPECT_NE(message.find("another user"), std::string::npos) << message;
-    EXPECT_EQ(RawBytes(log), "planted\r\n");
+    EXPECT_EQ(ReadFileBytes(log), "planted\r\n");
     EXPECT_THROW(ReadHistoryLog(log.string()), HistoryLogError);
 }
 
@@ -176,7 +155,7 @@ TEST(HistoryLogGuards, ConcurrentWritersNeverTearOrMixLines) {
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
 
-    const std::string text = RawBytes(log);
+    const std::string text = ReadFileBytes(log);
     std::map<int, int> nextLine;
     std::size_t start = 0;
     int total = 0;

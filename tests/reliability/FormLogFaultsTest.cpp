@@ -17,16 +17,13 @@
 
 #include "FormRig.h"
 #include "MountNamespace.h"
+#include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 
 namespace bytelora::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string RawBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<std::string> Rows(const Form1& form) {
     std::vector<std::string> rows;
@@ -81,32 +78,10 @@ struct Logging {
     }
 };
 
-// Lowers this process's file size limit, with the signal that would end it ignored.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        savedSignal_ = ::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        ::signal(SIGXFSZ, savedSignal_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit saved_{};
-    sighandler_t savedSignal_{};
-};
-
 TEST(FormLogFaults, AFileSizeLimitStopsTheLineWholeAndTheNextSnapshotWritesIt) {
     Logging logging;
     logging.Snapshots(3);
-    const std::string before = RawBytes(logging.Log());
+    const std::string before = ReadFileBytes(logging.Log());
     for (const rlim_t room : {rlim_t{9}, rlim_t{0}}) {  // part of a line fits, or nothing
         SCOPED_TRACE(room);
         logging.rig.boxes.Clear();
@@ -119,11 +94,11 @@ TEST(FormLogFaults, AFileSizeLimitStopsTheLineWholeAndTheNextSnapshotWritesIt) {
         EXPECT_NE(box.find("not added"), std::string::npos) << box;
         EXPECT_NE(box.find("File too large"), std::string::npos) << box;
         EXPECT_EQ(logging.rig.ErrorBoxCount(), 1);
-        EXPECT_EQ(RawBytes(logging.Log()), before);
+        EXPECT_EQ(ReadFileBytes(logging.Log()), before);
     }
     EXPECT_EQ(logging.form->ListView1->topLevelItemCount(), 5);  // the rows stay
     logging.Snapshots(1);
-    const std::string after = RawBytes(logging.Log());
+    const std::string after = ReadFileBytes(logging.Log());
     EXPECT_EQ(after.substr(0, before.size()), before);
     EXPECT_EQ(after.substr(before.size()), Rows(*logging.form).back() + "\r\n");
 }
@@ -154,20 +129,20 @@ TEST(FormLogFaults, AFullDiskKeepsEveryEarlierLineAndNoPartOfALine) {
     const std::string box = AppendBoxText(logging.rig);
     EXPECT_NE(box.find("No space left on device"), std::string::npos) << box;
     EXPECT_NE(box.find("not added"), std::string::npos) << box;
-    const std::string full = RawBytes(logging.Log());
+    const std::string full = ReadFileBytes(logging.Log());
     ExpectWholeLinesOf(full, Rows(*logging.form));
     EXPECT_EQ(std::count(full.begin(), full.end(), '\n'), snapshots - 1);
 
     // Still full: each snapshot is told, and the log does not change.
     logging.Snapshots(3);
     EXPECT_EQ(logging.rig.ErrorBoxes("Timer1", 126), 4);
-    EXPECT_EQ(RawBytes(logging.Log()), full);
+    EXPECT_EQ(ReadFileBytes(logging.Log()), full);
     EXPECT_EQ(logging.form->ListView1->topLevelItemCount(), snapshots + 3);
 
     fs::remove(disk / "filler");
     logging.Snapshots(1);
     EXPECT_EQ(logging.rig.ErrorBoxCount(), 4);
-    EXPECT_EQ(RawBytes(logging.Log()), full + Rows(*logging.form).back() + "\r\n");
+    EXPECT_EQ(ReadFileBytes(logging.Log()), full + Rows(*logging.form).back() + "\r\n");
 }
 
 TEST(FormLogFaults, AReadOnlyLogIsToldAndLeftAsItWas) {
@@ -182,7 +157,7 @@ TEST(FormLogFaults, AReadOnlyLogIsToldAndLeftAsItWas) {
 
     Logging logging(disk);
     logging.Snapshots(2);
-    const std::string before = RawBytes(logging.Log());
+    const std::string before = ReadFileBytes(logging.Log());
     if (root) {
         ASSERT_TRUE(tmpfs.SetReadOnly(true));
     } else {
@@ -193,7 +168,7 @@ TEST(FormLogFaults, AReadOnlyLogIsToldAndLeftAsItWas) {
     EXPECT_NE(box.find(root ? "Read-only file system" : "Permission denied"), std::string::npos)
         << box;
     EXPECT_NE(box.find(logging.Log().string()), std::string::npos) << box;
-    EXPECT_EQ(RawBytes(logging.Log()), before);
+    EXPECT_EQ(ReadFileBytes(logging.Log()), before);
 
     if (root) {
         ASSERT_TRUE(tmpfs.SetReadOnly(false));
@@ -202,7 +177,7 @@ TEST(FormLogFaults, AReadOnlyLogIsToldAndLeftAsItWas) {
     }
     logging.Snapshots(1);
     EXPECT_EQ(logging.rig.ErrorBoxCount(), 1);
-    EXPECT_EQ(RawBytes(logging.Log()), before + Rows(*logging.form).back() + "\r\n");
+    EXPECT_EQ(ReadFileBytes(logging.Log()), before + Rows(*logging.form).back() + "\r\n");
 }
 
 TEST(FormLogFaults, ARemovedFolderIsToldUntilItIsBack) {
@@ -223,7 +198,7 @@ TEST(FormLogFaults, ARemovedFolderIsToldUntilItIsBack) {
     fs::create_directories(temp);
     logging.Snapshots(1);
     EXPECT_EQ(logging.rig.ErrorBoxCount(), 2);
-    EXPECT_EQ(RawBytes(logging.Log()), Rows(*logging.form).back() + "\r\n");
+    EXPECT_EQ(ReadFileBytes(logging.Log()), Rows(*logging.form).back() + "\r\n");
 }
 
 TEST(FormLogFaults, APlantedLinkIsRefusedAndItsTargetUntouched) {
@@ -237,14 +212,14 @@ TEST(FormLogFaults, APlantedLinkIsRefusedAndItsTargetUntouched) {
     logging.Snapshots(1);
     const std::string box = AppendBoxText(logging.rig);
     EXPECT_NE(box.find("symbolic link"), std::string::npos) << box;
-    EXPECT_EQ(RawBytes(victim), "precious\n");
+    EXPECT_EQ(ReadFileBytes(victim), "precious\n");
     EXPECT_TRUE(fs::is_symlink(logging.Log()));
 
     fs::remove(logging.Log());
     logging.Snapshots(1);
     EXPECT_EQ(logging.rig.ErrorBoxCount(), 1);
-    EXPECT_EQ(RawBytes(logging.Log()), Rows(*logging.form).back() + "\r\n");
-    EXPECT_EQ(RawBytes(victim), "precious\n");
+    EXPECT_EQ(ReadFileBytes(logging.Log()), Rows(*logging.form).back() + "\r\n");
+    EXPECT_EQ(ReadFileBytes(victim), "precious\n");
 }
 
 TEST(FormLogFaults, ALogDeletedBetweenSnapshotsIsStartedAgain) {
@@ -255,7 +230,7 @@ TEST(FormLogFaults, ALogDeletedBetweenSnapshotsIsStartedAgain) {
     EXPECT_EQ(logging.rig.ErrorBoxCount(), 0);
     const auto rows = Rows(*logging.form);
     ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(RawBytes(logging.Log()), rows[3] + "\r\n" + rows[4] + "\r\n");
+    EXPECT_EQ(ReadFileBytes(logging.Log()), rows[3] + "\r\n" + rows[4] + "\r\n");
     struct stat status {};
     ASSERT_EQ(::stat(logging.Log().c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);  // made private again

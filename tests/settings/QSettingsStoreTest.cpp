@@ -9,18 +9,16 @@
 #include <vector>
 
 #include "ScopedEnv.h"
+#include "support/FileBytes.h"
 #include "support/TempDir.h"
 
 namespace bytelora {
 namespace {
 
+using testing::ReadFileBytes;
+
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
-
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::string SaveError(SettingsStore& store, const std::string& key, const std::string& value) {
     try {
@@ -93,9 +91,9 @@ TEST_F(QSettingsStoreTest, OverwritingKeepsTheOtherValues) {
 TEST_F(QSettingsStoreTest, EachWriteIsInTheFileWhenItReturns) {
     QSettingsStore store(file);
     Save(store, "StartStopState", "Off");
-    EXPECT_THAT(ReadFile(file), HasSubstr("StartStopState=Off"));
+    EXPECT_THAT(ReadFileBytes(file), HasSubstr("StartStopState=Off"));
     Save(store, "OftenIndex", "7");
-    EXPECT_THAT(ReadFile(file), HasSubstr("OftenIndex=7"));
+    EXPECT_THAT(ReadFileBytes(file), HasSubstr("OftenIndex=7"));
 }
 
 TEST_F(QSettingsStoreTest, TheUsersStoreIsTheConfFileOfApplicationAndSection) {
@@ -104,9 +102,9 @@ TEST_F(QSettingsStoreTest, TheUsersStoreIsTheConfFileOfApplicationAndSection) {
     Save(store, "OftenIndex", "5");
     store.SaveSetting("Other", kSettingsSection, "OftenIndex", "9");
 
-    const auto text = ReadFile(dir / "Quillmark/Bytelora.conf");
+    const auto text = ReadFileBytes(dir / "Quillmark/Bytelora.conf");
     EXPECT_THAT(text, HasSubstr("[Bytelora]\nOftenIndex=5\n"));
-    EXPECT_THAT(ReadFile(dir / "Other/Bytelora.conf"), HasSubstr("OftenIndex=9"));
+    EXPECT_THAT(ReadFileBytes(dir / "Other/Bytelora.conf"), HasSubstr("OftenIndex=9"));
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(dir / "Quillmark")) {
         names.push_back(entry.path().filename().string());
@@ -121,7 +119,7 @@ TEST_F(QSettingsStoreTest, WithoutXdgConfigHomeTheStoreIsBelowHome) {
     testing::ScopedEnv home("HOME", dir.path().string());
     QSettingsStore store;
     Save(store, "Minimized", "On");
-    EXPECT_THAT(ReadFile(dir / ".config/Quillmark/Bytelora.conf"), HasSubstr("Minimized=On"));
+    EXPECT_THAT(ReadFileBytes(dir / ".config/Quillmark/Bytelora.conf"), HasSubstr("Minimized=On"));
 }
 
 TEST_F(QSettingsStoreTest, AStoreThatCannotBeWrittenIsReported) {
@@ -157,7 +155,7 @@ TEST_F(QSettingsStoreTest, ADamagedFileReadsAsEmptyAndIsNotOverwritten) {
         const auto error = SaveError(store, "OftenIndex", "5");
         EXPECT_THAT(error, HasSubstr(file.string()));
         EXPECT_THAT(error, HasSubstr("left as it is"));
-        EXPECT_EQ(ReadFile(file), text);
+        EXPECT_EQ(ReadFileBytes(file), text);
     }
 }
 

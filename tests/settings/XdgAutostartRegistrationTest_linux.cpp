@@ -9,18 +9,16 @@
 #include <vector>
 
 #include "ScopedEnv.h"
+#include "support/FileBytes.h"
 #include "support/TempDir.h"
 
 namespace bytelora {
 namespace {
 
+using testing::ReadFileBytes;
+
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
-
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<std::string> FileNames(const fs::path& folder) {
     std::vector<std::string> names;
@@ -47,7 +45,7 @@ class XdgAutostartTest : public ::testing::Test {
 TEST_F(XdgAutostartTest, WritesTheEntryMakingTheFoldersAndLeavingNoTemporaryFile) {
     registration.Register(R"(/opt/My "Net" Tools/bytelora)");
     EXPECT_EQ(registration.EntryPath(), entry);
-    EXPECT_EQ(ReadFile(entry), EntryFor(R"("/opt/My \\"Net\\" Tools/bytelora")"));
+    EXPECT_EQ(ReadFileBytes(entry), EntryFor(R"("/opt/My \\"Net\\" Tools/bytelora")"));
     EXPECT_THAT(FileNames(autostart), ::testing::ElementsAre("bytelora.desktop"));
     EXPECT_EQ(fs::status(entry).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
@@ -57,14 +55,14 @@ TEST_F(XdgAutostartTest, WritesTheEntryMakingTheFoldersAndLeavingNoTemporaryFile
 TEST_F(XdgAutostartTest, OverwritesAnEarlierEntry) {
     registration.Register("/old place/bytelora");
     registration.Register("/new place/bytelora");
-    EXPECT_EQ(ReadFile(entry), EntryFor("\"/new place/bytelora\""));
+    EXPECT_EQ(ReadFileBytes(entry), EntryFor("\"/new place/bytelora\""));
     EXPECT_THAT(FileNames(autostart), ::testing::ElementsAre("bytelora.desktop"));
 }
 
 TEST_F(XdgAutostartTest, MakesARelativeProgramPathAbsolute) {
     registration.Register("bin/bytelora");
     const auto expected = (fs::current_path() / "bin/bytelora").string();
-    EXPECT_EQ(ReadFile(entry), EntryFor("\"" + expected + "\""));
+    EXPECT_EQ(ReadFileBytes(entry), EntryFor("\"" + expected + "\""));
 }
 
 TEST_F(XdgAutostartTest, UnregisterDeletesTheEntryAndAnAbsentOneIsFine) {
@@ -98,14 +96,14 @@ TEST_F(XdgAutostartTest, AFileWhereTheAutostartFolderBelongsBlocksRegistering) {
     } catch (const StartupRegistrationError& error) {
         EXPECT_THAT(error.what(), HasSubstr(autostart.string()));
     }
-    EXPECT_EQ(ReadFile(autostart), "not a folder");
+    EXPECT_EQ(ReadFileBytes(autostart), "not a folder");
     registration.Unregister("/opt/bytelora");  // nothing can be registered there
 }
 
 TEST_F(XdgAutostartTest, APathThatCannotBeWrittenLeavesTheOldEntry) {
     registration.Register("/opt/bytelora");
     EXPECT_THROW(registration.Register("/opt/\xFF/bytelora"), StartupRegistrationError);
-    EXPECT_EQ(ReadFile(entry), EntryFor("\"/opt/bytelora\""));
+    EXPECT_EQ(ReadFileBytes(entry), EntryFor("\"/opt/bytelora\""));
 }
 
 TEST(SystemStartupRegistration, UsesXdgConfigHome) {
@@ -113,7 +111,7 @@ TEST(SystemStartupRegistration, UsesXdgConfigHome) {
     testing::ScopedEnv xdg("XDG_CONFIG_HOME", (home / "conf").string());
     const auto registration = MakeSystemStartupRegistration();
     registration->Register("/usr/bin/bytelora");
-    EXPECT_EQ(ReadFile(home / "conf/autostart/bytelora.desktop"),
+    EXPECT_EQ(ReadFileBytes(home / "conf/autostart/bytelora.desktop"),
               EntryFor("\"/usr/bin/bytelora\""));
     registration->Unregister("/usr/bin/bytelora");
     EXPECT_FALSE(fs::exists(home / "conf/autostart/bytelora.desktop"));
