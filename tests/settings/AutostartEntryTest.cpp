@@ -32,10 +32,9 @@ INSTANTIATE_TEST_SUITE_P(
                                 "\"/opt/Zo\xC3\xAB/\xE2\x82\xAC\""}));
 
 TEST(QuoteExecArgument, RefusesWhatAnEntryCannotCarry) {
-    EXPECT_THROW(QuoteExecArgument("/opt/\xFF/b"), StartupRegistrationError);
-    EXPECT_THROW(QuoteExecArgument("/opt/\xC3"), StartupRegistrationError);
-    EXPECT_THROW(QuoteExecArgument("/opt/a\x01"), StartupRegistrationError);
-    EXPECT_THROW(QuoteExecArgument("/opt/a\x7F"), StartupRegistrationError);
+    for (const char* path : {"/opt/\xFF/b", "/opt/\xC3", "/opt/a\x01", "/opt/a\x7F"}) {
+        EXPECT_THROW(QuoteExecArgument(path), StartupRegistrationError) << path;
+    }
 }
 
 TEST(AutostartEntryText, IsTheWholeEntry) {

@@ -2,28 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include "ScopedEnv.h"
+#include "support/ScopedEnv.h"
 
 namespace bytelora {
 namespace {
 
 TEST(UserConfigHome, PrefersAnAbsoluteXdgConfigHome) {
     testing::ScopedEnv home("HOME", "/home/ann");
-    {
-        testing::ScopedEnv xdg("XDG_CONFIG_HOME", "/srv/conf");
-        EXPECT_EQ(UserConfigHome(), "/srv/conf");
-    }
-    {
-        testing::ScopedEnv xdg("XDG_CONFIG_HOME", "relative/conf");
-        EXPECT_EQ(UserConfigHome(), "/home/ann/.config");
-    }
-    {
-        testing::ScopedEnv xdg("XDG_CONFIG_HOME", "");
-        EXPECT_EQ(UserConfigHome(), "/home/ann/.config");
-    }
-    {
-        testing::ScopedEnv xdg("XDG_CONFIG_HOME", std::nullopt);
-        EXPECT_EQ(UserConfigHome(), "/home/ann/.config");
+    const std::pair<std::optional<std::string>, const char*> cases[] = {
+        {"/srv/conf", "/srv/conf"},
+        {"relative/conf", "/home/ann/.config"},
+        {"", "/home/ann/.config"},
+        {std::nullopt, "/home/ann/.config"},
+    };
+    for (const auto& [xdgValue, expected] : cases) {
+        testing::ScopedEnv xdg("XDG_CONFIG_HOME", xdgValue);
+        EXPECT_EQ(UserConfigHome(), expected) << xdgValue.value_or("(unset)");
     }
 }
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "ScopedEnv.h"
 #include "support/FileBytes.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 namespace bytelora {
@@ -45,9 +45,7 @@ class QSettingsStoreTest : public ::testing::Test {
 TEST_F(QSettingsStoreTest, AnEmptyStoreGivesTheDefaultsAndMakesNoFile) {
     QSettingsStore store(file);
     EXPECT_EQ(Get(store, "OftenIndex", "2"), "2");
-    EXPECT_EQ(Get(store, "StartStopState", "On"), "On");
     EXPECT_EQ(Get(store, "Windows Startup", "Off"), "Off");
-    EXPECT_EQ(Get(store, "Minimized", "Off"), "Off");
     EXPECT_FALSE(fs::exists(dir / "Quillmark"));
 }
 

@@ -6,24 +6,17 @@
 namespace bytelora {
 namespace {
 
-TEST(Settings, AddressesTheProgramsOwnApplicationAndSection) {
+TEST(Settings, AddressesTheProgramsOwnApplicationAndSectionAndKeepsCase) {
     testing::MemorySettingsStore store;
     Settings settings(store);
-    settings.Save("Windows Startup", "On");
+    EXPECT_EQ(settings.Get("Windows Startup", "Off"), "Off");
+    settings.Save("Windows Startup", "on");
     ASSERT_EQ(store.writes().size(), 1u);
     EXPECT_EQ(store.writes()[0], (testing::MemorySettingsStore::Write{"Quillmark", "Bytelora",
-                                                                      "Windows Startup", "On"}));
-    EXPECT_EQ(settings.Get("Windows Startup", "Off"), "On");
+                                                                      "Windows Startup", "on"}));
+    EXPECT_EQ(settings.Get("Windows Startup", "Off"), "on");
+    EXPECT_EQ(settings.Get("windows startup", "Off"), "Off");
     EXPECT_EQ(store.GetSetting("Quillmark", "Other", "Windows Startup", "Off"), "Off");
-}
-
-TEST(Settings, GivesTheDefaultForAnAbsentKeyAndKeepsCase) {
-    testing::MemorySettingsStore store;
-    Settings settings(store);
-    EXPECT_EQ(settings.Get("OftenIndex", "2"), "2");
-    settings.Save("Minimized", "on");
-    EXPECT_EQ(settings.Get("Minimized", "Off"), "on");
-    EXPECT_EQ(settings.Get("minimized", "Off"), "Off");
 }
 
 TEST(Settings, ReportsARefusedWrite) {
