@@ -4,10 +4,11 @@
 
 #include <QDateTime>
 #include <chrono>
-#include <cstdlib>
 #include <ctime>
 #include <optional>
 #include <string>
+
+#include "support/ScopedEnv.h"
 
 namespace bytelora {
 namespace {
@@ -18,18 +19,11 @@ using namespace std::chrono;
 class DateTimeTextTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        if (const char* zone = std::getenv("TZ")) {
-            savedZone_ = zone;
-        }
-        setenv("TZ", "UTC", 1);
+        zone_.emplace("TZ", "UTC");
         tzset();
     }
     static void TearDownTestSuite() {
-        if (savedZone_) {
-            setenv("TZ", savedZone_->c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
+        zone_.reset();
         tzset();
     }
 
@@ -41,7 +35,7 @@ class DateTimeTextTest : public ::testing::Test {
     const QLocale german_{QLocale::German, QLocale::Germany};
 
   private:
-    static inline std::optional<std::string> savedZone_;
+    static inline std::optional<testing::ScopedEnv> zone_;
 };
 
 // The locale data may separate the time and "PM" with a narrow no-break space.
@@ -53,22 +47,23 @@ std::string Plain(std::string text) {
     return text;
 }
 
-TEST_F(DateTimeTextTest, ShortDateAndTimeWithSeconds) {
-    EXPECT_EQ(Plain(LocalDateTimeText(At(14, 7, 9), us_)), "3/5/24 2:07:09 PM");
-    EXPECT_EQ(LocalDateTimeText(At(14, 7, 9), german_), "05.03.24 14:07:09");
-    EXPECT_EQ(Plain(LocalDateTimeText(At(9, 0, 5), us_)), "3/5/24 9:00:05 AM");
-}
-
-TEST_F(DateTimeTextTest, MidnightShowsTheDateAlone) {
-    EXPECT_EQ(LocalDateTimeText(At(0, 0, 0), us_), "3/5/24");
-    EXPECT_EQ(LocalDateTimeText(At(0, 0, 0), german_), "05.03.24");
-    EXPECT_EQ(LocalDateTimeText(At(0, 0, 0, 999), german_), "05.03.24");
-}
-
-TEST_F(DateTimeTextTest, OneSecondAfterMidnightHasItsTime) {
-    EXPECT_EQ(Plain(LocalDateTimeText(At(0, 0, 1), us_)), "3/5/24 12:00:01 AM");
-    EXPECT_EQ(LocalDateTimeText(At(0, 0, 1), german_), "05.03.24 00:00:01");
-    EXPECT_EQ(LocalDateTimeText(At(23, 59, 59, 999), german_), "05.03.24 23:59:59");
+TEST_F(DateTimeTextTest, ShortDateAndTimeWithSecondsButMidnightShowsTheDateAlone) {
+    const struct {
+        system_clock::time_point at;
+        const char* us;
+        const char* german;
+    } cases[] = {
+        {At(14, 7, 9), "3/5/24 2:07:09 PM", "05.03.24 14:07:09"},
+        {At(9, 0, 5), "3/5/24 9:00:05 AM", "05.03.24 09:00:05"},
+        {At(0, 0, 0), "3/5/24", "05.03.24"},
+        {At(0, 0, 0, 999), "3/5/24", "05.03.24"},
+        {At(0, 0, 1), "3/5/24 12:00:01 AM", "05.03.24 00:00:01"},
+        {At(23, 59, 59, 999), "3/5/24 11:59:59 PM", "05.03.24 23:59:59"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Plain(LocalDateTimeText(c.at, us_)), c.us);
+        EXPECT_EQ(LocalDateTimeText(c.at, german_), c.german);
+    }
 }
 
 TEST_F(DateTimeTextTest, NoLocaleShowsTheZone) {
@@ -96,10 +91,12 @@ TEST_F(DateTimeTextTest, ZoneIsCutFromTheLocaleFormat) {
 }
 
 TEST_F(DateTimeTextTest, FollowsTheLocalZone) {
-    setenv("TZ", "CET-1", 1);
-    tzset();
-    const auto text = LocalDateTimeText(At(23, 0, 0), german_);
-    setenv("TZ", "UTC", 1);
+    std::string text;
+    {
+        const testing::ScopedEnv zone("TZ", "CET-1");
+        tzset();
+        text = LocalDateTimeText(At(23, 0, 0), german_);
+    }
     tzset();
     EXPECT_EQ(text, "06.03.24");
 }

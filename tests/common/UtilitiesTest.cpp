@@ -46,29 +46,20 @@ INSTANTIATE_TEST_SUITE_P(
                       ClockCase{INT32_MAX, "03:14:07"}, ClockCase{INT32_MIN, "03:14:08"},
                       ClockCase{21600, "06:00:00"}));
 
-TEST(FileExists, ExistingFileAndFolderAreThere) {
-    TempDir dir;
-    WriteFile(dir / "Bytelora.txt");
-    EXPECT_TRUE(FileExists(Utf8(dir / "Bytelora.txt")));
-    EXPECT_TRUE(FileExists(Utf8(dir.path())));
-}
-
-TEST(FileExists, EveryFailureIsFalse) {
+TEST(FileExists, ExistingFilesAndFoldersAreThereAndEveryFailureIsFalse) {
     TempDir dir;
     WriteFile(dir / "plain");
+    WriteFile(dir / PathFromUtf8("Caf\xC3\xA9 log.txt"));
+    EXPECT_TRUE(FileExists(Utf8(dir / "plain")));
+    EXPECT_TRUE(FileExists(Utf8(dir.path())));
+    EXPECT_TRUE(FileExists(Utf8(dir.path()) + "/Caf\xC3\xA9 log.txt"));  // names are UTF-8
     EXPECT_FALSE(FileExists(""));
     EXPECT_FALSE(FileExists(Utf8(dir / "missing.txt")));
     EXPECT_FALSE(FileExists(Utf8(dir / "plain" / "below-a-file")));
     EXPECT_FALSE(FileExists(std::string("abc\0def", 7)));
     EXPECT_FALSE(FileExists("\xFF\xFE not utf-8"));
     EXPECT_FALSE(FileExists(std::string(5000, 'x')));
-}
-
-TEST(FileExists, NonAsciiNamesAreUtf8) {
-    TempDir dir;
-    const fs::path name = PathFromUtf8("Caf\xC3\xA9 log.txt");
-    WriteFile(dir / name);
-    EXPECT_TRUE(FileExists(Utf8(dir.path()) + "/Caf\xC3\xA9 log.txt"));
+    EXPECT_EQ(PathToUtf8(PathFromUtf8("dir/Caf\xC3\xA9.txt")), "dir/Caf\xC3\xA9.txt");
 }
 
 TEST(DeleteFileQuietly, RemovesOrdinaryAndReadOnlyFiles) {
@@ -84,7 +75,7 @@ TEST(DeleteFileQuietly, RemovesOrdinaryAndReadOnlyFiles) {
     EXPECT_FALSE(fs::exists(dir / "locked.txt"));
 }
 
-TEST(DeleteFileQuietly, FailuresAreSilent) {
+TEST(DeleteFileQuietly, FailuresAreSilentAndFoldersAreLeftAlone) {
     TempDir dir;
     EXPECT_NO_THROW(DeleteFileQuietly(Utf8(dir / "missing.txt")));
     EXPECT_NO_THROW(DeleteFileQuietly(""));
@@ -92,10 +83,6 @@ TEST(DeleteFileQuietly, FailuresAreSilent) {
     WriteFile(dir / "plain");
     EXPECT_NO_THROW(DeleteFileQuietly(Utf8(dir / "plain" / "below-a-file")));
     EXPECT_TRUE(fs::exists(dir / "plain"));
-}
-
-TEST(DeleteFileQuietly, LeavesFoldersAlone) {
-    TempDir dir;
     fs::create_directory(dir / "empty");
     fs::create_directory(dir / "full");
     WriteFile(dir / "full" / "inside.txt");
@@ -110,9 +97,7 @@ TEST(DeleteFileQuietly, RemovesALinkButNotItsTarget) {
     WriteFile(dir / "target.txt");
     std::error_code error;
     fs::create_symlink(dir / "target.txt", dir / "link.txt", error);
-    if (error) {
-        GTEST_SKIP() << "symbolic links unavailable: " << error.message();
-    }
+    if (error) GTEST_SKIP() << "symbolic links unavailable: " << error.message();
     DeleteFileQuietly(Utf8(dir / "link.txt"));
     EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "link.txt")));
     EXPECT_TRUE(fs::exists(dir / "target.txt"));
@@ -125,11 +110,6 @@ TEST(ProgramFile, IsThisTestProgram) {
     EXPECT_TRUE(fs::is_regular_file(file));
     EXPECT_EQ(ProgramFolder(), file.parent_path());
     EXPECT_TRUE(fs::is_directory(ProgramFolder()));
-}
-
-TEST(PathText, RoundTripsUtf8) {
-    const std::string text = "dir/Caf\xC3\xA9.txt";
-    EXPECT_EQ(PathToUtf8(PathFromUtf8(text)), text);
 }
 
 }  // namespace
