@@ -100,45 +100,21 @@ class IfTableSource final : public InterfaceTableSource {
 
 TEST(CIpHelper, TotalsOverAWindowsTableCountEachAdapterOnce) {
     const std::vector<std::uint8_t> mac = {0x00, 0x15, 0x5D, 0x01, 0x02, 0x03};
-    const auto descr = [](const std::string& text) { return text + '\0'; };
+    const auto row = [](const char16_t* name, std::uint32_t index, std::uint32_t type,
+                        std::vector<std::uint8_t> address, const std::string& descr,
+                        std::uint32_t in, std::uint32_t out) {
+        return testing::IfRowFields{name, index, type, std::move(address), {}, descr + '\0',
+                                    {},   in,    out};
+    };
     testing::FakeGetIfTable call{testing::MakeIfTableImage({
-        {u"loopback",
-         1,
-         kIfTypeLoopback,
-         {},
-         {},
-         descr("Software Loopback Interface 1"),
-         {},
-         5000,
-         5000},
-        {u"ethernet_32768", 2, kIfTypeEthernet, mac, {}, descr("Realtek PCIe GbE"), {}, 300, 30},
-        {u"ethernet_32769",
-         3,
-         kIfTypeEthernet,
-         mac,
-         {},
-         descr("Realtek PCIe GbE-WFP Native MAC Layer LightWeight Filter-0000"),
-         {},
-         300,
-         30},
-        {u"ethernet_32770",
-         4,
-         kIfTypeEthernet,
-         mac,
-         {},
-         descr("Realtek PCIe GbE-QoS Packet Scheduler-0000"),
-         {},
-         300,
-         30},
-        {u"wireless_32768",
-         5,
-         kIfTypeWireless,
-         {0x00, 0x21, 0x6A, 1, 2, 3},
-         {},
-         descr("Intel Wi-Fi 6 AX201"),
-         {},
-         40,
-         4},
+        row(u"loopback", 1, kIfTypeLoopback, {}, "Software Loopback Interface 1", 5000, 5000),
+        row(u"ethernet_32768", 2, kIfTypeEthernet, mac, "Realtek PCIe GbE", 300, 30),
+        row(u"ethernet_32769", 3, kIfTypeEthernet, mac,
+            "Realtek PCIe GbE-WFP Native MAC Layer LightWeight Filter-0000", 300, 30),
+        row(u"ethernet_32770", 4, kIfTypeEthernet, mac,
+            "Realtek PCIe GbE-QoS Packet Scheduler-0000", 300, 30),
+        row(u"wireless_32768", 5, kIfTypeWireless, {0x00, 0x21, 0x6A, 1, 2, 3},
+            "Intel Wi-Fi 6 AX201", 40, 4),
     })};
     IfTableSource source(call);
     CIpHelper helper(source);
@@ -159,8 +135,8 @@ TEST(CIpHelper, NotSupportedIsReportedOncePerRun) {
         EXPECT_EQ(helper.BytesReceived(), 0u);
     }
     EXPECT_EQ(table.Reads(), 3);
-    EXPECT_EQ(recorder.messages, std::vector<std::string>{kNotSupportedMessage});
-    EXPECT_EQ(recorder.messages[0], "IP Helper is not supported by this system.");
+    EXPECT_EQ(recorder.messages,
+              std::vector<std::string>{"IP Helper is not supported by this system."});
 }
 
 TEST(CIpHelper, AFailedReadGivesAnEmptyTableAndZeroTotalsWithoutAMessage) {
