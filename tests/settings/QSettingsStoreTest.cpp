@@ -75,23 +75,17 @@ TEST_F(QSettingsStoreTest, ValuesComeBackExactlyAfterARestart) {
     EXPECT_EQ(Get(restarted, "WINDOWS STARTUP", "<default>"), "<default>");
 }
 
-TEST_F(QSettingsStoreTest, OverwritingKeepsTheOtherValues) {
-    QSettingsStore store(file);
-    Save(store, "OftenIndex", "3");
-    Save(store, "Minimized", "On");
-    Save(store, "OftenIndex", "3");
-    Save(store, "Minimized", "Off");
-    QSettingsStore restarted(file);
-    EXPECT_EQ(Get(restarted, "OftenIndex", "2"), "3");
-    EXPECT_EQ(Get(restarted, "Minimized", "On"), "Off");
-}
-
-TEST_F(QSettingsStoreTest, EachWriteIsInTheFileWhenItReturns) {
+TEST_F(QSettingsStoreTest, EachWriteIsInTheFileWhenItReturnsAndKeepsTheOtherValues) {
     QSettingsStore store(file);
     Save(store, "StartStopState", "Off");
     EXPECT_THAT(ReadFileBytes(file), HasSubstr("StartStopState=Off"));
     Save(store, "OftenIndex", "7");
     EXPECT_THAT(ReadFileBytes(file), HasSubstr("OftenIndex=7"));
+    Save(store, "OftenIndex", "3");
+    Save(store, "StartStopState", "On");
+    QSettingsStore restarted(file);
+    EXPECT_EQ(Get(restarted, "OftenIndex", "2"), "3");
+    EXPECT_EQ(Get(restarted, "StartStopState", "Off"), "On");
 }
 
 TEST_F(QSettingsStoreTest, TheUsersStoreIsTheConfFileOfApplicationAndSection) {
