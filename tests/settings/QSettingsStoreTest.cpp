@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/FileBytes.h"
+#include "support/RefusalText.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
@@ -21,12 +22,8 @@ namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
 std::string SaveError(SettingsStore& store, const std::string& key, const std::string& value) {
-    try {
-        store.SaveSetting(kSettingsAppName, kSettingsSection, key, value);
-    } catch (const SettingsError& error) {
-        return error.what();
-    }
-    return {};
+    return testing::RefusalText<SettingsError>(
+        [&] { store.SaveSetting(kSettingsAppName, kSettingsSection, key, value); });
 }
 
 class QSettingsStoreTest : public ::testing::Test {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/FileBytes.h"
+#include "support/RefusalText.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
@@ -33,16 +34,9 @@ std::string EntryFor(const std::string& exec) {
            "\nIcon=org.bytelora.Bytelora\nX-GNOME-Autostart-enabled=true\n";
 }
 
-// The text of the refusal, or a test failure when there is none.
 template <typename Call>
 std::string Refusal(Call call) {
-    try {
-        call();
-    } catch (const StartupRegistrationError& error) {
-        return error.what();
-    }
-    ADD_FAILURE() << "no failure reported";
-    return {};
+    return testing::RefusalText<StartupRegistrationError>(call);
 }
 
 class XdgAutostartTest : public ::testing::Test {
