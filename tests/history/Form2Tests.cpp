@@ -9,19 +9,10 @@
 #include <vector>
 
 #include "common/ErrorReport.h"
-#include "common/MessageBoxes.h"
+#include "support/RecordingMessageBoxes.h"
 
 namespace bytelora {
 namespace {
-
-class RecordingBoxes : public MessageBoxes {
-  public:
-    void Show(const std::string&, const std::string& text, BoxIcon) override {
-        shown.push_back(text);
-    }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::vector<std::string> shown;
-};
 
 class Form2Test : public ::testing::Test {
   protected:
@@ -38,13 +29,16 @@ class Form2Test : public ::testing::Test {
         return count;
     }
 
-    RecordingBoxes boxes;
+    testing::RecordingMessageBoxes boxes;
     ErrorReporter reporter;
     QImage chart;
 };
 
-TEST_F(Form2Test, IsAFixedToolWindowOfTheDesignSize) {
-    Form2 form(reporter, &chart, QIcon());
+TEST_F(Form2Test, IsAFixedToolWindowOfTheDesignSizeWithTheProgramIcon) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::green);
+    Form2 form(reporter, &chart, QIcon(pixmap));
+    EXPECT_EQ(form.windowIcon().pixmap(16, 16).toImage().pixel(0, 0), QColor(Qt::green).rgb());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Bandwidth Graph"));
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.size(), QSize(324, 226));
@@ -58,16 +52,18 @@ TEST_F(Form2Test, IsAFixedToolWindowOfTheDesignSize) {
     EXPECT_FALSE(form.testAttribute(Qt::WA_DeleteOnClose));
     EXPECT_EQ(form.Picture2->geometry(), QRect(0, 0, 324, 225));
     EXPECT_EQ(form.Picture2->Image(), &chart);
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(boxes.shown().empty());
 }
 
-TEST_F(Form2Test, ShowingTwiceIsOneWindow) {
+TEST_F(Form2Test, ShowingTwiceIsOneWindowCentredOnTheScreen) {
     Form2 form(reporter, &chart, QIcon());
     const int before = GraphWindows();
     form.show();
     form.show();
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(GraphWindows(), before);
+    const QRect area = form.screen()->availableGeometry();
+    EXPECT_LE((form.geometry().center() - area.center()).manhattanLength(), 2);
 }
 
 TEST_F(Form2Test, TheUsersCloseOnlyHidesAndShowingAgainKeepsPlaceAndImage) {
@@ -92,7 +88,7 @@ TEST_F(Form2Test, TheUsersCloseOnlyHidesAndShowingAgainKeepsPlaceAndImage) {
     const QImage painted = form.Picture2->grab().toImage();
     EXPECT_EQ(painted.pixel(323, 224), qRgb(255, 0, 0));
     EXPECT_EQ(form.size(), QSize(324, 226));
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(boxes.shown().empty());
 }
 
 TEST_F(Form2Test, AProgramCloseIsAcceptedSoItNeverHoldsTheProgramOpen) {
@@ -108,13 +104,6 @@ TEST_F(Form2Test, AProgramCloseIsAcceptedSoItNeverHoldsTheProgramOpen) {
     EXPECT_TRUE(form.isVisible());
 }
 
-TEST_F(Form2Test, IsCentredWhenFirstShown) {
-    Form2 form(reporter, &chart, QIcon());
-    form.show();
-    const QRect area = form.screen()->availableGeometry();
-    EXPECT_LE((form.geometry().center() - area.center()).manhattanLength(), 2);
-}
-
 TEST_F(Form2Test, MouseMovesRestoreTheDefaultPointerUnlessBusy) {
     Form2 form(reporter, &chart, QIcon());
     form.setCursor(Qt::PointingHandCursor);
@@ -123,15 +112,6 @@ TEST_F(Form2Test, MouseMovesRestoreTheDefaultPointerUnlessBusy) {
     form.setCursor(Qt::WaitCursor);
     form.Form_MouseMove();
     EXPECT_EQ(form.cursor().shape(), Qt::WaitCursor);
-}
-
-TEST_F(Form2Test, CarriesTheProgramIcon) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::green);
-    const QIcon icon(pixmap);
-    Form2 form(reporter, &chart, icon);
-    EXPECT_FALSE(form.windowIcon().isNull());
-    EXPECT_EQ(form.windowIcon().pixmap(16, 16).toImage().pixel(0, 0), QColor(Qt::green).rgb());
 }
 
 }  // namespace

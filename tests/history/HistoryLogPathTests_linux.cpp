@@ -9,22 +9,14 @@
 #include <string>
 
 #include "history/HistoryLog.h"
+#include "support/EnvironmentMap.h"
 #include "support/TempDir.h"
 
 namespace bytelora {
 namespace {
 
 namespace fs = std::filesystem;
-
-EnvironmentLookup Environment(std::map<std::string, std::string> values) {
-    return [values](const std::string& name) -> std::optional<std::string> {
-        const auto found = values.find(name);
-        if (found == values.end()) {
-            return std::nullopt;
-        }
-        return found->second;
-    };
-}
+using testing::EnvironmentOf;
 
 mode_t Mode(const fs::path& path) {
     struct stat status {};
@@ -34,9 +26,10 @@ mode_t Mode(const fs::path& path) {
 
 TEST(HistoryLogPath, TempWhenItIsSet) {
     testing::TempDir dir;
-    EXPECT_EQ(HistoryLogPath(Environment({{"TEMP", "/var/tmp/me"}, {"HOME", dir.path()}})),
+    EXPECT_EQ(HistoryLogPath(EnvironmentOf({{"TEMP", "/var/tmp/me"}, {"HOME", dir.path()}})),
               "/var/tmp/me/Bytelora.txt");
-    EXPECT_EQ(HistoryLogPath(Environment({{"TEMP", "/var/tmp/me/"}})), "/var/tmp/me/Bytelora.txt");
+    EXPECT_EQ(HistoryLogPath(EnvironmentOf({{"TEMP", "/var/tmp/me/"}})),
+              "/var/tmp/me/Bytelora.txt");
     // The file is not touched, and no state folder is made.
     EXPECT_FALSE(fs::exists("/var/tmp/me/Bytelora.txt"));
     EXPECT_FALSE(fs::exists(dir / ".local"));
@@ -50,7 +43,7 @@ TEST(HistoryLogPath, WithoutTempThePrivateStateFolderIsUsedAndCreated) {
         if (temp) {
             values["TEMP"] = *temp;
         }
-        const std::string path = HistoryLogPath(Environment(values));
+        const std::string path = HistoryLogPath(EnvironmentOf(values));
         EXPECT_EQ(path, (dir / "state" / "Bytelora" / "Bytelora.txt").string());
         EXPECT_TRUE(fs::is_directory(dir / "state" / "Bytelora"));
         EXPECT_EQ(Mode(dir / "state" / "Bytelora") & 077, 0u);
@@ -65,7 +58,7 @@ TEST(HistoryLogPath, DefaultStateFolderIsBelowHome) {
         SCOPED_TRACE(xdg);
         testing::TempDir dir;
         const std::string path =
-            HistoryLogPath(Environment({{"HOME", dir.path().string()}, {"XDG_STATE_HOME", xdg}}));
+            HistoryLogPath(EnvironmentOf({{"HOME", dir.path().string()}, {"XDG_STATE_HOME", xdg}}));
         const fs::path folder = dir / ".local" / "state" / "Bytelora";
         EXPECT_EQ(path, (folder / "Bytelora.txt").string());
         EXPECT_TRUE(fs::is_directory(folder));
@@ -78,7 +71,7 @@ TEST(HistoryLogPath, AnExistingStateFolderIsLeftAsItIs) {
     testing::TempDir dir;
     fs::create_directories(dir / "state" / "Bytelora");
     fs::permissions(dir / "state" / "Bytelora", fs::perms(0750));
-    HistoryLogPath(Environment({{"XDG_STATE_HOME", (dir / "state").string()}}));
+    HistoryLogPath(EnvironmentOf({{"XDG_STATE_HOME", (dir / "state").string()}}));
     EXPECT_EQ(Mode(dir / "state" / "Bytelora"), 0750u);
 }
 
@@ -86,7 +79,7 @@ TEST(HistoryLogPath, AStateFolderThatCannotBeMadeSurfacesOnTheFirstAppend) {
     testing::TempDir dir;
     { std::ofstream blocker(dir / "state"); }
     const std::string path =
-        HistoryLogPath(Environment({{"XDG_STATE_HOME", (dir / "state").string()}}));
+        HistoryLogPath(EnvironmentOf({{"XDG_STATE_HOME", (dir / "state").string()}}));
     EXPECT_THROW(AppendToHistoryLog(path, "line"), HistoryLogError);
 }
 

@@ -1,31 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <map>
-#include <optional>
 #include <string>
 
 #include "history/HistoryLog.h"
+#include "support/EnvironmentMap.h"
 
 namespace bytelora {
 namespace {
 
-EnvironmentLookup Environment(std::map<std::string, std::string> values) {
-    return [values](const std::string& name) -> std::optional<std::string> {
-        const auto found = values.find(name);
-        if (found == values.end()) {
-            return std::nullopt;
-        }
-        return found->second;
-    };
-}
+using testing::EnvironmentOf;
 
-TEST(HistoryLogPath, IsTheFileNameInTemp) {
-    EXPECT_EQ(HistoryLogPath(Environment({{"TEMP", "C:\\Temp"}})), "C:\\Temp\\Bytelora.txt");
-}
-
-TEST(HistoryLogPath, WithoutTempItIsAtTheRootOfTheDrive) {
-    EXPECT_EQ(HistoryLogPath(Environment({})), "\\Bytelora.txt");
-    EXPECT_EQ(HistoryLogPath(Environment({{"TEMP", ""}})), "\\Bytelora.txt");
+TEST(HistoryLogPath, IsTheFileNameInTempOrElseAtTheRootOfTheDrive) {
+    EXPECT_EQ(HistoryLogPath(EnvironmentOf({{"TEMP", "C:\\Temp"}})), "C:\\Temp\\Bytelora.txt");
+    EXPECT_EQ(HistoryLogPath(EnvironmentOf({})), "\\Bytelora.txt");
+    EXPECT_EQ(HistoryLogPath(EnvironmentOf({{"TEMP", ""}})), "\\Bytelora.txt");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "support/FileBytes.h"
@@ -15,10 +14,6 @@ namespace bytelora {
 namespace {
 
 using testing::ReadFileBytes;
-
-TEST(HistoryLog, FileNameIsTheCleanedProductName) {
-    EXPECT_EQ(HistoryLogFileName(), "Bytelora.txt");
-}
 
 TEST(HistoryLog, LinesAreAppendedOldestFirstEachEndingInCrLf) {
     testing::TempDir dir;
@@ -30,24 +25,15 @@ TEST(HistoryLog, LinesAreAppendedOldestFirstEachEndingInCrLf) {
     EXPECT_EQ(ReadHistoryLog(file.string()), ReadFileBytes(file));
 }
 
-TEST(HistoryLog, ADeletedLogIsCreatedAgainWithTheNextLine) {
+TEST(HistoryLog, EarlierLinesStayAndADeletedLogIsCreatedAgain) {
     testing::TempDir dir;
     const auto file = dir / "Bytelora.txt";
-    AppendToHistoryLog(file.string(), "before");
+    std::ofstream(file, std::ios::binary) << "from an earlier run\r\n";
+    AppendToHistoryLog(file.string(), "new");
+    EXPECT_EQ(ReadFileBytes(file), "from an earlier run\r\nnew\r\n");
     std::filesystem::remove(file);
     AppendToHistoryLog(file.string(), "after");
     EXPECT_EQ(ReadFileBytes(file), "after\r\n");
-}
-
-TEST(HistoryLog, EarlierLinesStayInPlace) {
-    testing::TempDir dir;
-    const auto file = dir / "Bytelora.txt";
-    {
-        std::ofstream out(file, std::ios::binary);
-        out << "from an earlier run\r\n";
-    }
-    AppendToHistoryLog(file.string(), "new");
-    EXPECT_EQ(ReadFileBytes(file), "from an earlier run\r\nnew\r\n");
 }
 
 TEST(HistoryLog, FailuresNameTheFile) {
@@ -74,10 +60,6 @@ TEST(HistoryLog, FailuresNameTheFile) {
         }
         EXPECT_THROW(ReadHistoryLog(c.path.string()), HistoryLogError);
     }
-}
-
-TEST(HistoryLog, ReadingAMissingLogFails) {
-    testing::TempDir dir;
     EXPECT_THROW(ReadHistoryLog((dir / "none.txt").string()), HistoryLogError);
 }
 

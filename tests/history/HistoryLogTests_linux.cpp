@@ -11,7 +11,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -20,19 +19,21 @@
 #include "history/HistoryLog.h"
 #include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
+#include "support/LogLines.h"
 #include "support/TempDir.h"
 
 namespace bytelora {
 namespace {
 
 using testing::FileSizeLimit;
+using testing::LogLines;
 using testing::ReadFileBytes;
+using testing::SplitLogLines;
 
 namespace fs = std::filesystem;
 
 void WriteBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary);
-    out << bytes;
+    std::ofstream(file, std::ios::binary) << bytes;
 }
 
 std::string AppendError(const fs::path& file, const std::string& line) {
@@ -155,14 +156,11 @@ TEST(HistoryLogGuards, ConcurrentWritersNeverTearOrMixLines) {
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
 
-    const std::string text = ReadFileBytes(log);
+    const LogLines text = SplitLogLines(ReadFileBytes(log));
+    ASSERT_TRUE(text.whole) << "the log ends in a partial line";
     std::map<int, int> nextLine;
-    std::size_t start = 0;
-    int total = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        ASSERT_NE(end, std::string::npos) << "the log ends in a partial line";
-        std::istringstream fields(text.substr(start, end - start));
+    for (const std::string& line : text.lines) {
+        std::istringstream fields(line);
         std::string word1, word2, tail;
         int writer = -1;
         int index = -1;
@@ -173,10 +171,8 @@ TEST(HistoryLogGuards, ConcurrentWritersNeverTearOrMixLines) {
         ASSERT_EQ(tail, " " + std::string(static_cast<std::size_t>(index % 97) * 40, 'x'));
         ASSERT_EQ(index, nextLine[writer]) << "lines of writer " << writer << " out of order";
         ++nextLine[writer];
-        ++total;
-        start = end + 2;
     }
-    EXPECT_EQ(total, kWriters * kLines);
+    EXPECT_EQ(text.lines.size(), std::size_t{kWriters * kLines});
 }
 
 }  // namespace

@@ -49,35 +49,27 @@ std::vector<int> SnapshotTicks(LoggingScheduler& scheduler, std::int32_t seconds
 
 const std::string kCountdown = "Next bandwidth usage snapshot will occur in ";
 
-TEST(LoggingScheduler, EverySecondTakesASnapshotOnEveryTickWithAFullBar) {
-    LoggingScheduler scheduler;
-    for (int i = 0; i < 5; ++i) {
-        const TickView view = Tick(scheduler, 1);
-        EXPECT_TRUE(view.snapshot);
-        EXPECT_EQ(view.maximum, 1);
-        EXPECT_EQ(view.position, 1);
-        EXPECT_EQ(view.countdown, kCountdown + "00:00:00");
-        EXPECT_EQ(scheduler.SecondsElapsed(), 0);
+TEST(LoggingScheduler, CountdownRunsFromIntervalMinusOneAndTheBarFillsToTheSnapshot) {
+    struct Case {
+        std::int32_t seconds;
+        std::vector<const char*> countdowns;
+    };
+    for (const Case& c :
+         {Case{1, {"00:00:00", "00:00:00", "00:00:00"}},
+          Case{5, {"00:00:04", "00:00:03", "00:00:02", "00:00:01", "00:00:00", "00:00:04"}},
+          Case{86400, {"23:59:59", "23:59:58"}}}) {
+        SCOPED_TRACE(c.seconds);
+        LoggingScheduler scheduler;
+        for (std::size_t i = 0; i < c.countdowns.size(); ++i) {
+            const auto counted = static_cast<std::int32_t>(i) % c.seconds + 1;
+            const TickView view = Tick(scheduler, c.seconds);
+            EXPECT_EQ(view.countdown, kCountdown + c.countdowns[i]);
+            EXPECT_EQ(view.maximum, c.seconds);
+            EXPECT_EQ(view.position, counted);
+            EXPECT_EQ(view.snapshot, counted == c.seconds);
+            EXPECT_EQ(scheduler.SecondsElapsed(), view.snapshot ? 0 : counted);
+        }
     }
-}
-
-TEST(LoggingScheduler, CountdownRunsFromIntervalMinusOneToZero) {
-    LoggingScheduler scheduler;
-    const char* expected[] = {"00:00:04", "00:00:03", "00:00:02", "00:00:01", "00:00:00"};
-    for (int i = 0; i < 5; ++i) {
-        const TickView view = Tick(scheduler, 5);
-        EXPECT_EQ(view.countdown, kCountdown + expected[i]);
-        EXPECT_EQ(view.position, i + 1);
-        EXPECT_EQ(view.snapshot, i == 4);
-    }
-}
-
-TEST(LoggingScheduler, TwentyFourHoursFirstTickShowsOneSecondLess) {
-    LoggingScheduler scheduler;
-    const TickView view = Tick(scheduler, 86400);
-    EXPECT_EQ(view.countdown, kCountdown + "23:59:59");
-    EXPECT_EQ(view.maximum, 86400);
-    EXPECT_FALSE(view.snapshot);
 }
 
 TEST(LoggingScheduler, TurnedOffAfterSevenTicksContinuesTheCountWhenTurnedOn) {
