@@ -27,7 +27,7 @@ class QtTrayBackendTest : public ::testing::Test {
     Codes codes;
 };
 
-TEST_F(QtTrayBackendTest, ActivationReasonsBecomeTheClassicCodes) {
+TEST_F(QtTrayBackendTest, ActivationsAndBalloonClicksBecomeTheClassicCodes) {
     const struct {
         QSystemTrayIcon::ActivationReason reason;
         Codes expected;
@@ -44,10 +44,8 @@ TEST_F(QtTrayBackendTest, ActivationReasonsBecomeTheClassicCodes) {
         backend.OnActivated(c.reason);
         EXPECT_EQ(codes, c.expected);
     }
-}
-
-TEST_F(QtTrayBackendTest, BalloonClickBecomesTheUserClickCode) {
-    backend.OnMessageClicked();
+    codes.clear();
+    backend.OnMessageClicked();  // the balloon: the user's click on it
     EXPECT_EQ(codes, (Codes{{0x405, 0}}));
 }
 

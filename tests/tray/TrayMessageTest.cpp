@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -37,73 +36,46 @@ class EventLog {
     }
 };
 
-struct CodeCase {
-    std::uint32_t lParam;
-    std::vector<std::string> expected;  // with the icon id 7
-};
-
-const CodeCase kCodeTable[] = {
-    {0x200, {"MouseMove(7)"}},
-    {0x201, {"MouseDown(1,7)"}},
-    {0x202, {"MouseUp(1,7)"}},
-    {0x203, {"MouseDblClick(1,7)"}},
-    {0x204, {"MouseDown(2,7)"}},
-    {0x205, {"MouseUp(2,7)"}},
-    {0x206, {"MouseDblClick(2,7)"}},
-    // The middle button, balloon shown and other codes raise nothing.
-    {0x207, {}},
-    {0x208, {}},
-    {0x209, {}},
-    {0x402, {}},
-    {0x403, {}},
-    {0x404, {}},
-    {0x405, {}},
-    {0x465, {}},
-    {0x000, {}},
-};
-
-void PrintTo(const CodeCase& code, std::ostream* os) {
-    *os << "lParam 0x" << std::hex << code.lParam;
-}
-
-class TrayMessageTest : public ::testing::TestWithParam<CodeCase> {};
-
-TEST_P(TrayMessageTest, CodeRaisesItsEventThroughTheHook) {
-    FakeTrayBackend backend;
-    FakeClock clock;
-    cSysTray tray(backend, clock, [] {});
-    EventLog log(tray);
-    tray.InTray(true);
-
-    backend.Click(GetParam().lParam, 7);
-
-    EXPECT_EQ(log.events, GetParam().expected);
-}
-
-std::string CodeName(const ::testing::TestParamInfo<CodeCase>& code) {
-    return "code_" + std::to_string(code.param.lParam);
-}
-
-INSTANTIATE_TEST_SUITE_P(CodeTable, TrayMessageTest, ::testing::ValuesIn(kCodeTable), CodeName);
-
-TEST(TrayMessage, OnlyTheBalloonEndCodesClearBalloonUp) {
-    const struct {
+TEST(TrayMessage, EachCodeRaisesItsEventThroughTheHookAndOnlyBalloonEndsClearTheBalloon) {
+    struct Case {
         std::uint32_t lParam;
-        bool stillUp;
-    } cases[] = {{0x402, true}, {0x403, false}, {0x404, false}, {0x405, false},
-                 {0x202, true}, {0x207, true},  {0x406, true}};
-    for (const auto& c : cases) {
+        std::vector<std::string> expected;  // with the icon id 7
+        bool balloonStillUp;
+    };
+    const Case cases[] = {
+        {0x200, {"MouseMove(7)"}, true},
+        {0x201, {"MouseDown(1,7)"}, true},
+        {0x202, {"MouseUp(1,7)"}, true},
+        {0x203, {"MouseDblClick(1,7)"}, true},
+        {0x204, {"MouseDown(2,7)"}, true},
+        {0x205, {"MouseUp(2,7)"}, true},
+        {0x206, {"MouseDblClick(2,7)"}, true},
+        // The middle button, balloon shown and other codes raise nothing.
+        {0x207, {}, true},
+        {0x208, {}, true},
+        {0x209, {}, true},
+        {0x402, {}, true},
+        {0x403, {}, false},
+        {0x404, {}, false},
+        {0x405, {}, false},
+        {0x406, {}, true},
+        {0x465, {}, true},
+        {0x000, {}, true},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.lParam);
         FakeTrayBackend backend;
         FakeClock clock;
         cSysTray tray(backend, clock, [] {});
+        EventLog log(tray);
         tray.InTray(true);
         tray.ShowBalloon("text", "title", 0, false);  // no wait: stays up
         ASSERT_TRUE(tray.BalloonUp());
 
-        tray.HandleTrayMessage(c.lParam, 0);
+        backend.Click(c.lParam, 7);
 
-        EXPECT_EQ(tray.BalloonUp(), c.stillUp);
+        EXPECT_EQ(log.events, c.expected);
+        EXPECT_EQ(tray.BalloonUp(), c.balloonStillUp);
     }
 }
 

@@ -60,14 +60,6 @@ TEST_F(SysTrayTest, PuttingIntoTrayAddsWithCurrentTipAndIconAndInstallsHook) {
     EXPECT_TRUE(backend.HasMessageHandler());
 }
 
-TEST_F(SysTrayTest, StartsWithTheBlueQAndAddsWithoutTipWhenTipIsEmpty) {
-    EXPECT_FALSE(tray.TrayIcon().isNull());
-    tray.InTray(true);
-    ASSERT_EQ(backend.Count(Kind::AddIcon), 1u);
-    EXPECT_TRUE(backend.calls()[0].tip.isEmpty());
-    EXPECT_FALSE(backend.calls()[0].icon.isNull());
-}
-
 TEST_F(SysTrayTest, SettingInTrayToItsCurrentValueDoesNothing) {
     tray.InTray(false);
     EXPECT_TRUE(backend.calls().empty());
@@ -75,12 +67,23 @@ TEST_F(SysTrayTest, SettingInTrayToItsCurrentValueDoesNothing) {
     tray.InTray(true);
     tray.InTray(true);
     EXPECT_EQ(backend.kinds(), std::vector<Kind>{Kind::AddIcon});
+    // Untouched, the control adds the blue Q without a tip.
+    EXPECT_TRUE(backend.calls()[0].tip.isEmpty());
+    EXPECT_FALSE(backend.calls()[0].icon.isNull());
 
     tray.InTray(false);
     tray.InTray(false);
     EXPECT_EQ(backend.kinds(), (std::vector<Kind>{Kind::AddIcon, Kind::DeleteIcon}));
     EXPECT_FALSE(tray.AddedToTray());
     EXPECT_FALSE(backend.HasMessageHandler());
+
+    // A tip set out of the tray is only kept, and goes with the next add.
+    backend.ClearCalls();
+    tray.TrayTip("later");
+    EXPECT_TRUE(backend.calls().empty());
+    tray.InTray(true);
+    ASSERT_EQ(backend.kinds(), std::vector<Kind>{Kind::AddIcon});
+    EXPECT_EQ(backend.calls()[0].tip, "later");
 }
 
 TEST_F(SysTrayTest, ChangesWhileInTrayReachTheShellAtOnce) {
@@ -97,19 +100,6 @@ TEST_F(SysTrayTest, ChangesWhileInTrayReachTheShellAtOnce) {
     EXPECT_EQ(backend.calls()[1].icon.cacheKey(), green.cacheKey());
     EXPECT_EQ(tray.TrayIcon().cacheKey(), green.cacheKey());
     EXPECT_EQ(tray.TrayTip(), "new tip");
-}
-
-TEST_F(SysTrayTest, TipSetOutOfTrayIsOnlyStoredAndGoesWithTheNextAdd) {
-    tray.InTray(true);
-    tray.InTray(false);
-    backend.ClearCalls();
-
-    tray.TrayTip("later");
-    EXPECT_TRUE(backend.calls().empty());
-
-    tray.InTray(true);
-    ASSERT_EQ(backend.kinds(), std::vector<Kind>{Kind::AddIcon});
-    EXPECT_EQ(backend.calls()[0].tip, "later");
 }
 
 TEST(SysTrayLifetime, EndOfTheControlTakesTheIconOut) {
