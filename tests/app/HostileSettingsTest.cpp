@@ -55,6 +55,10 @@ std::vector<Hostile> HostileValues() {
         {"very long number", std::string(100000, '0') + "3"},
         {"near word, blank", " On"},
         {"near word, case", "ON"},
+        {"near word, lower case", "on"},
+        {"the first, padded", " 1 "},
+        {"the last", "12"},
+        {"just past the last", "13"},
         {"near word, line end", "Off\r\n"},
     };
 }
@@ -78,7 +82,8 @@ IntervalOutcome ExpectedInterval(const std::string& name) {
         {"half to even, up", {4, 0, 0}},  {"fraction rounding into range", {12, 0, 0}},
         {"half of the last", {12, 0, 0}}, {"fraction rounding out of range", {0, 0, 1}},
         {"exponent", {10, 0, 0}},         {"tiny", {0, 0, 1}},
-        {"very long number", {3, 0, 0}},
+        {"very long number", {3, 0, 0}},  {"the first, padded", {1, 0, 0}},
+        {"the last", {12, 0, 0}},         {"just past the last", {0, 0, 1}},
     };
     for (const Entry& entry : kNumbers) {
         if (name == entry.name) return entry.outcome;
@@ -184,6 +189,7 @@ TEST(HostileSettings, StartupOptionOtherThanOnIsCleared) {
         ExpectUsable(rig, form);
         EXPECT_TRUE(form.isVisible());
         EXPECT_FALSE(form.HiddenInTray());
+        EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::ShowBalloon), 0u);
     }
 }
 

@@ -2,9 +2,9 @@
 #include <QTimer>
 
 #include <fstream>
-#include <sstream>
 
 #include "FormRig.h"
+#include "support/FileBytes.h"
 
 namespace bytelora::testing {
 namespace {
@@ -72,10 +72,8 @@ TEST(WindowState, ClosingWhileLoggingStopsEverythingAndKeepsTheLog) {
     EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::DeleteIcon), 1u);
     EXPECT_EQ(rig.eventSteps, stepsBefore + 1);
     EXPECT_FALSE(form.GraphWindow()->isVisible());
-    std::ifstream in(rig.LogPath(), std::ios::binary);
-    std::ostringstream log;
-    log << in.rdbuf();
-    EXPECT_EQ(log.str().find("\r\n"), log.str().size() - 2);
+    const std::string log = ReadFileBytes(rig.LogPath());
+    EXPECT_EQ(log.find("\r\n"), log.size() - 2);
     EXPECT_EQ(rig.ErrorBoxCount(), 0);
 }
 
