@@ -4,19 +4,23 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/FileBytes.h"
+#include "support/LogLines.h"
 #include "support/TempDir.h"
 
 extern char** environ;
 
 namespace bytelora {
 namespace {
+
+using testing::LogLines;
+using testing::ReadFileBytes;
+using testing::SplitLogLines;
 
 pid_t StartWriter(const std::string& log, const std::string& name, int lines) {
     std::vector<std::string> args = {BYTELORA_LOG_WRITER, log, name, std::to_string(lines)};
@@ -44,15 +48,10 @@ TEST(ConcurrentWriters, TwoProgramsOfFiveThousandLinesEachNeverTearOrMix) {
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     }
 
-    std::ifstream in(log, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const LogLines text = SplitLogLines(ReadFileBytes(log));
+    ASSERT_TRUE(text.whole) << "the log ends in a partial line";
     std::map<std::string, long> next;
-    std::size_t start = 0;
-    std::size_t lines = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        ASSERT_NE(end, std::string::npos) << "the log ends in a partial line";
-        const std::string line = text.substr(start, end - start);
+    for (const std::string& line : text.lines) {
         std::istringstream fields(line);
         std::string name;
         long n = -1;
@@ -62,10 +61,8 @@ TEST(ConcurrentWriters, TwoProgramsOfFiveThousandLinesEachNeverTearOrMix) {
         const auto padding = static_cast<std::size_t>((n * 37) % 211);
         ASSERT_EQ(line, name + " " + std::to_string(n) + " " + std::string(padding, name.front()));
         ++next[name];
-        ++lines;
-        start = end + 2;
     }
-    EXPECT_EQ(lines, 2u * kLines);
+    EXPECT_EQ(text.lines.size(), 2u * kLines);
     EXPECT_EQ(next["alpha"], kLines);
     EXPECT_EQ(next["omega"], kLines);
 }

@@ -6,8 +6,6 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <new>
 #include <string>
 
@@ -16,6 +14,8 @@
 #include "monitor/TrafficWatch.h"
 #include "support/FakeClock.h"
 #include "support/FakeInterfaceTable.h"
+#include "support/FileBytes.h"
+#include "support/LogLines.h"
 #include "support/TempDir.h"
 
 // Every allocation of this test program goes through here, so that the blocks and bytes
@@ -168,20 +168,13 @@ TEST(DayOfSnapshots, EveryFiveSecondsForADayIsExactly17280LinesWithNoGrowth) {
     EXPECT_EQ(totals.bytesReceived, (kSecondsPerDay * 4 - 1) * kInPerRead);
     EXPECT_EQ(totals.bytesSent, (kSecondsPerDay * 4 - 1) * kOutPerRead);
 
-    std::ifstream in(day.logPath, std::ios::binary);
-    const std::string log{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::size_t lines = 0;
-    std::size_t start = 0;
-    while (start < log.size()) {
-        const std::size_t end = log.find("\r\n", start);
-        ASSERT_NE(end, std::string::npos) << "partial last line";
-        const std::string expected = "second " + std::to_string(lines * kEveryFiveSeconds) +
-                                     " Download: 64 Kb/s Upload: 1 Kb/s";
-        ASSERT_EQ(log.substr(start, end - start), expected);
-        ++lines;
-        start = end + 2;
+    const LogLines log = SplitLogLines(ReadFileBytes(day.logPath));
+    ASSERT_TRUE(log.whole) << "partial last line";
+    for (std::size_t line = 0; line < log.lines.size(); ++line) {
+        ASSERT_EQ(log.lines[line], "second " + std::to_string(line * kEveryFiveSeconds) +
+                                       " Download: 64 Kb/s Upload: 1 Kb/s");
     }
-    EXPECT_EQ(lines, 17280u);
+    EXPECT_EQ(log.lines.size(), 17280u);
 }
 
 }  // namespace

@@ -4,11 +4,11 @@
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "FormRig.h"
+#include "support/FileBytes.h"
+#include "support/LogLines.h"
 
 namespace bytelora::testing {
 namespace {
@@ -43,23 +43,15 @@ TEST(FormDay, ADayAtEveryFiveSecondsLogsExactly17280Lines) {
     EXPECT_EQ(rig.ErrorBoxCount(), 0);
     EXPECT_EQ(wrongRates, 0);
     EXPECT_EQ(form.ListView1->topLevelItemCount(), Form1::kMaxSnapshotRows);
-    std::ifstream in(rig.LogPath(), std::ios::binary);
-    const std::string log{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::size_t lines = 0;
-    for (std::size_t start = 0; start < log.size(); ++lines) {
-        const std::size_t end = log.find("\r\n", start);
-        ASSERT_NE(end, std::string::npos) << "partial last line";
-        const std::string line = log.substr(start, end - start);
+    const LogLines log = SplitLogLines(ReadFileBytes(rig.LogPath()));
+    ASSERT_TRUE(log.whole) << "partial last line";
+    for (const std::string& line : log.lines) {
         ASSERT_NE(line.find(" Download: 20 Kb/s Upload: 2 Kb/s"), std::string::npos) << line;
-        start = end + 2;
     }
-    EXPECT_EQ(lines, 17280u);
+    EXPECT_EQ(log.lines.size(), 17280u);
     // The list ends with the log's last line.
-    const std::string lastLine = log.substr(log.rfind("\r\n", log.size() - 3) + 2);
-    EXPECT_EQ(lastLine, form.ListView1->topLevelItem(Form1::kMaxSnapshotRows - 1)
-                            ->text(0)
-                            .append("\r\n")
-                            .toStdString());
+    EXPECT_EQ(log.lines.back(),
+              form.ListView1->topLevelItem(Form1::kMaxSnapshotRows - 1)->text(0).toStdString());
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "MountNamespace.h"
 #include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
+#include "support/LogLines.h"
 
 namespace bytelora::testing {
 namespace {
@@ -35,17 +36,13 @@ std::vector<std::string> Rows(const Form1& form) {
 
 // The log holds whole lines only, each one of the rows, in order.
 void ExpectWholeLinesOf(const std::string& log, const std::vector<std::string>& rows) {
-    ASSERT_TRUE(log.empty() || (log.size() >= 2 && log.substr(log.size() - 2) == "\r\n"))
-        << "the log ends in a partial line";
-    std::size_t start = 0;
+    const LogLines lines = SplitLogLines(log);
+    ASSERT_TRUE(lines.whole) << "the log ends in a partial line";
     std::size_t row = 0;
-    while (start < log.size()) {
-        const std::size_t end = log.find("\r\n", start);
-        const std::string line = log.substr(start, end - start);
+    for (const std::string& line : lines.lines) {
         while (row < rows.size() && rows[row] != line) ++row;
         ASSERT_LT(row, rows.size()) << "a line that is no snapshot: " << line;
         ++row;
-        start = end + 2;
     }
 }
 
