@@ -20,6 +20,7 @@
 #include <string>
 
 #include "app/SingleInstance.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 namespace bytelora::testing {
@@ -178,31 +179,6 @@ TEST(SingleInstance, ALockThatCannotBeMadeLetsTheProgramRunUnguarded) {
 }
 
 // Sets an environment variable for one scope.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value) {
-            ::setenv(name, value->c_str(), 1);
-        } else {
-            ::unsetenv(name);
-        }
-    }
-    ~ScopedEnv() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
 TEST(SingleInstance, TheUsersMeetingPlaceIsInTheRuntimeFolderWhenItIsUsable) {
     TempDir runtime;
     TempDir tmp;
