@@ -2,10 +2,12 @@
 // program's own text is UTF-8; it is converted on the way out and on the way in.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "common/WinText.h"
 #include "history/HistoryLog.h"
 
 namespace bytelora {
@@ -38,35 +40,20 @@ std::string Reason(DWORD error) {
     throw HistoryLogError("Cannot " + action + " the history log \"" + path + "\": " + reason);
 }
 
-std::wstring Widen(const std::string& text, UINT codePage) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(text.size());
-    const int length = ::MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
-    if (length <= 0) {
-        throw HistoryLogError("Cannot convert text for the history log: " +
-                              Reason(::GetLastError()));
-    }
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
-    return wide;
+[[noreturn]] void FailConversion() {
+    throw HistoryLogError("Cannot convert text for the history log: " + Reason(::GetLastError()));
 }
 
-std::string Narrow(const std::wstring& wide, UINT codePage) {
-    if (wide.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(wide.size());
-    const int length =
-        ::WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    if (length <= 0) {
-        throw HistoryLogError("Cannot convert text for the history log: " +
-                              Reason(::GetLastError()));
-    }
-    std::string narrow(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(codePage, 0, wide.data(), size, narrow.data(), length, nullptr, nullptr);
-    return narrow;
+std::wstring WidenOrFail(const std::string& text, UINT codePage) {
+    std::optional<std::wstring> wide = Widen(text, codePage);
+    if (!wide) FailConversion();
+    return *std::move(wide);
+}
+
+std::string NarrowOrFail(const std::wstring& wide, UINT codePage) {
+    std::optional<std::string> narrow = Narrow(wide, codePage);
+    if (!narrow) FailConversion();
+    return *std::move(narrow);
 }
 
 // A one-byte lock far beyond any real end of file: it serialises the appends of several
@@ -100,7 +87,7 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 }  // namespace
 
 std::optional<std::string> ProcessEnvironment(const std::string& name) {
-    const std::wstring wideName = Widen(name, CP_UTF8);
+    const std::wstring wideName = WidenOrFail(name, CP_UTF8);
     ::SetLastError(ERROR_SUCCESS);
     const DWORD needed = ::GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
     if (needed == 0) {
@@ -112,7 +99,7 @@ std::optional<std::string> ProcessEnvironment(const std::string& name) {
     std::wstring value(needed, L'\0');
     const DWORD length = ::GetEnvironmentVariableW(wideName.c_str(), value.data(), needed);
     value.resize(length < needed ? length : 0);
-    return Narrow(value, CP_UTF8);
+    return NarrowOrFail(value, CP_UTF8);
 }
 
 std::string HistoryLogPath(const EnvironmentLookup& environment) {
@@ -120,10 +107,11 @@ std::string HistoryLogPath(const EnvironmentLookup& environment) {
 }
 
 void AppendToHistoryLog(const std::string& path, const std::string& line) {
-    const std::string record = Narrow(Widen(line + "\r\n", CP_UTF8), CP_ACP);
-    const UniqueHandle file(::CreateFileW(
-        Widen(path, CP_UTF8).c_str(), FILE_APPEND_DATA | FILE_WRITE_DATA | FILE_READ_ATTRIBUTES,
-        kShareAll, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const std::string record = NarrowOrFail(WidenOrFail(line + "\r\n", CP_UTF8), CP_ACP);
+    const UniqueHandle file(::CreateFileW(WidenOrFail(path, CP_UTF8).c_str(),
+                                          FILE_APPEND_DATA | FILE_WRITE_DATA | FILE_READ_ATTRIBUTES,
+                                          kShareAll, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                          nullptr));
     if (!file.valid()) {
         Fail("write to", path, Reason(::GetLastError()));
     }
@@ -159,8 +147,9 @@ void AppendToHistoryLog(const std::string& path, const std::string& line) {
 }
 
 std::string ReadHistoryLog(const std::string& path) {
-    const UniqueHandle file(::CreateFileW(Widen(path, CP_UTF8).c_str(), GENERIC_READ, kShareAll,
-                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const UniqueHandle file(::CreateFileW(WidenOrFail(path, CP_UTF8).c_str(), GENERIC_READ,
+                                          kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                          nullptr));
     if (!file.valid()) {
         Fail("read", path, Reason(::GetLastError()));
     }
@@ -177,7 +166,7 @@ std::string ReadHistoryLog(const std::string& path) {
         }
         text.append(buffer.data(), count);
     }
-    return Narrow(Widen(text, CP_ACP), CP_UTF8);
+    return NarrowOrFail(WidenOrFail(text, CP_ACP), CP_UTF8);
 }
 
 }  // namespace bytelora

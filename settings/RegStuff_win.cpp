@@ -3,6 +3,7 @@
 #include <cwctype>
 #include <limits>
 
+#include "common/WinText.h"
 #include "settings/StartupRegistration.h"
 
 namespace bytelora::regstuff {
@@ -31,14 +32,7 @@ bool ParseDword(const std::wstring& text, DWORD& number) {
 }  // namespace
 
 std::string ToUtf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    if (size <= 0) return {};
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size,
-                        nullptr, nullptr);
-    return utf8;
+    return Narrow(text, CP_UTF8).value_or("");
 }
 
 std::string KeyName(HKEY root, const std::wstring& keyPath) {
