@@ -68,8 +68,10 @@ dpkg-query --admindir="$root/var/lib/dpkg" -W -f='${Status}' bytelora | grep -qx
 [ -x "$root/usr/bin/bytelora" ] || fail "no /usr/bin/bytelora after install"
 
 # --- the installed program runs ---------------------------------------------------------------
-# Xvfb picks a free display and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display and writes its number once it accepts clients. -noreset: by
+# default it resets whenever its last client leaves, and a program connecting just then
+# (the window polls below come and go) is turned away.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
