@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QWindow>
 
 #include <exception>
 
@@ -122,7 +123,18 @@ void Form1::WireEvents() {
 // ---- Interval list: a change of the selection, by mouse or keyboard, is a choice. ----
 
 void Form1::OnIntervalSelectionChanged() {
-    if (selectingInterval_ || loading_) return;
+    if (selectingInterval_) return;
+    const QList<QTreeWidgetItem*> selected = ListView2->selectedItems();
+    if (selected.isEmpty()) {
+        // A Ctrl+click or Ctrl+Space on the chosen entry would leave the list without a
+        // choice, and every tick without an interval. The entry stays chosen, and the
+        // click that took it away is no choice either.
+        selectionChangedByMouse_ = intervalPressed_;
+        if (intervalRow_ >= 0) RunUnguarded([&] { SelectInterval(intervalRow_ + 1); });
+        return;
+    }
+    intervalRow_ = ListView2->indexOfTopLevelItem(selected.front());
+    if (loading_) return;
     selectionChangedByMouse_ = intervalPressed_;
     RunUnguarded([&] { ListView2_Click(); });
 }
@@ -207,6 +219,8 @@ void Form1::ShowAfterLoad() {
         if (parts_->tray && parts_->tray->TrayAvailable()) {
             Form_Resize();
         } else {
+            // Start-up minimised the window as a state only; now the desktop does it.
+            overrideWindowState(windowState() & ~Qt::WindowMinimized);
             showMinimized();
         }
         return;
@@ -222,7 +236,11 @@ void Form1::Form_Resize() {
     // Without a notification area nothing could bring a hidden window back.
     if (!parts_->tray || !parts_->tray->TrayAvailable()) return;
     hide();
-    setWindowState(windowState() & ~Qt::WindowMinimized);
+    // Back to normal for the next show, but only in the window's own state: taking the
+    // minimised state off the desktop's window maps it again on X11, hidden or not, and
+    // doing it before the hide flashes the restored window on Windows. The desktop's
+    // window follows when the tray brings it back.
+    overrideWindowState(windowState() & ~Qt::WindowMinimized);
     hiddenInTray_ = true;
     parts_->tray->ShowBalloon(BalloonMessage(), QString::fromLatin1(kProductName), 5, true);
 }
@@ -231,14 +249,23 @@ void Form1::cSysTray1_MouseUp(int /*button*/, int /*id*/) {
     if (windowState() & Qt::WindowMinimized) {
         setWindowState(windowState() & ~Qt::WindowMinimized);
     }
+    // Hidden while minimised, the desktop's window is still minimised: it must come back
+    // normal, not as a taskbar button.
+    if (QWindow* native = windowHandle(); native && !isVisible() &&
+                                           (native->windowStates() & Qt::WindowMinimized)) {
+        native->setWindowStates(windowState() & ~Qt::WindowActive);
+    }
     show();
     raise();
     activateWindow();
-    setFocus();
+    // The focus goes back where it was: the snapshot list when the window is first shown.
+    QWidget* focus = focusWidget() != nullptr ? focusWidget() : ListView1;
+    focus->setFocus(Qt::ActiveWindowFocusReason);
     hiddenInTray_ = false;
 }
 
 void Form1::Form_QueryUnload() {
+    closing_ = true;
     StatementGuard guard(*reporter_, LocationText("Form1", "Form_QueryUnload"));
     guard.Run(100, [&] { SetLoggingTimer(false); });
     guard.Run(102, [&] { parts_->tray->InTray(false); });
@@ -346,7 +373,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             intervalPressed_ = true;
             selectionChangedByMouse_ = false;
         } else if (type == QEvent::MouseButtonRelease) {
-            intervalPressed_ = false;
+            // A Ctrl+click changes the selection as the list handles the release: the
+            // press is over once the release has been handled.
+            QTimer::singleShot(0, this, [this] { intervalPressed_ = false; });
         }
     }
     if (type != QEvent::MouseMove && type != QEvent::Enter)

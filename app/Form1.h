@@ -164,10 +164,14 @@ class Form1 : public QWidget {
     bool hiddenInTray_ = false;
     bool firstSample_ = true;
     bool inTimer1_ = false;
+    bool closing_ = false;
     bool ended_ = false;
+    bool intervalUnreadable_ = false;
     bool selectingInterval_ = false;
     bool selectionChangedByMouse_ = false;
     bool intervalPressed_ = false;
+    // The row of the interval list's current choice; -1 before the first.
+    int intervalRow_ = -1;
     bool placed_ = false;
     double recvFullScale_ = 512.0;
     double sentFullScale_ = 512.0;

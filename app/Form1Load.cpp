@@ -46,6 +46,7 @@ void Form1::SelectInterval(int position) {
     ListView2->setCurrentItem(item);
     item->setSelected(true);
     selectingInterval_ = false;
+    intervalRow_ = position - 1;
 }
 
 void Form1::Form_Load() {
@@ -91,6 +92,12 @@ void Form1::Form_Load() {
         position = ToInteger16(parts_->settings.Get(kOftenIndexKey, kOftenIndexDefault));
     });
     guard.Run(172, [&] { SelectInterval(position); });
+    // A stored choice that selects nothing falls back to the default entry, stored only
+    // when the user chooses.
+    if (ListView2->selectedItems().isEmpty() &&
+        ListView2->topLevelItemCount() >= kDefaultIntervalPosition) {
+        SelectInterval(kDefaultIntervalPosition);
+    }
 
     guard.Run(174, [&] {
         parts_->graph = std::make_unique<Form2>(*reporter_, &parts_->chart.Image(), ProgramIcon());
@@ -123,7 +130,9 @@ void Form1::Form_Load() {
     if (guard.Test(202, [&] { return Check4->isChecked(); })) {
         guard.Run(204, [&] { Check8->setVisible(true); });
         if (guard.Test(206, [&] { return Check8->isChecked(); })) {
-            guard.Run(208, [&] { setWindowState(windowState() | Qt::WindowMinimized); });
+            // Only the window's own state: the desktop never sees a window that start-up
+            // hides in the tray (ShowAfterLoad).
+            guard.Run(208, [&] { overrideWindowState(windowState() | Qt::WindowMinimized); });
         }
     } else {
         guard.Run(210, [&] { Check8->setVisible(false); });

@@ -6,6 +6,7 @@
 #include "history/SnapshotWriter.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace bytelora {
 namespace {
@@ -63,7 +64,16 @@ void Form1::Timer1_Timer() {
         guard.Run(102, [&] { Frame1->setTitle(QString::fromLatin1(kLogOffText)); });
         return;
     }
-    guard.Run(104, [&] { scheduler.SetLogInterval(IntervalSeconds(SelectedIntervalText())); });
+    guard.Run(104, [&] {
+        // A list without a choice is told once, not on every tick while it lasts.
+        try {
+            scheduler.SetLogInterval(IntervalSeconds(SelectedIntervalText()));
+            intervalUnreadable_ = false;
+        } catch (...) {
+            if (std::exchange(intervalUnreadable_, true)) return;
+            throw;
+        }
+    });
     guard.Run(106, [&] { scheduler.CountTick(); });
     guard.Run(108, [&] { ProgressBar1->setMaximum(scheduler.ProgressMaximum()); });
     if (guard.Test(110, [&] { return scheduler.CountFitsProgress(); })) {
@@ -71,11 +81,14 @@ void Form1::Timer1_Timer() {
     }
     guard.Run(114, [&] { Frame1->setTitle(QString::fromStdString(scheduler.CountdownText())); });
     guard.Run(116, [&] { services_.processEvents(); });
+    // A close that came while events ran takes no snapshot on the way out.
+    if (closing_) return;
     if (!guard.Test(118, [&] { return scheduler.SnapshotDue(); })) return;
 
     guard.Run(120, [&] { savedFrameCaption_ = Frame1->title(); });
     guard.Run(122, [&] { Frame1->setTitle(QString::fromLatin1(kSnapshotRunningText)); });
     guard.Run(124, [&] { services_.processEvents(); });
+    if (closing_) return;
     guard.Run(126, [&] {
         const SnapshotSources sources{[this] { return LocalDateTimeText(services_.clock.Now()); },
                                       [this] { return Label9->text().toStdString(); },

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/Form1.h"
+#include "app/MainLoop.h"
 #include "app/ProgramPaths.h"
 #include "app/SingleInstance.h"
 #include "common/Clock.h"
@@ -78,7 +79,5 @@ int main(int argc, char** argv) {
     // The same restore as a click on the tray icon.
     QObject::connect(&instance, &SingleInstance::ActivationRequested, &window,
                      [&window] { window.cSysTray1_MouseUp(0, 0); });
-    window.Form_Load();
-    window.ShowAfterLoad();
-    return QApplication::exec();
+    return RunMainWindow(window);
 }

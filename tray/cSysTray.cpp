@@ -102,6 +102,9 @@ void cSysTray::InTray(bool value) {
         addedToTray_ = true;
     } else if (addedToTray_) {
         DeleteIcon();
+        // A balloon goes with its icon, as the shell tells when it removes one; a wait
+        // for it then ends.
+        balloonUp_ = false;
         backend_.SetMessageHandler(nullptr);
         addedToTray_ = false;
     }

@@ -39,6 +39,8 @@ struct FormRig {
     int eventSteps = 0;
     // Runs where the window lets pending events run.
     std::function<void()> onEvents;
+    // Runs at each step of the tray balloon's wait.
+    std::function<void()> onBalloonWait;
     std::unique_ptr<Form1> form;
 
     FormRig() {
@@ -60,7 +62,10 @@ struct FormRig {
                             if (onEvents) onEvents();
                         },
                         // The balloon's wait: each step lets a second pass.
-                        [this] { clock.Advance(std::chrono::seconds(1)); }};
+                        [this] {
+                            clock.Advance(std::chrono::seconds(1));
+                            if (onBalloonWait) onBalloonWait();
+                        }};
     }
 
     Form1& Load() {

@@ -63,8 +63,8 @@ std::vector<Hostile> HostileValues() {
     };
 }
 
-// The interval position each value selects: 0 for none, with the boxes at 170 (no
-// 16-bit number) and 172 (no such item).
+// The interval position each value selects: 0 for none, which leaves the default entry
+// selected after the boxes at 170 (no 16-bit number) and 172 (no such item).
 struct IntervalOutcome {
     int position;
     int boxesAt170;
@@ -140,12 +140,9 @@ TEST(HostileSettings, IntervalPositionGivesOnlyTheConversionBoxes) {
         EXPECT_EQ(rig.ErrorBoxes("Form_Load", 172), expected.boxesAt172);
         EXPECT_EQ(rig.ErrorBoxCount(), expected.boxesAt170 + expected.boxesAt172);
         const auto selected = form.ListView2->selectedItems();
-        if (expected.position == 0) {
-            EXPECT_TRUE(selected.isEmpty());
-        } else {
-            ASSERT_EQ(selected.size(), 1);
-            EXPECT_EQ(form.ListView2->indexOfTopLevelItem(selected.front()) + 1, expected.position);
-        }
+        ASSERT_EQ(selected.size(), 1);
+        EXPECT_EQ(form.ListView2->indexOfTopLevelItem(selected.front()) + 1,
+                  expected.position == 0 ? 2 : expected.position);
         // Start-up went on past the failure to its end, and wrote nothing back.
         EXPECT_FALSE(form.Loading());
         EXPECT_TRUE(form.Timer1.isActive());
@@ -222,7 +219,7 @@ TEST(HostileSettings, AHandWrittenSettingsFileReachesStartUpAsText) {
     struct Case {
         const char* name;
         std::string file;
-        int position;  // the selected interval; 0: none. A value that is no text is absent.
+        int position;  // the selected interval. A value that is no text is absent.
         int boxes;
         bool loggingOn;
     };
@@ -230,13 +227,13 @@ TEST(HostileSettings, AHandWrittenSettingsFileReachesStartUpAsText) {
     const std::vector<Case> cases = {
         {"plain", section + "OftenIndex=3\n", 3, 0, true},
         {"quoted", section + "OftenIndex=\"4\"\nStartStopState=\"Off\"\n", 4, 0, false},
-        {"a list", section + "OftenIndex=2, 3\n", 0, 2, true},
+        {"a list", section + "OftenIndex=2, 3\n", 2, 2, true},
         {"a byte array", section + "OftenIndex=@ByteArray(5)\n", 5, 0, true},
         {"no value", section + "OftenIndex=@Invalid()\n", 2, 0, true},
         {"a stored variant", section + "OftenIndex=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x10zz)\n", 2,
          0, true},
         {"said twice", section + "OftenIndex=1\nOftenIndex=12\n", 12, 0, true},
-        {"very long", section + "OftenIndex=" + std::string(200000, '7') + "\n", 0, 2, true},
+        {"very long", section + "OftenIndex=" + std::string(200000, '7') + "\n", 2, 2, true},
         {"logging in lower case", section + "StartStopState=off\n", 2, 0, false},
         {"another section only", "[Other]\nOftenIndex=9\nStartStopState=Off\n", 2, 0, true},
         {"not a settings file",

@@ -42,6 +42,31 @@ TEST(WindowState, AMinimiseHidesToTheTrayWithOneBalloonPerRun) {
     EXPECT_TRUE(form.isVisible());
 }
 
+TEST(WindowState, ATrayRestoreGivesTheFocusBackToTheControlThatHadIt) {
+    {
+        ShownRig rig;
+        Form1& form = *rig.form;
+        EXPECT_EQ(form.focusWidget(), form.ListView1);
+        form.PushButton5->setFocus();
+        Minimise(form);
+        rig.tray.LeftClick();
+        EXPECT_EQ(form.focusWidget(), form.PushButton5);
+    }
+    {
+        // Started hidden, the window has never been shown: the snapshot list, as when it is.
+        FormRig rig;
+        rig.settings.Preset("Windows Startup", "On");
+        rig.settings.Preset("Minimized", "On");
+        Form1& form = rig.Load();
+        form.ShowAfterLoad();
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
+        rig.tray.LeftClick();
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(form.focusWidget(), form.ListView1);
+    }
+}
+
 TEST(WindowState, WithoutATrayAMinimiseStaysAnOrdinaryMinimise) {
     FormRig rig;
     rig.tray.SetAvailable(false);
