@@ -8,6 +8,7 @@
 #include <QShowEvent>
 
 #include "common/ErrorReport.h"
+#include "history/GraphWindowKind.h"
 
 namespace bytelora {
 
@@ -33,7 +34,7 @@ void GraphSurface::mouseMoveEvent(QMouseEvent* event) {
 }
 
 Form2::Form2(ErrorReporter& reporter, const QImage* chart, const QIcon& programIcon)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QWidget(nullptr, GraphWindowType() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       reporter_(reporter) {
     setObjectName(QStringLiteral("Form2"));
@@ -91,6 +92,9 @@ void Form2::closeEvent(QCloseEvent* event) {
 }
 
 void Form2::showEvent(QShowEvent* event) {
+    // Sent before the window is mapped, every time: the window manager forgets the
+    // window's state when it is hidden.
+    if (!event->spontaneous()) KeepOutOfTaskbar(*this);
     if (!placed_ && !event->spontaneous()) {
         placed_ = true;
         CentreOnScreen();

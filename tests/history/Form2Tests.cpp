@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/ErrorReport.h"
+#include "history/GraphWindowKind.h"
 #include "support/RecordingMessageBoxes.h"
 
 namespace bytelora {
@@ -34,7 +35,7 @@ class Form2Test : public ::testing::Test {
     QImage chart;
 };
 
-TEST_F(Form2Test, IsAFixedToolWindowOfTheDesignSizeWithTheProgramIcon) {
+TEST_F(Form2Test, IsAFixedWindowOfTheDesignSizeWithTheProgramIcon) {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::green);
     Form2 form(reporter, &chart, QIcon(pixmap));
@@ -44,7 +45,10 @@ TEST_F(Form2Test, IsAFixedToolWindowOfTheDesignSizeWithTheProgramIcon) {
     EXPECT_EQ(form.size(), QSize(324, 226));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     const Qt::WindowFlags flags = form.windowFlags();
-    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);  // no taskbar entry
+    // Never transient for the main window, which must be able to lie in front of it;
+    // the taskbar is kept out by the desktop's own means (the real-display suite).
+    EXPECT_NE(flags & Qt::WindowType_Mask, Qt::Dialog);
+    EXPECT_EQ(flags & Qt::WindowType_Mask, GraphWindowType());
     EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
