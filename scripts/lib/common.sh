@@ -9,6 +9,9 @@ BYTELORA_BUILD_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation
   desktop-file-utils appstream dpkg-dev file xvfb xdotool
+  # The real-display suite (tests/desktop): window managers, a tray host, and the tools
+  # that drive and look at the windows.
+  openbox icewm trayer wmctrl x11-utils imagemagick
 )
 
 # The Windows cross build and the wine that runs its tests.

@@ -1,0 +1,283 @@
+#!/usr/bin/env bash
+# desktop-suite.sh <bytelora program> <openbox|icewm> <folder for screenshots>
+#
+# The real program on a real X server (Xvfb) under a real window manager with a tray
+# host, driven the way a user drives it (xdotool, wmctrl) and checked the way the desktop
+# sees it (xwininfo, xprop): minimise to the tray and back, a hidden start, a close while
+# start-up waits for its balloon, the interval list and the stacking of the two windows.
+# Each program start gets a fresh home, XDG folders and TEMP; nothing of the user's own is
+# touched. Every wait polls up to a bound; nothing is timed. Exit 77: cannot run here.
+set -euo pipefail
+program=$(readlink -f "$1")
+wm=$2
+shots=$3
+skip=77
+
+need=(Xvfb xdotool xwininfo xprop wmctrl import "$wm")
+[ "$wm" = openbox ] && need+=(trayer)  # openbox has no notification area of its own
+for tool in "${need[@]}"; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit $skip; }
+done
+
+work=$(mktemp -d /tmp/bytelora-desktop.XXXXXX)
+mkdir -p "$shots"
+rm -f "$shots"/*.png
+pids=()
+app=
+cleanup() {
+  local pid
+  [ -n "$app" ] && kill "$app" 2>/dev/null
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+failures=0
+step() { echo "-- $wm: $*"; }
+fail() {
+  echo "FAIL ($wm): $*"
+  failures=$((failures + 1))
+  shot "failure-$failures"
+}
+# shot <name>: the whole screen, into the build tree.
+shot() { import -window root "$shots/$1.png" 2>/dev/null || true; }
+
+# until_true <seconds> <command...>: polls the command until it succeeds or time is up.
+until_true() {
+  local limit=$1 end
+  shift
+  end=$((SECONDS + limit))
+  until "$@"; do
+    [ "$SECONDS" -ge "$end" ] && return 1
+    sleep 0.1
+  done
+}
+
+# ---- The display, the window manager and the tray host ----
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" \
+  >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+until_true 20 test -s "$work/display" || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$(tr -d '\n' <"$work/display")"
+unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+export QT_QPA_PLATFORM=xcb
+
+# fresh_home <name>: a home, XDG folders and TEMP of its own; prints the home.
+fresh_home() {
+  local home="$work/$1"
+  mkdir -p "$home"/{home,config,state,data,cache,runtime,tmp,temp}
+  chmod 700 "$home/runtime"
+  echo "$home"
+}
+# with_home <home> <command...>: the command runs in place of env, so that a process
+# started in the background with it has the pid in $!.
+with_home() {
+  local home=$1
+  shift
+  exec env HOME="$home/home" XDG_CONFIG_HOME="$home/config" XDG_STATE_HOME="$home/state" \
+    XDG_DATA_HOME="$home/data" XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" \
+    TMPDIR="$home/tmp" TEMP="$home/temp" "$@"
+}
+
+wm_home=$(fresh_home wm)
+case "$wm" in
+  openbox) (with_home "$wm_home" openbox --sm-disable >"$work/wm.log" 2>&1) & ;;
+  icewm) (with_home "$wm_home" icewm >"$work/wm.log" 2>&1) & ;;
+  *) echo "unknown window manager $wm"; exit 2 ;;
+esac
+pids+=($!)
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+until_true 20 wm_ready || { echo "$wm did not start"; cat "$work/wm.log"; exit 1; }
+if [ "$wm" = openbox ]; then
+  (with_home "$wm_home" trayer --edge top --align right --widthtype request --height 24 \
+    --SetDockType true >"$work/trayer.log" 2>&1) &
+  pids+=($!)
+fi
+
+# ---- Looking at windows ----
+
+hex() { printf '0x%x' "$1"; }
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+unmapped() { ! viewable "$1"; }
+managed() { xprop -root _NET_CLIENT_LIST | grep -qw "$(hex "$1")"; }
+unmanaged() { ! managed "$1"; }
+active() { xprop -root _NET_ACTIVE_WINDOW | grep -qw "$(hex "$1")"; }
+alive() { kill -0 "$app" 2>/dev/null; }
+ended() { ! alive; }
+size_of() { xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
+corner_of() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 } END { print x "," y }'
+}
+
+# The program's windows on the screen whose title is exactly the given one.
+window_named() {
+  local id
+  for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
+    viewable "$id" && { echo "$id"; return 0; }
+  done
+  return 1
+}
+# The tray icon: the program's own small window, docked in the tray host.
+tray_icon() {
+  local id w h
+  for id in $(xdotool search --class '^bytelora$' 2>/dev/null); do
+    viewable "$id" || continue
+    read -r w h < <(size_of "$id" | tr x ' ')
+    if [ "$w" -ge 16 ] && [ "$w" -le 32 ] && [ "$h" -ge 16 ] && [ "$h" -le 32 ]; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
+# Windows of the program that float above the rest (the balloon), other than the tray icon.
+balloon() {
+  local id
+  for id in $(xdotool search --class '^bytelora$' 2>/dev/null); do
+    viewable "$id" || continue
+    xwininfo -id "$id" | grep -q 'Override Redirect State: yes' || continue
+    [ "$(size_of "$id")" = "$(size_of "$tray")" ] && continue
+    echo "$id"
+    return 0
+  done
+  return 1
+}
+no_balloon() { ! balloon >/dev/null; }
+# The window manager's frame around a client: its ancestor just below the root.
+frame_of() {
+  local id=$1 parent root
+  root=$(xwininfo -root | awk '/Window id:/ { print $4 }')
+  while parent=$(xwininfo -tree -id "$id" | awk '/Parent window id:/ { print $4 }'); do
+    [ "$parent" = "$root" ] && { echo "$id"; return 0; }
+    id=$parent
+  done
+  return 1
+}
+# above <a> <b>: a lies in front of b in the server's stacking order (xwininfo lists the
+# root's children from the top down).
+above() {
+  local a b
+  a=$(frame_of "$1") && b=$(frame_of "$2") || return 1
+  xwininfo -root -children | awk '{ print $1 }' | grep -x -e "$a" -e "$b" | head -n 1 | grep -qx "$a"
+}
+error_box() { xdotool search --name '^Application Error$' 2>/dev/null | grep -q .; }
+
+# start <name> [settings line...]: starts the program with a home of its own.
+start() {
+  local home
+  home=$(fresh_home "$1")
+  shift
+  mkdir -p "$home/config/Quillmark"
+  printf '[Bytelora]\n' >"$home/config/Quillmark/Bytelora.conf"
+  [ $# -gt 0 ] && printf '%s\n' "$@" >>"$home/config/Quillmark/Bytelora.conf"
+  app_home=$home
+  (with_home "$home" "$program" >"$home/program.log" 2>&1) &
+  app=$!
+  until_true 20 eval 'tray=$(tray_icon)' || { fail "no tray icon"; return 1; }
+}
+stop() {
+  [ -n "$app" ] || return 0
+  kill "$app" 2>/dev/null || true
+  wait "$app" 2>/dev/null || true
+  if [ -s "$app_home/program.log" ]; then
+    echo "   program output:"
+    sed 's/^/   | /' "$app_home/program.log"
+  fi
+  app=
+}
+click_tray() { xdotool mousemove --window "$tray" 12 12 click 1; }
+
+# ---- Minimise to the tray and back ----
+
+step "minimise, restore from the tray, minimise again"
+if start minimise; then
+  until_true 20 eval 'main=$(window_named Bytelora)' || fail "the window was not shown"
+  until_true 10 active "$main" || fail "the window did not get the focus at start"
+  before=$(corner_of "$main")
+  shot started
+
+  xdotool windowminimize "$main"
+  until_true 10 unmapped "$main" || fail "a minimise left the window on the screen"
+  until_true 10 unmanaged "$main" || fail "a minimise left the window in the task bar"
+  until_true 10 balloon >/dev/null || fail "no balloon after the first minimise"
+  shot minimised
+  # A click on the balloon ends it, and with it the program's wait.
+  if b=$(balloon); then xdotool mousemove --window "$b" 20 20 click 1; fi
+  until_true 10 no_balloon || fail "the balloon did not go on a click"
+
+  click_tray
+  until_true 10 viewable "$main" || fail "a tray click did not show the window"
+  until_true 10 active "$main" || fail "a tray click did not give the window the focus"
+  xprop -id "$main" _NET_WM_STATE | grep -q HIDDEN && fail "the window came back minimised"
+  [ "$(corner_of "$main")" = "$before" ] || fail "the window came back at $(corner_of "$main"), not $before"
+  shot restored
+
+  xdotool windowminimize "$main"
+  until_true 10 unmapped "$main" || fail "a second minimise left the window on the screen"
+  until_true 10 unmanaged "$main" || fail "a second minimise left the window in the task bar"
+  # A second balloon would come at once with the hide.
+  until_true 2 balloon >/dev/null && fail "a second minimise showed a second balloon"
+  click_tray
+  until_true 10 viewable "$main" || fail "the second tray click did not show the window"
+fi
+stop
+
+# ---- The interval list and the graph window ----
+
+step "Ctrl+click on the interval list, the graph window behind the main window"
+if start list; then
+  until_true 20 eval 'main=$(window_named Bytelora)' || fail "the window was not shown"
+  # One of the first entries of the interval list (its top is 2880 twips down, under a
+  # header row): a plain click chooses it, a Ctrl+click on it must not empty the list.
+  xdotool mousemove --window "$main" 100 $((2880 / 15 + 30)) click 1
+  until_true 10 grep -q '^OftenIndex=' "$app_home/config/Quillmark/Bytelora.conf" ||
+    fail "the click missed the interval list"
+  xdotool keydown ctrl click 1 keyup ctrl
+  # Logging runs: a list without a choice gives a box at the next tick.
+  until_true 3 error_box && fail "a Ctrl+click on the interval list brought up an error box"
+  shot interval-list
+
+  # "View History Graph" is 4080, 5400 twips from the window's corner, 3840 by 405.
+  xdotool mousemove --window "$main" $(((4080 + 3840 / 2) / 15)) $(((5400 + 405 / 2) / 15)) click 1
+  until_true 10 eval 'graph=$(window_named "Bandwidth Graph")' || fail "the graph window did not show"
+  if [ -n "${graph:-}" ]; then
+    xprop -id "$graph" WM_TRANSIENT_FOR | grep -q 'window id' &&
+      fail "the graph window is transient for another window"
+    until_true 10 eval 'xprop -id "$graph" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR' ||
+      fail "the graph window is in the task bar"
+    until_true 10 above "$graph" "$main" || fail "the graph window did not come up in front"
+    # A click on the main window's own background, away from the graph window.
+    xdotool mousemove --window "$main" 4 4 click 1
+    until_true 10 above "$main" "$graph" || fail "the main window cannot be raised above the graph window"
+    shot main-above-graph
+  fi
+fi
+stop
+
+# ---- A hidden start, and a close while start-up waits for its balloon ----
+
+step "hidden start, tray click, close during the start-up balloon"
+if start hidden 'Windows Startup=On' 'Minimized=On'; then
+  main=
+  for id in $(xdotool search --name '^Bytelora$' 2>/dev/null); do
+    viewable "$id" && fail "a hidden start showed the window"
+  done
+  shot hidden-start
+  click_tray
+  until_true 10 eval 'main=$(window_named Bytelora)' || fail "a tray click did not show the window"
+  if [ -n "$main" ]; then
+    until_true 10 active "$main" || fail "a tray click did not give the window the focus"
+    shot hidden-start-restored
+    wmctrl -i -c "$(hex "$main")"
+    until_true 2 ended || fail "a close during the start-up balloon left the program running"
+  fi
+fi
+stop
+
+if [ "$failures" -ne 0 ]; then
+  echo "$wm: $failures failure(s); screenshots in $shots"
+  exit 1
+fi
+echo "$wm: all passed; screenshots in $shots"
