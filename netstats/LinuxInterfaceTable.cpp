@@ -41,7 +41,9 @@ T Load(std::span<const std::uint8_t> bytes) {
 }  // namespace
 
 LinuxInterfaceTable::LinuxInterfaceTable(std::string sysClassNet)
-    : sysClassNet_(std::move(sysClassNet)), receiveBuffer_(kInitialReceiveBytes) {}
+    : sysClassNet_(std::move(sysClassNet)),
+      receiveBuffer_(kInitialReceiveBytes),
+      probe_(sysClassNet_) {}
 
 bool LinuxInterfaceTable::EnsureSocket() {
     if (socket_.Valid()) return true;

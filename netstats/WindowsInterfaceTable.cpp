@@ -9,6 +9,7 @@
 
 #include "netstats/IfTableReader.h"
 #include "netstats/InterfaceTableSource.h"
+#include "netstats/WindowsInterfaceProbe.h"
 
 namespace bytelora {
 
@@ -37,6 +38,10 @@ class WindowsInterfaceTable final : public InterfaceTableSource {
   public:
     TableReadResult Read(CInterfaces& into) override { return ReadIfTable(CallGetIfTable, into); }
     unsigned CounterBits() const override { return 32; }
+    InterfaceProbe* Probe() override { return &probe_; }
+
+  private:
+    WindowsInterfaceProbe probe_;
 };
 
 }  // namespace
