@@ -1,9 +1,12 @@
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
-#include <iphlpapi.h>
-#include <windows.h>
+// winsock2 and ws2ipdef go first: iphlpapi declares the newer interface and route
+// tables only when their types are already there.
 #include <winsock2.h>
+#include <ws2ipdef.h>
+#include <windows.h>
+#include <iphlpapi.h>
 
 #include <cstddef>
 
