@@ -25,7 +25,7 @@ const char* CountReasonText(CountReason reason) {
         case CountReason::DefaultRoute:
             return "default route";
         case CountReason::EveryInterface:
-            return "no hardware or default route found";
+            return "every interface";
         case CountReason::Chosen:
             return "chosen";
         case CountReason::Virtual:
