@@ -4,8 +4,8 @@
 
 #include "common/ErrorReport.h"
 #include "history/Form2.h"
-#include "interfaces/InterfacesDialog.h"
 #include "history/LoggingScheduler.h"
+#include "interfaces/InterfacesDialog.h"
 #include "monitor/StripChart.h"
 #include "monitor/TrafficWatch.h"
 #include "netstats/CIpHelper.h"

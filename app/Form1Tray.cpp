@@ -41,8 +41,8 @@ InterfacesDialog* Form1::InterfacesWindow() const {
 
 void Form1::UpdateTrayTip() {
     if (!parts_->tray) return;
-    const QString tip = RatesTipText(QString::fromLatin1(kProductName), Label9->text(),
-                                     Label10->text());
+    const QString tip =
+        RatesTipText(QString::fromLatin1(kProductName), Label9->text(), Label10->text());
     // Every tip sent makes some desktops redraw the icon: only a new text is sent.
     if (tip == parts_->tray->TrayTip()) return;
     RunUnguarded(Step([&] { parts_->tray->TrayTip(tip); }));

@@ -19,9 +19,9 @@ QString Text(const std::string& text) {
 }
 
 QString CountedText(CountReason reason) {
-    return QStringLiteral("%1 (%2)").arg(IsCounted(reason) ? QStringLiteral("Yes")
-                                                           : QStringLiteral("No"),
-                                         QString::fromLatin1(CountReasonText(reason)));
+    return QStringLiteral("%1 (%2)").arg(
+        IsCounted(reason) ? QStringLiteral("Yes") : QStringLiteral("No"),
+        QString::fromLatin1(CountReasonText(reason)));
 }
 
 // Loopback and filter rows never count, whatever is ticked.
@@ -49,11 +49,11 @@ InterfacesDialog::InterfacesDialog(QWidget* parent) : QDialog(parent) {
     List->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(List);
 
-    Note = new QLabel(QStringLiteral(
-                          "The automatic choice counts the interfaces with hardware behind "
-                          "them; without any, those with a default route; without those, "
-                          "all. Received and sent are counted since the system started."),
-                      this);
+    Note =
+        new QLabel(QStringLiteral("The automatic choice counts the interfaces with hardware behind "
+                                  "them; without any, those with a default route; without those, "
+                                  "all. Received and sent are counted since the system started."),
+                   this);
     Note->setWordWrap(true);
     layout->addWidget(Note);
 
@@ -102,8 +102,9 @@ void InterfacesDialog::ShowInterfaces(const CInterfaces& table,
     // A chosen interface that is away now keeps its place in the choice.
     for (const auto& name : selection.Chosen()) {
         if (std::find(listed.begin(), listed.end(), name) != listed.end()) continue;
-        auto* item = new QTreeWidgetItem({Text(name), QString(), QStringLiteral("not present"),
-                                          QString(), QString(), QStringLiteral("No (not present)")});
+        auto* item =
+            new QTreeWidgetItem({Text(name), QString(), QStringLiteral("not present"), QString(),
+                                 QString(), QStringLiteral("No (not present)")});
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(kName, Qt::Checked);
         List->addTopLevelItem(item);

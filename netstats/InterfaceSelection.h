@@ -22,7 +22,7 @@ enum class CountReason : std::uint8_t {
     NoDefaultRoute,  // no hardware anywhere, and this one carries no default route
     NotChosen,       // the user chose other interfaces
     Loopback,
-    Filter,          // mirrors the counters of the adapter below it
+    Filter,  // mirrors the counters of the adapter below it
 };
 
 bool IsCounted(CountReason reason);

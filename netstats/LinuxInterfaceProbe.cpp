@@ -11,21 +11,11 @@
 #include <filesystem>
 
 #include "common/UniqueFd.h"
+#include "netstats/NetlinkBytes.h"
 
 namespace bytelora {
 
 namespace {
-
-constexpr std::size_t Align(std::size_t length) {
-    return (length + 3u) & ~std::size_t{3};
-}
-
-template <typename T>
-T LoadPrefix(std::span<const std::uint8_t> bytes) {
-    T value{};
-    if (!bytes.empty()) std::memcpy(&value, bytes.data(), std::min(bytes.size(), sizeof(T)));
-    return value;
-}
 
 // Calls `each(type, value)` for every whole attribute in `bytes`.
 template <typename Each>
@@ -36,9 +26,9 @@ void ForEachAttribute(std::span<const std::uint8_t> bytes, Each&& each) {
         if (attribute.rta_len < sizeof(rtattr) || attribute.rta_len > bytes.size() - offset) {
             return;
         }
-        each(attribute.rta_type, bytes.subspan(offset + sizeof(rtattr),
-                                               attribute.rta_len - sizeof(rtattr)));
-        offset += Align(attribute.rta_len);
+        each(attribute.rta_type,
+             bytes.subspan(offset + sizeof(rtattr), attribute.rta_len - sizeof(rtattr)));
+        offset += NetlinkAlign(attribute.rta_len);
     }
 }
 
@@ -60,9 +50,9 @@ void DefaultRouteInterfaces(std::span<const std::uint8_t> payload,
     if (route.rtm_family != AF_INET && route.rtm_family != AF_INET6) return;
     if (route.rtm_dst_len != 0 || route.rtm_type != RTN_UNICAST) return;
     std::uint32_t table = route.rtm_table;
-    const auto attributes = payload.subspan(Align(sizeof(rtmsg)) <= payload.size()
-                                                ? Align(sizeof(rtmsg))
-                                                : payload.size());
+    const auto attributes =
+        payload.subspan(NetlinkAlign(sizeof(rtmsg)) <= payload.size() ? NetlinkAlign(sizeof(rtmsg))
+                                                                      : payload.size());
     ForEachAttribute(attributes, [&](unsigned short type, std::span<const std::uint8_t> value) {
         if (type == RTA_TABLE && value.size() >= sizeof(std::uint32_t)) {
             table = LoadPrefix<std::uint32_t>(value);
@@ -80,7 +70,7 @@ void DefaultRouteInterfaces(std::span<const std::uint8_t> payload,
                     break;
                 }
                 AddOnce(indexes, static_cast<std::uint32_t>(hop.rtnh_ifindex));
-                offset += Align(hop.rtnh_len);
+                offset += NetlinkAlign(hop.rtnh_len);
             }
         }
     });
@@ -135,7 +125,7 @@ std::optional<std::vector<std::uint32_t>> DumpDefaultRouteInterfaces() {
             if (header.nlmsg_type == NLMSG_DONE) return indexes;
             if (header.nlmsg_type == NLMSG_ERROR) return std::nullopt;
             if (header.nlmsg_type == RTM_NEWROUTE) DefaultRouteInterfaces(payload, indexes);
-            offset += Align(header.nlmsg_len);
+            offset += NetlinkAlign(header.nlmsg_len);
         }
     }
     return std::nullopt;
@@ -164,7 +154,8 @@ void LinuxInterfaceProbe::Probe(const CInterfaces& table, std::vector<InterfaceF
     // Interfaces that went away are forgotten, so a returning index is looked at afresh.
     std::erase_if(known_, [&](const Known& known) {
         return std::none_of(table.begin(), table.end(), [&](const CInterfaces::Record& row) {
-            return row && row->InterfaceIndex() == known.index && row->InterfaceName() == known.name;
+            return row && row->InterfaceIndex() == known.index &&
+                   row->InterfaceName() == known.name;
         });
     });
     std::size_t at = 0;

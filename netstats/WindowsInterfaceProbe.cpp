@@ -29,7 +29,8 @@ void FactsFromMibTables(const CInterfaces& rows, const MIB_IF_TABLE2* interfaces
             const MIB_IF_ROW2& entry = interfaces->Table[i];
             if (entry.InterfaceIndex != index) continue;
             fact.filter = entry.InterfaceAndOperStatusFlags.FilterInterface != 0;
-            fact.hardware = !fact.filter && entry.InterfaceAndOperStatusFlags.HardwareInterface != 0;
+            fact.hardware =
+                !fact.filter && entry.InterfaceAndOperStatusFlags.HardwareInterface != 0;
             break;
         }
         for (ULONG i = 0; routes && i < routes->NumEntries; ++i) {
@@ -45,8 +46,8 @@ void FactsFromMibTables(const CInterfaces& rows, const MIB_IF_TABLE2* interfaces
 
 void WindowsInterfaceProbe::Probe(const CInterfaces& table, std::vector<InterfaceFacts>& facts) {
     PMIB_IF_TABLE2 interfaces = nullptr;
-    const MibTable<MIB_IF_TABLE2> ownedInterfaces(
-        GetIfTable2(&interfaces) == NO_ERROR ? interfaces : nullptr);
+    const MibTable<MIB_IF_TABLE2> ownedInterfaces(GetIfTable2(&interfaces) == NO_ERROR ? interfaces
+                                                                                       : nullptr);
     PMIB_IPFORWARD_TABLE2 routes = nullptr;
     const MibTable<MIB_IPFORWARD_TABLE2> ownedRoutes(
         GetIpForwardTable2(AF_UNSPEC, &routes) == NO_ERROR ? routes : nullptr);

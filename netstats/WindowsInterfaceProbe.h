@@ -3,10 +3,13 @@
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
+// In this order: iphlpapi declares the newer tables only when their types are there.
+// clang-format off
 #include <winsock2.h>
 #include <ws2ipdef.h>
 #include <iphlpapi.h>
 #include <netioapi.h>
+// clang-format on
 
 #include <vector>
 

@@ -3,10 +3,12 @@
 #endif
 // winsock2 and ws2ipdef go first: iphlpapi declares the newer interface and route
 // tables only when their types are already there.
+// clang-format off
 #include <winsock2.h>
 #include <ws2ipdef.h>
 #include <windows.h>
 #include <iphlpapi.h>
+// clang-format on
 
 #include <cstddef>
 

@@ -137,9 +137,10 @@ int ListInterfaces(InterfaceTableSource& source, const std::vector<std::string>&
 
 int Watch(InterfaceTableSource& source, const std::vector<std::string>& interfaces,
           std::ostream& out, std::ostream& err) {
-    RunRates(source, interfaces, err, [&out](const ThroughputReading& reading, const std::string& now) {
-        out << ComposeSnapshotText(now, reading.downloadText, reading.uploadText) << std::endl;
-    });
+    RunRates(
+        source, interfaces, err, [&out](const ThroughputReading& reading, const std::string& now) {
+            out << ComposeSnapshotText(now, reading.downloadText, reading.uploadText) << std::endl;
+        });
     return 0;
 }
 
@@ -153,18 +154,20 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
 
     LoggingScheduler scheduler;
     scheduler.SetLogInterval(entry.seconds);
-    RunRates(source, interfaces, err, [&](const ThroughputReading& reading, const std::string& now) {
-        scheduler.CountTick();
-        if (!scheduler.SnapshotDue()) return;
-        const std::string line = ComposeSnapshotText(now, reading.downloadText, reading.uploadText);
-        try {
-            AppendToHistoryLog(logPath, line);
-            out << line << std::endl;
-        } catch (const std::exception& failure) {
-            err << failure.what() << '\n';
-        }
-        scheduler.Restart();
-    });
+    RunRates(source, interfaces, err,
+             [&](const ThroughputReading& reading, const std::string& now) {
+                 scheduler.CountTick();
+                 if (!scheduler.SnapshotDue()) return;
+                 const std::string line =
+                     ComposeSnapshotText(now, reading.downloadText, reading.uploadText);
+                 try {
+                     AppendToHistoryLog(logPath, line);
+                     out << line << std::endl;
+                 } catch (const std::exception& failure) {
+                     err << failure.what() << '\n';
+                 }
+                 scheduler.Restart();
+             });
     return 0;
 }
 

@@ -27,8 +27,10 @@ CInterfaces Host() {
         const char* name;
         std::uint32_t type;
         std::uint64_t received;
-    } rows[] = {{"lo", kIfTypeLoopback, 10}, {"eth0", kIfTypeEthernet, 1234567},
-                {"docker0", kIfTypeEthernet, 99}, {"wg0", kIfTypeTunnel, 5}};
+    } rows[] = {{"lo", kIfTypeLoopback, 10},
+                {"eth0", kIfTypeEthernet, 1234567},
+                {"docker0", kIfTypeEthernet, 99},
+                {"wg0", kIfTypeTunnel, 5}};
     std::uint32_t index = 1;
     for (const auto& row : rows) {
         auto record = std::make_shared<CInterface>();

@@ -4,13 +4,12 @@
 // forwards it out of the uplink. Everything here is virtual, so the automatic choice
 // falls to the default-route rule: the uplink counts, the bridge and the port do not,
 // and the measured rates add up to the uplink's own counters. Needs root and `ip netns`.
+#include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
-#include <arpa/inet.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -26,6 +25,7 @@
 
 #include "monitor/TrafficWatch.h"
 #include "netstats/LinuxInterfaceTable.h"
+#include "support/ChildProcess.h"
 
 namespace bytelora {
 namespace {
@@ -57,12 +57,11 @@ struct Network {
                // The uplink, with the host's default route.
                Shell(h + "link add up0 type veth peer name up1 netns " + up) &&
                Shell(h + "addr add 10.88.2.1/24 dev up0") &&
-               Shell(u + "addr add 10.88.2.2/24 dev up1") &&
-               Shell(h + "link set lo up") && Shell(h + "link set br0 up") &&
-               Shell(h + "link set gport up") && Shell(h + "link set up0 up") &&
-               Shell(g + "link set lo up") && Shell(g + "link set geth up") &&
-               Shell(u + "link set lo up") && Shell(u + "link set up1 up") &&
-               Shell(h + "route add default via 10.88.2.2") &&
+               Shell(u + "addr add 10.88.2.2/24 dev up1") && Shell(h + "link set lo up") &&
+               Shell(h + "link set br0 up") && Shell(h + "link set gport up") &&
+               Shell(h + "link set up0 up") && Shell(g + "link set lo up") &&
+               Shell(g + "link set geth up") && Shell(u + "link set lo up") &&
+               Shell(u + "link set up1 up") && Shell(h + "route add default via 10.88.2.2") &&
                Shell(g + "route add default via 10.88.1.1") &&
                Shell(u + "route add 10.88.1.0/24 via 10.88.2.1") &&
                Shell("ip netns exec " + host + " sysctl -qw net.ipv4.ip_forward=1");
@@ -144,24 +143,10 @@ TEST(CountOnce, ABridgedGuestsTrafficCountsOnlyOnTheUplink) {
     const Network net;
     if (!net.made) GTEST_SKIP() << "network namespaces with a bridge are not permitted here";
 
-    int pipeFds[2];
-    ASSERT_EQ(::pipe(pipeFds), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::close(pipeFds[0]);
-        MeasureInside(net, pipeFds[1]);
-    }
-    ::close(pipeFds[1]);
-    std::string output;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
-        output.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(pipeFds[0]);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const testing::ChildResult child =
+        testing::RunInChild([&](int out) { MeasureInside(net, out); });
+    ASSERT_TRUE(child.ExitedCleanly()) << child.status;
+    const std::string& output = child.output;
 
     double up = 0, down = 0, uplinkSent = 0, uplinkReceived = 0, bridgeReceived = 0;
     std::map<std::string, int> reasons;
@@ -186,9 +171,10 @@ TEST(CountOnce, ABridgedGuestsTrafficCountsOnlyOnTheUplink) {
     EXPECT_EQ(reasons["br0"], static_cast<int>(CountReason::NoDefaultRoute)) << output;
     EXPECT_EQ(reasons["gport"], static_cast<int>(CountReason::NoDefaultRoute)) << output;
     EXPECT_EQ(reasons["lo"], static_cast<int>(CountReason::Loopback)) << output;
-    std::printf("count-once: rates add up to %.0f B sent, %.0f B received; the uplink's "
-                "counters say %.0f and %.0f; the bridge received %.0f B\n",
-                up, down, uplinkSent, uplinkReceived, bridgeReceived);
+    std::printf(
+        "count-once: rates add up to %.0f B sent, %.0f B received; the uplink's "
+        "counters say %.0f and %.0f; the bridge received %.0f B\n",
+        up, down, uplinkSent, uplinkReceived, bridgeReceived);
 }
 
 }  // namespace

@@ -53,8 +53,12 @@ std::vector<std::string> Reasons(const InterfaceSelection& selection) {
 }
 
 // A host with a container bridge, a veth port, a VPN tunnel and an IFB mirror.
-const std::vector<Row> kHost = {{"lo", 1, kIfTypeLoopback}, {"eth0", 2}, {"wlan0", 3},
-                                {"docker0", 4},           {"veth1a", 5}, {"wg0", 6, 131},
+const std::vector<Row> kHost = {{"lo", 1, kIfTypeLoopback},
+                                {"eth0", 2},
+                                {"wlan0", 3},
+                                {"docker0", 4},
+                                {"veth1a", 5},
+                                {"wg0", 6, 131},
                                 {"ifb0", 7}};
 
 TEST(InterfaceSelectionTest, AutomaticRulesApplyInOrderAndLoopbackNeverCounts) {
@@ -66,20 +70,20 @@ TEST(InterfaceSelectionTest, AutomaticRulesApplyInOrderAndLoopbackNeverCounts) {
     };
     const std::vector<Case> cases = {
         {"hardware wins over routes",
-         {{"eth0", {true, true, false}}, {"wlan0", {true, false, false}},
+         {{"eth0", {true, true, false}},
+          {"wlan0", {true, false, false}},
           {"wg0", {false, true, false}}},
          AutomaticRule::Hardware,
          {"loopback", "hardware", "hardware", "virtual", "virtual", "virtual", "virtual"}},
         {"no hardware: the default-route carriers (a container's uplink)",
          {{"veth1a", {false, true, false}}, {"wg0", {false, true, false}}},
          AutomaticRule::DefaultRoute,
-         {"loopback", "no default route", "no default route", "no default route",
-          "default route", "default route", "no default route"}},
+         {"loopback", "no default route", "no default route", "no default route", "default route",
+          "default route", "no default route"}},
         {"nothing known: every interface but loopback",
          {},
          AutomaticRule::EveryInterface,
-         {"loopback", "every interface", "every interface",
-          "every interface", "every interface",
+         {"loopback", "every interface", "every interface", "every interface", "every interface",
           "every interface", "every interface"}},
         {"a filter row never counts, even with hardware behind it",
          {{"eth0", {true, false, false}}, {"wlan0", {false, false, true}}},
@@ -88,8 +92,7 @@ TEST(InterfaceSelectionTest, AutomaticRulesApplyInOrderAndLoopbackNeverCounts) {
         {"loopback with a default route still does not count",
          {{"lo", {true, true, false}}},
          AutomaticRule::EveryInterface,
-         {"loopback", "every interface", "every interface",
-          "every interface", "every interface",
+         {"loopback", "every interface", "every interface", "every interface", "every interface",
           "every interface", "every interface"}},
     };
     for (const Case& c : cases) {

@@ -139,14 +139,22 @@ TEST(LinuxInterfaceProbeTest, HardwareFromSysfsOncePerInterfaceAndRoutesPerProbe
         return routes;
     });
 
-    const CInterfaces table =
-        Table({{"lo", 1}, {"eno1", 2}, {"wlp2s0", 3}, {"usb0", 4}, {"br0", 5}, {"veth9", 6},
-               {"wg0", 9}, {"ifb0", 10}, {"bond0", 11}, {"eno1.10", 12}, {"gone", 13},
-               {"../eno1", 14}});
+    const CInterfaces table = Table({{"lo", 1},
+                                     {"eno1", 2},
+                                     {"wlp2s0", 3},
+                                     {"usb0", 4},
+                                     {"br0", 5},
+                                     {"veth9", 6},
+                                     {"wg0", 9},
+                                     {"ifb0", 10},
+                                     {"bond0", 11},
+                                     {"eno1.10", 12},
+                                     {"gone", 13},
+                                     {"../eno1", 14}});
     std::vector<InterfaceFacts> facts;
     probe.Probe(table, facts);
     ASSERT_EQ(facts.size(), 12u);
-    const std::vector<bool> hardware = {false, true, true,  true,  false, false,
+    const std::vector<bool> hardware = {false, true,  true,  true,  false, false,
                                         false, false, false, false, false, false};
     const std::vector<bool> route = {false, false, false, true,  false, false,
                                      true,  false, false, false, false, false};

@@ -19,8 +19,9 @@ QStringList Entries(QMenu& menu) {
 
 TEST(TrayMenu, HoldsItsEntriesInOrderAndTakesOthersAboveQuit) {
     TrayMenu menu;
-    EXPECT_EQ(Entries(menu.Menu()), (QStringList{"Show Bytelora", QString::fromUtf8("Interfaces\u2026"),
-                                                 "(--)", "--", "Quit"}));
+    EXPECT_EQ(Entries(menu.Menu()),
+              (QStringList{"Show Bytelora", QString::fromUtf8("Interfaces\u2026"), "(--)", "--",
+                           "Quit"}));
     EXPECT_EQ(menu.Menu().defaultAction(), menu.ShowAction());
     EXPECT_TRUE(menu.ShowAction()->font().bold());
 

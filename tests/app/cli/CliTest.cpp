@@ -71,8 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(UsageText, NamesEveryCommandAndInterval) {
     const std::string usage = UsageText();
     for (const char* word : {"interfaces", "watch", "log", "--every", "--interface", "--help",
-                             "--version",
-                             "\"Log every 1 second\"", "\"Log every 24 hours\""}) {
+                             "--version", "\"Log every 1 second\"", "\"Log every 24 hours\""}) {
         EXPECT_NE(usage.find(word), std::string::npos) << word;
     }
 }
