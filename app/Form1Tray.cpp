@@ -73,7 +73,10 @@ void Form1::ShowInterfacesDialog() {
     const auto table = parts_->ipHelper->Interfaces();
     InterfaceSelection& selection = parts_->watch->Selection();
     selection.Update(*table);
-    parts_->interfacesDialog->ShowInterfaces(*table, selection);
+    // What the automatic choice would count, for the dialog's "automatic" ticks.
+    InterfaceSelection automatic(services_.interfaceTable.Probe());
+    automatic.Update(*table);
+    parts_->interfacesDialog->ShowInterfaces(*table, selection, &automatic);
     parts_->interfacesDialog->show();
     parts_->interfacesDialog->raise();
     parts_->interfacesDialog->activateWindow();

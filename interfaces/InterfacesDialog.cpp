@@ -71,8 +71,8 @@ InterfacesDialog::InterfacesDialog(QWidget* parent) : QDialog(parent) {
     resize(640, 320);
 }
 
-void InterfacesDialog::ShowInterfaces(const CInterfaces& table,
-                                      const InterfaceSelection& selection) {
+void InterfacesDialog::ShowInterfaces(const CInterfaces& table, const InterfaceSelection& selection,
+                                      const InterfaceSelection* automatic) {
     filling_ = true;
     List->clear();
     automaticTicks_.clear();
@@ -80,6 +80,8 @@ void InterfacesDialog::ShowInterfaces(const CInterfaces& table,
     std::size_t position = 0;
     std::vector<std::string> listed;
     for (const auto& row : table) {
+        const CountReason automaticReason =
+            automatic ? automatic->Reason(position) : selection.Reason(position);
         const CountReason reason = selection.Reason(position++);
         if (!row) continue;
         auto* item = new QTreeWidgetItem(
@@ -96,7 +98,7 @@ void InterfacesDialog::ShowInterfaces(const CInterfaces& table,
         item->setFlags(flags);
         item->setCheckState(kName, IsCounted(reason) ? Qt::Checked : Qt::Unchecked);
         List->addTopLevelItem(item);
-        automaticTicks_.push_back(item->checkState(kName));
+        automaticTicks_.push_back(IsCounted(automaticReason) ? Qt::Checked : Qt::Unchecked);
         listed.push_back(row->InterfaceName());
     }
     // A chosen interface that is away now keeps its place in the choice.

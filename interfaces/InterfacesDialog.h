@@ -28,8 +28,11 @@ class InterfacesDialog : public QDialog {
 
     // Shows the rows of `table` as `selection` decided them (its last Update was for
     // this table) and its choice. Names chosen but not in the table are listed too, so
-    // they can be seen and un-ticked.
-    void ShowInterfaces(const CInterfaces& table, const InterfaceSelection& selection);
+    // they can be seen and un-ticked. `automatic`, decided for the same table without a
+    // choice, gives the ticks that "Use the automatic choice" shows; without it, the
+    // ticks of `selection`.
+    void ShowInterfaces(const CInterfaces& table, const InterfaceSelection& selection,
+                        const InterfaceSelection* automatic = nullptr);
 
     // The choice as it stands in the dialog: empty for the automatic one.
     std::vector<std::string> Choice() const;

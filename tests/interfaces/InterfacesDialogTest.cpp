@@ -103,18 +103,28 @@ TEST(InterfacesDialog, ListsEveryInterfaceWithWhyItCountsAndOffersTheAutomaticCh
 }
 
 TEST(InterfacesDialog, AChosenInterfaceThatIsAwayIsListedAndKept) {
-    InterfaceSelection selection;
+    NamedProbe probe;
+    probe.facts["docker0"].hardware = true;
+    InterfaceSelection selection(&probe);
     selection.Choose({"eth0", "usb0"});
     const CInterfaces table = Host();
     selection.Update(table);
+    InterfaceSelection automatic(&probe);
+    automatic.Update(table);
     InterfacesDialog dialog;
-    dialog.ShowInterfaces(table, selection);
+    dialog.ShowInterfaces(table, selection, &automatic);
 
     EXPECT_FALSE(dialog.Automatic->isChecked());
     EXPECT_EQ(Column(dialog, InterfacesDialog::kName).back(), "usb0");
     EXPECT_EQ(Column(dialog, InterfacesDialog::kStatus).back(), "not present");
     EXPECT_EQ(Column(dialog, InterfacesDialog::kCounted)[2], "No (not chosen)");
     EXPECT_EQ(dialog.Choice(), (std::vector<std::string>{"eth0", "usb0"}));
+    // Going over to the automatic choice shows what it would count.
+    dialog.Automatic->setChecked(true);
+    EXPECT_EQ(dialog.List->topLevelItem(1)->checkState(InterfacesDialog::kName), Qt::Unchecked);
+    EXPECT_EQ(dialog.List->topLevelItem(2)->checkState(InterfacesDialog::kName), Qt::Checked);
+    EXPECT_TRUE(dialog.Choice().empty());
+    dialog.Automatic->setChecked(false);
     // Cancel takes nothing.
     bool accepted = false;
     QObject::connect(&dialog, &InterfacesDialog::ChoiceAccepted, [&] { accepted = true; });
