@@ -13,7 +13,7 @@ using Names = std::vector<std::string>;
 
 TEST(InterfaceChoice, StoredTextsReadBackAsNamesOrAsDamaged) {
     const struct {
-        const char* text;
+        std::string text;
         std::optional<Names> names;
     } cases[] = {
         {"", Names{}},
@@ -29,7 +29,7 @@ TEST(InterfaceChoice, StoredTextsReadBackAsNamesOrAsDamaged) {
         {"eth0,,wlan0", std::nullopt},
         {"eth0, \t", std::nullopt},
         {"eth\n0", std::nullopt},
-        {std::string(256, 'x').c_str(), std::nullopt},
+        {std::string(256, 'x'), std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
