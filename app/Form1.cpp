@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include <exception>
+#include <functional>
 
 #include "app/Form1Parts.h"
 #include "common/AppText.h"
@@ -42,6 +43,7 @@ Form1::Form1(Services services, QWidget* parent)
 Form1::~Form1() {
     // The tray control takes its icon out as it ends; the backend outlives the window.
     parts_->tray.reset();
+    services_.tray.SetMenu(nullptr);
     parts_->graph.reset();
 }
 
@@ -76,14 +78,20 @@ void Form1::RunUnguarded(Handler&& handler) {
     }
 }
 
+// For the handlers of the other Form1 files.
+template void Form1::RunUnguarded<std::function<void()>>(std::function<void()>&&);
+
 void Form1::WireEvents() {
     parts_->tray = std::make_unique<cSysTray>(
         services_.tray, services_.clock,
         services_.waitForEvents ? services_.waitForEvents : services_.processEvents);
     connect(parts_->tray.get(), &cSysTray::MouseUp, this,
             [this](std::int16_t button, std::int32_t id) {
+                // The right button opens the tray menu instead.
+                if (button == 2) return;
                 RunUnguarded([&] { cSysTray1_MouseUp(button, id); });
             });
+    WireTrayMenu();
 
     // No timer handler may run before start-up has finished.
     connect(&Timer1, &QTimer::timeout, this, [this] {
@@ -94,6 +102,7 @@ void Form1::WireEvents() {
     });
     connect(&Timer3, &QTimer::timeout, this, [this] {
         if (loaded_) Timer3_Timer();
+        if (loaded_) UpdateTrayTip();
     });
 
     connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/Services.h"
 
@@ -25,6 +26,8 @@ class CIpHelper;
 class ErrorReporter;
 class Form2;
 class Form1Parts;
+class InterfacesDialog;
+class TrayMenu;
 class cSysTray;
 
 // The pointer setting of the main window: the default arrow, the busy hourglass, or the
@@ -89,6 +92,17 @@ class Form1 : public QWidget {
     void UpdateInterfaceInfo();
     void Timer3_Timer();
 
+    // The tray menu, the live tip and the choice of interfaces.
+    // Sets the tray tip to the current rates, once a second, when the text changed.
+    void UpdateTrayTip();
+    // Opens (or brings forward) the "Interfaces" dialog over the latest table read.
+    void ShowInterfacesDialog();
+    // Counts the given interfaces from the next read on and stores the choice; empty
+    // names mean the automatic choice.
+    void ChooseInterfaces(const std::vector<std::string>& names);
+    TrayMenu* cSysTray1Menu() const;
+    InterfacesDialog* InterfacesWindow() const;
+
     // Logging and history.
     void Timer1_Timer();
     void PushButton5_Click();
@@ -141,6 +155,9 @@ class Form1 : public QWidget {
     void BuildControls();
     void SetTabOrder();
     void WireEvents();
+    void WireTrayMenu();
+    // Applies the stored choice of interfaces; a damaged one is told once and left as it is.
+    void LoadInterfaceChoice();
     void CentreOnScreen();
     // Stores one setting; a store that cannot be written is told to the user.
     bool StoreSetting(const std::string& key, const std::string& value);

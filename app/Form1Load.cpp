@@ -58,8 +58,9 @@ void Form1::Form_Load() {
             services_.interfaceTable, [this](const std::string& message) {
                 services_.boxes.Show(AppTitle(), message, BoxIcon::None);
             });
-        parts_->watch =
-            std::make_unique<TrafficWatch>(parts_->ipHelper->CounterBits(), LocaleGroupMark());
+        parts_->watch = std::make_unique<TrafficWatch>(
+            parts_->ipHelper->CounterBits(), LocaleGroupMark(), services_.interfaceTable.Probe());
+        LoadInterfaceChoice();
     });
     guard.Run(104, [&] { firstSample_ = true; });
     guard.Run(106, [&] { recvFullScale_ = StripChart::kRecvFullScale; });

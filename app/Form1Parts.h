@@ -5,10 +5,12 @@
 #include "common/ErrorReport.h"
 #include "history/Form2.h"
 #include "history/LoggingScheduler.h"
+#include "interfaces/InterfacesDialog.h"
 #include "monitor/StripChart.h"
 #include "monitor/TrafficWatch.h"
 #include "netstats/CIpHelper.h"
 #include "settings/SettingsStore.h"
+#include "tray/TrayMenu.h"
 #include "tray/cSysTray.h"
 
 namespace bytelora {
@@ -25,6 +27,8 @@ class Form1Parts {
     LoggingScheduler scheduler;
     std::unique_ptr<cSysTray> tray;
     std::unique_ptr<Form2> graph;
+    std::unique_ptr<TrayMenu> trayMenu;
+    std::unique_ptr<InterfacesDialog> interfacesDialog;
 };
 
 }  // namespace bytelora

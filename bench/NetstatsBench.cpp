@@ -8,6 +8,7 @@
 
 #include "netstats/CIpHelper.h"
 #include "netstats/IfTableReader.h"
+#include "netstats/InterfaceSelection.h"
 #include "tests/netstats/IfTableImage.h"
 #include "tests/netstats/ProcNetDev.h"
 
@@ -88,6 +89,37 @@ void ReadHundredRowIfTableWithTotals(benchmark::State& state) {
     }
 }
 BENCHMARK(ReadHundredRowIfTableWithTotals);
+
+// What deciding the counted interfaces adds to each read of an unchanged table: the
+// probe is not asked, only the interfaces are compared with the previous read's.
+void DecideCountedInterfacesOfASteadyTable(benchmark::State& state) {
+    auto source = MakeSystemInterfaceTable();
+    CIpHelper helper(*source);
+    const auto table = helper.Interfaces();
+    InterfaceSelection selection(source->Probe());
+    selection.Update(*table);
+    for (auto _ : state) {
+        selection.Update(*table);
+        benchmark::DoNotOptimize(selection.Counts(0));
+    }
+    state.counters["rows"] = table->Count();
+    state.counters["probes"] = static_cast<double>(selection.Probes());
+}
+BENCHMARK(DecideCountedInterfacesOfASteadyTable);
+
+// The probe itself, made only when the set of interfaces changes: sysfs look-ups for new
+// interfaces and one route dump.
+void ProbeTheLiveInterfaces(benchmark::State& state) {
+    auto source = MakeSystemInterfaceTable();
+    CIpHelper helper(*source);
+    const auto table = helper.Interfaces();
+    std::vector<InterfaceFacts> facts;
+    for (auto _ : state) {
+        if (InterfaceProbe* probe = source->Probe()) probe->Probe(*table, facts);
+        benchmark::DoNotOptimize(facts);
+    }
+}
+BENCHMARK(ProbeTheLiveInterfaces);
 
 }  // namespace
 }  // namespace bytelora

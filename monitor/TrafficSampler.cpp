@@ -19,10 +19,15 @@ void TrafficSampler::Sample(const CInterfaces& table, std::chrono::steady_clock:
     const double seconds =
         totals_.started ? std::chrono::duration<double>(at - totals_.sampledAt).count() : 0.0;
 
+    if (selection_) selection_->Update(table);
     matched_.assign(tracked_.size(), false);
     std::size_t count = 0;
+    std::size_t position = 0;
     for (const CInterfaces::Record& record : table) {
-        if (!record || !CountsTowardTotals(table, *record)) {
+        const bool counted = selection_ ? selection_->Counts(position)
+                                        : record && CountsTowardTotals(table, *record);
+        ++position;
+        if (!record || !counted) {
             continue;
         }
         std::uint64_t received = record->OctetsReceived();

@@ -7,6 +7,7 @@
 
 #include "monitor/TrafficTotals.h"
 #include "netstats/CInterfaces.h"
+#include "netstats/InterfaceSelection.h"
 
 namespace bytelora {
 
@@ -29,6 +30,11 @@ class TrafficSampler {
     // next good read counts the whole gap.
     void Sample(const CInterfaces& table, std::chrono::steady_clock::time_point at);
 
+    // Counts the rows that `selection` picks, asking it afresh at every read; without
+    // one, every row but loopback and filter rows. An interface that starts to count
+    // starts from its counters of that read, so a change of choice makes no jump.
+    void CountWith(InterfaceSelection* selection) { selection_ = selection; }
+
     const TrafficTotals& Totals() const { return totals_; }
     // How many interfaces the last accepted read counted.
     std::size_t TrackedInterfaces() const { return tracked_.size(); }
@@ -50,6 +56,7 @@ class TrafficSampler {
     const Tracked* FindPrevious(std::uint32_t index, const std::string& name);
 
     bool wraps32_;
+    InterfaceSelection* selection_ = nullptr;
     TrafficTotals totals_;
     std::vector<Tracked> tracked_;
     // The read being taken; swapped with tracked_ so that steady sampling reuses storage.

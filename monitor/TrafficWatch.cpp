@@ -6,8 +6,13 @@
 
 namespace bytelora {
 
-TrafficWatch::TrafficWatch(unsigned counterBits, std::string groupMark)
-    : groupMark_(groupMark), sampler_(counterBits), meter_(std::move(groupMark)) {}
+TrafficWatch::TrafficWatch(unsigned counterBits, std::string groupMark, InterfaceProbe* probe)
+    : groupMark_(groupMark),
+      selection_(probe),
+      sampler_(counterBits),
+      meter_(std::move(groupMark)) {
+    sampler_.CountWith(&selection_);
+}
 
 void TrafficWatch::Sample(const CInterfaces& table, std::chrono::steady_clock::time_point at) {
     sampler_.Sample(table, at);
@@ -28,7 +33,8 @@ std::string WatchLine(const ThroughputReading& reading) {
 
 std::uint64_t RunWatch(const WatchTableReader& read, const Clock& clock, const WatchSleeper& sleep,
                        const WatchReportSink& report, const WatchOptions& options) {
-    TrafficWatch watch(options.counterBits, options.groupMark);
+    TrafficWatch watch(options.counterBits, options.groupMark, options.probe);
+    watch.Selection().Choose(options.interfaces);
     const int samplesPerReport = std::max(options.samplesPerReport, 1);
     const auto period = std::max(options.samplePeriod, std::chrono::milliseconds{0});
     const CInterfaces failedRead;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "common/Clock.h"
 #include "monitor/ThroughputMeter.h"
@@ -17,7 +18,11 @@ namespace bytelora {
 // main window's two timers use them.
 class TrafficWatch {
   public:
-    explicit TrafficWatch(unsigned counterBits, std::string groupMark = ",");
+    // `probe` (may be null) tells which interfaces count by default.
+    explicit TrafficWatch(unsigned counterBits, std::string groupMark = ",",
+                          InterfaceProbe* probe = nullptr);
+    TrafficWatch(const TrafficWatch&) = delete;
+    TrafficWatch& operator=(const TrafficWatch&) = delete;
 
     // One table read, made at monotonic time `at` (the main window does this every 250 ms).
     void Sample(const CInterfaces& table, std::chrono::steady_clock::time_point at);
@@ -29,9 +34,13 @@ class TrafficWatch {
     std::string SentText() const;
 
     const TrafficSampler& Sampler() const { return sampler_; }
+    // Which interfaces count; a new choice takes effect at the next read.
+    InterfaceSelection& Selection() { return selection_; }
+    const InterfaceSelection& Selection() const { return selection_; }
 
   private:
     std::string groupMark_;
+    InterfaceSelection selection_;
     TrafficSampler sampler_;
     ThroughputMeter meter_;
 };
@@ -48,6 +57,10 @@ struct WatchOptions {
     int samplesPerReport = 4;
     // Stop after this many reports; 0 goes on until the report callback returns false.
     std::uint64_t reports = 0;
+    // Tells which interfaces count by default; none counts every interface.
+    InterfaceProbe* probe = nullptr;
+    // The interfaces to count, by name; empty for the automatic choice.
+    std::vector<std::string> interfaces{};
 };
 
 // Reads the table now; may return null or an empty collection when the read failed.

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "netstats/CInterfaces.h"
+#include "netstats/InterfaceProbe.h"
 
 namespace bytelora {
 
@@ -24,6 +25,10 @@ class InterfaceTableSource {
 
     // Width of the octet counters this source reports: 32 (they wrap at 2^32) or 64.
     virtual unsigned CounterBits() const = 0;
+
+    // What decides which interfaces count by default; none (the default) when the
+    // source cannot tell, and then every interface but loopback counts.
+    virtual InterfaceProbe* Probe() { return nullptr; }
 };
 
 // The machine's own interface table.

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "netstats/LinuxLinkMessage.h"
+#include "netstats/NetlinkBytes.h"
 
 namespace bytelora {
 
@@ -27,21 +28,12 @@ constexpr int kMaxDatagramsPerDump = 4096;
 // The read runs on the user-interface thread: never wait long for the kernel.
 constexpr int kReceiveTimeoutMs = 1000;
 
-constexpr std::size_t Align(std::size_t length) {
-    return (length + 3u) & ~std::size_t{3};
-}
-
-template <typename T>
-T Load(std::span<const std::uint8_t> bytes) {
-    T value{};
-    if (!bytes.empty()) std::memcpy(&value, bytes.data(), std::min(bytes.size(), sizeof(T)));
-    return value;
-}
-
 }  // namespace
 
 LinuxInterfaceTable::LinuxInterfaceTable(std::string sysClassNet)
-    : sysClassNet_(std::move(sysClassNet)), receiveBuffer_(kInitialReceiveBytes) {}
+    : sysClassNet_(std::move(sysClassNet)),
+      receiveBuffer_(kInitialReceiveBytes),
+      probe_(sysClassNet_) {}
 
 bool LinuxInterfaceTable::EnsureSocket() {
     if (socket_.Valid()) return true;
@@ -136,7 +128,7 @@ LinuxInterfaceTable::Step LinuxInterfaceTable::ReceiveOnce(std::uint32_t seq, CI
                                               static_cast<std::size_t>(received));
     std::size_t offset = 0;
     while (offset + sizeof(nlmsghdr) <= bytes.size()) {
-        const auto header = Load<nlmsghdr>(bytes.subspan(offset));
+        const auto header = LoadPrefix<nlmsghdr>(bytes.subspan(offset));
         if (header.nlmsg_len < sizeof(nlmsghdr) || header.nlmsg_len > bytes.size() - offset) {
             return Step::Failed;
         }
@@ -148,7 +140,7 @@ LinuxInterfaceTable::Step LinuxInterfaceTable::ReceiveOnce(std::uint32_t seq, CI
             const Step step = HandleMessage(header.nlmsg_type, payload, into);
             if (step != Step::More) return step;
         }
-        offset += Align(header.nlmsg_len);
+        offset += NetlinkAlign(header.nlmsg_len);
     }
     return Step::More;
 }
@@ -159,11 +151,11 @@ LinuxInterfaceTable::Step LinuxInterfaceTable::HandleMessage(std::uint16_t type,
     switch (type) {
         case NLMSG_DONE:
             // The end of a dump carries the dump's own result.
-            return payload.size() >= sizeof(int) && Load<int>(payload) < 0 ? Step::Failed
-                                                                           : Step::Done;
+            return payload.size() >= sizeof(int) && LoadPrefix<int>(payload) < 0 ? Step::Failed
+                                                                                 : Step::Done;
         case NLMSG_ERROR:
-            return payload.size() >= sizeof(int) && Load<int>(payload) == 0 ? Step::More
-                                                                            : Step::Failed;
+            return payload.size() >= sizeof(int) && LoadPrefix<int>(payload) == 0 ? Step::More
+                                                                                  : Step::Failed;
         case RTM_NEWLINK: {
             LinkMessage link;
             if (!ParseLinkMessage(payload, link)) return Step::Failed;

@@ -7,6 +7,7 @@
 
 #include "common/UniqueFd.h"
 #include "netstats/InterfaceTableSource.h"
+#include "netstats/LinuxInterfaceProbe.h"
 #include "netstats/LinuxSysfs.h"
 
 namespace bytelora {
@@ -20,6 +21,7 @@ class LinuxInterfaceTable final : public InterfaceTableSource {
 
     TableReadResult Read(CInterfaces& into) override;
     unsigned CounterBits() const override { return 64; }
+    InterfaceProbe* Probe() override { return &probe_; }
 
   private:
     enum class Step { More, Done, Failed };
@@ -47,6 +49,7 @@ class LinuxInterfaceTable final : public InterfaceTableSource {
     // Telling wireless from wired ethernet takes sysfs look-ups, too slow for every
     // read; an entry holds as long as the same index keeps the same name.
     std::vector<WirelessEntry> wirelessCache_;
+    LinuxInterfaceProbe probe_;
 };
 
 }  // namespace bytelora

@@ -11,23 +11,11 @@
 #include <string>
 
 #include "netstats/IfTableReader.h"
+#include "netstats/NetlinkBytes.h"
 
 namespace bytelora {
 
 namespace {
-
-constexpr std::size_t Align(std::size_t length) {
-    return (length + 3u) & ~std::size_t{3};
-}
-
-// Copies what the kernel sent into a zeroed struct: older kernels send shorter stats,
-// newer ones longer, and neither may be read past.
-template <typename T>
-T LoadPrefix(std::span<const std::uint8_t> bytes) {
-    T value{};
-    if (!bytes.empty()) std::memcpy(&value, bytes.data(), std::min(bytes.size(), sizeof(T)));
-    return value;
-}
 
 template <typename Stats>
 void ApplyStats(const Stats& s, CInterface& r) {
@@ -59,7 +47,7 @@ bool ParseLinkMessage(std::span<const std::uint8_t> payload, LinkMessage& out) {
     bool haveStats64 = false;
     std::span<const std::uint8_t> stats32;  // used only when the 64-bit ones are missing
     bool haveStats32 = false;
-    std::size_t offset = Align(sizeof(ifinfomsg));
+    std::size_t offset = NetlinkAlign(sizeof(ifinfomsg));
     while (offset + sizeof(rtattr) <= payload.size()) {
         const auto attr = LoadPrefix<rtattr>(payload.subspan(offset));
         if (attr.rta_len < sizeof(rtattr) || attr.rta_len > payload.size() - offset) break;
@@ -92,7 +80,7 @@ bool ParseLinkMessage(std::span<const std::uint8_t> payload, LinkMessage& out) {
             default:
                 break;
         }
-        offset += Align(attr.rta_len);
+        offset += NetlinkAlign(attr.rta_len);
     }
     if (!haveStats64 && haveStats32) ApplyStats(LoadPrefix<rtnl_link_stats>(stats32), r);
     out.hasStats = haveStats64 || haveStats32;

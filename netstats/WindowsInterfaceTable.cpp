@@ -1,14 +1,20 @@
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
-#include <iphlpapi.h>
-#include <windows.h>
+// winsock2 and ws2ipdef go first: iphlpapi declares the newer interface and route
+// tables only when their types are already there.
+// clang-format off
 #include <winsock2.h>
+#include <ws2ipdef.h>
+#include <windows.h>
+#include <iphlpapi.h>
+// clang-format on
 
 #include <cstddef>
 
 #include "netstats/IfTableReader.h"
 #include "netstats/InterfaceTableSource.h"
+#include "netstats/WindowsInterfaceProbe.h"
 
 namespace bytelora {
 
@@ -37,6 +43,10 @@ class WindowsInterfaceTable final : public InterfaceTableSource {
   public:
     TableReadResult Read(CInterfaces& into) override { return ReadIfTable(CallGetIfTable, into); }
     unsigned CounterBits() const override { return 32; }
+    InterfaceProbe* Probe() override { return &probe_; }
+
+  private:
+    WindowsInterfaceProbe probe_;
 };
 
 }  // namespace

@@ -52,6 +52,7 @@ void QtTrayBackend::ChangeIcon(const QIcon& icon) {
 }
 
 void QtTrayBackend::ChangeTip(const QString& tip) {
+    // Only the tip: the picture is not set again, which some desktops would redraw.
     icon_.setToolTip(tip);
 }
 
@@ -70,6 +71,12 @@ void QtTrayBackend::TakeBalloonDown() {
 void QtTrayBackend::DeleteIcon() {
     icon_.hide();
     shown_ = false;
+}
+
+void QtTrayBackend::SetMenu(QMenu* menu) {
+    TrayBackend::SetMenu(menu);
+    // Qt opens the menu itself on a right click (and on Windows' keyboard equivalent).
+    icon_.setContextMenu(menu);
 }
 
 void QtTrayBackend::OnActivated(QSystemTrayIcon::ActivationReason reason) {

@@ -30,6 +30,7 @@ class QtTrayBackend : public QObject, public TrayBackend {
     void ShowBalloon(const QString& title, const QString& text, int timeoutMs) override;
     void TakeBalloonDown() override;
     void DeleteIcon() override;
+    void SetMenu(QMenu* menu) override;
 
     bool IsShown() const { return shown_; }
 

@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QString>
 
+class QMenu;
+
 #include <cstdint>
 #include <functional>
 #include <utility>
@@ -30,6 +32,10 @@ class TrayBackend {
     virtual void ShowBalloon(const QString& title, const QString& text, int timeoutMs) = 0;
     virtual void TakeBalloonDown() = 0;
     virtual void DeleteIcon() = 0;
+    // The menu a right click on the icon opens; null for none. The menu outlives the
+    // entry or is taken back first.
+    virtual void SetMenu(QMenu* menu) { menu_ = menu; }
+    QMenu* Menu() const { return menu_; }
 
     // The tray control's hook: while set, every callback code goes to it. An empty
     // handler removes the hook.
@@ -46,6 +52,7 @@ class TrayBackend {
 
   private:
     MessageHandler handler_;
+    QMenu* menu_ = nullptr;
 };
 
 }  // namespace bytelora

@@ -10,4 +10,9 @@ QString CutToField(const QString& text, qsizetype maxChars) {
     return text.left(length);
 }
 
+QString RatesTipText(const QString& product, const QString& download, const QString& upload) {
+    return product + QStringLiteral(" \u2014 Download: ") + download.trimmed() +
+           QStringLiteral(", Upload: ") + upload.trimmed();
+}
+
 }  // namespace bytelora

@@ -14,4 +14,8 @@ inline constexpr qsizetype kBalloonTitleMaxChars = 63;
 // character would turn into a replacement box in the shell.
 QString CutToField(const QString& text, qsizetype maxChars);
 
+// The live tip: "Bytelora — Download: 120 Kb/s, Upload: 3 Kb/s", from the two rate
+// texts as the window shows them.
+QString RatesTipText(const QString& product, const QString& download, const QString& upload);
+
 }  // namespace bytelora

@@ -45,6 +45,17 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
                 return {std::nullopt, "'" + value + "' is not one of the intervals"};
             }
             options.every = value;
+        } else if ((options.command == Command::Watch || options.command == Command::Log) &&
+                   (arg == "--interface" || arg.rfind("--interface=", 0) == 0)) {
+            std::string name;
+            if (arg == "--interface") {
+                if (i + 1 >= args.size()) return {std::nullopt, "--interface needs a name"};
+                name = args[++i];
+            } else {
+                name = arg.substr(12);
+            }
+            if (name.empty()) return {std::nullopt, "--interface needs a name"};
+            options.interfaces.push_back(name);
         } else {
             return {std::nullopt, "unknown option '" + arg + "'"};
         }
@@ -58,10 +69,15 @@ std::string UsageText() {
         "\n"
         "Commands:\n"
         "  interfaces         read the interface table once and list it with the totals\n"
-        "  watch              print the download and upload rates once a second\n"
-        "  log [--every E]    take bandwidth usage snapshots into the history log;\n"
+        "  watch [--interface NAME]...\n"
+        "                     print the download and upload rates once a second\n"
+        "  log [--every E] [--interface NAME]...\n"
+        "                     take bandwidth usage snapshots into the history log;\n"
         "                     E is one of the intervals below (default: the one chosen\n"
         "                     in the window)\n"
+        "\n"
+        "--interface counts only the named interfaces (names match exactly); without it\n"
+        "the interfaces chosen in the window count, or else those Bytelora picks itself.\n"
         "  --help             show this text\n"
         "  --version          show the version\n"
         "\n"

@@ -12,6 +12,8 @@ struct CliOptions {
     Command command = Command::Help;
     // `log --every "<entry>"`: one of the twelve interval entries, e.g. "Log every 5 seconds".
     std::optional<std::string> every;
+    // `watch` and `log` `--interface NAME`, repeatable: count only these interfaces.
+    std::vector<std::string> interfaces;
 };
 
 struct ParseResult {

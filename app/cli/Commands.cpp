@@ -17,7 +17,10 @@
 #include "monitor/LocaleGroupMark.h"
 #include "monitor/TrafficWatch.h"
 #include "netstats/CIpHelper.h"
+#include "netstats/InterfaceSelection.h"
+#include "netstats/InterfaceText.h"
 #include "netstats/LinkSpeed.h"
+#include "settings/InterfaceChoice.h"
 #include "settings/QSettingsStore.h"
 
 namespace bytelora::cli {
@@ -67,7 +70,8 @@ CIpHelper MakeHelper(InterfaceTableSource& source, std::ostream& err) {
 // Runs the sampler and the meter as the window does (a table read every 250 ms, rates
 // once a second) and hands each second's reading, with the wall-clock text of its
 // moment, to `each` until Ctrl-C.
-void RunRates(InterfaceTableSource& source, std::ostream& err,
+void RunRates(InterfaceTableSource& source, const std::vector<std::string>& interfaces,
+              std::ostream& err,
               const std::function<void(const ThroughputReading&, const std::string&)>& each) {
     InstallInterruptHandler();
     CIpHelper helper = MakeHelper(source, err);
@@ -75,6 +79,8 @@ void RunRates(InterfaceTableSource& source, std::ostream& err,
     WatchOptions options;
     options.counterBits = helper.CounterBits();
     options.groupMark = LocaleGroupMark();
+    options.probe = source.Probe();
+    options.interfaces = interfaces;
     RunWatch([&helper] { return helper.Interfaces(); }, clock, InterruptibleSleep,
              [&](const ThroughputReading& reading) {
                  if (Interrupted()) return false;
@@ -86,61 +92,60 @@ void RunRates(InterfaceTableSource& source, std::ostream& err,
 
 }  // namespace
 
-std::string InterfaceTypeText(unsigned type) {
-    switch (type) {
-        case kIfTypeOther:
-            return "other";
-        case kIfTypeEthernet:
-            return "ethernet";
-        case kIfTypePpp:
-            return "ppp";
-        case kIfTypeLoopback:
-            return "loopback";
-        case kIfTypeWireless:
-            return "wireless";
-        case kIfTypeTunnel:
-            return "tunnel";
-        default:
-            return "type " + std::to_string(type);
-    }
+std::vector<std::string> InterfacesToCount(const std::vector<std::string>& given,
+                                           std::ostream& err) {
+    if (!given.empty()) return given;
+    QSettingsStore store;
+    Settings settings(store);
+    const std::string stored = settings.Get(kInterfacesKey, kInterfacesDefault);
+    if (auto names = ParseInterfaceChoice(stored)) return *names;
+    err << DamagedInterfaceChoiceMessage(stored) << '\n';
+    return {};
 }
 
-std::string OperationalStatusText(unsigned status) {
-    static const char* const kNames[] = {"up",      "down",       "testing",       "unknown",
-                                         "dormant", "notpresent", "lowerlayerdown"};
-    if (status >= 1 && status <= 7) return kNames[status - 1];
-    return "status " + std::to_string(status);
-}
-
-int ListInterfaces(InterfaceTableSource& source, std::ostream& out, std::ostream& err) {
+int ListInterfaces(InterfaceTableSource& source, const std::vector<std::string>& interfaces,
+                   std::ostream& out, std::ostream& err) {
     CIpHelper helper = MakeHelper(source, err);
     const auto table = helper.Interfaces();
+    InterfaceSelection selection(source.Probe());
+    selection.Choose(interfaces);
+    selection.Update(*table);
+    std::uint64_t received = 0;
+    std::uint64_t sent = 0;
+    std::size_t position = 0;
     out << std::left << std::setw(6) << "Index" << std::setw(18) << "Name" << std::setw(10)
         << "Type" << std::setw(16) << "Status" << std::setw(7) << "Speed" << std::right
         << std::setw(20) << "Received" << std::setw(20) << "Sent"
         << "  Counted\n";
     for (const auto& row : *table) {
+        const CountReason reason = selection.Reason(position++);
+        if (IsCounted(reason)) {
+            received += row->OctetsReceived();
+            sent += row->OctetsSent();
+        }
         out << std::left << std::setw(6) << row->InterfaceIndex() << std::setw(18)
             << row->InterfaceName() << std::setw(10) << InterfaceTypeText(row->InterfaceType())
             << std::setw(16) << OperationalStatusText(row->OperationalStatus()) << std::setw(7)
             << SpeedText(LinkSpeedBitsPerSecond(*row)) << std::right << std::setw(20)
             << row->OctetsReceived() << std::setw(20) << row->OctetsSent() << "  "
-            << (CountsTowardTotals(*table, *row) ? "yes" : "no") << '\n';
+            << (IsCounted(reason) ? "yes" : "no") << " (" << CountReasonText(reason) << ")\n";
     }
-    out << "Total received: " << helper.BytesReceived() << " bytes\n"
-        << "Total sent: " << helper.BytesSent() << " bytes\n";
+    out << "Total received: " << received << " bytes\n"
+        << "Total sent: " << sent << " bytes\n";
     return 0;
 }
 
-int Watch(InterfaceTableSource& source, std::ostream& out, std::ostream& err) {
-    RunRates(source, err, [&out](const ThroughputReading& reading, const std::string& now) {
-        out << ComposeSnapshotText(now, reading.downloadText, reading.uploadText) << std::endl;
-    });
+int Watch(InterfaceTableSource& source, const std::vector<std::string>& interfaces,
+          std::ostream& out, std::ostream& err) {
+    RunRates(
+        source, interfaces, err, [&out](const ThroughputReading& reading, const std::string& now) {
+            out << ComposeSnapshotText(now, reading.downloadText, reading.uploadText) << std::endl;
+        });
     return 0;
 }
 
-int Log(InterfaceTableSource& source, const std::optional<std::string>& every, std::ostream& out,
-        std::ostream& err) {
+int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
+        const std::vector<std::string>& interfaces, std::ostream& out, std::ostream& err) {
     const int position = every ? IntervalPosition(*every) : StoredIntervalPosition(err);
     const IntervalEntry& entry = IntervalAt(position);
     const std::string logPath = HistoryLogPath();
@@ -149,18 +154,20 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every, s
 
     LoggingScheduler scheduler;
     scheduler.SetLogInterval(entry.seconds);
-    RunRates(source, err, [&](const ThroughputReading& reading, const std::string& now) {
-        scheduler.CountTick();
-        if (!scheduler.SnapshotDue()) return;
-        const std::string line = ComposeSnapshotText(now, reading.downloadText, reading.uploadText);
-        try {
-            AppendToHistoryLog(logPath, line);
-            out << line << std::endl;
-        } catch (const std::exception& failure) {
-            err << failure.what() << '\n';
-        }
-        scheduler.Restart();
-    });
+    RunRates(source, interfaces, err,
+             [&](const ThroughputReading& reading, const std::string& now) {
+                 scheduler.CountTick();
+                 if (!scheduler.SnapshotDue()) return;
+                 const std::string line =
+                     ComposeSnapshotText(now, reading.downloadText, reading.uploadText);
+                 try {
+                     AppendToHistoryLog(logPath, line);
+                     out << line << std::endl;
+                 } catch (const std::exception& failure) {
+                     err << failure.what() << '\n';
+                 }
+                 scheduler.Restart();
+             });
     return 0;
 }
 

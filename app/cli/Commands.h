@@ -3,24 +3,29 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "netstats/InterfaceTableSource.h"
 
 namespace bytelora::cli {
 
-// `interfaces`: one read of the table, a line per record, then the totals.
-int ListInterfaces(InterfaceTableSource& source, std::ostream& out, std::ostream& err);
+// The interfaces to count: those given on the command line, else the choice stored by
+// the window; empty for the automatic choice. A damaged stored choice is told on `err`.
+std::vector<std::string> InterfacesToCount(const std::vector<std::string>& given,
+                                           std::ostream& err);
+
+// `interfaces`: one read of the table, a line per record with whether it counts and
+// why, then the totals of the counted ones.
+int ListInterfaces(InterfaceTableSource& source, const std::vector<std::string>& interfaces,
+                   std::ostream& out, std::ostream& err);
 
 // `watch`: the rates once a second until interrupted.
-int Watch(InterfaceTableSource& source, std::ostream& out, std::ostream& err);
+int Watch(InterfaceTableSource& source, const std::vector<std::string>& interfaces,
+          std::ostream& out, std::ostream& err);
 
 // `log`: snapshots into the history log at the chosen interval until interrupted.
 // `every` is one of the interval entries; without it the interval chosen in the window.
-int Log(InterfaceTableSource& source, const std::optional<std::string>& every, std::ostream& out,
-        std::ostream& err);
-
-// The text of a MIB-II interface type and operational status, for the listing.
-std::string InterfaceTypeText(unsigned type);
-std::string OperationalStatusText(unsigned status);
+int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
+        const std::vector<std::string>& interfaces, std::ostream& out, std::ostream& err);
 
 }  // namespace bytelora::cli

@@ -32,13 +32,14 @@ int main(int argc, char** argv) {
             break;
     }
     auto source = bytelora::MakeSystemInterfaceTable();
+    const auto interfaces = InterfacesToCount(parsed.options->interfaces, std::cerr);
     switch (parsed.options->command) {
         case Command::Interfaces:
-            return ListInterfaces(*source, std::cout, std::cerr);
+            return ListInterfaces(*source, interfaces, std::cout, std::cerr);
         case Command::Watch:
-            return Watch(*source, std::cout, std::cerr);
+            return Watch(*source, interfaces, std::cout, std::cerr);
         case Command::Log:
-            return Log(*source, parsed.options->every, std::cout, std::cerr);
+            return Log(*source, parsed.options->every, interfaces, std::cout, std::cerr);
         default:
             return 2;
     }

@@ -30,7 +30,9 @@ TEST(WindowState, AMinimiseHidesToTheTrayWithOneBalloonPerRun) {
     EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
     EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::ShowBalloon), 1u);
 
-    rig.tray.RightClick();  // either button brings it back
+    rig.tray.RightClick();  // the right button opens the tray menu instead
+    EXPECT_FALSE(form.isVisible());
+    rig.tray.LeftClick();
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(form.HiddenInTray());
 

@@ -135,5 +135,56 @@ TEST(TrafficSampler, AnEmptyFirstReadStillCountsOnlyTrafficSinceStart) {
     EXPECT_EQ(sampler.Totals().startedAt, At(0));
 }
 
+// A download into a container passes the uplink, the bridge and the veth port: with
+// facts about them, only the uplink counts, and a change of choice makes no jump.
+TEST(TrafficSampler, CountsEachByteOnceAndAChangeOfChoiceMakesNoJump) {
+    class UplinkProbe final : public InterfaceProbe {
+      public:
+        void Probe(const CInterfaces& table, std::vector<InterfaceFacts>& out) override {
+            out.clear();
+            for (const auto& row : table) out.push_back({row->InterfaceName() == "eth0", false});
+        }
+    } probe;
+    InterfaceSelection selection(&probe);
+    TrafficSampler sampler(64);
+    sampler.CountWith(&selection);
+    const auto host = [](std::uint64_t eth0, std::uint64_t br0, std::uint64_t veth) {
+        return Table({{1, "lo", 999, 999, kIfTypeLoopback},
+                      {2, "eth0", eth0, eth0 / 10},
+                      {3, "br0", br0, br0 / 10},
+                      {4, "veth1", veth, veth / 10}});
+    };
+    sampler.Sample(host(1'000'000, 500'000, 400'000), At(0));
+    sampler.Sample(host(1'100'000, 600'000, 500'000), At(1));
+    EXPECT_EQ(sampler.Totals().bytesReceived, 100'000u);
+    EXPECT_EQ(sampler.Totals().bytesSent, 10'000u);
+
+    // The user picks the bridge too: it counts from its counters at that read on.
+    selection.Choose({"eth0", "br0"});
+    sampler.Sample(host(1'100'000, 600'000, 500'000), At(2));
+    EXPECT_EQ(sampler.Totals().bytesReceived, 100'000u);
+    sampler.Sample(host(1'200'000, 650'000, 600'000), At(3));
+    EXPECT_EQ(sampler.Totals().bytesReceived, 100'000u + 100'000u + 50'000u);
+
+    // A chosen name that leaves counts nothing meanwhile and restarts on its return.
+    selection.Choose({"usb0"});
+    sampler.Sample(host(1'300'000, 700'000, 700'000), At(4));
+    EXPECT_EQ(sampler.Totals().bytesReceived, 250'000u);
+    EXPECT_EQ(sampler.TrackedInterfaces(), 0u);
+    CInterfaces back = host(1'400'000, 800'000, 800'000);
+    auto usb = std::make_shared<CInterface>();
+    usb->InterfaceIndex(9);
+    usb->InterfaceName("usb0");
+    usb->OctetsReceived(7'000'000);
+    back.Add(usb);
+    sampler.Sample(back, At(5));
+    usb = std::make_shared<CInterface>(*back.Item(5));
+    usb->OctetsReceived(7'000'300);
+    CInterfaces later = host(1'500'000, 900'000, 900'000);
+    later.Add(usb);
+    sampler.Sample(later, At(6));
+    EXPECT_EQ(sampler.Totals().bytesReceived, 250'300u);
+}
+
 }  // namespace
 }  // namespace bytelora

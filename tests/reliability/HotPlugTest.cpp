@@ -26,6 +26,7 @@
 
 #include "monitor/TrafficWatch.h"
 #include "netstats/LinuxInterfaceTable.h"
+#include "support/ChildProcess.h"
 
 namespace bytelora {
 namespace {
@@ -160,43 +161,29 @@ TEST(HotPlug, AdaptersComingAndGoingNeverGiveANegativeRateOrAJump) {
     const Namespaces spaces;
     if (!spaces.made) GTEST_SKIP() << "ip netns add is not permitted here";
 
-    int pipeFds[2];
-    ASSERT_EQ(::pipe(pipeFds), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::close(pipeFds[0]);
-        MonitorInside(spaces.a, pipeFds[1]);
-    }
-    ::close(pipeFds[1]);
-
     // Plug and unplug at random while the child measures.
     std::mt19937 random(7);
     std::vector<bool> plugged(kPairs + 1, false);
     int plugs = 0;
     int unplugs = 0;
-    const Clock::time_point start = Clock::now();
-    while (Clock::now() - start < kRunTime - 1s) {
-        const int pair = 1 + static_cast<int>(random() % kPairs);
-        if (!plugged[pair]) {
-            plugged[pair] = spaces.Plug(pair);
-            plugs += plugged[pair] ? 1 : 0;
-        } else if (random() % 2 == 0) {
-            plugged[pair] = !spaces.Unplug(pair, random() % 2 == 0);
-            unplugs += plugged[pair] ? 0 : 1;
+    const auto plugAndUnplug = [&] {
+        const Clock::time_point start = Clock::now();
+        while (Clock::now() - start < kRunTime - 1s) {
+            const int pair = 1 + static_cast<int>(random() % kPairs);
+            if (!plugged[pair]) {
+                plugged[pair] = spaces.Plug(pair);
+                plugs += plugged[pair] ? 1 : 0;
+            } else if (random() % 2 == 0) {
+                plugged[pair] = !spaces.Unplug(pair, random() % 2 == 0);
+                unplugs += plugged[pair] ? 0 : 1;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(150 + random() % 300));
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(150 + random() % 300));
-    }
-
-    std::string output;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
-        output.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(pipeFds[0]);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    };
+    const testing::ChildResult child =
+        testing::RunInChild([&](int out) { MonitorInside(spaces.a, out); }, plugAndUnplug);
+    ASSERT_TRUE(child.ExitedCleanly()) << child.status;
+    const std::string& output = child.output;
 
     std::vector<Tick> ticks;
     double received = 0, sent = 0, sentByUs = 0, mostInterfaces = 0;

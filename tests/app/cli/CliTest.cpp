@@ -6,16 +6,21 @@
 
 #include "app/cli/CliOptions.h"
 #include "app/cli/Commands.h"
+#include "netstats/InterfaceText.h"
 #include "support/FakeInterfaceTable.h"
 
 namespace bytelora::cli {
 namespace {
+
+using bytelora::InterfaceTypeText;
+using bytelora::OperationalStatusText;
 
 struct ParseCase {
     std::vector<std::string> args;
     bool valid;
     Command command;
     std::string every;
+    std::vector<std::string> interfaces = {};
 };
 
 class ParseCommandLineTest : public ::testing::TestWithParam<ParseCase> {};
@@ -30,6 +35,7 @@ TEST_P(ParseCommandLineTest, AcceptsTheCommandsAndRefusesEverythingElse) {
     }
     EXPECT_EQ(result.options->command, c.command);
     EXPECT_EQ(result.options->every.value_or(""), c.every);
+    EXPECT_EQ(result.options->interfaces, c.interfaces);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -47,12 +53,25 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{{"interfaces", "-x"}, false, Command::Help, ""},
         ParseCase{{"log", "--every"}, false, Command::Help, ""},
         ParseCase{{"log", "--every", "log every 1 minute"}, false, Command::Help, ""},
-        ParseCase{{"log", "--every", "60"}, false, Command::Help, ""}));
+        ParseCase{{"log", "--every", "60"}, false, Command::Help, ""},
+        ParseCase{{"watch", "--interface", "eth0", "--interface=wlan 0"},
+                  true,
+                  Command::Watch,
+                  "",
+                  {"eth0", "wlan 0"}},
+        ParseCase{{"log", "--interface", "eth0", "--every", "Log every 1 minute"},
+                  true,
+                  Command::Log,
+                  "Log every 1 minute",
+                  {"eth0"}},
+        ParseCase{{"watch", "--interface"}, false, Command::Help, ""},
+        ParseCase{{"watch", "--interface="}, false, Command::Help, ""},
+        ParseCase{{"interfaces", "--interface", "eth0"}, false, Command::Help, ""}));
 
 TEST(UsageText, NamesEveryCommandAndInterval) {
     const std::string usage = UsageText();
-    for (const char* word : {"interfaces", "watch", "log", "--every", "--help", "--version",
-                             "\"Log every 1 second\"", "\"Log every 24 hours\""}) {
+    for (const char* word : {"interfaces", "watch", "log", "--every", "--interface", "--help",
+                             "--version", "\"Log every 1 second\"", "\"Log every 24 hours\""}) {
         EXPECT_NE(usage.find(word), std::string::npos) << word;
     }
 }
@@ -64,17 +83,24 @@ TEST(ListInterfaces, ListsEveryRowAndTotalsOnlyTheCountedOnes) {
     table.AddRow("wlan0", 3, kIfTypeWireless, 100, 10).OperationalStatus(kIfStatusDown);
     std::ostringstream out, err;
 
-    EXPECT_EQ(ListInterfaces(table, out, err), 0);
+    EXPECT_EQ(ListInterfaces(table, {}, out, err), 0);
 
     const std::string text = out.str();
     EXPECT_NE(text.find("loopback  unknown"), std::string::npos) << text;
     EXPECT_NE(text.find("wireless  down"), std::string::npos) << text;
     // The loopback row is listed but marked as not counted, and stays out of the totals.
-    EXPECT_NE(text.find("5000  no\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("567  yes\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("5000  no (loopback)\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("567  yes (every interface)\n"), std::string::npos) << text;
     EXPECT_NE(text.find("Total received: 1334 bytes\nTotal sent: 577 bytes\n"), std::string::npos)
         << text;
     EXPECT_TRUE(err.str().empty());
+
+    // With a choice of names, only those count.
+    std::ostringstream chosen;
+    EXPECT_EQ(ListInterfaces(table, {"wlan0", "eth9"}, chosen, err), 0);
+    EXPECT_NE(chosen.str().find("567  no (not chosen)\n"), std::string::npos) << chosen.str();
+    EXPECT_NE(chosen.str().find("10  yes (chosen)\n"), std::string::npos) << chosen.str();
+    EXPECT_NE(chosen.str().find("Total received: 100 bytes\n"), std::string::npos);
 }
 
 TEST(ListInterfaces, ReportsAMissingTableService) {
@@ -82,7 +108,7 @@ TEST(ListInterfaces, ReportsAMissingTableService) {
     table.SetResult(TableReadResult::NotSupported);
     std::ostringstream out, err;
 
-    EXPECT_EQ(ListInterfaces(table, out, err), 0);
+    EXPECT_EQ(ListInterfaces(table, {}, out, err), 0);
 
     EXPECT_EQ(err.str(), "IP Helper is not supported by this system.\n");
     EXPECT_NE(out.str().find("Total received: 0 bytes"), std::string::npos);

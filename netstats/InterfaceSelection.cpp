@@ -1,0 +1,145 @@
+#include "netstats/InterfaceSelection.h"
+
+#include <algorithm>
+
+#include "netstats/CIpHelper.h"
+
+namespace bytelora {
+
+bool IsCounted(CountReason reason) {
+    switch (reason) {
+        case CountReason::Hardware:
+        case CountReason::DefaultRoute:
+        case CountReason::EveryInterface:
+        case CountReason::Chosen:
+            return true;
+        default:
+            return false;
+    }
+}
+
+const char* CountReasonText(CountReason reason) {
+    switch (reason) {
+        case CountReason::Hardware:
+            return "hardware";
+        case CountReason::DefaultRoute:
+            return "default route";
+        case CountReason::EveryInterface:
+            return "every interface";
+        case CountReason::Chosen:
+            return "chosen";
+        case CountReason::Virtual:
+            return "virtual";
+        case CountReason::NoDefaultRoute:
+            return "no default route";
+        case CountReason::NotChosen:
+            return "not chosen";
+        case CountReason::Loopback:
+            return "loopback";
+        case CountReason::Filter:
+            return "filter";
+    }
+    return "";
+}
+
+void InterfaceSelection::Choose(std::vector<std::string> names) {
+    chosen_ = std::move(names);
+    choiceChanged_ = true;
+}
+
+bool InterfaceSelection::SameInterfaces(const CInterfaces& table) const {
+    if (static_cast<std::size_t>(table.Count()) != keys_.size()) return false;
+    std::size_t i = 0;
+    for (const auto& row : table) {
+        const Key& key = keys_[i++];
+        if (!row) return false;
+        if (row->InterfaceIndex() != key.index || row->OperationalStatus() != key.operStatus ||
+            row->InterfaceName() != key.name) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void InterfaceSelection::Update(const CInterfaces& table) {
+    if (!choiceChanged_ && SameInterfaces(table)) return;
+    choiceChanged_ = false;
+    keys_.clear();
+    for (const auto& row : table) {
+        Key key;
+        if (row) key = {row->InterfaceIndex(), row->OperationalStatus(), row->InterfaceName()};
+        keys_.push_back(std::move(key));
+    }
+    facts_.assign(keys_.size(), InterfaceFacts{});
+    // The user's choice needs no facts; the automatic one asks the system once per change.
+    if (probe_ && chosen_.empty()) {
+        ++probes_;
+        try {
+            probe_->Probe(table, facts_);
+        } catch (...) {
+            facts_.clear();
+        }
+        // A probe that could not answer for every row knows nothing for any of them.
+        if (facts_.size() != keys_.size()) facts_.assign(keys_.size(), InterfaceFacts{});
+    }
+    Decide(table);
+}
+
+void InterfaceSelection::Decide(const CInterfaces& table) {
+    reasons_.assign(keys_.size(), CountReason::Loopback);
+    // Rows that can never count, whatever the choice.
+    std::vector<bool> eligible(keys_.size(), false);
+    std::size_t i = 0;
+    for (const auto& row : table) {
+        const std::size_t at = i++;
+        if (!row) continue;
+        if (row->InterfaceType() == kIfTypeLoopback) continue;
+        if (facts_[at].filter || !CountsTowardTotals(table, *row)) {
+            reasons_[at] = CountReason::Filter;
+            continue;
+        }
+        eligible[at] = true;
+    }
+
+    if (!chosen_.empty()) {
+        for (std::size_t at = 0; at < keys_.size(); ++at) {
+            if (!eligible[at]) continue;
+            const bool chosen =
+                std::find(chosen_.begin(), chosen_.end(), keys_[at].name) != chosen_.end();
+            reasons_[at] = chosen ? CountReason::Chosen : CountReason::NotChosen;
+        }
+        return;
+    }
+
+    bool anyHardware = false;
+    bool anyRoute = false;
+    for (std::size_t at = 0; at < keys_.size(); ++at) {
+        if (!eligible[at]) continue;
+        anyHardware = anyHardware || facts_[at].hardware;
+        anyRoute = anyRoute || facts_[at].defaultRoute;
+    }
+    rule_ = anyHardware ? AutomaticRule::Hardware
+            : anyRoute  ? AutomaticRule::DefaultRoute
+                        : AutomaticRule::EveryInterface;
+    for (std::size_t at = 0; at < keys_.size(); ++at) {
+        if (!eligible[at]) continue;
+        switch (rule_) {
+            case AutomaticRule::Hardware:
+                reasons_[at] = facts_[at].hardware ? CountReason::Hardware : CountReason::Virtual;
+                break;
+            case AutomaticRule::DefaultRoute:
+                reasons_[at] = facts_[at].defaultRoute ? CountReason::DefaultRoute
+                                                       : CountReason::NoDefaultRoute;
+                break;
+            case AutomaticRule::EveryInterface:
+                reasons_[at] = CountReason::EveryInterface;
+                break;
+        }
+    }
+}
+
+CountReason InterfaceSelection::Reason(std::size_t position) const {
+    return position < reasons_.size() ? reasons_[position] : CountReason::NotChosen;
+}
+
+}  // namespace bytelora

@@ -1,0 +1,132 @@
+// The tray icon's menu, its live tip, and the choice of interfaces on a real window.
+#include <QApplication>
+#include <QMenu>
+
+#include "FormRig.h"
+#include "interfaces/InterfacesDialog.h"
+#include "tray/TrayMenu.h"
+
+namespace bytelora::testing {
+namespace {
+
+constexpr std::uint64_t KB = 1024;
+
+void RunQueued() {
+    QApplication::processEvents();
+}
+
+void Minimise(Form1& form) {
+    form.setWindowState(form.windowState() | Qt::WindowMinimized);
+    form.Form_Resize();
+}
+
+TEST(TrayMenu, TheFormsMenuRestoresOpensTheDialogAndQuitsAsClosingDoes) {
+    FormRig rig;
+    rig.settings.Preset("Windows Startup", "On");
+    rig.settings.Preset("Minimized", "On");
+    Form1& form = rig.Load();
+    form.ShowAfterLoad();
+    ASSERT_TRUE(form.HiddenInTray());
+    TrayMenu* menu = form.cSysTray1Menu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(rig.tray.Menu(), &menu->Menu());
+
+    // A right click leaves the opening of the menu to the tray; the window stays hidden.
+    rig.tray.RightClick();
+    EXPECT_FALSE(form.isVisible());
+
+    menu->InterfacesAction()->trigger();
+    RunQueued();
+    ASSERT_NE(form.InterfacesWindow(), nullptr);
+    EXPECT_TRUE(form.InterfacesWindow()->isVisible());
+    EXPECT_EQ(form.InterfacesWindow()->List->topLevelItem(0)->text(0), "eth0");
+    EXPECT_FALSE(form.isVisible());
+    form.InterfacesWindow()->close();
+
+    menu->ShowAction()->trigger();
+    RunQueued();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.HiddenInTray());
+
+    // Quit, hidden or shown, ends the program as the close box does.
+    Minimise(form);
+    ASSERT_FALSE(form.isVisible());
+    menu->QuitAction()->trigger();
+    RunQueued();
+    EXPECT_TRUE(form.Ended());
+    EXPECT_FALSE(form.Timer1.isActive());
+    EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::DeleteIcon), 1u);
+    EXPECT_FALSE(form.cSysTray1()->InTray());
+}
+
+TEST(TrayMenu, TheTipShowsTheRatesAndIsSentOnlyWhenItChanges) {
+    FormRig rig;
+    Form1& form = rig.Load();
+    form.UpdateInterfaceInfo();
+    const auto second = [&](std::uint64_t down, std::uint64_t up) {
+        rig.clock.Advance(std::chrono::seconds(1));
+        rig.table.AddOctets(0, down, up);
+        form.UpdateInterfaceInfo();
+        form.Timer3_Timer();
+        form.UpdateTrayTip();
+    };
+    rig.tray.ClearCalls();
+    second(120 * KB, 3 * KB);
+    second(120 * KB, 3 * KB);
+    second(120 * KB, 3 * KB);
+    second(0, 0);
+    std::vector<QString> tips;
+    for (const auto& call : rig.tray.calls()) {
+        if (call.kind == FakeTrayBackend::Kind::ChangeTip) tips.push_back(call.tip);
+    }
+    EXPECT_EQ(tips, (std::vector<QString>{
+                        QString::fromUtf8("Bytelora \u2014 Download: 120 Kb/s, Upload: 3 Kb/s"),
+                        QString::fromUtf8("Bytelora \u2014 Download: 0 Kb/s, Upload: 0 Kb/s")}));
+    // The picture is never sent again with a tip.
+    EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::ChangeIcon), 0u);
+}
+
+TEST(TrayMenu, TheStoredChoiceCountsOnlyItsInterfacesAndANewOneMakesNoJump) {
+    FormRig rig;
+    rig.table.AddRow("wlan0", 3, kIfTypeWireless, 0, 0);
+    rig.settings.Preset("Interfaces", "wlan0");
+    Form1& form = rig.Load();
+    form.UpdateInterfaceInfo();
+    rig.table.AddOctets(0, 500 * KB, 0);  // eth0
+    rig.table.AddOctets(1, 7 * KB, 0);    // wlan0
+    form.UpdateInterfaceInfo();
+    EXPECT_EQ(form.lblRecv->text(), "7");
+
+    // Both from now on: eth0 starts from where it stands, so the total does not jump.
+    form.ChooseInterfaces({"eth0", "wlan0"});
+    EXPECT_EQ(rig.settings.Value("Interfaces"), "eth0, wlan0");
+    form.UpdateInterfaceInfo();
+    EXPECT_EQ(form.lblRecv->text(), "7");
+    rig.table.AddOctets(0, 10 * KB, 0);
+    form.UpdateInterfaceInfo();
+    EXPECT_EQ(form.lblRecv->text(), "17");
+
+    form.ChooseInterfaces({});
+    EXPECT_EQ(rig.settings.Value("Interfaces"), "");
+    EXPECT_EQ(rig.ErrorBoxCount(), 0);
+    EXPECT_TRUE(rig.boxes.shown().empty());
+}
+
+TEST(TrayMenu, ADamagedStoredChoiceCountsAutomaticallyWithOneMessageAndIsKept) {
+    FormRig rig;
+    rig.settings.Preset("Interfaces", "eth0,,wlan0");
+    Form1& form = rig.Load();
+    ASSERT_EQ(rig.boxes.shown().size(), 1u);
+    EXPECT_NE(rig.boxes.shown()[0].text.find("\"eth0,,wlan0\""), std::string::npos);
+    form.UpdateInterfaceInfo();
+    rig.table.AddOctets(0, 3 * KB, 0);
+    form.UpdateInterfaceInfo();
+    EXPECT_EQ(form.lblRecv->text(), "3");
+    for (int i = 0; i < 8; ++i) form.UpdateInterfaceInfo();
+    EXPECT_EQ(rig.boxes.shown().size(), 1u);
+    EXPECT_EQ(rig.settings.Value("Interfaces"), "eth0,,wlan0");
+    for (const auto& key : rig.settings.writtenKeys()) EXPECT_NE(key, "Interfaces");
+}
+
+}  // namespace
+}  // namespace bytelora::testing
