@@ -40,6 +40,8 @@ void UsageRecorder::AddTrafficBetweenRuns(const std::vector<InterfaceChange>& ch
 }
 
 void UsageRecorder::Record(const std::vector<InterfaceChange>& changes) {
+    // A read that counted nothing (a failed read) says nothing about the counters.
+    if (changes.empty()) return;
     // Bytes go to the hour the wall clock shows now, even after the clock was moved.
     const UsageHour hour = HourOf(clock_.Now());
     if (!started_) {
@@ -64,7 +66,6 @@ void UsageRecorder::Record(const std::vector<InterfaceChange>& changes) {
             return true;
         });
     }
-    DropStalePending(hour);
     if (clock_.Monotonic() - lastFlush_ >= kFlushEvery) Flush();
 }
 
@@ -77,6 +78,7 @@ bool UsageRecorder::Flush() {
         return true;
     }
     Tell(fault);
+    DropStalePending(HourOf(clock_.Now()));
     return false;
 }
 

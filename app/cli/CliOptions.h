@@ -4,14 +4,22 @@
 #include <string>
 #include <vector>
 
+#include "usage/UsageView.h"
+
 namespace bytelora::cli {
 
-enum class Command { Help, Version, Interfaces, Watch, Log };
+enum class Command { Help, Version, Interfaces, Watch, Log, Usage };
+
+enum class UsageFormat { Table, Json, Csv };
 
 struct CliOptions {
     Command command = Command::Help;
     // `log --every "<entry>"`: one of the twelve interval entries, e.g. "Log every 5 seconds".
     std::optional<std::string> every;
+    // `usage [--hours | --days | --months] [--interface NAME] [--json | --csv]`
+    UsageViewKind view = UsageViewKind::Days;
+    std::string interfaceName;
+    UsageFormat format = UsageFormat::Table;
 };
 
 struct ParseResult {

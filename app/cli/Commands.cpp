@@ -19,6 +19,7 @@
 #include "netstats/CIpHelper.h"
 #include "netstats/LinkSpeed.h"
 #include "settings/QSettingsStore.h"
+#include "usage/UsageSession.h"
 
 namespace bytelora::cli {
 
@@ -67,15 +68,22 @@ CIpHelper MakeHelper(InterfaceTableSource& source, std::ostream& err) {
 // Runs the sampler and the meter as the window does (a table read every 250 ms, rates
 // once a second) and hands each second's reading, with the wall-clock text of its
 // moment, to `each` until Ctrl-C.
+// `onRead`, when given, sees every table read.
 void RunRates(InterfaceTableSource& source, std::ostream& err,
-              const std::function<void(const ThroughputReading&, const std::string&)>& each) {
+              const std::function<void(const ThroughputReading&, const std::string&)>& each,
+              const std::function<void(const CInterfaces&, const Clock&)>& onRead = {}) {
     InstallInterruptHandler();
     CIpHelper helper = MakeHelper(source, err);
     SystemClock clock;
     WatchOptions options;
     options.counterBits = helper.CounterBits();
     options.groupMark = LocaleGroupMark();
-    RunWatch([&helper] { return helper.Interfaces(); }, clock, InterruptibleSleep,
+    RunWatch([&] {
+                 auto table = helper.Interfaces();
+                 if (table && onRead) onRead(*table, clock);
+                 return table;
+             },
+             clock, InterruptibleSleep,
              [&](const ThroughputReading& reading) {
                  if (Interrupted()) return false;
                  each(reading, LocalDateTimeText(clock.Now()));
@@ -147,6 +155,21 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every, s
     err << "Taking a bandwidth usage snapshot every " << entry.seconds << " s into " << logPath
         << " (Ctrl-C ends).\n";
 
+    // The data usage is recorded too, unless the window (or another log) already does.
+    // Its sampler works on the same reads as the meter's.
+    SystemClock usageClock;
+    UsageSession usage(SystemUsageEnvironment(), usageClock,
+                       [&err](const std::string& message) { err << message << '\n'; });
+    if (!usage.Recording()) {
+        err << "Another Bytelora records the data usage; this one does not.\n";
+    }
+    TrafficSampler usageSampler(source.CounterBits());
+    const auto recordUsage = [&](const CInterfaces& table, const Clock& clock) {
+        if (table.Count() == 0) return;
+        usageSampler.Sample(table, clock.Monotonic());
+        usage.Record(usageSampler.LastChanges());
+    };
+
     LoggingScheduler scheduler;
     scheduler.SetLogInterval(entry.seconds);
     RunRates(source, err, [&](const ThroughputReading& reading, const std::string& now) {
@@ -160,7 +183,9 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every, s
             err << failure.what() << '\n';
         }
         scheduler.Restart();
-    });
+    }, recordUsage);
+    // Ctrl-C or SIGTERM ended the loop: what is pending is written now.
+    usage.Flush();
     return 0;
 }
 
