@@ -26,6 +26,8 @@ class ErrorReporter;
 class Form2;
 class Form1Parts;
 class cSysTray;
+class UsageSession;
+class UsageWindow;
 
 // The pointer setting of the main window: the default arrow, the busy hourglass, or the
 // custom hand image loaded at start-up.
@@ -130,6 +132,13 @@ class Form1 : public QWidget {
     // Whether a close of the window has ended the program.
     bool Ended() const { return ended_; }
 
+    // Data usage: the "Data usage" window, made the first time it is shown, and the
+    // write of what is pending (at exit and at the end of the desktop session).
+    void ShowUsageWindow();
+    UsageWindow* DataUsageWindow() const;
+    UsageSession* DataUsage() const;
+    void FlushUsage();
+
   protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -154,6 +163,9 @@ class Form1 : public QWidget {
     void OnIntervalSelectionChanged();
     void OnIntervalItemClicked();
     bool OverOwnArea(QWidget* widget, QEvent* event) const;
+    void StartUsage();
+    void RecordUsage();
+    void CheckUsageLimit();
 
     Services services_;
     std::unique_ptr<ErrorReporter> reporter_;

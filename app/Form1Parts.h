@@ -10,6 +10,8 @@
 #include "netstats/CIpHelper.h"
 #include "settings/SettingsStore.h"
 #include "tray/cSysTray.h"
+#include "usage/UsageSession.h"
+#include "usage/UsageWindow.h"
 
 namespace bytelora {
 
@@ -25,6 +27,9 @@ class Form1Parts {
     LoggingScheduler scheduler;
     std::unique_ptr<cSysTray> tray;
     std::unique_ptr<Form2> graph;
+    std::unique_ptr<UsageSession> usage;
+    std::unique_ptr<UsageWindow> usageWindow;
+    std::chrono::steady_clock::time_point lastLimitCheck{};
 };
 
 }  // namespace bytelora
