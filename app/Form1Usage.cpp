@@ -35,7 +35,9 @@ void Form1::StartUsage() {
                 QMetaObject::invokeMethod(
                     this,
                     [this, message] {
-                        Guarded(services_.boxes, [&] { services_.boxes.Show(AppTitle(), message, BoxIcon::Warning); });
+                        Guarded(services_.boxes, [&] {
+                            services_.boxes.Show(AppTitle(), message, BoxIcon::Warning);
+                        });
                     },
                     Qt::QueuedConnection);
             });

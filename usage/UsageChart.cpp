@@ -40,7 +40,8 @@ UsageChart::UsageChart(QWidget* parent) : QWidget(parent) {
 void UsageChart::SetBuckets(std::vector<UsageBucket> buckets) {
     buckets_ = std::move(buckets);
     std::uint64_t largest = 0;
-    for (const UsageBucket& bucket : buckets_) largest = std::max({largest, bucket.received, bucket.sent});
+    for (const UsageBucket& bucket : buckets_)
+        largest = std::max({largest, bucket.received, bucket.sent});
     scaleTop_ = RoundScaleTop(largest);
     update();
 }
@@ -84,8 +85,10 @@ void UsageChart::paintEvent(QPaintEvent*) {
         const double x = plot.left() + slot * static_cast<double>(i) + slot * 0.1;
         const double down = barHeight(buckets_[i].received);
         const double up = barHeight(buckets_[i].sent);
-        painter.fillRect(QRectF(x, plot.bottom() - down, barWidth, down), FromWindowsRgb(StripChart::kDownloadColour));
-        painter.fillRect(QRectF(x + barWidth, plot.bottom() - up, barWidth, up), FromWindowsRgb(StripChart::kUploadColour));
+        painter.fillRect(QRectF(x, plot.bottom() - down, barWidth, down),
+                         FromWindowsRgb(StripChart::kDownloadColour));
+        painter.fillRect(QRectF(x + barWidth, plot.bottom() - up, barWidth, up),
+                         FromWindowsRgb(StripChart::kUploadColour));
         if (i % every == 0) {
             // "2024-03-05T14:00" -> "14", "2024-03-05" -> "05", "2024-03" -> "03/24".
             const std::string& label = buckets_[i].label;

@@ -12,7 +12,8 @@ template <class Number>
 std::optional<Number> ParseNumber(const std::string& text) {
     Number value{};
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || text.empty()) return std::nullopt;
+    if (error != std::errc{} || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
     return value;
 }
 
@@ -22,7 +23,8 @@ UsageLimit LimitFromText(const std::string& megabytes, const std::string& monthS
                          const std::string& alert) {
     UsageLimit limit;
     constexpr std::uint64_t kMegabyte = 1024 * 1024;
-    if (const auto mb = ParseNumber<std::uint64_t>(megabytes); mb && *mb < (UINT64_MAX / kMegabyte)) {
+    if (const auto mb = ParseNumber<std::uint64_t>(megabytes);
+        mb && *mb < (UINT64_MAX / kMegabyte)) {
         limit.bytes = *mb * kMegabyte;
     }
     if (const auto day = ParseNumber<int>(monthStart);
@@ -38,8 +40,8 @@ std::optional<std::uint64_t> ProjectedUse(std::uint64_t usedSoFar, std::chrono::
     if (elapsed < std::chrono::hours(1) || wholePeriod <= elapsed) {
         return elapsed >= std::chrono::hours(1) ? std::optional(usedSoFar) : std::nullopt;
     }
-    const long double scale = static_cast<long double>(wholePeriod.count()) /
-                              static_cast<long double>(elapsed.count());
+    const long double scale =
+        static_cast<long double>(wholePeriod.count()) / static_cast<long double>(elapsed.count());
     return static_cast<std::uint64_t>(static_cast<long double>(usedSoFar) * scale);
 }
 
@@ -62,7 +64,8 @@ UsageAlert DecideAlert(const UsageLimit& limit, std::uint64_t used, const Alerts
     if (!limit.alert || limit.bytes == 0) return UsageAlert::None;
     if (used >= limit.bytes) return given.reached ? UsageAlert::None : UsageAlert::Reached;
     // 90 % without overflow: used / limit >= 9 / 10.
-    const bool near = static_cast<long double>(used) * 10 >= static_cast<long double>(limit.bytes) * 9;
+    const bool near =
+        static_cast<long double>(used) * 10 >= static_cast<long double>(limit.bytes) * 9;
     if (near && !given.near) return UsageAlert::Near;
     return UsageAlert::None;
 }

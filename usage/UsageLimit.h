@@ -27,8 +27,7 @@ UsageLimit LimitFromText(const std::string& megabytes, const std::string& monthS
 
 // The use at the end of the period if the pace so far goes on; nothing in the first
 // hour, where the pace says nothing yet.
-std::optional<std::uint64_t> ProjectedUse(std::uint64_t usedSoFar,
-                                          std::chrono::seconds elapsed,
+std::optional<std::uint64_t> ProjectedUse(std::uint64_t usedSoFar, std::chrono::seconds elapsed,
                                           std::chrono::seconds wholePeriod);
 
 // "about 312 GB by the 30th"

@@ -33,8 +33,9 @@ void UsageRecorder::AddTrafficBetweenRuns(const std::vector<InterfaceChange>& ch
         // how much it moved before the reset is unknown.
         const CounterPair& before = it->second;
         AddBytes(change.name, hour,
-                 change.counterReceived >= before.received ? change.counterReceived - before.received
-                                                           : 0,
+                 change.counterReceived >= before.received
+                     ? change.counterReceived - before.received
+                     : 0,
                  change.counterSent >= before.sent ? change.counterSent - before.sent : 0);
     }
 }
@@ -101,7 +102,8 @@ void UsageRecorder::DropStalePending(UsageHour now) {
     if (tell_ && !toldDropped_) {
         toldDropped_ = true;
         tell_("The data usage of more than a day ago (" + ByteAmountText(dropped) +
-              ") could not be stored in " + database_.Location() + " and is given up. Later usage is still kept while the database cannot be written.");
+              ") could not be stored in " + database_.Location() +
+              " and is given up. Later usage is still kept while the database cannot be written.");
     }
 }
 
@@ -119,8 +121,7 @@ std::string FaultMessage(StoreFault fault, const std::string& location) {
         case StoreFault::Full:
             return "The disk that holds the data usage database " + location + " is full." + kept;
         case StoreFault::ReadOnly:
-            return "The data usage database " + location + " cannot be written (read-only)." +
-                   kept;
+            return "The data usage database " + location + " cannot be written (read-only)." + kept;
         case StoreFault::Newer:
             return "The data usage database " + location +
                    " comes from a newer Bytelora. It is shown but not changed; data usage is "

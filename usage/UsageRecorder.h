@@ -27,8 +27,7 @@ class UsageRecorder {
     // Bytes that cannot be written are kept this long, then dropped with a message.
     static constexpr std::int64_t kPendingHours = 24;
 
-    UsageRecorder(UsageDatabase& database, const Clock& clock, std::string bootId,
-                  Messages tell);
+    UsageRecorder(UsageDatabase& database, const Clock& clock, std::string bootId, Messages tell);
 
     // Takes the changes of one accepted table read. The first read also adds, to the
     // present hour, the traffic since the counters last stored, when they come from

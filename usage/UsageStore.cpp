@@ -156,7 +156,8 @@ void UsageStore::Open() {
             return;
         }
         query.exec(QStringLiteral("PRAGMA user_version"));
-        state_ = query.next() && query.value(0).toInt() > kSchemaVersion ? State::Newer : State::Open;
+        state_ =
+            query.next() && query.value(0).toInt() > kSchemaVersion ? State::Newer : State::Open;
         return;
     }
 
@@ -303,7 +304,8 @@ StoreFault UsageStore::Add(const std::vector<UsageRow>& rows, const StoredCounte
     }
     if (!query.exec(QStringLiteral("DELETE FROM last_counters"))) return fail(query);
     QSqlQuery counter(db_);
-    counter.prepare(QStringLiteral("INSERT INTO last_counters(interface, received, sent) VALUES(?, ?, ?)"));
+    counter.prepare(
+        QStringLiteral("INSERT INTO last_counters(interface, received, sent) VALUES(?, ?, ?)"));
     for (const auto& [name, pair] : counters.counters) {
         counter.bindValue(0, QString::fromStdString(name));
         counter.bindValue(1, static_cast<qlonglong>(pair.received));
@@ -322,7 +324,8 @@ StoredCounters UsageStore::LastCounters() {
     StoredCounters stored;
     if (state_ != State::Open && state_ != State::Newer) return stored;
     QSqlQuery query(db_);
-    if (query.exec(QStringLiteral("SELECT value FROM state WHERE key = 'boot_id'")) && query.next()) {
+    if (query.exec(QStringLiteral("SELECT value FROM state WHERE key = 'boot_id'")) &&
+        query.next()) {
         stored.bootId = query.value(0).toString().toStdString();
     }
     if (query.exec(QStringLiteral("SELECT interface, received, sent FROM last_counters"))) {
@@ -340,8 +343,9 @@ std::vector<UsageRow> UsageStore::Rows(HourRange range) {
     if (state_ != State::Open && state_ != State::Newer) return rows;
     QSqlQuery query(db_);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT hour, interface, received, sent FROM usage_hours "
-                                 "WHERE hour >= ? AND hour < ? ORDER BY hour"));
+    query.prepare(
+        QStringLiteral("SELECT hour, interface, received, sent FROM usage_hours "
+                       "WHERE hour >= ? AND hour < ? ORDER BY hour"));
     query.bindValue(0, static_cast<qlonglong>(range.from));
     query.bindValue(1, static_cast<qlonglong>(range.to));
     if (!query.exec()) return rows;
@@ -357,7 +361,8 @@ std::vector<std::string> UsageStore::InterfaceNames() {
     std::vector<std::string> names;
     if (state_ != State::Open && state_ != State::Newer) return names;
     QSqlQuery query(db_);
-    if (!query.exec(QStringLiteral("SELECT DISTINCT interface FROM usage_hours ORDER BY interface")))
+    if (!query.exec(
+            QStringLiteral("SELECT DISTINCT interface FROM usage_hours ORDER BY interface")))
         return names;
     while (query.next()) names.push_back(query.value(0).toString().toStdString());
     return names;
@@ -379,7 +384,8 @@ AlertsGiven UsageStore::Alerts(const std::string& period) {
 StoreFault UsageStore::SaveAlerts(const std::string& period, const AlertsGiven& given) {
     if (options_.mode != Mode::Record || state_ != State::Open) return StoreFault::ReadOnly;
     QSqlQuery query(db_);
-    query.prepare(QStringLiteral("INSERT OR REPLACE INTO alerts(period, near, reached) VALUES(?, ?, ?)"));
+    query.prepare(
+        QStringLiteral("INSERT OR REPLACE INTO alerts(period, near, reached) VALUES(?, ?, ?)"));
     query.bindValue(0, QString::fromStdString(period));
     query.bindValue(1, given.near ? 1 : 0);
     query.bindValue(2, given.reached ? 1 : 0);

@@ -35,10 +35,10 @@ class UsageStore final : public UsageDatabase {
 
     enum class State {
         Open,
-        Missing,    // Read: there is no database yet
-        Damaged,    // Read: the file is not a usable database
-        Newer,      // from a newer Bytelora: read only
-        Unwritable, // Record: the file could not be opened or created (retried on write)
+        Missing,     // Read: there is no database yet
+        Damaged,     // Read: the file is not a usable database
+        Newer,       // from a newer Bytelora: read only
+        Unwritable,  // Record: the file could not be opened or created (retried on write)
     };
 
     struct Options {

@@ -36,9 +36,9 @@ namespace {
 struct Layout {
     std::vector<std::string> labels;
     HourRange range;
-    std::vector<UsageHour> hours;               // Hours: the UTC hour of each bucket
-    sys_days firstDay{};                        // Days: the first day's date
-    std::vector<AccountingPeriod> periods;      // Months: oldest first
+    std::vector<UsageHour> hours;           // Hours: the UTC hour of each bucket
+    sys_days firstDay{};                    // Days: the first day's date
+    std::vector<AccountingPeriod> periods;  // Months: oldest first
 };
 
 Layout MakeLayout(const ViewRequest& request, const LocalZone& zone) {
@@ -47,7 +47,8 @@ Layout MakeLayout(const ViewRequest& request, const LocalZone& zone) {
     switch (request.kind) {
         case UsageViewKind::Hours: {
             layout.hours = HoursOfLocalDay(today, zone);
-            for (UsageHour hour : layout.hours) layout.labels.push_back(HourText(LocalOf(hour, zone)));
+            for (UsageHour hour : layout.hours)
+                layout.labels.push_back(HourText(LocalOf(hour, zone)));
             layout.range = layout.hours.empty()
                                ? HourRange{}
                                : HourRange{layout.hours.front(), layout.hours.back() + 1};
@@ -84,7 +85,8 @@ std::optional<std::size_t> BucketOf(const ViewRequest& request, const Layout& la
             return static_cast<std::size_t>(hour - layout.range.from);
         case UsageViewKind::Days: {
             const auto offset = (sys_days(LocalOf(hour, zone).date) - layout.firstDay).count();
-            if (offset < 0 || offset >= static_cast<long>(layout.labels.size())) return std::nullopt;
+            if (offset < 0 || offset >= static_cast<long>(layout.labels.size()))
+                return std::nullopt;
             return static_cast<std::size_t>(offset);
         }
         case UsageViewKind::Months: {

@@ -44,7 +44,12 @@ UsageLimit StoredUsageLimit(SettingsStore& store) {
 
 UsageWindow::UsageWindow(UsageSession& usage, SettingsStore& store, MessageBoxes& boxes,
                          const Clock& clock, QWidget* parent)
-    : QWidget(parent, Qt::Window), usage_(usage), store_(store), settings_(store), boxes_(boxes), clock_(clock) {
+    : QWidget(parent, Qt::Window),
+      usage_(usage),
+      store_(store),
+      settings_(store),
+      boxes_(boxes),
+      clock_(clock) {
     setObjectName(QStringLiteral("UsageWindow"));
     setWindowTitle(QStringLiteral("Data usage - Bytelora"));
     askSavePath = [this] {
@@ -133,9 +138,10 @@ void UsageWindow::Store(const char* key, const std::string& value) {
     try {
         settings_.Save(key, value);
     } catch (const SettingsError& failure) {
-        boxes_.Show("Bytelora", std::string("The setting \"") + key + "\" could not be saved:\r\n" +
-                                    failure.what(),
-                    BoxIcon::Warning);
+        boxes_.Show(
+            "Bytelora",
+            std::string("The setting \"") + key + "\" could not be saved:\r\n" + failure.what(),
+            BoxIcon::Warning);
     }
 }
 

@@ -18,8 +18,8 @@ int Usage(const CliOptions& options, const UsageEnvironment& environment, int mo
         return 1;
     }
     const ViewRequest request{options.view, clock.Now(), monthStartDay, options.interfaceName};
-    const UsageView view = BuildView(
-        request, store.Rows(RangeOfView(request, environment.zone)), environment.zone);
+    const UsageView view =
+        BuildView(request, store.Rows(RangeOfView(request, environment.zone)), environment.zone);
     switch (options.format) {
         case UsageFormat::Json:
             out << UsageJson(view);

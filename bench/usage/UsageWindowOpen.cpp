@@ -57,10 +57,12 @@ void Fill(UsageStore& store, UsageHour now) {
     const double shares[] = {1.0, 0.35, 0.05};
     std::vector<UsageRow> rows;
     for (UsageHour hour = now - 2 * 365 * 24; hour <= now; ++hour) {
-        const double daily = 0.5 + 0.5 * std::sin(static_cast<double>(hour % 24 - 9) / 24.0 * 6.283);
+        const double daily =
+            0.5 + 0.5 * std::sin(static_cast<double>(hour % 24 - 9) / 24.0 * 6.283);
         const double weekly = (hour / 24) % 7 >= 5 ? 1.4 : 1.0;
         for (int i = 0; i < 3; ++i) {
-            const double received = 180e6 * daily * weekly * shares[i] * (0.7 + static_cast<double>(hour * 7 % 13) / 20.0);
+            const double received = 180e6 * daily * weekly * shares[i] *
+                                    (0.7 + static_cast<double>(hour * 7 % 13) / 20.0);
             rows.push_back({names[i], hour, static_cast<std::uint64_t>(received),
                             static_cast<std::uint64_t>(received * 0.12)});
         }

@@ -50,7 +50,8 @@ struct Rig {
     std::uint64_t counter = 0;
 
     UsageRecorder Make(const std::string& boot = "boot-1") {
-        return UsageRecorder(db, clock, boot, [this](const std::string& text) { told.push_back(text); });
+        return UsageRecorder(db, clock, boot,
+                             [this](const std::string& text) { told.push_back(text); });
     }
     // One read: eth0 sent `bytes` since the one before; its counter moves with it.
     std::vector<InterfaceChange> Read(std::uint64_t bytes) {

@@ -30,8 +30,9 @@ struct StoreRig {
         return {Database(), "boot-1", testing::CentralEuropeanZone(), busyTimeoutMs};
     }
     std::unique_ptr<UsageSession> Session(int busyTimeoutMs = 5000) {
-        return std::make_unique<UsageSession>(Environment(busyTimeoutMs), clock,
-                                              [this](const std::string& text) { told.push_back(text); });
+        return std::make_unique<UsageSession>(
+            Environment(busyTimeoutMs), clock,
+            [this](const std::string& text) { told.push_back(text); });
     }
     std::vector<InterfaceChange> Read(std::uint64_t bytes) {
         counter += bytes;
@@ -64,7 +65,7 @@ TEST(UsageStore, StoresHoursPrivatelyInWalModeAndReadsThemBack) {
     rig.clock.Advance(minutes(31));
     session->Record(rig.Read(500));  // a minute has passed: written
     EXPECT_EQ(rig.StoredReceived(), 1500u);
-    session->Record(rig.Read(20));    // pending, but the views show it
+    session->Record(rig.Read(20));  // pending, but the views show it
     const auto rows = session->Rows({0, HourOf(rig.clock.Now()) + 1});
     std::uint64_t shown = 0;
     for (const auto& row : rows) shown += row.received;
@@ -151,7 +152,8 @@ TEST(UsageStore, LockedAndFullDatabasesKeepTheBytesUntilTheyCanBeWritten) {
 
     // Another program holds the write lock.
     {
-        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        QSqlDatabase other =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
         other.setDatabaseName(QString::fromStdString(rig.Database().string()));
         ASSERT_TRUE(other.open());
         QSqlQuery hold(other);
@@ -171,9 +173,7 @@ TEST(UsageStore, LockedAndFullDatabasesKeepTheBytesUntilTheyCanBeWritten) {
     EXPECT_EQ(rig.StoredReceived(), 600u);
 
     // The disk fills: the database may not grow.
-    {
-        UsageStore probe({rig.Database(), UsageStore::Mode::Read}, rig.clock, {});
-    }
+    { UsageStore probe({rig.Database(), UsageStore::Mode::Read}, rig.clock, {}); }
     std::vector<InterfaceChange> many;
     for (int i = 0; i < 2000; ++i) {
         many.push_back({"if" + std::to_string(i) + std::string(200, 'n'), 1, 1, 1, 1});

@@ -38,7 +38,8 @@ TEST(UsageText, JsonAndCsvKeepTheirDocumentedShape) {
               "}\n");
     UsageView empty;
     empty.kind = UsageViewKind::Months;
-    EXPECT_EQ(UsageJson(empty), "{\n  \"unit\": \"bytes\",\n  \"months\": [],\n  \"interfaces\": {}\n}\n");
+    EXPECT_EQ(UsageJson(empty),
+              "{\n  \"unit\": \"bytes\",\n  \"months\": [],\n  \"interfaces\": {}\n}\n");
     EXPECT_EQ(UsageCsv(SmallView()),
               "date,received,sent,total\r\n2024-03-01,300,30,330\r\n2024-03-02,0,0,0\r\n");
     // Above 2^63 bytes the numbers stay exact.
@@ -58,7 +59,8 @@ TEST(UsageText, AmountsUseUnitsOf1024) {
 TEST(UsageLimit, ProjectionAndAlertsAtNinetyAndAHundredPercent) {
     EXPECT_EQ(ProjectedUse(100, minutes(30), hours(720)), std::nullopt);
     EXPECT_EQ(ProjectedUse(100, hours(72), hours(720)), 1000u);
-    EXPECT_EQ(ProjectionText(std::uint64_t{312} << 30, year{2024} / 4 / 30), "about 312 GB by the 30th");
+    EXPECT_EQ(ProjectionText(std::uint64_t{312} << 30, year{2024} / 4 / 30),
+              "about 312 GB by the 30th");
     EXPECT_EQ(OrdinalDay(1), "1st");
     EXPECT_EQ(OrdinalDay(2), "2nd");
     EXPECT_EQ(OrdinalDay(13), "13th");

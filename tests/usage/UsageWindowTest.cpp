@@ -38,7 +38,8 @@ struct UsageFormRig : FormRig {
     std::vector<QString> Balloons() const {
         std::vector<QString> texts;
         for (const auto& call : tray.calls()) {
-            if (call.kind == testing::FakeTrayBackend::Kind::ShowBalloon) texts.push_back(call.text);
+            if (call.kind == testing::FakeTrayBackend::Kind::ShowBalloon)
+                texts.push_back(call.text);
         }
         return texts;
     }
@@ -83,8 +84,10 @@ TEST(UsageWindow, OpensOnFirstUseAndShowsWhatTheMainWindowRecorded) {
     window->askSavePath = [&] { return QString::fromStdString(csv.string()); };
     window->ExportButton->click();
     std::ifstream written(csv, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), UsageCsv(window->CurrentView()));
-    EXPECT_FALSE(window->ExportCsv(QString::fromStdString((rig.dir / "no" / "such" / "x.csv").string())));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}),
+              UsageCsv(window->CurrentView()));
+    EXPECT_FALSE(
+        window->ExportCsv(QString::fromStdString((rig.dir / "no" / "such" / "x.csv").string())));
     EXPECT_EQ(rig.boxes.shown().size(), 1u);
 
     // Closing the main window writes what is pending.
@@ -106,7 +109,8 @@ TEST(UsageWindow, TheLimitAndItsBalloonsComeOncePerMonthAcrossARestart) {
         EXPECT_TRUE(rig.Balloons()[0].startsWith(QStringLiteral("90 %")));
         rig.Run(61, 8000);
         ASSERT_EQ(rig.Balloons().size(), 2u);
-        EXPECT_TRUE(rig.Balloons()[1].startsWith(QStringLiteral("The monthly data limit is reached")));
+        EXPECT_TRUE(
+            rig.Balloons()[1].startsWith(QStringLiteral("The monthly data limit is reached")));
         form.Form_QueryUnload();
         rig.form.reset();
     }
@@ -122,7 +126,8 @@ TEST(UsageWindow, TheLimitAndItsBalloonsComeOncePerMonthAcrossARestart) {
     Form1& later = rig.LoadWithUsage();
     later.ShowUsageWindow();
     later.DataUsageWindow()->MonthStart->setValue(15);
-    EXPECT_EQ(rig.settings.GetSetting(kSettingsAppName, kSettingsSection, kUsageMonthStartKey, ""), "15");
+    EXPECT_EQ(rig.settings.GetSetting(kSettingsAppName, kSettingsSection, kUsageMonthStartKey, ""),
+              "15");
     // The limit, too fine for the window's 0.1 GB steps, is left as it was stored.
     EXPECT_EQ(rig.settings.GetSetting(kSettingsAppName, kSettingsSection, kUsageLimitKey, ""), "1");
     EXPECT_EQ(later.DataUsageWindow()->CurrentView().total.front().label, "2024-03-15");

@@ -54,7 +54,8 @@ TEST(UsageCommand, PrintsRecordedDaysAsJsonAndCsvAndAnEmptyViewWithoutADatabase)
     rig.clock.SetNow(Utc(2024, 3, 5, 12));
     EXPECT_EQ(rig.Run({"usage", "--json", "--hours"}), 0);
     EXPECT_EQ(rig.out.str().rfind("{\n  \"unit\": \"bytes\",\n  \"hours\": [\n    {", 0), 0u);
-    EXPECT_NE(rig.out.str().find("\"hour\": \"2024-03-05T00:00\", \"received\": 0"), std::string::npos);
+    EXPECT_NE(rig.out.str().find("\"hour\": \"2024-03-05T00:00\", \"received\": 0"),
+              std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(rig.Environment().database));
 
     {
@@ -68,7 +69,8 @@ TEST(UsageCommand, PrintsRecordedDaysAsJsonAndCsvAndAnEmptyViewWithoutADatabase)
     }
     EXPECT_EQ(rig.Run({"usage", "--json"}), 0);
     EXPECT_NE(rig.out.str().find("{\"date\": \"2024-03-05\", \"received\": 305, \"sent\": 36}"),
-              std::string::npos) << rig.out.str();
+              std::string::npos)
+        << rig.out.str();
     EXPECT_NE(rig.out.str().find("    \"wlan0\": [\n      {\"date\": \"2024-03-01\""),
               std::string::npos);
     EXPECT_EQ(rig.Run({"usage", "--csv", "--interface", "eth0"}), 0);
@@ -78,7 +80,8 @@ TEST(UsageCommand, PrintsRecordedDaysAsJsonAndCsvAndAnEmptyViewWithoutADatabase)
     EXPECT_NE(rig.out.str().find("2024-03,1005,106,1111\r\n"), std::string::npos);
     // Months that start on the 6th put the 6th into the next one.
     EXPECT_EQ(rig.Run({"usage", "--months", "--csv"}, 6), 0);
-    EXPECT_NE(rig.out.str().find("2024-02,305,36,341\r\n2024-03,700,70,770\r\n"), std::string::npos);
+    EXPECT_NE(rig.out.str().find("2024-02,305,36,341\r\n2024-03,700,70,770\r\n"),
+              std::string::npos);
     EXPECT_EQ(rig.Run({"usage"}), 0);
     EXPECT_NE(rig.out.str().find("2024-03-06"), std::string::npos);
     EXPECT_NE(rig.out.str().find("770 B"), std::string::npos);
