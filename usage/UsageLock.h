@@ -10,9 +10,10 @@ namespace bytelora {
 // system lets it go when the holder ends, however it ends.
 class UsageLock {
   public:
-    // Tries once, without waiting. Null when another recorder holds it (or the lock
-    // file cannot be made).
-    static std::unique_ptr<UsageLock> TryTake(const std::filesystem::path& lockFile);
+    // Tries once, without waiting. Null when another recorder holds it (`heldByOther`
+    // is then set) or when the lock file cannot be made at all (a read-only folder).
+    static std::unique_ptr<UsageLock> TryTake(const std::filesystem::path& lockFile,
+                                              bool* heldByOther = nullptr);
 
     virtual ~UsageLock() = default;
 };

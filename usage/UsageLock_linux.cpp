@@ -2,6 +2,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <fstream>
 #include <string>
 
@@ -22,10 +23,15 @@ class FlockLock final : public UsageLock {
 
 }  // namespace
 
-std::unique_ptr<UsageLock> UsageLock::TryTake(const std::filesystem::path& lockFile) {
+std::unique_ptr<UsageLock> UsageLock::TryTake(const std::filesystem::path& lockFile,
+                                              bool* heldByOther) {
+    if (heldByOther) *heldByOther = false;
     UniqueFd fd(::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
     if (!fd.Valid()) return nullptr;
-    if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) return nullptr;
+    if (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
+        if (heldByOther) *heldByOther = errno == EWOULDBLOCK;
+        return nullptr;
+    }
     return std::make_unique<FlockLock>(std::move(fd));
 }
 

@@ -22,13 +22,16 @@ class FileLock final : public UsageLock {
 
 }  // namespace
 
-std::unique_ptr<UsageLock> UsageLock::TryTake(const std::filesystem::path& lockFile) {
+std::unique_ptr<UsageLock> UsageLock::TryTake(const std::filesystem::path& lockFile,
+                                              bool* heldByOther) {
+    if (heldByOther) *heldByOther = false;
     HANDLE file = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return nullptr;
     OVERLAPPED whole{};
     if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole)) {
+        if (heldByOther) *heldByOther = GetLastError() == ERROR_LOCK_VIOLATION;
         CloseHandle(file);
         return nullptr;
     }

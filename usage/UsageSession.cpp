@@ -21,8 +21,11 @@ UsageSession::~UsageSession() {
 
 void UsageSession::TryToRecord() {
     MakePrivateFolder(environment_.database.parent_path());
-    auto lock = UsageLock::TryTake(LockFileFor(environment_.database));
-    if (!lock) return;
+    bool heldByOther = false;
+    auto lock = UsageLock::TryTake(LockFileFor(environment_.database), &heldByOther);
+    if (heldByOther) return;
+    // Without a lock file (a read-only folder) this program records all the same: the
+    // bytes are kept in memory and the fault is told, and the lock is taken once it can be.
     store_.reset();
     store_ = std::make_unique<UsageStore>(
         UsageStore::Options{environment_.database, UsageStore::Mode::Record,
@@ -41,6 +44,17 @@ void UsageSession::OpenForReading() {
 }
 
 void UsageSession::Record(const std::vector<InterfaceChange>& changes) {
+    if (recorder_ && !lock_ && clock_.Monotonic() - lastTry_ >= UsageRecorder::kFlushEvery) {
+        lastTry_ = clock_.Monotonic();
+        bool heldByOther = false;
+        lock_ = UsageLock::TryTake(LockFileFor(environment_.database), &heldByOther);
+        if (heldByOther) {
+            // Another program took over meanwhile and counts this traffic itself.
+            recorder_.reset();
+            OpenForReading();
+            return;
+        }
+    }
     if (recorder_) {
         recorder_->Record(changes);
         return;

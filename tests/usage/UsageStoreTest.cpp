@@ -208,5 +208,24 @@ TEST(UsageStore, OnlyOneRecorderAddsAndTheOtherTakesOverWhenItEnds) {
     EXPECT_EQ(rig.StoredReceived(), 250u);
 }
 
+TEST(UsageStore, WithoutALockFileTheBytesAreStillRecorded) {
+    StoreRig rig;
+    // A lock file that cannot be opened for writing, as in a read-only folder.
+    std::filesystem::create_directories(LockFileFor(rig.Database()));
+    auto session = rig.Session();
+    EXPECT_TRUE(session->Recording());
+    session->Record(rig.Read(0));
+    session->Record(rig.Read(70));
+    session->Flush();
+    EXPECT_EQ(rig.StoredReceived(), 70u);
+    // A second program still stays a reader: the first one records.
+    std::filesystem::remove(LockFileFor(rig.Database()));
+    rig.clock.Advance(seconds(61));
+    session->Record(rig.Read(5));
+    EXPECT_FALSE(rig.Session()->Recording());
+    session.reset();
+    EXPECT_EQ(rig.StoredReceived(), 75u);
+}
+
 }  // namespace
 }  // namespace bytelora
