@@ -51,6 +51,11 @@ const char* const kMigrations[][4] = {
      "WITHOUT ROWID",
      "CREATE TABLE IF NOT EXISTS alerts(period TEXT PRIMARY KEY NOT NULL, near INTEGER NOT "
      "NULL, reached INTEGER NOT NULL) WITHOUT ROWID"},
+    // 1 -> 2: the names of the interfaces, so that the window's filter need not scan
+    // every stored hour.
+    {"CREATE TABLE IF NOT EXISTS interfaces(name TEXT PRIMARY KEY NOT NULL) WITHOUT ROWID",
+     "INSERT OR IGNORE INTO interfaces(name) SELECT DISTINCT interface FROM usage_hours", nullptr,
+     nullptr},
 };
 static_assert(std::size(kMigrations) == UsageStore::kSchemaVersion);
 
@@ -295,7 +300,15 @@ StoreFault UsageStore::Add(const std::vector<UsageRow>& rows, const StoredCounte
         "INSERT INTO usage_hours(hour, interface, received, sent) VALUES(?, ?, ?, ?) "
         "ON CONFLICT(hour, interface) DO UPDATE SET received = received + excluded.received, "
         "sent = sent + excluded.sent"));
+    QSqlQuery addName(db_);
+    addName.prepare(QStringLiteral("INSERT OR IGNORE INTO interfaces(name) VALUES(?)"));
+    std::string lastName;
     for (const UsageRow& row : rows) {
+        if (row.interfaceName != lastName) {
+            lastName = row.interfaceName;
+            addName.bindValue(0, QString::fromStdString(row.interfaceName));
+            if (!addName.exec()) return fail(addName);
+        }
         add.bindValue(0, static_cast<qlonglong>(row.hour));
         add.bindValue(1, QString::fromStdString(row.interfaceName));
         add.bindValue(2, static_cast<qlonglong>(row.received));
@@ -361,7 +374,9 @@ std::vector<std::string> UsageStore::InterfaceNames() {
     std::vector<std::string> names;
     if (state_ != State::Open && state_ != State::Newer) return names;
     QSqlQuery query(db_);
-    if (!query.exec(
+    // A reader of a database from before the names were kept finds them the slow way.
+    if (!query.exec(QStringLiteral("SELECT name FROM interfaces ORDER BY name")) &&
+        !query.exec(
             QStringLiteral("SELECT DISTINCT interface FROM usage_hours ORDER BY interface")))
         return names;
     while (query.next()) names.push_back(query.value(0).toString().toStdString());

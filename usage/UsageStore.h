@@ -21,9 +21,10 @@ namespace bytelora {
 //   last_counters(interface, received, sent)      the counters of the last write
 //   state(key, value)                              the boot those counters belong to
 //   alerts(period, near, reached)                  limit balloons shown per month
+//   interfaces(name)                               every interface with stored hours
 class UsageStore final : public UsageDatabase {
   public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     enum class Mode {
         // The one recorder: creates the folder and the file, moves a damaged file aside

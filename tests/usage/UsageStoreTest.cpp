@@ -208,6 +208,46 @@ TEST(UsageStore, OnlyOneRecorderAddsAndTheOtherTakesOverWhenItEnds) {
     EXPECT_EQ(rig.StoredReceived(), 250u);
 }
 
+TEST(UsageStore, AnOlderDatabaseIsUpgradedKeepingItsRows) {
+    StoreRig rig;
+    std::filesystem::create_directories(rig.Database().parent_path());
+    {
+        // The first schema, as the first version wrote it.
+        QSqlDatabase old =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v1"));
+        old.setDatabaseName(QString::fromStdString(rig.Database().string()));
+        ASSERT_TRUE(old.open());
+        QSqlQuery query(old);
+        for (const char* statement :
+             {"CREATE TABLE usage_hours(hour INTEGER NOT NULL, interface TEXT NOT NULL, received "
+              "INTEGER NOT NULL DEFAULT 0, sent INTEGER NOT NULL DEFAULT 0, PRIMARY KEY(hour, "
+              "interface)) WITHOUT ROWID",
+              "CREATE TABLE last_counters(interface TEXT PRIMARY KEY NOT NULL, received INTEGER "
+              "NOT NULL, sent INTEGER NOT NULL) WITHOUT ROWID",
+              "CREATE TABLE state(key TEXT PRIMARY KEY NOT NULL, value TEXT NOT NULL) WITHOUT "
+              "ROWID",
+              "CREATE TABLE alerts(period TEXT PRIMARY KEY NOT NULL, near INTEGER NOT NULL, "
+              "reached INTEGER NOT NULL) WITHOUT ROWID",
+              "INSERT INTO usage_hours VALUES(10, 'wlan0', 5, 6), (11, 'eth0', 7, 8)",
+              "PRAGMA user_version=1"}) {
+            ASSERT_TRUE(query.exec(QString::fromLatin1(statement))) << statement;
+        }
+        query.finish();
+        old.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("v1"));
+    {
+        UsageStore reader({rig.Database(), UsageStore::Mode::Read}, rig.clock, {});
+        EXPECT_EQ(reader.InterfaceNames(), (std::vector<std::string>{"eth0", "wlan0"}));
+    }
+    UsageStore store({rig.Database(), UsageStore::Mode::Record}, rig.clock, {});
+    EXPECT_EQ(rig.Pragma(store.Connection(), "user_version").toInt(), UsageStore::kSchemaVersion);
+    EXPECT_EQ(store.InterfaceNames(), (std::vector<std::string>{"eth0", "wlan0"}));
+    EXPECT_EQ(store.Add({{"ppp0", 12, 1, 1}}, {}), StoreFault::None);
+    EXPECT_EQ(store.InterfaceNames(), (std::vector<std::string>{"eth0", "ppp0", "wlan0"}));
+    EXPECT_EQ(rig.StoredReceived(), 13u);
+}
+
 TEST(UsageStore, WithoutALockFileTheBytesAreStillRecorded) {
     StoreRig rig;
     // A lock file that cannot be opened for writing, as in a read-only folder.
