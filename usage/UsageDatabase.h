@@ -17,6 +17,7 @@ enum class StoreFault { None, Locked, Full, ReadOnly, Damaged, Newer, Other };
 struct CounterPair {
     std::uint64_t received = 0;
     std::uint64_t sent = 0;
+    bool operator==(const CounterPair&) const = default;
 };
 
 // The counters of the last write, with the boot they belong to: counters only compare

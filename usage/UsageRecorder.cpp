@@ -73,9 +73,12 @@ void UsageRecorder::Record(const std::vector<InterfaceChange>& changes) {
 bool UsageRecorder::Flush() {
     lastFlush_ = clock_.Monotonic();
     if (!started_) return true;
+    // An idle minute changes nothing on disk.
+    if (pending_.empty() && written_ && counters_ == *written_) return true;
     const StoreFault fault = database_.Add(Pending(), StoredCounters{bootId_, counters_});
     if (fault == StoreFault::None) {
         pending_.clear();
+        written_ = counters_;
         return true;
     }
     Tell(fault);

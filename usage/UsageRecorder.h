@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -56,6 +57,8 @@ class UsageRecorder {
     // (hour, interface) -> bytes received, sent.
     std::map<std::pair<UsageHour, std::string>, CounterPair> pending_;
     std::map<std::string, CounterPair> counters_;
+    // The counters as last written.
+    std::optional<std::map<std::string, CounterPair>> written_;
     std::set<StoreFault> told_;
     bool toldDropped_ = false;
 };

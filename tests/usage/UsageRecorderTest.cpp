@@ -83,6 +83,11 @@ TEST(UsageRecorder, WritesEveryMinuteIntoTheWallClockHour) {
     EXPECT_TRUE(recorder.Flush());
     EXPECT_EQ(rig.db.counters.counters.at("eth0").sent, rig.counter);
     EXPECT_EQ(rig.db.counters.bootId, "boot-1");
+    // An idle minute writes nothing.
+    const int writes = rig.db.writes;
+    rig.clock.Advance(seconds(61));
+    recorder.Record(rig.Read(0));
+    EXPECT_EQ(rig.db.writes, writes);
 }
 
 TEST(UsageRecorder, AddsTrafficBetweenRunsOnlyWithinOneBoot) {
