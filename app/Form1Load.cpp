@@ -133,7 +133,6 @@ void Form1::Form_Load() {
     guard.Run(212, [&] { loading_ = false; });
     // (214) The graph window exists since statement 174.
 
-    StartUsage();
     loaded_ = true;
     Timer2.start();
     Timer3.start();

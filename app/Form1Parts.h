@@ -30,6 +30,7 @@ class Form1Parts {
     std::unique_ptr<UsageSession> usage;
     std::unique_ptr<UsageWindow> usageWindow;
     std::chrono::steady_clock::time_point lastLimitCheck{};
+    bool usageStarted = false;
 };
 
 }  // namespace bytelora

@@ -26,8 +26,11 @@ void Guarded(MessageBoxes& boxes, Action&& action) {
 
 }  // namespace
 
+// The database is opened at the first table read rather than in the load handler: its
+// check and the SQL driver's loading then do not delay the window's first showing.
 void Form1::StartUsage() {
-    if (!services_.usage) return;
+    if (!services_.usage || parts_->usageStarted) return;
+    parts_->usageStarted = true;
     try {
         // A fault is told once the event loop runs: never from inside a table read.
         parts_->usage = std::make_unique<UsageSession>(
@@ -50,6 +53,7 @@ void Form1::StartUsage() {
 }
 
 void Form1::RecordUsage() {
+    StartUsage();
     if (!parts_->usage) return;
     Guarded(services_.boxes, [&] {
         parts_->usage->Record(parts_->watch->Sampler().LastChanges());
@@ -76,6 +80,7 @@ void Form1::FlushUsage() {
 }
 
 void Form1::ShowUsageWindow() {
+    StartUsage();
     if (!parts_->usage) return;
     if (!parts_->usageWindow) {
         parts_->usageWindow = std::make_unique<UsageWindow>(*parts_->usage, services_.settings,

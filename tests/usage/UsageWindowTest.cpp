@@ -24,7 +24,9 @@ struct UsageFormRig : FormRig {
         services.usage = &usage;
         form = std::make_unique<Form1>(services);
         form->Form_Load();
-        form->UpdateInterfaceInfo();  // the first read: where counting starts
+        // The database waits for the first table read, where counting starts.
+        EXPECT_EQ(form->DataUsage(), nullptr);
+        form->UpdateInterfaceInfo();
         return *form;
     }
     // `seconds` of reads four times a second, eth0 moving `perSecond` bytes each way.
