@@ -41,6 +41,8 @@ Form1::Form1(Services services, QWidget* parent)
 }
 
 Form1::~Form1() {
+    parts_->usageWindow.reset();
+    parts_->usage.reset();  // writes what is pending
     // The tray control takes its icon out as it ends; the backend outlives the window.
     parts_->tray.reset();
     services_.tray.SetMenu(nullptr);
@@ -279,6 +281,7 @@ void Form1::Form_QueryUnload() {
     guard.Run(100, [&] { SetLoggingTimer(false); });
     guard.Run(102, [&] { parts_->tray->InTray(false); });
     guard.Run(104, [&] { services_.processEvents(); });
+    FlushUsage();
 }
 
 void Form1::Form_Unload() {

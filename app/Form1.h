@@ -29,6 +29,8 @@ class Form1Parts;
 class InterfacesDialog;
 class TrayMenu;
 class cSysTray;
+class UsageSession;
+class UsageWindow;
 
 // The pointer setting of the main window: the default arrow, the busy hourglass, or the
 // custom hand image loaded at start-up.
@@ -144,6 +146,13 @@ class Form1 : public QWidget {
     // Whether a close of the window has ended the program.
     bool Ended() const { return ended_; }
 
+    // Data usage: the "Data usage" window, made the first time it is shown, and the
+    // write of what is pending (at exit and at the end of the desktop session).
+    void ShowUsageWindow();
+    UsageWindow* DataUsageWindow() const;
+    UsageSession* DataUsage() const;
+    void FlushUsage();
+
   protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -171,6 +180,9 @@ class Form1 : public QWidget {
     void OnIntervalSelectionChanged();
     void OnIntervalItemClicked();
     bool OverOwnArea(QWidget* widget, QEvent* event) const;
+    void StartUsage();
+    void RecordUsage();
+    void CheckUsageLimit();
 
     Services services_;
     std::unique_ptr<ErrorReporter> reporter_;

@@ -12,6 +12,8 @@
 #include "settings/SettingsStore.h"
 #include "tray/TrayMenu.h"
 #include "tray/cSysTray.h"
+#include "usage/UsageSession.h"
+#include "usage/UsageWindow.h"
 
 namespace bytelora {
 
@@ -29,6 +31,10 @@ class Form1Parts {
     std::unique_ptr<Form2> graph;
     std::unique_ptr<TrayMenu> trayMenu;
     std::unique_ptr<InterfacesDialog> interfacesDialog;
+    std::unique_ptr<UsageSession> usage;
+    std::unique_ptr<UsageWindow> usageWindow;
+    std::chrono::steady_clock::time_point lastLimitCheck{};
+    bool usageStarted = false;
 };
 
 }  // namespace bytelora

@@ -26,6 +26,9 @@ void Form1::WireTrayMenu() {
             [this] { RunUnguarded(Step([&] { cSysTray1_MouseUp(1, 0); })); });
     connect(&menu, &TrayMenu::InterfacesRequested, this,
             [this] { RunUnguarded(Step([&] { ShowInterfacesDialog(); })); });
+    // Queued, as the fixed entries are: the window opens once the menu has closed.
+    connect(menu.AddEntry(QStringLiteral("Data usage\u2026")), &QAction::triggered, this,
+            [this] { RunUnguarded(Step([&] { ShowUsageWindow(); })); }, Qt::QueuedConnection);
     // Quitting is closing the window: the same shutdown, whether it is shown or hidden.
     connect(&menu, &TrayMenu::QuitRequested, this, [this] { close(); });
     services_.tray.SetMenu(&menu.Menu());

@@ -14,6 +14,7 @@ class MessageBoxes;
 class Launcher;
 class StartupRegistration;
 class TrayBackend;
+struct UsageEnvironment;
 
 // Everything the main window reaches outside itself. The program passes the real
 // services; tests pass fakes, temporary folders and a stub event step, so that a real
@@ -44,6 +45,9 @@ struct Services {
     // Runs pending events, waiting a short while for one when there are none: the step
     // of the tray balloon's bounded wait, so that the wait does not spin the processor.
     std::function<void()> waitForEvents;
+
+    // Where the data usage is kept; null records nothing and offers no usage window.
+    const UsageEnvironment* usage = nullptr;
 };
 
 }  // namespace bytelora

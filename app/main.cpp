@@ -22,6 +22,7 @@
 #include "settings/StartupRegistration.h"
 #include "tray/QtTrayBackend.h"
 #include "tray/cSysTray.h"
+#include "usage/UsageSession.h"
 
 int main(int argc, char** argv) {
     bytelora::PrepareProcess();
@@ -75,7 +76,16 @@ int main(int argc, char** argv) {
                       [] { QCoreApplication::processEvents(QEventLoop::AllEvents); },
                       &RunPendingEventsBriefly};
 
+    const UsageEnvironment usage = SystemUsageEnvironment();
+    services.usage = &usage;
+
     Form1 window(services);
+    // The end of the desktop session may end the process without closing the window:
+    // the pending data usage is written then.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window] { window.FlushUsage(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                     [&window] { window.FlushUsage(); });
     // The same restore as a click on the tray icon.
     QObject::connect(&instance, &SingleInstance::ActivationRequested, &window,
                      [&window] { window.cSysTray1_MouseUp(0, 0); });

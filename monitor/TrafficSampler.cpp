@@ -14,6 +14,7 @@ TrafficSampler::TrafficSampler(unsigned counterBits) : wraps32_(counterBits == 3
 
 void TrafficSampler::Sample(const CInterfaces& table, std::chrono::steady_clock::time_point at) {
     if (totals_.started && table.Count() == 0) {
+        changes_.clear();
         return;
     }
     const double seconds =
@@ -38,14 +39,27 @@ void TrafficSampler::Sample(const CInterfaces& table, std::chrono::steady_clock:
         }
         // A newcomer (or every interface at the first read) starts from what it counts
         // now: its earlier traffic happened before we were watching it.
+        std::uint64_t receivedChange = 0;
+        std::uint64_t sentChange = 0;
         if (const Tracked* before =
                 FindPrevious(record->InterfaceIndex(), record->InterfaceName())) {
-            totals_.bytesReceived += Change(before->received, received, seconds);
-            totals_.bytesSent += Change(before->sent, sent, seconds);
+            receivedChange = Change(before->received, received, seconds);
+            sentChange = Change(before->sent, sent, seconds);
+            totals_.bytesReceived += receivedChange;
+            totals_.bytesSent += sentChange;
         }
         if (count == next_.size()) {
             next_.emplace_back();
         }
+        if (count == changes_.size()) {
+            changes_.emplace_back();
+        }
+        InterfaceChange& change = changes_[count];
+        change.name = record->InterfaceName();
+        change.received = receivedChange;
+        change.sent = sentChange;
+        change.counterReceived = received;
+        change.counterSent = sent;
         Tracked& entry = next_[count++];
         entry.index = record->InterfaceIndex();
         entry.name = record->InterfaceName();  // assignment keeps the storage of earlier reads
@@ -53,6 +67,7 @@ void TrafficSampler::Sample(const CInterfaces& table, std::chrono::steady_clock:
         entry.sent = sent;
     }
     next_.resize(count);
+    changes_.resize(count);
     tracked_.swap(next_);
 
     totals_.sampledAt = at;

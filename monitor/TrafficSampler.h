@@ -18,6 +18,16 @@ namespace bytelora {
 // subtracting start values gives negative totals when an adapter leaves and jumps of
 // gigabytes when one arrives. Instead every counted interface (keyed by index and
 // name) adds only its own change since the previous read.
+// What one counted interface did in the last accepted read: its change since the read
+// before (0 for a newcomer) and the counters it showed.
+struct InterfaceChange {
+    std::string name;
+    std::uint64_t received = 0;
+    std::uint64_t sent = 0;
+    std::uint64_t counterReceived = 0;
+    std::uint64_t counterSent = 0;
+};
+
 class TrafficSampler {
   public:
     // `counterBits` is the width of the source's octet counters: 32 (they wrap at 2^32)
@@ -38,6 +48,9 @@ class TrafficSampler {
     const TrafficTotals& Totals() const { return totals_; }
     // How many interfaces the last accepted read counted.
     std::size_t TrackedInterfaces() const { return tracked_.size(); }
+    // Each counted interface's change in the last accepted read, by name: the same
+    // wrap- and reset-safe amounts that make up the totals.
+    const std::vector<InterfaceChange>& LastChanges() const { return changes_; }
 
     // The most traffic that one interface with 32-bit counters is believed to move per
     // second (10 Gbit/s). A counter that went down by more than this can explain since
@@ -62,6 +75,7 @@ class TrafficSampler {
     // The read being taken; swapped with tracked_ so that steady sampling reuses storage.
     std::vector<Tracked> next_;
     std::vector<bool> matched_;
+    std::vector<InterfaceChange> changes_;
 };
 
 }  // namespace bytelora

@@ -10,6 +10,31 @@ bool IsIntervalEntry(const std::string& text) {
     return IntervalSeconds(text) != 0;
 }
 
+// One option of `usage` at args[i] (and its value, if it takes one); the error, if any.
+std::optional<std::string> ParseUsageOption(const std::vector<std::string>& args, std::size_t& i,
+                                            CliOptions& options) {
+    const std::string& arg = args[i];
+    if (arg == "--hours") {
+        options.view = UsageViewKind::Hours;
+    } else if (arg == "--days") {
+        options.view = UsageViewKind::Days;
+    } else if (arg == "--months") {
+        options.view = UsageViewKind::Months;
+    } else if (arg == "--json") {
+        options.format = UsageFormat::Json;
+    } else if (arg == "--csv") {
+        options.format = UsageFormat::Csv;
+    } else if (arg == "--interface") {
+        if (i + 1 >= args.size() || args[i + 1].empty()) return "--interface needs a name";
+        options.interfaceName = args[++i];
+    } else if (arg.rfind("--interface=", 0) == 0 && arg.size() > 12) {
+        options.interfaceName = arg.substr(12);
+    } else {
+        return "unknown option '" + arg + "'";
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args) {
@@ -26,6 +51,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
         options.command = Command::Watch;
     } else if (first == "log") {
         options.command = Command::Log;
+    } else if (first == "usage") {
+        options.command = Command::Usage;
     } else {
         return {std::nullopt, "unknown command '" + first + "'"};
     }
@@ -56,6 +83,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             }
             if (name.empty()) return {std::nullopt, "--interface needs a name"};
             options.interfaces.push_back(name);
+        } else if (options.command == Command::Usage) {
+            if (const auto error = ParseUsageOption(args, i, options)) return {std::nullopt, *error};
         } else {
             return {std::nullopt, "unknown option '" + arg + "'"};
         }
@@ -74,7 +103,11 @@ std::string UsageText() {
         "  log [--every E] [--interface NAME]...\n"
         "                     take bandwidth usage snapshots into the history log;\n"
         "                     E is one of the intervals below (default: the one chosen\n"
-        "                     in the window)\n"
+        "                     in the window); also records the data usage when\n"
+        "                     no other Bytelora does\n"
+        "  usage [--hours|--days|--months] [--interface NAME] [--json|--csv]\n"
+        "                     the data usage: today by hour, this accounting month by\n"
+        "                     day (the default) or the last 24 months\n"
         "\n"
         "--interface counts only the named interfaces (names match exactly); without it\n"
         "the interfaces chosen in the window count, or else those Bytelora picks itself.\n"

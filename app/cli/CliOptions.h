@@ -4,9 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "usage/UsageView.h"
+
 namespace bytelora::cli {
 
-enum class Command { Help, Version, Interfaces, Watch, Log };
+enum class Command { Help, Version, Interfaces, Watch, Log, Usage };
+
+enum class UsageFormat { Table, Json, Csv };
 
 struct CliOptions {
     Command command = Command::Help;
@@ -14,6 +18,10 @@ struct CliOptions {
     std::optional<std::string> every;
     // `watch` and `log` `--interface NAME`, repeatable: count only these interfaces.
     std::vector<std::string> interfaces;
+    // `usage [--hours | --days | --months] [--interface NAME] [--json | --csv]`
+    UsageViewKind view = UsageViewKind::Days;
+    std::string interfaceName;
+    UsageFormat format = UsageFormat::Table;
 };
 
 struct ParseResult {

@@ -22,6 +22,7 @@
 #include "netstats/LinkSpeed.h"
 #include "settings/InterfaceChoice.h"
 #include "settings/QSettingsStore.h"
+#include "usage/UsageSession.h"
 
 namespace bytelora::cli {
 
@@ -70,9 +71,11 @@ CIpHelper MakeHelper(InterfaceTableSource& source, std::ostream& err) {
 // Runs the sampler and the meter as the window does (a table read every 250 ms, rates
 // once a second) and hands each second's reading, with the wall-clock text of its
 // moment, to `each` until Ctrl-C.
+// `onRead`, when given, sees every table read.
 void RunRates(InterfaceTableSource& source, const std::vector<std::string>& interfaces,
               std::ostream& err,
-              const std::function<void(const ThroughputReading&, const std::string&)>& each) {
+              const std::function<void(const ThroughputReading&, const std::string&)>& each,
+              const std::function<void(const CInterfaces&, const Clock&)>& onRead = {}) {
     InstallInterruptHandler();
     CIpHelper helper = MakeHelper(source, err);
     SystemClock clock;
@@ -81,7 +84,12 @@ void RunRates(InterfaceTableSource& source, const std::vector<std::string>& inte
     options.groupMark = LocaleGroupMark();
     options.probe = source.Probe();
     options.interfaces = interfaces;
-    RunWatch([&helper] { return helper.Interfaces(); }, clock, InterruptibleSleep,
+    RunWatch([&] {
+                 auto table = helper.Interfaces();
+                 if (table && onRead) onRead(*table, clock);
+                 return table;
+             },
+             clock, InterruptibleSleep,
              [&](const ThroughputReading& reading) {
                  if (Interrupted()) return false;
                  each(reading, LocalDateTimeText(clock.Now()));
@@ -152,22 +160,45 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
     err << "Taking a bandwidth usage snapshot every " << entry.seconds << " s into " << logPath
         << " (Ctrl-C ends).\n";
 
+    // The data usage is recorded too, unless the window (or another log) already does.
+    // Its sampler works on the same reads as the meter's.
+    SystemClock usageClock;
+    UsageSession usage(SystemUsageEnvironment(), usageClock,
+                       [&err](const std::string& message) { err << message << '\n'; });
+    if (!usage.Recording()) {
+        err << "Another Bytelora records the data usage; this one does not.\n";
+    }
+    // It counts the same interfaces as the meter.
+    InterfaceSelection usageSelection(source.Probe());
+    usageSelection.Choose(interfaces);
+    TrafficSampler usageSampler(source.CounterBits());
+    usageSampler.CountWith(&usageSelection);
+    const auto recordUsage = [&](const CInterfaces& table, const Clock& clock) {
+        if (table.Count() == 0) return;
+        usageSampler.Sample(table, clock.Monotonic());
+        usage.Record(usageSampler.LastChanges());
+    };
+
     LoggingScheduler scheduler;
     scheduler.SetLogInterval(entry.seconds);
-    RunRates(source, interfaces, err,
-             [&](const ThroughputReading& reading, const std::string& now) {
-                 scheduler.CountTick();
-                 if (!scheduler.SnapshotDue()) return;
-                 const std::string line =
-                     ComposeSnapshotText(now, reading.downloadText, reading.uploadText);
-                 try {
-                     AppendToHistoryLog(logPath, line);
-                     out << line << std::endl;
-                 } catch (const std::exception& failure) {
-                     err << failure.what() << '\n';
-                 }
-                 scheduler.Restart();
-             });
+    RunRates(
+        source, interfaces, err,
+        [&](const ThroughputReading& reading, const std::string& now) {
+            scheduler.CountTick();
+            if (!scheduler.SnapshotDue()) return;
+            const std::string line =
+                ComposeSnapshotText(now, reading.downloadText, reading.uploadText);
+            try {
+                AppendToHistoryLog(logPath, line);
+                out << line << std::endl;
+            } catch (const std::exception& failure) {
+                err << failure.what() << '\n';
+            }
+            scheduler.Restart();
+        },
+        recordUsage);
+    // Ctrl-C or SIGTERM ended the loop: what is pending is written now.
+    usage.Flush();
     return 0;
 }
 

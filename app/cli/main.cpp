@@ -7,6 +7,7 @@
 
 #include "app/cli/CliOptions.h"
 #include "app/cli/Commands.h"
+#include "app/cli/UsageCommand.h"
 #include "common/ProcessSetup.h"
 #include "netstats/InterfaceTableSource.h"
 
@@ -28,6 +29,11 @@ int main(int argc, char** argv) {
         case Command::Version:
             std::cout << "bytelora-cli " BYTELORA_VERSION "\n";
             return 0;
+        case Command::Usage: {
+            const bytelora::SystemClock clock;
+            return Usage(*parsed.options, bytelora::SystemUsageEnvironment(), StoredMonthStartDay(),
+                         clock, std::cout, std::cerr);
+        }
         default:
             break;
     }

@@ -51,6 +51,14 @@ TEST_P(CounterChange, AddsWhatTheCounterReallyCounted) {
     sampler.Sample(Table({{7, "eth0", c.after, c.after}}), At(c.seconds));
     EXPECT_EQ(sampler.Totals().bytesReceived, c.added) << c.what;
     EXPECT_EQ(sampler.Totals().bytesSent, c.added) << c.what;
+    // The data usage takes the same change, by interface name.
+    ASSERT_EQ(sampler.LastChanges().size(), 1u);
+    EXPECT_EQ(sampler.LastChanges()[0].name, "eth0");
+    EXPECT_EQ(sampler.LastChanges()[0].sent, c.added) << c.what;
+    EXPECT_EQ(sampler.LastChanges()[0].counterSent, c.bits == 32 ? c.after % k2To32 : c.after);
+    // A failed read changes nothing, and is not taken twice.
+    sampler.Sample(Table({}), At(c.seconds + 0.25));
+    EXPECT_TRUE(sampler.LastChanges().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,102 @@
+// Data usage: the recorder fed by the table reads, the "Data usage" window and the
+// monthly limit's balloons.
+#include <QMetaObject>
+
+#include "app/Form1.h"
+#include "app/Form1Parts.h"
+#include "common/AppText.h"
+
+namespace bytelora {
+
+namespace {
+
+// Usage faults are told by the usage code itself; what escapes it is told here, so that
+// it never reaches Qt's event dispatch.
+template <class Action>
+void Guarded(MessageBoxes& boxes, Action&& action) {
+    try {
+        action();
+    } catch (const std::exception& failure) {
+        try {
+            boxes.Show(AppTitle(), std::string("Data usage: ") + failure.what(), BoxIcon::Warning);
+        } catch (...) {
+        }
+    }
+}
+
+}  // namespace
+
+// The database is opened at the first table read rather than in the load handler: its
+// check and the SQL driver's loading then do not delay the window's first showing.
+void Form1::StartUsage() {
+    if (!services_.usage || parts_->usageStarted) return;
+    parts_->usageStarted = true;
+    try {
+        // A fault is told once the event loop runs: never from inside a table read.
+        parts_->usage = std::make_unique<UsageSession>(
+            *services_.usage, services_.clock, [this](const std::string& message) {
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, message] {
+                        Guarded(services_.boxes, [&] {
+                            services_.boxes.Show(AppTitle(), message, BoxIcon::Warning);
+                        });
+                    },
+                    Qt::QueuedConnection);
+            });
+    } catch (const std::exception& failure) {
+        services_.boxes.Show(AppTitle(),
+                             std::string("Data usage cannot be recorded:\r\n") + failure.what(),
+                             BoxIcon::Warning);
+    }
+    parts_->lastLimitCheck = services_.clock.Monotonic();
+}
+
+void Form1::RecordUsage() {
+    StartUsage();
+    if (!parts_->usage) return;
+    Guarded(services_.boxes, [&] {
+        parts_->usage->Record(parts_->watch->Sampler().LastChanges());
+        if (services_.clock.Monotonic() - parts_->lastLimitCheck >= UsageRecorder::kFlushEvery) {
+            parts_->lastLimitCheck = services_.clock.Monotonic();
+            CheckUsageLimit();
+        }
+    });
+}
+
+void Form1::CheckUsageLimit() {
+    if (!parts_->usage || !parts_->tray) return;
+    const UsageLimit limit = StoredUsageLimit(services_.settings);
+    if (limit.bytes == 0 || !limit.alert) return;
+    std::uint64_t used = 0;
+    const UsageAlert alert = parts_->usage->TakeAlert(limit, &used);
+    if (alert == UsageAlert::None) return;
+    parts_->tray->ShowBalloon(QString::fromStdString(AlertText(alert, limit, used)),
+                              QString::fromLatin1(kProductName), 0, false);
+}
+
+void Form1::FlushUsage() {
+    if (parts_->usage) Guarded(services_.boxes, [&] { parts_->usage->Flush(); });
+}
+
+void Form1::ShowUsageWindow() {
+    StartUsage();
+    if (!parts_->usage) return;
+    if (!parts_->usageWindow) {
+        parts_->usageWindow = std::make_unique<UsageWindow>(*parts_->usage, services_.settings,
+                                                            services_.boxes, services_.clock);
+    }
+    parts_->usageWindow->show();
+    parts_->usageWindow->raise();
+    parts_->usageWindow->activateWindow();
+}
+
+UsageWindow* Form1::DataUsageWindow() const {
+    return parts_->usageWindow.get();
+}
+
+UsageSession* Form1::DataUsage() const {
+    return parts_->usage.get();
+}
+
+}  // namespace bytelora

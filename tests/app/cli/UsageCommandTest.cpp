@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/cli/UsageCommand.h"
+#include "support/FakeClock.h"
+#include "support/TempDir.h"
+#include "support/UsageZones.h"
+
+namespace bytelora::cli {
+namespace {
+
+using namespace std::chrono;
+using bytelora::testing::FakeClock;
+using bytelora::testing::TempDir;
+using bytelora::testing::Utc;
+
+struct UsageRig {
+    TempDir dir;
+    FakeClock clock;
+    std::ostringstream out, err;
+
+    UsageEnvironment Environment() const {
+        return {dir / "usage.sqlite", "boot", bytelora::testing::CentralEuropeanZone()};
+    }
+    int Run(const std::vector<std::string>& args, int monthStart = 1) {
+        out.str({});
+        err.str({});
+        const ParseResult parsed = ParseCommandLine(args);
+        EXPECT_TRUE(parsed.options) << parsed.error;
+        return Usage(*parsed.options, Environment(), monthStart, clock, out, err);
+    }
+};
+
+TEST(UsageCommand, ParsesItsOptions) {
+    const auto parsed = ParseCommandLine({"usage", "--months", "--interface", "wlan0", "--csv"});
+    ASSERT_TRUE(parsed.options);
+    EXPECT_EQ(parsed.options->command, Command::Usage);
+    EXPECT_EQ(parsed.options->view, UsageViewKind::Months);
+    EXPECT_EQ(parsed.options->interfaceName, "wlan0");
+    EXPECT_EQ(parsed.options->format, UsageFormat::Csv);
+    const auto defaults = ParseCommandLine({"usage"});
+    ASSERT_TRUE(defaults.options);
+    EXPECT_EQ(defaults.options->view, UsageViewKind::Days);
+    EXPECT_EQ(defaults.options->format, UsageFormat::Table);
+    EXPECT_FALSE(ParseCommandLine({"usage", "--interface"}).options);
+    EXPECT_FALSE(ParseCommandLine({"usage", "--weeks"}).options);
+    EXPECT_FALSE(ParseCommandLine({"watch", "--json"}).options);
+}
+
+TEST(UsageCommand, PrintsRecordedDaysAsJsonAndCsvAndAnEmptyViewWithoutADatabase) {
+    UsageRig rig;
+    rig.clock.SetNow(Utc(2024, 3, 5, 12));
+    EXPECT_EQ(rig.Run({"usage", "--json", "--hours"}), 0);
+    EXPECT_EQ(rig.out.str().rfind("{\n  \"unit\": \"bytes\",\n  \"hours\": [\n    {", 0), 0u);
+    EXPECT_NE(rig.out.str().find("\"hour\": \"2024-03-05T00:00\", \"received\": 0"),
+              std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(rig.Environment().database));
+
+    {
+        UsageSession session(rig.Environment(), rig.clock,
+                             [](const std::string& text) { ADD_FAILURE() << text; });
+        ASSERT_TRUE(session.Recording());
+        session.Record({{"eth0", 0, 0, 1000, 2000}, {"wlan0", 0, 0, 10, 20}});
+        session.Record({{"eth0", 300, 30, 1300, 2030}, {"wlan0", 5, 6, 15, 26}});
+        rig.clock.Advance(hours(24));
+        session.Record({{"eth0", 700, 70, 2000, 2100}, {"wlan0", 0, 0, 15, 26}});
+    }
+    EXPECT_EQ(rig.Run({"usage", "--json"}), 0);
+    EXPECT_NE(rig.out.str().find("{\"date\": \"2024-03-05\", \"received\": 305, \"sent\": 36}"),
+              std::string::npos)
+        << rig.out.str();
+    EXPECT_NE(rig.out.str().find("    \"wlan0\": [\n      {\"date\": \"2024-03-01\""),
+              std::string::npos);
+    EXPECT_EQ(rig.Run({"usage", "--csv", "--interface", "eth0"}), 0);
+    EXPECT_NE(rig.out.str().find("2024-03-05,300,30,330\r\n2024-03-06,700,70,770\r\n"),
+              std::string::npos);
+    EXPECT_EQ(rig.Run({"usage", "--months", "--csv"}), 0);
+    EXPECT_NE(rig.out.str().find("2024-03,1005,106,1111\r\n"), std::string::npos);
+    // Months that start on the 6th put the 6th into the next one.
+    EXPECT_EQ(rig.Run({"usage", "--months", "--csv"}, 6), 0);
+    EXPECT_NE(rig.out.str().find("2024-02,305,36,341\r\n2024-03,700,70,770\r\n"),
+              std::string::npos);
+    EXPECT_EQ(rig.Run({"usage"}), 0);
+    EXPECT_NE(rig.out.str().find("2024-03-06"), std::string::npos);
+    EXPECT_NE(rig.out.str().find("770 B"), std::string::npos);
+}
+
+TEST(UsageCommand, ADamagedDatabaseExitsWithOneAndChangesNothing) {
+    UsageRig rig;
+    std::ofstream(rig.Environment().database, std::ios::binary) << std::string(4096, 'z');
+    EXPECT_EQ(rig.Run({"usage", "--json"}), 1);
+    EXPECT_TRUE(rig.out.str().empty());
+    EXPECT_NE(rig.err.str().find(rig.Environment().database.string()), std::string::npos);
+    EXPECT_EQ(std::filesystem::file_size(rig.Environment().database), 4096u);
+}
+
+}  // namespace
+}  // namespace bytelora::cli

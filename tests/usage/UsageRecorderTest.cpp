@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include "support/FakeClock.h"
+#include "usage/UsageRecorder.h"
+
+namespace bytelora {
+namespace {
+
+using namespace std::chrono;
+using testing::FakeClock;
+
+// A database in memory that can be told to refuse writes.
+class MemoryDatabase final : public UsageDatabase {
+  public:
+    StoreFault fault = StoreFault::None;
+    std::map<std::pair<UsageHour, std::string>, CounterPair> hours;
+    StoredCounters counters;
+    int writes = 0;
+
+    StoreFault Add(const std::vector<UsageRow>& rows, const StoredCounters& latest) override {
+        ++writes;
+        if (fault != StoreFault::None) return fault;
+        for (const auto& row : rows) {
+            hours[{row.hour, row.interfaceName}].received += row.received;
+            hours[{row.hour, row.interfaceName}].sent += row.sent;
+        }
+        counters = latest;
+        return StoreFault::None;
+    }
+    StoredCounters LastCounters() override { return counters; }
+    std::vector<UsageRow> Rows(HourRange) override { return {}; }
+    std::vector<std::string> InterfaceNames() override { return {}; }
+    AlertsGiven Alerts(const std::string&) override { return {}; }
+    StoreFault SaveAlerts(const std::string&, const AlertsGiven&) override { return fault; }
+    std::string Location() const override { return "/data/usage.sqlite"; }
+
+    std::uint64_t Sent(const std::string& name = "eth0") const {
+        std::uint64_t total = 0;
+        for (const auto& [key, bytes] : hours) {
+            if (key.second == name) total += bytes.sent;
+        }
+        return total;
+    }
+};
+
+struct Rig {
+    MemoryDatabase db;
+    FakeClock clock;
+    std::vector<std::string> told;
+    std::uint64_t counter = 0;
+
+    UsageRecorder Make(const std::string& boot = "boot-1") {
+        return UsageRecorder(db, clock, boot,
+                             [this](const std::string& text) { told.push_back(text); });
+    }
+    // One read: eth0 sent `bytes` since the one before; its counter moves with it.
+    std::vector<InterfaceChange> Read(std::uint64_t bytes) {
+        counter += bytes;
+        return {{"eth0", 0, bytes, 0, counter}};
+    }
+};
+
+TEST(UsageRecorder, WritesEveryMinuteIntoTheWallClockHour) {
+    Rig rig;
+    UsageRecorder recorder = rig.Make();
+    recorder.Record(rig.Read(0));
+    for (int second = 1; second < 60; ++second) {
+        rig.clock.Advance(seconds(1));
+        recorder.Record(rig.Read(100));
+    }
+    EXPECT_EQ(rig.db.writes, 0);
+    rig.clock.Advance(seconds(1));
+    recorder.Record(rig.Read(100));
+    EXPECT_EQ(rig.db.writes, 1);
+    EXPECT_EQ(rig.db.Sent(), 6000u);
+    EXPECT_TRUE(recorder.Pending().empty());
+
+    // The wall clock is set back a day: new bytes go to the hour it shows.
+    rig.clock.SetNow(rig.clock.Now() - hours(24));
+    recorder.Record(rig.Read(7));
+    ASSERT_EQ(recorder.Pending().size(), 1u);
+    EXPECT_EQ(recorder.Pending()[0].hour, HourOf(rig.clock.Now()));
+    EXPECT_TRUE(recorder.Flush());
+    EXPECT_EQ(rig.db.counters.counters.at("eth0").sent, rig.counter);
+    EXPECT_EQ(rig.db.counters.bootId, "boot-1");
+    // An idle minute writes nothing.
+    const int writes = rig.db.writes;
+    rig.clock.Advance(seconds(61));
+    recorder.Record(rig.Read(0));
+    EXPECT_EQ(rig.db.writes, writes);
+}
+
+TEST(UsageRecorder, AddsTrafficBetweenRunsOnlyWithinOneBoot) {
+    Rig rig;
+    {
+        UsageRecorder first = rig.Make();
+        first.Record(rig.Read(0));
+        rig.clock.Advance(seconds(5));
+        first.Record(rig.Read(500));
+        first.Flush();
+    }
+    // 4000 bytes pass while nothing runs; a second interface appeared meanwhile.
+    rig.counter += 4000;
+    rig.clock.Advance(hours(2));
+    {
+        UsageRecorder second = rig.Make();
+        auto read = rig.Read(0);
+        read.push_back({"wlan0", 0, 0, 50, 60});
+        second.Record(read);
+        const auto pending = second.Pending();
+        ASSERT_EQ(pending.size(), 1u);
+        EXPECT_EQ(pending[0].sent, 4000u);
+        EXPECT_EQ(pending[0].hour, HourOf(rig.clock.Now()));
+        second.Flush();
+    }
+    EXPECT_EQ(rig.db.Sent(), 4500u);
+
+    // A counter below what was stored was reset in between: nothing is invented.
+    rig.counter = 10;
+    {
+        UsageRecorder third = rig.Make();
+        third.Record(rig.Read(0));
+        EXPECT_TRUE(third.Pending().empty());
+        third.Flush();
+    }
+    // After a reboot the counters say nothing about the time in between.
+    rig.counter += 9000;
+    {
+        UsageRecorder rebooted = rig.Make("boot-2");
+        rebooted.Record(rig.Read(0));
+        EXPECT_TRUE(rebooted.Pending().empty());
+        // Later changes count as usual.
+        rig.clock.Advance(seconds(1));
+        rebooted.Record(rig.Read(25));
+        EXPECT_EQ(rebooted.Pending().at(0).sent, 25u);
+    }
+}
+
+TEST(UsageRecorder, KeepsBytesThroughFaultsTellingEachCauseOnce) {
+    Rig rig;
+    UsageRecorder recorder = rig.Make();
+    recorder.Record(rig.Read(0));
+    rig.db.fault = StoreFault::Locked;
+    for (int minute = 0; minute < 3; ++minute) {
+        rig.clock.Advance(seconds(60));
+        recorder.Record(rig.Read(1000));
+    }
+    rig.db.fault = StoreFault::Full;
+    rig.clock.Advance(seconds(60));
+    recorder.Record(rig.Read(1000));
+    rig.db.fault = StoreFault::ReadOnly;
+    rig.clock.Advance(seconds(60));
+    recorder.Record(rig.Read(1000));
+    ASSERT_EQ(rig.told.size(), 3u);
+    EXPECT_NE(rig.told[0].find("locked"), std::string::npos);
+    EXPECT_NE(rig.told[1].find("full"), std::string::npos);
+    EXPECT_NE(rig.told[2].find("read-only"), std::string::npos);
+    for (const auto& text : rig.told) EXPECT_NE(text.find("/data/usage.sqlite"), std::string::npos);
+    EXPECT_EQ(rig.db.Sent(), 0u);
+
+    // Retried at the next write: nothing was lost.
+    rig.db.fault = StoreFault::None;
+    rig.clock.Advance(seconds(60));
+    recorder.Record(rig.Read(1000));
+    EXPECT_EQ(rig.db.Sent(), 6000u);
+    EXPECT_EQ(rig.told.size(), 3u);
+
+    // Held for at most a day, then given up with a message.
+    rig.db.fault = StoreFault::Locked;
+    recorder.Record(rig.Read(0));
+    rig.clock.Advance(seconds(10));
+    recorder.Record(rig.Read(777));
+    for (int hour = 0; hour < 25; ++hour) {
+        rig.clock.Advance(hours(1));
+        recorder.Record(rig.Read(1));
+    }
+    ASSERT_EQ(rig.told.size(), 4u);
+    EXPECT_NE(rig.told[3].find("given up"), std::string::npos);
+    EXPECT_LE(recorder.Pending().size(), static_cast<std::size_t>(UsageRecorder::kPendingHours));
+}
+
+}  // namespace
+}  // namespace bytelora

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+
+#include <fstream>
+
+#include "app/FormRig.h"
+#include "tray/TrayMenu.h"
+#include "support/UsageZones.h"
+#include "usage/UsageText.h"
+#include "usage/UsageWindow.h"
+
+namespace bytelora {
+namespace {
+
+using namespace std::chrono;
+using testing::FormRig;
+
+// A real main window recording into a temporary database.
+struct UsageFormRig : FormRig {
+    UsageEnvironment usage{dir / "data" / "usage.sqlite", "boot-7", testing::CentralEuropeanZone()};
+
+    Form1& LoadWithUsage() {
+        Services services = MakeServices();
+        services.usage = &usage;
+        form = std::make_unique<Form1>(services);
+        form->Form_Load();
+        // The database waits for the first table read, where counting starts.
+        EXPECT_EQ(form->DataUsage(), nullptr);
+        form->UpdateInterfaceInfo();
+        return *form;
+    }
+    // `seconds` of reads four times a second, eth0 moving `perSecond` bytes each way.
+    void Run(int seconds, std::uint64_t perSecond) {
+        for (int i = 0; i < seconds * 4; ++i) {
+            clock.Advance(milliseconds(250));
+            table.AddOctets(0, perSecond / 4, perSecond / 4);
+            form->UpdateInterfaceInfo();
+        }
+    }
+    std::vector<QString> Balloons() const {
+        std::vector<QString> texts;
+        for (const auto& call : tray.calls()) {
+            if (call.kind == testing::FakeTrayBackend::Kind::ShowBalloon)
+                texts.push_back(call.text);
+        }
+        return texts;
+    }
+};
+
+TEST(UsageWindow, OpensOnFirstUseAndShowsWhatTheMainWindowRecorded) {
+    UsageFormRig rig;
+    Form1& form = rig.LoadWithUsage();
+    ASSERT_NE(form.DataUsage(), nullptr);
+    EXPECT_TRUE(form.DataUsage()->Recording());
+    rig.Run(10, 4000);
+    EXPECT_EQ(form.DataUsageWindow(), nullptr);  // nothing made until asked for
+
+    form.ShowUsageWindow();
+    UsageWindow* window = form.DataUsageWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isModal());
+    // This month by day: today holds the 40000 bytes, not yet written.
+    std::uint64_t received = 0;
+    for (const auto& day : window->CurrentView().total) received += day.received;
+    EXPECT_EQ(received, 40000u);
+    EXPECT_EQ(window->Table->rowCount(), 31);  // March
+    EXPECT_EQ(window->InterfaceFilter->findText(QStringLiteral("eth0")), 1);
+    EXPECT_TRUE(window->Projection->isVisible());
+
+    window->Views->setCurrentIndex(0);
+    EXPECT_EQ(window->CurrentView().kind, UsageViewKind::Hours);
+    EXPECT_EQ(window->Table->rowCount(), 24);
+    EXPECT_EQ(window->Chart->Buckets().size(), 24u);
+    window->Views->setCurrentIndex(2);
+    EXPECT_EQ(window->Table->rowCount(), kMonthsShown);
+    EXPECT_FALSE(window->Projection->isVisible());
+
+    // The tray menu's entry shows the same window again.
+    window->hide();
+    QAction* entry = nullptr;
+    for (QAction* action : form.cSysTray1Menu()->Menu().actions()) {
+        if (action->text() == QStringLiteral("Data usage\u2026")) entry = action;
+    }
+    ASSERT_NE(entry, nullptr);
+    entry->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(form.DataUsageWindow(), window);
+    EXPECT_TRUE(window->isVisible());
+
+    const auto csv = rig.dir / "export.csv";
+    window->askSavePath = [&] { return QString::fromStdString(csv.string()); };
+    window->ExportButton->click();
+    std::ifstream written(csv, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}),
+              UsageCsv(window->CurrentView()));
+    EXPECT_FALSE(
+        window->ExportCsv(QString::fromStdString((rig.dir / "no" / "such" / "x.csv").string())));
+    EXPECT_EQ(rig.boxes.shown().size(), 1u);
+
+    // Closing the main window writes what is pending.
+    form.Form_QueryUnload();
+    UsageStore store({rig.usage.database, UsageStore::Mode::Read}, rig.clock, {});
+    std::uint64_t stored = 0;
+    for (const auto& row : store.Rows({0, INT64_MAX / 2})) stored += row.sent;
+    EXPECT_EQ(stored, 40000u);
+}
+
+TEST(UsageWindow, TheLimitAndItsBalloonsComeOncePerMonthAcrossARestart) {
+    UsageFormRig rig;
+    rig.settings.SaveSetting(kSettingsAppName, kSettingsSection, kUsageLimitKey, "1");  // 1 MB
+    {
+        Form1& form = rig.LoadWithUsage();
+        form.ShowUsageWindow();
+        rig.Run(61, 8000);  // 976 KB both ways together: over 90 %
+        ASSERT_EQ(rig.Balloons().size(), 1u);
+        EXPECT_TRUE(rig.Balloons()[0].startsWith(QStringLiteral("90 %")));
+        rig.Run(61, 8000);
+        ASSERT_EQ(rig.Balloons().size(), 2u);
+        EXPECT_TRUE(
+            rig.Balloons()[1].startsWith(QStringLiteral("The monthly data limit is reached")));
+        form.Form_QueryUnload();
+        rig.form.reset();
+    }
+    // Restarted in the same month: no balloon again.
+    Form1& again = rig.LoadWithUsage();
+    rig.Run(61, 8000);
+    EXPECT_EQ(rig.Balloons().size(), 2u);
+    again.Form_QueryUnload();
+    rig.form.reset();
+
+    // Changing the month's first day in the window stores it and moves the period.
+    rig.clock.Advance(hours(24 * 31));
+    Form1& later = rig.LoadWithUsage();
+    later.ShowUsageWindow();
+    later.DataUsageWindow()->MonthStart->setValue(15);
+    EXPECT_EQ(rig.settings.GetSetting(kSettingsAppName, kSettingsSection, kUsageMonthStartKey, ""),
+              "15");
+    // The limit, too fine for the window's 0.1 GB steps, is left as it was stored.
+    EXPECT_EQ(rig.settings.GetSetting(kSettingsAppName, kSettingsSection, kUsageLimitKey, ""), "1");
+    EXPECT_EQ(later.DataUsageWindow()->CurrentView().total.front().label, "2024-03-15");
+    rig.Run(61, 8000);  // a new accounting month: 90 % again
+    EXPECT_EQ(rig.Balloons().size(), 3u);
+}
+
+}  // namespace
+}  // namespace bytelora

@@ -1,0 +1,81 @@
+#include "usage/UsageLimit.h"
+
+#include <charconv>
+
+#include "usage/UsageText.h"
+
+namespace bytelora {
+
+namespace {
+
+template <class Number>
+std::optional<Number> ParseNumber(const std::string& text) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+UsageLimit LimitFromText(const std::string& megabytes, const std::string& monthStart,
+                         const std::string& alert) {
+    UsageLimit limit;
+    constexpr std::uint64_t kMegabyte = 1024 * 1024;
+    if (const auto mb = ParseNumber<std::uint64_t>(megabytes);
+        mb && *mb < (UINT64_MAX / kMegabyte)) {
+        limit.bytes = *mb * kMegabyte;
+    }
+    if (const auto day = ParseNumber<int>(monthStart);
+        day && *day >= kMinMonthStartDay && *day <= kMaxMonthStartDay) {
+        limit.monthStartDay = *day;
+    }
+    limit.alert = alert != "Off";
+    return limit;
+}
+
+std::optional<std::uint64_t> ProjectedUse(std::uint64_t usedSoFar, std::chrono::seconds elapsed,
+                                          std::chrono::seconds wholePeriod) {
+    if (elapsed < std::chrono::hours(1) || wholePeriod <= elapsed) {
+        return elapsed >= std::chrono::hours(1) ? std::optional(usedSoFar) : std::nullopt;
+    }
+    const long double scale =
+        static_cast<long double>(wholePeriod.count()) / static_cast<long double>(elapsed.count());
+    return static_cast<std::uint64_t>(static_cast<long double>(usedSoFar) * scale);
+}
+
+std::string OrdinalDay(unsigned day) {
+    const char* suffix = "th";
+    if (day % 100 < 11 || day % 100 > 13) {
+        if (day % 10 == 1) suffix = "st";
+        if (day % 10 == 2) suffix = "nd";
+        if (day % 10 == 3) suffix = "rd";
+    }
+    return std::to_string(day) + suffix;
+}
+
+std::string ProjectionText(std::uint64_t projected, std::chrono::year_month_day lastDay) {
+    return "about " + ByteAmountText(projected) + " by the " +
+           OrdinalDay(static_cast<unsigned>(lastDay.day()));
+}
+
+UsageAlert DecideAlert(const UsageLimit& limit, std::uint64_t used, const AlertsGiven& given) {
+    if (!limit.alert || limit.bytes == 0) return UsageAlert::None;
+    if (used >= limit.bytes) return given.reached ? UsageAlert::None : UsageAlert::Reached;
+    // 90 % without overflow: used / limit >= 9 / 10.
+    const bool near =
+        static_cast<long double>(used) * 10 >= static_cast<long double>(limit.bytes) * 9;
+    if (near && !given.near) return UsageAlert::Near;
+    return UsageAlert::None;
+}
+
+std::string AlertText(UsageAlert alert, const UsageLimit& limit, std::uint64_t used) {
+    const std::string amounts = ByteAmountText(used) + " of " + ByteAmountText(limit.bytes);
+    if (alert == UsageAlert::Reached) {
+        return "The monthly data limit is reached: " + amounts + " used this month.";
+    }
+    return "90 % of the monthly data limit is used: " + amounts + " this month.";
+}
+
+}  // namespace bytelora

@@ -1,0 +1,141 @@
+#include "usage/UsageRecorder.h"
+
+#include "usage/UsageText.h"
+
+namespace bytelora {
+
+UsageRecorder::UsageRecorder(UsageDatabase& database, const Clock& clock, std::string bootId,
+                             Messages tell)
+    : database_(database), clock_(clock), bootId_(std::move(bootId)), tell_(std::move(tell)) {}
+
+void UsageRecorder::AddBytes(const std::string& name, UsageHour hour, std::uint64_t received,
+                             std::uint64_t sent) {
+    if (received == 0 && sent == 0) return;
+    CounterPair& entry = pending_[{hour, name}];
+    entry.received += received;
+    entry.sent += sent;
+}
+
+void UsageRecorder::AddTrafficBetweenRuns(const std::vector<InterfaceChange>& changes,
+                                          UsageHour hour) {
+    const StoredCounters stored = database_.LastCounters();
+    // After a reboot the counters started again from nothing: they say nothing about
+    // the time in between, and nothing is invented.
+    const bool sameBoot = !bootId_.empty() && stored.bootId == bootId_;
+    for (const InterfaceChange& change : changes) {
+        const auto it = stored.counters.find(change.name);
+        if (!sameBoot || it == stored.counters.end()) {
+            AddBytes(change.name, hour, change.received, change.sent);
+            continue;
+        }
+        // The stored counters are where the last write left off, so the gap covers this
+        // read's own change too. A counter below its stored value was reset in between:
+        // how much it moved before the reset is unknown.
+        const CounterPair& before = it->second;
+        AddBytes(change.name, hour,
+                 change.counterReceived >= before.received
+                     ? change.counterReceived - before.received
+                     : 0,
+                 change.counterSent >= before.sent ? change.counterSent - before.sent : 0);
+    }
+}
+
+void UsageRecorder::Record(const std::vector<InterfaceChange>& changes) {
+    // A read that counted nothing (a failed read) says nothing about the counters.
+    if (changes.empty()) return;
+    // Bytes go to the hour the wall clock shows now, even after the clock was moved.
+    const UsageHour hour = HourOf(clock_.Now());
+    if (!started_) {
+        started_ = true;
+        lastFlush_ = clock_.Monotonic();
+        AddTrafficBetweenRuns(changes, hour);
+    } else {
+        for (const InterfaceChange& change : changes) {
+            AddBytes(change.name, hour, change.received, change.sent);
+        }
+    }
+    for (const InterfaceChange& change : changes) {
+        counters_[change.name] = {change.counterReceived, change.counterSent};
+    }
+    // The next start compares with the interfaces counted now; one that left is not
+    // compared with whatever it shows when it comes back.
+    if (counters_.size() != changes.size()) {
+        std::erase_if(counters_, [&](const auto& entry) {
+            for (const InterfaceChange& change : changes) {
+                if (change.name == entry.first) return false;
+            }
+            return true;
+        });
+    }
+    if (clock_.Monotonic() - lastFlush_ >= kFlushEvery) Flush();
+}
+
+bool UsageRecorder::Flush() {
+    lastFlush_ = clock_.Monotonic();
+    if (!started_) return true;
+    // An idle minute changes nothing on disk.
+    if (pending_.empty() && written_ && counters_ == *written_) return true;
+    const StoreFault fault = database_.Add(Pending(), StoredCounters{bootId_, counters_});
+    if (fault == StoreFault::None) {
+        pending_.clear();
+        written_ = counters_;
+        return true;
+    }
+    Tell(fault);
+    DropStalePending(HourOf(clock_.Now()));
+    return false;
+}
+
+std::vector<UsageRow> UsageRecorder::Pending() const {
+    std::vector<UsageRow> rows;
+    rows.reserve(pending_.size());
+    for (const auto& [key, bytes] : pending_) {
+        rows.push_back({key.second, key.first, bytes.received, bytes.sent});
+    }
+    return rows;
+}
+
+void UsageRecorder::DropStalePending(UsageHour now) {
+    if (pending_.empty() || pending_.begin()->first.first > now - kPendingHours) return;
+    std::uint64_t dropped = 0;
+    while (!pending_.empty() && pending_.begin()->first.first <= now - kPendingHours) {
+        dropped += pending_.begin()->second.received + pending_.begin()->second.sent;
+        pending_.erase(pending_.begin());
+    }
+    if (tell_ && !toldDropped_) {
+        toldDropped_ = true;
+        tell_("The data usage of more than a day ago (" + ByteAmountText(dropped) +
+              ") could not be stored in " + database_.Location() +
+              " and is given up. Later usage is still kept while the database cannot be written.");
+    }
+}
+
+void UsageRecorder::Tell(StoreFault fault) {
+    if (!told_.insert(fault).second || !tell_) return;
+    tell_(FaultMessage(fault, database_.Location()));
+}
+
+std::string FaultMessage(StoreFault fault, const std::string& location) {
+    const std::string kept =
+        " The data usage is kept in memory (for up to a day) and written as soon as it can be.";
+    switch (fault) {
+        case StoreFault::Locked:
+            return "The data usage database " + location + " is locked by another program." + kept;
+        case StoreFault::Full:
+            return "The disk that holds the data usage database " + location + " is full." + kept;
+        case StoreFault::ReadOnly:
+            return "The data usage database " + location + " cannot be written (read-only)." + kept;
+        case StoreFault::Newer:
+            return "The data usage database " + location +
+                   " comes from a newer Bytelora. It is shown but not changed; data usage is "
+                   "not recorded.";
+        case StoreFault::Damaged:
+            return "The data usage database " + location + " is damaged." + kept;
+        case StoreFault::None:
+        case StoreFault::Other:
+            break;
+    }
+    return "The data usage could not be written to " + location + "." + kept;
+}
+
+}  // namespace bytelora

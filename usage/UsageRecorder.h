@@ -1,0 +1,69 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/Clock.h"
+#include "monitor/TrafficSampler.h"
+#include "usage/UsageDatabase.h"
+
+namespace bytelora {
+
+// Turns the sampler's per-interface changes into hourly usage. Bytes are held in memory
+// and written in one transaction every minute (and when asked, at exit), so a crash
+// loses at most the last minute; the counters written with them let the next start add
+// what passed while nobody recorded.
+class UsageRecorder {
+  public:
+    using Messages = std::function<void(const std::string&)>;
+
+    static constexpr std::chrono::seconds kFlushEvery{60};
+    // Bytes that cannot be written are kept this long, then dropped with a message.
+    static constexpr std::int64_t kPendingHours = 24;
+
+    UsageRecorder(UsageDatabase& database, const Clock& clock, std::string bootId, Messages tell);
+
+    // Takes the changes of one accepted table read. The first read also adds, to the
+    // present hour, the traffic since the counters last stored, when they come from
+    // this boot. Writes when a minute has passed since the last write.
+    void Record(const std::vector<InterfaceChange>& changes);
+
+    // Writes what is pending now. True when nothing is left pending.
+    bool Flush();
+
+    // Bytes not written yet, as rows.
+    std::vector<UsageRow> Pending() const;
+
+  private:
+    void AddBytes(const std::string& name, UsageHour hour, std::uint64_t received,
+                  std::uint64_t sent);
+    void AddTrafficBetweenRuns(const std::vector<InterfaceChange>& changes, UsageHour hour);
+    void DropStalePending(UsageHour now);
+    void Tell(StoreFault fault);
+
+    UsageDatabase& database_;
+    const Clock& clock_;
+    std::string bootId_;
+    Messages tell_;
+    bool started_ = false;
+    std::chrono::steady_clock::time_point lastFlush_{};
+    // (hour, interface) -> bytes received, sent.
+    std::map<std::pair<UsageHour, std::string>, CounterPair> pending_;
+    std::map<std::string, CounterPair> counters_;
+    // The counters as last written.
+    std::optional<std::map<std::string, CounterPair>> written_;
+    std::set<StoreFault> told_;
+    bool toldDropped_ = false;
+};
+
+// The message for a write that failed for `fault`, naming the database.
+std::string FaultMessage(StoreFault fault, const std::string& location);
+
+}  // namespace bytelora

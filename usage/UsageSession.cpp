@@ -1,0 +1,127 @@
+#include "usage/UsageSession.h"
+
+#include <algorithm>
+
+namespace bytelora {
+
+UsageEnvironment SystemUsageEnvironment() {
+    return UsageEnvironment{DefaultUsageDatabase(), CurrentBootId(), SystemLocalZone()};
+}
+
+UsageSession::UsageSession(UsageEnvironment environment, const Clock& clock, Messages tell)
+    : environment_(std::move(environment)), clock_(clock), tell_(std::move(tell)) {
+    lastTry_ = clock_.Monotonic();
+    TryToRecord();
+    if (!recorder_) OpenForReading();
+}
+
+UsageSession::~UsageSession() {
+    Flush();
+}
+
+void UsageSession::TryToRecord() {
+    MakePrivateFolder(environment_.database.parent_path());
+    bool heldByOther = false;
+    auto lock = UsageLock::TryTake(LockFileFor(environment_.database), &heldByOther);
+    if (heldByOther) return;
+    // Without a lock file (a read-only folder) this program records all the same: the
+    // bytes are kept in memory and the fault is told, and the lock is taken once it can be.
+    store_.reset();
+    store_ = std::make_unique<UsageStore>(
+        UsageStore::Options{environment_.database, UsageStore::Mode::Record,
+                            environment_.busyTimeoutMs},
+        clock_, tell_);
+    if (store_->GetState() == UsageStore::State::Newer) return;  // read only; already told
+    lock_ = std::move(lock);
+    recorder_ = std::make_unique<UsageRecorder>(*store_, clock_, environment_.bootId, tell_);
+}
+
+void UsageSession::OpenForReading() {
+    store_ = std::make_unique<UsageStore>(
+        UsageStore::Options{environment_.database, UsageStore::Mode::Read,
+                            environment_.busyTimeoutMs},
+        clock_, tell_);
+}
+
+void UsageSession::Record(const std::vector<InterfaceChange>& changes) {
+    if (recorder_ && !lock_ && clock_.Monotonic() - lastTry_ >= UsageRecorder::kFlushEvery) {
+        lastTry_ = clock_.Monotonic();
+        bool heldByOther = false;
+        lock_ = UsageLock::TryTake(LockFileFor(environment_.database), &heldByOther);
+        if (heldByOther) {
+            // Another program took over meanwhile and counts this traffic itself.
+            recorder_.reset();
+            OpenForReading();
+            return;
+        }
+    }
+    if (recorder_) {
+        recorder_->Record(changes);
+        return;
+    }
+    // Another program records; when it ends, this one takes over from the counters it
+    // left, so nothing is lost and nothing counted twice.
+    if (clock_.Monotonic() - lastTry_ < UsageRecorder::kFlushEvery) return;
+    lastTry_ = clock_.Monotonic();
+    if (store_ && store_->GetState() == UsageStore::State::Newer) return;
+    TryToRecord();
+    if (recorder_) {
+        recorder_->Record(changes);
+    } else if (!store_ || store_->GetState() != UsageStore::State::Open) {
+        OpenForReading();
+    }
+}
+
+void UsageSession::Flush() {
+    if (recorder_) recorder_->Flush();
+}
+
+std::vector<UsageRow> UsageSession::Rows(HourRange range) {
+    if (!store_ || store_->GetState() == UsageStore::State::Missing) OpenForReading();
+    std::vector<UsageRow> rows = store_->Rows(range);
+    if (recorder_) {
+        for (UsageRow& row : recorder_->Pending()) {
+            if (row.hour >= range.from && row.hour < range.to) rows.push_back(std::move(row));
+        }
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const UsageRow& a, const UsageRow& b) { return a.hour < b.hour; });
+    }
+    return rows;
+}
+
+std::vector<std::string> UsageSession::InterfaceNames() {
+    if (!store_) return {};
+    std::vector<std::string> names = store_->InterfaceNames();
+    if (recorder_) {
+        for (const UsageRow& row : recorder_->Pending()) {
+            if (std::find(names.begin(), names.end(), row.interfaceName) == names.end())
+                names.push_back(row.interfaceName);
+        }
+        std::sort(names.begin(), names.end());
+    }
+    return names;
+}
+
+UsageView UsageSession::View(const ViewRequest& request) {
+    return BuildView(request, Rows(RangeOfView(request, environment_.zone)), environment_.zone);
+}
+
+UsageAlert UsageSession::TakeAlert(const UsageLimit& limit, std::uint64_t* usedOut) {
+    if (!recorder_ || !store_) return UsageAlert::None;
+    ViewRequest request{UsageViewKind::Days, clock_.Now(), limit.monthStartDay, {}};
+    std::uint64_t used = 0;
+    for (const UsageBucket& day : View(request).total) used += day.received + day.sent;
+    if (usedOut) *usedOut = used;
+    const auto today = environment_.zone(HourOf(clock_.Now()) * 3600).date;
+    const std::string period = DateText(PeriodContaining(today, limit.monthStartDay).first);
+    AlertsGiven given = store_->Alerts(period);
+    const UsageAlert alert = DecideAlert(limit, used, given);
+    if (alert == UsageAlert::None) return alert;
+    // Passing 100 % covers 90 % as well.
+    given.near = true;
+    if (alert == UsageAlert::Reached) given.reached = true;
+    store_->SaveAlerts(period, given);
+    return alert;
+}
+
+}  // namespace bytelora

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/Clock.h"
+#include "monitor/TrafficSampler.h"
+#include "usage/UsageCalendar.h"
+#include "usage/UsageLimit.h"
+#include "usage/UsageLock.h"
+#include "usage/UsageRecorder.h"
+#include "usage/UsageStore.h"
+
+namespace bytelora {
+
+// Where and how data usage is kept: the program passes the user's database, this boot
+// and the local zone; tests pass a temporary folder, a boot of their own and a fixed zone.
+struct UsageEnvironment {
+    std::filesystem::path database;
+    std::string bootId;
+    LocalZone zone;
+    int busyTimeoutMs = 5000;
+};
+
+// The user's database, at its default place.
+std::filesystem::path DefaultUsageDatabase();
+UsageEnvironment SystemUsageEnvironment();
+
+// Data usage for one program: records when it holds the user's recording lock (trying
+// again every minute when another program holds it) and reads in any case.
+class UsageSession {
+  public:
+    using Messages = std::function<void(const std::string&)>;
+
+    UsageSession(UsageEnvironment environment, const Clock& clock, Messages tell);
+    ~UsageSession();
+
+    // After each accepted table read.
+    void Record(const std::vector<InterfaceChange>& changes);
+    // Writes what is pending (at exit and at the end of the session).
+    void Flush();
+
+    bool Recording() const { return recorder_ != nullptr; }
+    const UsageEnvironment& Environment() const { return environment_; }
+
+    // The rows of the hours in `range`: what is stored and what waits to be.
+    std::vector<UsageRow> Rows(HourRange range);
+    std::vector<std::string> InterfaceNames();
+    UsageView View(const ViewRequest& request);
+
+    // The limit balloon due now, if any; a balloon returned is remembered as shown for
+    // this accounting month, in the database, so that a restart does not repeat it.
+    UsageAlert TakeAlert(const UsageLimit& limit, std::uint64_t* used = nullptr);
+
+  private:
+    void TryToRecord();
+    void OpenForReading();
+
+    UsageEnvironment environment_;
+    const Clock& clock_;
+    Messages tell_;
+    std::unique_ptr<UsageLock> lock_;
+    std::unique_ptr<UsageStore> store_;
+    std::unique_ptr<UsageRecorder> recorder_;
+    std::chrono::steady_clock::time_point lastTry_{};
+};
+
+}  // namespace bytelora

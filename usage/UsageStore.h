@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "common/Clock.h"
+#include "usage/UsageDatabase.h"
+#include "usage/UsageRecorder.h"
+
+namespace bytelora {
+
+// The usage database: SQLite through Qt SQL, one file per user.
+//
+// Schema (version in PRAGMA user_version, upgraded step by step from the first one):
+//   usage_hours(hour, interface, received, sent)  bytes per UTC hour, kept for ever
+//   last_counters(interface, received, sent)      the counters of the last write
+//   state(key, value)                              the boot those counters belong to
+//   alerts(period, near, reached)                  limit balloons shown per month
+//   interfaces(name)                               every interface with stored hours
+class UsageStore final : public UsageDatabase {
+  public:
+    static constexpr int kSchemaVersion = 2;
+
+    enum class Mode {
+        // The one recorder: creates the folder and the file, moves a damaged file aside
+        // and starts a new one, upgrades the schema.
+        Record,
+        // Everybody else: changes nothing on disk.
+        Read,
+    };
+
+    enum class State {
+        Open,
+        Missing,     // Read: there is no database yet
+        Damaged,     // Read: the file is not a usable database
+        Newer,       // from a newer Bytelora: read only
+        Unwritable,  // Record: the file could not be opened or created (retried on write)
+    };
+
+    struct Options {
+        std::filesystem::path file;
+        Mode mode = Mode::Read;
+        int busyTimeoutMs = 5000;
+    };
+
+    using Messages = std::function<void(const std::string&)>;
+
+    UsageStore(Options options, const Clock& clock, Messages tell);
+    ~UsageStore() override;
+    UsageStore(const UsageStore&) = delete;
+    UsageStore& operator=(const UsageStore&) = delete;
+
+    State GetState() const { return state_; }
+    // For Read: why the database could not be read.
+    const std::string& Problem() const { return problem_; }
+
+    StoreFault Add(const std::vector<UsageRow>& rows, const StoredCounters& counters) override;
+    StoredCounters LastCounters() override;
+    std::vector<UsageRow> Rows(HourRange range) override;
+    std::vector<std::string> InterfaceNames() override;
+    AlertsGiven Alerts(const std::string& period) override;
+    StoreFault SaveAlerts(const std::string& period, const AlertsGiven& given) override;
+    std::string Location() const override;
+
+    // The connection, for tests that need to reach past the interface.
+    QSqlDatabase& Connection() { return db_; }
+
+  private:
+    void Open();
+    bool OpenConnection();
+    void CloseConnection();
+    StoreFault Prepare();
+    StoreFault Migrate(int from);
+    void MoveDamagedAside();
+    StoreFault Recover(StoreFault fault);
+
+    Options options_;
+    const Clock& clock_;
+    Messages tell_;
+    QString name_;
+    QSqlDatabase db_;
+    State state_ = State::Missing;
+    std::string problem_;
+};
+
+// Makes the folder (and its parents) readable by the user alone when it is new.
+void MakePrivateFolder(const std::filesystem::path& folder);
+
+// What an SQLite result code (as Qt reports it) means for a write.
+StoreFault FaultOfSqliteCode(int code);
+
+}  // namespace bytelora

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "usage/UsageCalendar.h"
+
+namespace bytelora {
+
+// One stored row: the bytes one interface moved in one UTC hour.
+struct UsageRow {
+    std::string interfaceName;
+    UsageHour hour = 0;
+    std::uint64_t received = 0;
+    std::uint64_t sent = 0;
+};
+
+enum class UsageViewKind { Hours, Days, Months };
+
+// The key of the view's array in the JSON form: "hours", "days" or "months".
+const char* ViewKey(UsageViewKind kind);
+// The key of one entry's label: "hour", "date" or "month".
+const char* EntryKey(UsageViewKind kind);
+
+struct UsageBucket {
+    std::string label;  // "2024-03-05T14:00", "2024-03-05" or "2024-03"
+    std::uint64_t received = 0;
+    std::uint64_t sent = 0;
+};
+
+struct UsageView {
+    UsageViewKind kind = UsageViewKind::Days;
+    // Over the counted interfaces (or the one chosen).
+    std::vector<UsageBucket> total;
+    // The same buckets for each interface that has rows in the view.
+    std::map<std::string, std::vector<UsageBucket>> interfaces;
+};
+
+// What a view covers: today by hour, this accounting month by day, or the last 24
+// accounting months.
+struct ViewRequest {
+    UsageViewKind kind = UsageViewKind::Days;
+    std::chrono::system_clock::time_point now;
+    int monthStartDay = 1;
+    // Only this interface; empty for all counted ones.
+    std::string interfaceName;
+};
+
+inline constexpr int kMonthsShown = 24;
+
+// The UTC hours [from, to) whose rows the view needs.
+struct HourRange {
+    UsageHour from = 0;
+    UsageHour to = 0;
+};
+HourRange RangeOfView(const ViewRequest& request, const LocalZone& zone);
+
+// Sums the rows into the view's buckets; rows outside it are left out.
+UsageView BuildView(const ViewRequest& request, const std::vector<UsageRow>& rows,
+                    const LocalZone& zone);
+
+}  // namespace bytelora

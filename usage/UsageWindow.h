@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+#include "common/Clock.h"
+#include "common/MessageBoxes.h"
+#include "settings/SettingsStore.h"
+#include "usage/UsageChart.h"
+#include "usage/UsageSession.h"
+
+namespace bytelora {
+
+// The monthly limit as stored in the settings store; unusable values are the defaults.
+UsageLimit StoredUsageLimit(SettingsStore& store);
+
+// "Data usage": today by hour, this accounting month by day and the last 24 months, each
+// as a bar chart and a table, with the monthly limit and its projection. Modeless; the
+// main window makes it the first time it is asked for, so a program that never opens it
+// pays nothing for it.
+class UsageWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    UsageWindow(UsageSession& usage, SettingsStore& store, MessageBoxes& boxes, const Clock& clock,
+                QWidget* parent = nullptr);
+
+    // Tab order: "Today", "This month", "Months".
+    QTabBar* Views = nullptr;
+    QComboBox* InterfaceFilter = nullptr;
+    QPushButton* ExportButton = nullptr;
+    UsageChart* Chart = nullptr;
+    QTableWidget* Table = nullptr;
+    QDoubleSpinBox* LimitGb = nullptr;
+    QSpinBox* MonthStart = nullptr;
+    QCheckBox* AlertCheck = nullptr;
+    QLabel* Projection = nullptr;
+
+    // Reads the shown view again (done when shown, and every minute while shown).
+    void Refresh();
+    const UsageView& CurrentView() const { return view_; }
+    // Writes the shown view as CSV; false, after telling the user, when it cannot.
+    bool ExportCsv(const QString& path);
+    // Asks where to export; empty when the user cancels. Tests replace it.
+    std::function<QString()> askSavePath;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    void BuildControls();
+    void LoadLimit();
+    void SaveLimit(const char* key, const std::string& value);
+    void FillInterfaces();
+    void FillTable();
+    void ShowProjection();
+    void Store(const char* key, const std::string& value);
+
+    UsageSession& usage_;
+    SettingsStore& store_;
+    Settings settings_;
+    MessageBoxes& boxes_;
+    const Clock& clock_;
+    UsageView view_;
+    QTimer refreshTimer_;
+    bool loadingLimit_ = false;
+};
+
+}  // namespace bytelora
