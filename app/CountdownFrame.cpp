@@ -105,24 +105,9 @@ void PaintCache::Paint(QPainter& painter, const QRect& rect, const QPoint& from)
 
 // ---- The frame ----
 
-QRegion CountdownFrame::Stale(const QStyleOptionGroupBox& now) const {
-    if (cache_.Empty()) return rect();
-    const QStyleOptionGroupBox& was = drawn_;
-    const bool sameOtherwise = SameBase(was, now) && was.textAlignment == now.textAlignment &&
-                               was.textColor == now.textColor &&
-                               was.subControls == now.subControls &&
-                               was.activeSubControls == now.activeSubControls &&
-                               was.features == now.features && was.lineWidth == now.lineWidth &&
-                               was.midLineWidth == now.midLineWidth;
-    if (!sameOtherwise) return rect();
-    if (was.text == now.text) return QRegion();
-    if (was.text.isEmpty() || now.text.isEmpty()) return rect();
-    // Only the caption changed: its strip, old and new, is all that looks different.
-    const QRect before =
-        style()->subControlRect(QStyle::CC_GroupBox, &was, QStyle::SC_GroupBoxLabel, this);
-    const QRect after =
-        style()->subControlRect(QStyle::CC_GroupBox, &now, QStyle::SC_GroupBoxLabel, this);
-    return before.united(after).adjusted(-4, -4, 4, 4);
+QRect CountdownFrame::LabelRect(const QStyleOptionGroupBox& option) const {
+    // Measuring the caption lays its text out: done once per caption.
+    return style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
 }
 
 void CountdownFrame::paintEvent(QPaintEvent* event) {
@@ -133,10 +118,31 @@ void CountdownFrame::paintEvent(QPaintEvent* event) {
     }
     QStyleOptionGroupBox now;
     initStyleOption(&now);
-    cache_.Refresh(*this, Stale(now), [&](QPainter& painter) {
+    const QStyleOptionGroupBox& was = drawn_;
+    const bool sameOtherwise = !cache_.Empty() && SameBase(was, now) &&
+                               was.textAlignment == now.textAlignment &&
+                               was.textColor == now.textColor &&
+                               was.subControls == now.subControls &&
+                               was.activeSubControls == now.activeSubControls &&
+                               was.features == now.features && was.lineWidth == now.lineWidth &&
+                               was.midLineWidth == now.midLineWidth;
+    QRegion stale;
+    QRect label = drawnLabel_;
+    if (!sameOtherwise) {
+        stale = rect();
+        label = LabelRect(now);
+    } else if (was.text != now.text) {
+        label = LabelRect(now);
+        // Only the caption changed: its strip, old and new, is all that looks different.
+        stale = was.text.isEmpty() || now.text.isEmpty()
+                    ? QRegion(rect())
+                    : QRegion(drawnLabel_.united(label).adjusted(-4, -4, 4, 4));
+    }
+    cache_.Refresh(*this, stale, [&](QPainter& painter) {
         style()->drawComplexControl(QStyle::CC_GroupBox, &now, &painter, this);
     });
     drawn_ = now;
+    drawnLabel_ = label;
     cache_.Paint(*this, event->region());
 }
 
@@ -164,15 +170,19 @@ QRegion CountdownBar::Stale(const QStyleOptionProgressBar& now, int underStamp) 
     if (!plain || !inside(was) || !inside(now)) return rect();
     int from = width();
     int to = 0;
+    bool moved = false;
     for (const QStyle::SubElement element : {QStyle::SE_ProgressBarGroove,
                                              QStyle::SE_ProgressBarContents,
                                              QStyle::SE_ProgressBarLabel}) {
         const QRect area = style()->subElementRect(element, &now, this);
+        moved = moved || FillEnd(area, was) != FillEnd(area, now);
         for (const QStyleOptionProgressBar* bar : {&was, &now}) {
             from = std::min(from, FillEnd(area, *bar));
             to = std::max(to, FillEnd(area, *bar));
         }
     }
+    // A long interval moves the end of the fill by a pixel only every few seconds.
+    if (!moved) return QRegion();
     // The styles draw an edge and a shadow a few pixels either side of the end.
     return QRect(QPoint(from - 6, 0), QPoint(to + 6, height() - 1));
 }

@@ -55,10 +55,11 @@ class CountdownFrame : public QGroupBox {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QRegion Stale(const QStyleOptionGroupBox& now) const;
+    QRect LabelRect(const QStyleOptionGroupBox& option) const;
 
     PaintCache cache_;
     QStyleOptionGroupBox drawn_;
+    QRect drawnLabel_;
 };
 
 // The countdown bar: a progress bar that moves one step a second. A new value draws
