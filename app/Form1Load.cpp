@@ -105,6 +105,7 @@ void Form1::Form_Load() {
 
     guard.Run(174, [&] {
         parts_->graph = std::make_unique<Form2>(*reporter_, &parts_->chart.Image(), ProgramIcon());
+        parts_->graph->Picture2->SetImageSource([this] { return &parts_->chart.Image(); });
     });
     // (176) The graph's surface measures in pixels from the start.
 
