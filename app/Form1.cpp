@@ -100,6 +100,7 @@ void Form1::WireEvents() {
         if (loaded_) Timer1_Timer();
     });
     connect(&Timer2, &QTimer::timeout, this, [this] {
+        AlignLoggingTimer();
         if (loaded_) UpdateInterfaceInfo();
     });
     connect(&Timer3, &QTimer::timeout, this, [this] {

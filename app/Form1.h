@@ -175,6 +175,8 @@ class Form1 : public QWidget {
     template <class Handler>
     void RunUnguarded(Handler&& handler);
     void SetLoggingTimer(bool running);
+    // Restarts a newly started logging timer in step with the sampler's timer.
+    void AlignLoggingTimer();
     std::string SelectedIntervalText() const;
     void SelectInterval(int position);
     void OnIntervalSelectionChanged();
@@ -202,6 +204,7 @@ class Form1 : public QWidget {
     // The row of the interval list's current choice; -1 before the first.
     int intervalRow_ = -1;
     bool placed_ = false;
+    bool alignLoggingTimer_ = false;
     double recvFullScale_ = 512.0;
     double sentFullScale_ = 512.0;
     std::string historyLogPath_;

@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QScreen>
 
+#include "app/CountdownFrame.h"
 #include "app/Form1.h"
 #include "app/Twips.h"
 
@@ -80,10 +81,12 @@ void Form1::BuildControls() {
     setAutoFillBackground(true);
     setMouseTracking(true);
 
-    Frame1 = Place<QGroupBox>(this, "Frame1", TwipsRect(120, 120, 7800, 855), ArialBold(9));
+    // The frame and its bar change every second: they paint from an image of their own
+    // and draw again only the part that changed.
+    Frame1 = Place<CountdownFrame>(this, "Frame1", TwipsRect(120, 120, 7800, 855), ArialBold(9));
     Frame1->setTitle(QStringLiteral("Next bandwidth usage snapshot will occur in "));
     ProgressBar1 =
-        Place<QProgressBar>(Frame1, "ProgressBar1", TwipsRect(240, 285, 7320, 405), ArialBold(9));
+        Place<CountdownBar>(Frame1, "ProgressBar1", TwipsRect(240, 285, 7320, 405), ArialBold(9));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(true);

@@ -31,9 +31,20 @@ QString Text(std::string_view text) {
 void Form1::SetLoggingTimer(bool running) {
     if (!running) {
         Timer1.stop();
+        alignLoggingTimer_ = false;
     } else if (!Timer1.isActive()) {
         Timer1.start(kLoggingTimerIntervalMs);
+        alignLoggingTimer_ = Timer2.isActive();
     }
+}
+
+void Form1::AlignLoggingTimer() {
+    // Started from a tick of the sampler, the logging timer comes due together with the
+    // sampler's ticks from then on: one wake-up a second instead of two. Its first tick
+    // comes at most a quarter of a second later for it.
+    if (!alignLoggingTimer_) return;
+    alignLoggingTimer_ = false;
+    if (Timer1.isActive()) Timer1.start(kLoggingTimerIntervalMs);
 }
 
 void Form1::SelectInterval(int position) {
@@ -102,6 +113,7 @@ void Form1::Form_Load() {
 
     guard.Run(174, [&] {
         parts_->graph = std::make_unique<Form2>(*reporter_, &parts_->chart.Image(), ProgramIcon());
+        parts_->graph->Picture2->SetImageSource([this] { return &parts_->chart.Image(); });
     });
     // (176) The graph's surface measures in pixels from the start.
 
@@ -144,8 +156,11 @@ void Form1::Form_Load() {
     // (214) The graph window exists since statement 174.
 
     loaded_ = true;
+    // Started together, the three timers come due in the same wake-ups.
     Timer2.start();
     Timer3.start();
+    if (Timer1.isActive()) Timer1.start(kLoggingTimerIntervalMs);
+    alignLoggingTimer_ = false;
 }
 
 }  // namespace bytelora

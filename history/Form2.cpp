@@ -21,8 +21,9 @@ GraphSurface::GraphSurface(QWidget* parent) : QWidget(parent) {
 void GraphSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::WindowText));
-    if (image_ != nullptr && !image_->isNull()) {
-        painter.drawImage(QPoint(0, 0), *image_);
+    const QImage* image = source_ ? source_() : image_;
+    if (image != nullptr && !image->isNull()) {
+        painter.drawImage(QPoint(0, 0), *image);
     }
 }
 

@@ -20,6 +20,9 @@ class GraphSurface : public QWidget {
 
     void SetImage(const QImage* image) { image_ = image; }
     const QImage* Image() const { return image_; }
+    // Asked for the image at each paint, in place of the one set: a chart that draws its
+    // steps only when looked at brings its image up to date there.
+    void SetImageSource(std::function<const QImage*()> source) { source_ = std::move(source); }
     void SetMouseMoveHandler(std::function<void()> handler) { onMouseMove_ = std::move(handler); }
 
   protected:
@@ -28,6 +31,7 @@ class GraphSurface : public QWidget {
 
   private:
     const QImage* image_ = nullptr;
+    std::function<const QImage*()> source_;
     std::function<void()> onMouseMove_;
 };
 

@@ -30,22 +30,45 @@ QRgb StripChart::FromColorref(std::uint32_t colour) {
 
 void StripChart::PlotRates(std::int32_t upload, std::int32_t download, std::uint32_t uploadColour,
                            std::uint32_t downloadColour) {
-    const int width = image_.width();
-    const int height = image_.height();
-    ScrollLeft(kStep);
-
-    const double up = std::min(static_cast<double>(upload), kSentFullScale);
-    const double down = std::min(static_cast<double>(download), kRecvFullScale);
-    const double u = height * up / kSentFullScale;
-    const long long d = RoundHalfEven(height * down / kRecvFullScale);
-    const int x = width - 4;
-
-    FillColumn(x, 0, height, kBackground);
-    FillColumn(x, RoundHalfEven(height - u), height, FromColorref(uploadColour));
-    FillColumn(x + 1, 0, d, FromColorref(downloadColour));
+    pending_.push_back(Step{upload, download, uploadColour, downloadColour});
+    ++behind_;
+    // A step is scrolled out of the image once enough later steps have come.
+    const std::size_t reaching = static_cast<std::size_t>(image_.width() / kStep + 2);
+    while (pending_.size() > reaching) pending_.pop_front();
 }
 
-void StripChart::ScrollLeft(int pixels) {
+const QImage& StripChart::Image() const {
+    DrawPending();
+    return image_;
+}
+
+void StripChart::DrawPending() const {
+    if (behind_ == 0) return;
+    const int width = image_.width();
+    ScrollLeft(static_cast<int>(std::min<long long>(behind_ * kStep, width)));
+    // The newest step lands at W - 4, each older one two pixels further left.
+    int x = width - 4 - kStep * (static_cast<int>(pending_.size()) - 1);
+    for (const Step& step : pending_) {
+        DrawStep(step, x);
+        x += kStep;
+    }
+    pending_.clear();
+    behind_ = 0;
+}
+
+void StripChart::DrawStep(const Step& step, int x) const {
+    const int height = image_.height();
+    const double up = std::min(static_cast<double>(step.upload), kSentFullScale);
+    const double down = std::min(static_cast<double>(step.download), kRecvFullScale);
+    const double u = height * up / kSentFullScale;
+    const long long d = RoundHalfEven(height * down / kRecvFullScale);
+
+    FillColumn(x, 0, height, kBackground);
+    FillColumn(x, RoundHalfEven(height - u), height, FromColorref(step.uploadColour));
+    FillColumn(x + 1, 0, d, FromColorref(step.downloadColour));
+}
+
+void StripChart::ScrollLeft(int pixels) const {
     const int width = image_.width();
     const int kept = std::max(width - pixels, 0);
     for (int y = 0; y < image_.height(); ++y) {
@@ -58,7 +81,7 @@ void StripChart::ScrollLeft(int pixels) {
     }
 }
 
-void StripChart::FillColumn(int x, long long top, long long bottom, QRgb colour) {
+void StripChart::FillColumn(int x, long long top, long long bottom, QRgb colour) const {
     if (x < 0 || x >= image_.width()) {
         return;
     }

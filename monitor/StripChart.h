@@ -4,6 +4,7 @@
 #include <QRgb>
 
 #include <cstdint>
+#include <deque>
 
 namespace bytelora {
 
@@ -32,8 +33,10 @@ class StripChart {
                    std::uint32_t downloadColour);
 
     // The chart as it stands. Paint straight from this reference: a copy kept by the
-    // viewer would make the next step copy the whole image before drawing.
-    const QImage& Image() const { return image_; }
+    // viewer would make the next step copy the whole image before drawing. Steps taken
+    // since the last call are drawn now, all with one scroll: while nobody looks, a step
+    // costs next to nothing. Call again after new steps; the reference stays the same.
+    const QImage& Image() const;
     int Width() const { return image_.width(); }
     int Height() const { return image_.height(); }
 
@@ -44,11 +47,23 @@ class StripChart {
     static QRgb FromColorref(std::uint32_t colour);
 
   private:
-    void ScrollLeft(int pixels);
+    struct Step {
+        std::int32_t upload;
+        std::int32_t download;
+        std::uint32_t uploadColour;
+        std::uint32_t downloadColour;
+    };
+    void DrawPending() const;
+    void DrawStep(const Step& step, int x) const;
+    void ScrollLeft(int pixels) const;
     // Fills rows [top, bottom) of one column, clipped to the image.
-    void FillColumn(int x, long long top, long long bottom, QRgb colour);
+    void FillColumn(int x, long long top, long long bottom, QRgb colour) const;
 
-    QImage image_;
+    mutable QImage image_;
+    // Steps not drawn yet, the newest last: only those that still reach into the image.
+    mutable std::deque<Step> pending_;
+    // How many steps the image is behind, dropped ones included.
+    mutable long long behind_ = 0;
 };
 
 }  // namespace bytelora

@@ -3,6 +3,9 @@
 // icon, /proc/net/dev read four times a second into hidden labels, and once a second a
 // 324 by 225 chart image scrolled by two pixels with a new column drawn. Nothing else:
 // no settings, no history log, no error guards.
+//
+// With --bare it is the memory yardstick: the same window, tray icon, reads and chart,
+// but no widgets in the window and no graph window.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,6 +24,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 namespace {
@@ -91,15 +95,7 @@ void ScrollAndPlot(QImage& image, std::uint64_t down, std::uint64_t up) {
         reinterpret_cast<QRgb*>(image.scanLine(y))[width - 4] = qRgb(0, 255, 0);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Yardstick"));
-    window.setFixedSize(536, 462);
+void AddControls(QWidget& window) {
     auto* frame = new QGroupBox(QStringLiteral("Next snapshot"), &window);
     frame->setGeometry(8, 8, 520, 57);
     auto* progress = new QProgressBar(frame);
@@ -118,14 +114,26 @@ int main(int argc, char** argv) {
         auto* button = new QPushButton(QString::fromLatin1(captions[i]), &window);
         button->setGeometry(8 + (i % 2) * 264, 360 + (i / 2) * 34, 256, 27);
     }
-    auto* received = new QLabel(&window);
-    auto* sent = new QLabel(&window);
-    received->hide();
-    sent->hide();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const bool bare = QCoreApplication::arguments().contains(QStringLiteral("--bare"));
+
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Yardstick"));
+    window.setFixedSize(536, 462);
+    if (!bare) AddControls(window);
+    QLabel received;
+    QLabel sent;
 
     QImage chart(324, 225, QImage::Format_RGB32);
     chart.fill(Qt::black);
-    Graph graph(chart);
+    std::unique_ptr<Graph> graph;
+    if (!bare) graph = std::make_unique<Graph>(chart);
 
     QSystemTrayIcon tray(app.style()->standardIcon(QStyle::SP_ComputerIcon));
     tray.setToolTip(QStringLiteral("Yardstick"));
@@ -137,8 +145,8 @@ int main(int argc, char** argv) {
     sampler.setTimerType(Qt::PreciseTimer);
     QObject::connect(&sampler, &QTimer::timeout, [&] {
         now = ReadProcNetDev();
-        received->setText(QString::number(now.received / 1024));
-        sent->setText(QString::number(now.sent / 1024));
+        received.setText(QString::number(now.received / 1024));
+        sent.setText(QString::number(now.sent / 1024));
     });
     sampler.start(250);
     QTimer meter;
@@ -146,7 +154,7 @@ int main(int argc, char** argv) {
     QObject::connect(&meter, &QTimer::timeout, [&] {
         ScrollAndPlot(chart, (now.received - last.received) / 1024, (now.sent - last.sent) / 1024);
         last = now;
-        if (graph.isVisible()) graph.update();
+        if (graph && graph->isVisible()) graph->update();
     });
     meter.start(1000);
 

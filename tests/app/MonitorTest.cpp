@@ -61,6 +61,7 @@ TEST(Monitor, EveryTickDrawsOneStepOfTheChart) {
     rig.clock.Advance(std::chrono::seconds(1));
     form.UpdateInterfaceInfo();
     form.Timer3_Timer();
+    EXPECT_EQ(&form.ChartImage(), &chart);  // the same image, brought up to date
     EXPECT_EQ(chart.pixel(w - 6, h - 1), green);
     EXPECT_EQ(chart.pixel(w - 4, h - 1), black);
 }

@@ -138,3 +138,26 @@ TEST(StripChart, TinySurfacesAreDrawnWithoutWritingOutside) {
 
 }  // namespace
 }  // namespace bytelora
+
+namespace bytelora {
+namespace {
+
+TEST(StripChart, StepsDrawnLaterInOneGoMatchStepsDrawnOneByOne) {
+    // Nobody looks while the graph window is hidden: the steps wait and are drawn with
+    // one scroll. The picture must be the one drawn step by step, however many waited.
+    for (const int steps : {1, 3, 161, 162, 163, 400}) {
+        StripChart eager;
+        StripChart lazy;
+        for (int step = 0; step < steps; ++step) {
+            const std::int32_t upload = (step * 37) % 700 - 50;
+            const std::int32_t download = (step * 53) % 600;
+            Plot(eager, upload, download);
+            eager.Image();
+            Plot(lazy, upload, download);
+        }
+        EXPECT_EQ(lazy.Image(), eager.Image()) << steps << " steps";
+    }
+}
+
+}  // namespace
+}  // namespace bytelora

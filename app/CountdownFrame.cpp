@@ -1,0 +1,210 @@
+#include "app/CountdownFrame.h"
+
+#include <QBackingStore>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QStyle>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace bytelora {
+namespace {
+
+// What every style option carries: a change here is a change of the whole picture.
+bool SameBase(const QStyleOption& a, const QStyleOption& b) {
+    return a.rect == b.rect && a.state == b.state && a.direction == b.direction &&
+           a.palette == b.palette && a.palette.currentColorGroup() == b.palette.currentColorGroup() &&
+           a.fontMetrics == b.fontMetrics;
+}
+
+// The column where a bar over `area` ends at `progress`, as the styles place it.
+int FillEnd(const QRect& area, const QStyleOptionProgressBar& bar) {
+    const std::int64_t steps = std::max<std::int64_t>(1, std::int64_t{bar.maximum} - bar.minimum);
+    return area.left() + static_cast<int>((std::int64_t{bar.progress} - bar.minimum) *
+                                          area.width() / steps);
+}
+
+// The format the window is painted in: blending and text come out the same only in it.
+QImage::Format ScreenImageFormat(const QWidget& widget) {
+    const QWidget* window = widget.window();
+    QBackingStore* store = window != nullptr ? window->backingStore() : nullptr;
+    if (const auto* image = store != nullptr ? dynamic_cast<const QImage*>(store->paintDevice())
+                                             : nullptr;
+        image != nullptr && !image->isNull()) {
+        return image->format();
+    }
+    return QImage::Format_ARGB32_Premultiplied;
+}
+
+}  // namespace
+
+bool PaintCache::Usable(const QWidget& widget) {
+    const QStyle* style = widget.style();
+    if (style == nullptr || style->inherits("QStyleSheetStyle")) return false;
+    if (widget.testAttribute(Qt::WA_StyledBackground)) return false;
+    return widget.palette().brush(QPalette::Window).style() == Qt::SolidPattern;
+}
+
+void PaintCache::Refresh(const QWidget& widget, const QRegion& stale,
+                         const std::function<void(QPainter&)>& draw, const PaintCache* under) {
+    const qreal ratio = widget.devicePixelRatioF();
+    const QSize pixels = widget.size() * ratio;
+    const QImage::Format format = ScreenImageFormat(widget);
+    QRect part = stale.boundingRect();
+    if (image_.size() != pixels || image_.devicePixelRatio() != ratio ||
+        image_.format() != format) {
+        image_ = QImage(pixels, format);
+        image_.setDevicePixelRatio(ratio);
+        part = widget.rect();
+    }
+    part &= widget.rect();
+    if (part.isEmpty()) return;
+    (part == widget.rect() ? fullRefreshes_ : partRefreshes_)++;
+    // The part is drawn on an image of its own: the styles set clips of their own, which
+    // would let them draw past a clip set here, over what the image already holds.
+    QImage fresh(part.size() * ratio, format);
+    fresh.setDevicePixelRatio(ratio);
+    // Fonts are sized for the device they are drawn on: the image takes the screen's.
+    fresh.setDotsPerMeterX(qRound(widget.logicalDpiX() / 0.0254));
+    fresh.setDotsPerMeterY(qRound(widget.logicalDpiY() / 0.0254));
+    {
+        QPainter painter(&fresh);
+        painter.translate(-part.topLeft());
+        // What lies under the widget: its parent's picture where that is at hand.
+        painter.fillRect(part, widget.palette().brush(QPalette::Window));
+        if (under != nullptr && !under->Empty()) {
+            const QPoint at = widget.pos();
+            under->Paint(painter, part, at);
+        }
+        // What QPainter takes from a widget it begins on.
+        painter.setPen(widget.palette().color(widget.foregroundRole()));
+        painter.setBrush(widget.palette().brush(widget.backgroundRole()));
+        painter.setBackground(widget.palette().brush(widget.backgroundRole()));
+        painter.setFont(widget.font());
+        painter.setLayoutDirection(widget.layoutDirection());
+        draw(painter);
+    }
+    QPainter copy(&image_);
+    copy.setCompositionMode(QPainter::CompositionMode_Source);
+    copy.drawImage(part.topLeft(), fresh);
+}
+
+void PaintCache::Paint(QWidget& widget, const QRegion& region) const {
+    QPainter painter(&widget);
+    for (const QRect& rect : region) Paint(painter, rect, QPoint(0, 0));
+}
+
+void PaintCache::Paint(QPainter& painter, const QRect& rect, const QPoint& from) const {
+    const qreal ratio = image_.devicePixelRatio();
+    const QRect source = rect.translated(from);
+    painter.drawImage(QRectF(rect), image_,
+                      QRectF(source.x() * ratio, source.y() * ratio, source.width() * ratio,
+                             source.height() * ratio));
+}
+
+// ---- The frame ----
+
+QRect CountdownFrame::LabelRect(const QStyleOptionGroupBox& option) const {
+    // Measuring the caption lays its text out: done once per caption.
+    return style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+}
+
+void CountdownFrame::paintEvent(QPaintEvent* event) {
+    if (!PaintCache::Usable(*this)) {
+        cache_.Clear();
+        QGroupBox::paintEvent(event);
+        return;
+    }
+    QStyleOptionGroupBox now;
+    initStyleOption(&now);
+    const QStyleOptionGroupBox& was = drawn_;
+    const bool sameOtherwise = !cache_.Empty() && SameBase(was, now) &&
+                               was.textAlignment == now.textAlignment &&
+                               was.textColor == now.textColor &&
+                               was.subControls == now.subControls &&
+                               was.activeSubControls == now.activeSubControls &&
+                               was.features == now.features && was.lineWidth == now.lineWidth &&
+                               was.midLineWidth == now.midLineWidth;
+    QRegion stale;
+    QRect label = drawnLabel_;
+    if (!sameOtherwise) {
+        stale = rect();
+        label = LabelRect(now);
+    } else if (was.text != now.text) {
+        label = LabelRect(now);
+        // Only the caption changed: its strip, old and new, is all that looks different.
+        stale = was.text.isEmpty() || now.text.isEmpty()
+                    ? QRegion(rect())
+                    : QRegion(drawnLabel_.united(label).adjusted(-4, -4, 4, 4));
+    }
+    cache_.Refresh(*this, stale, [&](QPainter& painter) {
+        style()->drawComplexControl(QStyle::CC_GroupBox, &now, &painter, this);
+    });
+    drawn_ = now;
+    drawnLabel_ = label;
+    cache_.Paint(*this, event->region());
+}
+
+// ---- The bar ----
+
+QRegion CountdownBar::Stale(const QStyleOptionProgressBar& now, int underStamp) const {
+    // The frame's picture under the bar was drawn afresh: so is the bar.
+    if (cache_.Empty() || underStamp != underStamp_) return rect();
+    const QStyleOptionProgressBar& was = drawn_;
+    const bool sameOtherwise = SameBase(was, now) && was.minimum == now.minimum &&
+                               was.maximum == now.maximum && was.text == now.text &&
+                               was.textAlignment == now.textAlignment &&
+                               was.textVisible == now.textVisible &&
+                               was.invertedAppearance == now.invertedAppearance &&
+                               was.bottomToTop == now.bottomToTop;
+    if (!sameOtherwise) return rect();
+    if (was.progress == now.progress) return QRegion();
+    // An empty or a full bar is drawn differently at its ends; a move between two
+    // values inside the range only changes the columns around the end of the fill.
+    const auto inside = [](const QStyleOptionProgressBar& bar) {
+        return bar.progress > bar.minimum && bar.progress < bar.maximum;
+    };
+    const bool plain = (now.state & QStyle::State_Horizontal) && now.direction == Qt::LeftToRight &&
+                       !now.invertedAppearance;
+    if (!plain || !inside(was) || !inside(now)) return rect();
+    int from = width();
+    int to = 0;
+    bool moved = false;
+    for (const QStyle::SubElement element : {QStyle::SE_ProgressBarGroove,
+                                             QStyle::SE_ProgressBarContents,
+                                             QStyle::SE_ProgressBarLabel}) {
+        const QRect area = style()->subElementRect(element, &now, this);
+        moved = moved || FillEnd(area, was) != FillEnd(area, now);
+        for (const QStyleOptionProgressBar* bar : {&was, &now}) {
+            from = std::min(from, FillEnd(area, *bar));
+            to = std::max(to, FillEnd(area, *bar));
+        }
+    }
+    // A long interval moves the end of the fill by a pixel only every few seconds.
+    if (!moved) return QRegion();
+    // The styles draw an edge and a shadow a few pixels either side of the end.
+    return QRect(QPoint(from - 6, 0), QPoint(to + 6, height() - 1));
+}
+
+void CountdownBar::paintEvent(QPaintEvent* event) {
+    if (!PaintCache::Usable(*this)) {
+        cache_.Clear();
+        QProgressBar::paintEvent(event);
+        return;
+    }
+    QStyleOptionProgressBar now;
+    initStyleOption(&now);
+    // The frame's own picture lies under the bar.
+    const auto* frame = qobject_cast<const CountdownFrame*>(parentWidget());
+    const int underStamp =
+        frame != nullptr && !frame->Cache().Empty() ? frame->Cache().FullRefreshes() : -1;
+    cache_.Refresh(*this, Stale(now, underStamp), [&](QPainter& painter) {
+        style()->drawControl(QStyle::CE_ProgressBar, &now, &painter, this);
+    }, frame != nullptr ? &frame->Cache() : nullptr);
+    drawn_ = now;
+    underStamp_ = underStamp;
+    cache_.Paint(*this, event->region());
+}
+
+}  // namespace bytelora

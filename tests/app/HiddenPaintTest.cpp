@@ -1,0 +1,72 @@
+// Hidden in the tray the window draws nothing; shown again it shows where the countdown
+// stands, and the chart has kept every step.
+#include <QApplication>
+
+#include "FormRig.h"
+#include "app/CountdownFrame.h"
+
+namespace bytelora::testing {
+namespace {
+
+int Drawings(const PaintCache& cache) {
+    return cache.FullRefreshes() + cache.PartRefreshes();
+}
+
+TEST(HiddenPaint, NothingIsDrawnWhileHiddenAndShowingDrawsTheCurrentCountdown) {
+    FormRig rig;
+    rig.settings.Preset("OftenIndex", "3");  // 10 seconds
+    Form1& form = rig.Load();
+    auto* frame = qobject_cast<CountdownFrame*>(form.Frame1);
+    auto* bar = qobject_cast<CountdownBar*>(form.ProgressBar1);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_NE(bar, nullptr);
+    form.show();
+    QApplication::processEvents();
+    form.repaint();
+    const int frameDrawn = Drawings(frame->Cache());
+    const int barDrawn = Drawings(bar->Cache());
+    EXPECT_GT(frameDrawn, 0);
+    EXPECT_GT(barDrawn, 0);
+
+    form.hide();
+    for (int i = 0; i < 4; ++i) {
+        form.Timer1_Timer();
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(Drawings(frame->Cache()), frameDrawn);
+    EXPECT_EQ(Drawings(bar->Cache()), barDrawn);
+    // The controls hold what they would show.
+    EXPECT_EQ(Title(form.Frame1), "Next bandwidth usage snapshot will occur in 00:00:06");
+    EXPECT_EQ(form.ProgressBar1->value(), 4);
+
+    form.show();
+    QApplication::processEvents();
+    form.repaint();
+    EXPECT_GT(Drawings(frame->Cache()), frameDrawn);
+    EXPECT_GT(Drawings(bar->Cache()), barDrawn);
+}
+
+TEST(HiddenPaint, TheChartKeepsEveryStepWhileNothingShowsIt) {
+    FormRig rig;
+    Form1& form = rig.Load();
+    form.UpdateInterfaceInfo();
+    for (int second = 1; second <= 3; ++second) {
+        rig.clock.Advance(std::chrono::seconds(1));
+        rig.table.AddOctets(0, 512 * 1024, 0);  // a full-height download bar each second
+        form.UpdateInterfaceInfo();
+        form.Timer3_Timer();
+    }
+    ASSERT_NE(form.GraphWindow(), nullptr);
+    EXPECT_FALSE(form.GraphWindow()->isVisible());
+    form.PushButton1_Click();
+    const QImage shown = form.GraphWindow()->Picture2->grab().toImage();
+    const QImage& chart = form.ChartImage();
+    // The graph window shows the chart as drawn: three red columns at the right.
+    for (const int x : {chart.width() - 3, chart.width() - 5, chart.width() - 7}) {
+        EXPECT_EQ(chart.pixel(x, chart.height() / 2), qRgb(255, 0, 0)) << x;
+        EXPECT_EQ(shown.pixel(x, chart.height() / 2), chart.pixel(x, chart.height() / 2)) << x;
+    }
+}
+
+}  // namespace
+}  // namespace bytelora::testing
