@@ -5,7 +5,7 @@
 # names an unpacked one, else the archive in ../shared/qt6-mingw beside the tree is
 # unpacked once into build/qt6-mingw-cache. Prints the Qt folder; prints nothing (and
 # returns 1) when there is none.
-BYTELORA_WINDOWS_QT_ARCHIVE_DIR="$BYTELORA_ROOT/../shared/qt6-mingw"
+BYTELORA_WINDOWS_QT_ARCHIVE_DIR="${BYTELORA_WINDOWS_QT_ARCHIVE_DIR:-$BYTELORA_ROOT/../shared/qt6-mingw}"
 windows_qt_dir() {
   if [ -n "${BYTELORA_WINDOWS_QT:-}" ]; then
     [ -f "$BYTELORA_WINDOWS_QT/lib/cmake/Qt6/Qt6Config.cmake" ] || return 1

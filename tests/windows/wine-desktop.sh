@@ -95,6 +95,11 @@ smoke_check() {
   window=$(wait_for_window Bytelora 60) || { cat "$work/program.log" >&2; fail "no window titled Bytelora mapped"; }
   check_history_log "$temp/Bytelora.txt" 12
 
+  # A second start hands over to the running one, over the named pipe, and ends.
+  timeout 60 "$runner" "$exe" >"$work/second.log" 2>&1 || fail "a second start did not end by itself"
+  kill -0 "$program_pid" 2>/dev/null || fail "a second start ended the running one"
+  [ "$(xdotool search --onlyvisible --name '^Bytelora$' | wc -l)" -eq 1 ] || fail "a second start left a second window"
+
   mkdir -p "$(dirname "$shot")"
   import -window "$window" "$shot" || fail "no screenshot of the window"
 
