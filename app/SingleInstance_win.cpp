@@ -1,4 +1,3 @@
-// Not built here: Debian has no Qt for Windows. Compiled with the Windows Qt build.
 #include <windows.h>
 
 #include <QDir>

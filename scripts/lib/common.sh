@@ -15,7 +15,9 @@ BYTELORA_BUILD_PACKAGES=(
 )
 
 # The Windows cross build and the wine that runs its tests.
-BYTELORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64)
+# With the Qt for mingw also the installer (nsis) and the desktop checks of bytelora.exe
+# under wine on a virtual display.
+BYTELORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xdotool x11-utils imagemagick)
 
 # The long checks (scripts/test-long): the fuzzer, network namespaces, a virtual display
 # with a tray host.

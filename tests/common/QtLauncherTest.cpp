@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QObject>
 #include <QUrl>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <vector>
@@ -13,6 +14,14 @@
 
 namespace bytelora {
 namespace {
+
+// Linux hands text files to the desktop, as it does pages; Windows starts notepad.exe,
+// which no test here starts.
+#ifdef _WIN32
+constexpr bool kTextFilesGoToTheDesktop = false;
+#else
+constexpr bool kTextFilesGoToTheDesktop = true;
+#endif
 
 // Stands in for the desktop: whatever would be opened is caught here instead.
 class UrlCatcher : public QObject {
@@ -51,12 +60,14 @@ TEST_F(QtLauncherTest, PageAddressesGoToTheBrowser) {
 }
 
 TEST_F(QtLauncherTest, LocalPageWithAwkwardNameIsOpenedAsAFile) {
-    const auto page = dir / "help #1 ?.html";
+    // Blanks, '#', '%' and '&' are all allowed in file names on both systems.
+    const auto page = dir / "help #1 %20&.html";
     std::ofstream(page) << "<html></html>";
     launcher.OpenPage(page.string());
     ASSERT_EQ(catcher.urls.size(), 1U);
     EXPECT_TRUE(catcher.urls[0].isLocalFile());
-    EXPECT_EQ(catcher.urls[0].toLocalFile().toStdString(), page.string());
+    EXPECT_TRUE(std::filesystem::equivalent(catcher.urls[0].toLocalFile().toStdWString(), page))
+        << catcher.urls[0].toString().toStdString();
 }
 
 TEST_F(QtLauncherTest, OtherKindsOfLinksAreRefused) {
@@ -68,6 +79,7 @@ TEST_F(QtLauncherTest, OtherKindsOfLinksAreRefused) {
 }
 
 TEST_F(QtLauncherTest, TextFileIsHandedOverAsOneLocalPath) {
+    if (!kTextFilesGoToTheDesktop) GTEST_SKIP() << "text files go to notepad.exe here";
     const auto log = dir / "Bytelora log; rm -rf $HOME.txt";
     std::ofstream(log) << "line\r\n";
     launcher.OpenTextFile(log.string());
@@ -80,7 +92,9 @@ TEST_F(QtLauncherTest, DesktopRefusalIsAFailure) {
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "NoSuchSlot");
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "NoSuchSlot");
     EXPECT_THROW(launcher.OpenPage("https://www.bytelora.org/"), std::runtime_error);
-    EXPECT_THROW(launcher.OpenTextFile((dir / "x.txt").string()), std::runtime_error);
+    if (kTextFilesGoToTheDesktop) {
+        EXPECT_THROW(launcher.OpenTextFile((dir / "x.txt").string()), std::runtime_error);
+    }
 }
 
 }  // namespace

@@ -18,6 +18,15 @@ namespace {
 
 using testing::ReadFileBytes;
 
+// Qt reads and writes setting names without regard to case on Windows, in INI files as
+// in the registry; on Linux "Minimized" and "minimized" are two settings. The user's
+// store is the registry on Windows and a file below the XDG folders on Linux.
+#ifdef _WIN32
+constexpr bool kLinuxStore = false;
+#else
+constexpr bool kLinuxStore = true;
+#endif
+
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
@@ -49,7 +58,6 @@ TEST_F(QSettingsStoreTest, AnEmptyStoreGivesTheDefaultsAndMakesNoFile) {
 TEST_F(QSettingsStoreTest, ValuesComeBackExactlyAfterARestart) {
     const std::vector<std::pair<std::string, std::string>> values = {
         {"Windows Startup", "On"},
-        {"windows startup", "on"},
         {"Minimized", "ON"},
         {"OftenIndex", "12"},
         {"Empty", ""},
@@ -69,7 +77,12 @@ TEST_F(QSettingsStoreTest, ValuesComeBackExactlyAfterARestart) {
     for (const auto& [key, value] : values) {
         EXPECT_EQ(Get(restarted, key, "<default>"), value) << key;
     }
-    EXPECT_EQ(Get(restarted, "WINDOWS STARTUP", "<default>"), "<default>");
+    if (kLinuxStore) {
+        Save(restarted, "windows startup", "on");
+        EXPECT_EQ(Get(restarted, "Windows Startup", "<default>"), "On");
+        EXPECT_EQ(Get(restarted, "windows startup", "<default>"), "on");
+        EXPECT_EQ(Get(restarted, "WINDOWS STARTUP", "<default>"), "<default>");
+    }
 }
 
 TEST_F(QSettingsStoreTest, EachWriteIsInTheFileWhenItReturnsAndKeepsTheOtherValues) {
@@ -86,6 +99,7 @@ TEST_F(QSettingsStoreTest, EachWriteIsInTheFileWhenItReturnsAndKeepsTheOtherValu
 }
 
 TEST_F(QSettingsStoreTest, TheUsersStoreIsTheConfFileOfApplicationAndSection) {
+    if (!kLinuxStore) GTEST_SKIP() << "the user's store is the registry here";
     testing::ScopedEnv xdg("XDG_CONFIG_HOME", dir.path().string());
     QSettingsStore store;
     Save(store, "OftenIndex", "5");
@@ -104,6 +118,7 @@ TEST_F(QSettingsStoreTest, TheUsersStoreIsTheConfFileOfApplicationAndSection) {
 }
 
 TEST_F(QSettingsStoreTest, WithoutXdgConfigHomeTheStoreIsBelowHome) {
+    if (!kLinuxStore) GTEST_SKIP() << "the user's store is the registry here";
     testing::ScopedEnv xdg("XDG_CONFIG_HOME", std::nullopt);
     testing::ScopedEnv home("HOME", dir.path().string());
     QSettingsStore store;

@@ -19,11 +19,17 @@ class ScopedEnv {
 
   private:
     void Apply(const std::optional<std::string>& value) {
+#ifdef _WIN32
+        // The C runtime's own copy of the environment, which getenv reads; an empty
+        // value removes the variable.
+        ::_putenv_s(name_.c_str(), value ? value->c_str() : "");
+#else
         if (value) {
             ::setenv(name_.c_str(), value->c_str(), 1);
         } else {
             ::unsetenv(name_.c_str());
         }
+#endif
     }
 
     std::string name_;
