@@ -15,6 +15,11 @@ namespace bytelora {
 namespace {
 
 namespace fs = std::filesystem;
+#ifdef _WIN32
+constexpr bool kWindows = true;
+#else
+constexpr bool kWindows = false;
+#endif
 using namespace std::chrono;
 using testing::FakeClock;
 using testing::TempDir;
@@ -79,10 +84,13 @@ TEST(UsageStore, StoresHoursPrivatelyInWalModeAndReadsThemBack) {
     EXPECT_EQ(rig.Pragma(store.Connection(), "synchronous"), "1");
     EXPECT_EQ(rig.Pragma(store.Connection(), "user_version").toInt(), UsageStore::kSchemaVersion);
     EXPECT_GT(rig.Pragma(store.Connection(), "busy_timeout").toInt(), 0);
-    EXPECT_EQ(fs::status(rig.Database()).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(fs::status(rig.Database().parent_path()).permissions() & fs::perms::all,
-              fs::perms::owner_all);
+    // Windows has no POSIX modes: the per-user local data folder is private there.
+    if constexpr (!kWindows) {
+        EXPECT_EQ(fs::status(rig.Database()).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_EQ(fs::status(rig.Database().parent_path()).permissions() & fs::perms::all,
+                  fs::perms::owner_all);
+    }
     EXPECT_TRUE(rig.told.empty());
 }
 
