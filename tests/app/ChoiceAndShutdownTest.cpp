@@ -16,17 +16,6 @@
 namespace bytelora::testing {
 namespace {
 
-void CtrlClickItem(Form1& form, int row) {
-    QWidget* viewport = form.ListView2->viewport();
-    const QPointF at = form.ListView2->visualItemRect(form.ListView2->topLevelItem(row)).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::ControlModifier);
-    QApplication::sendEvent(viewport, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::ControlModifier);
-    QApplication::sendEvent(viewport, &release);
-}
-
 void CtrlSpace(Form1& form) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::ControlModifier, QStringLiteral(" "));
     QApplication::sendEvent(form.ListView2, &press);
@@ -44,7 +33,7 @@ TEST(IntervalChoice, CtrlClickOrCtrlSpaceOnTheChoiceKeepsItAndChoosesNothing) {
     form.ShowAfterLoad();
     Ticks(form, 2);
 
-    CtrlClickItem(form, 1);  // "Log every 5 seconds", the one selected
+    ClickIntervalItem(form, 1, Qt::ControlModifier);  // "Log every 5 seconds", the one selected
     EXPECT_EQ(SelectedInterval(form), "Log every 5 seconds");
     form.ListView2->setFocus();
     CtrlSpace(form);
@@ -58,7 +47,7 @@ TEST(IntervalChoice, CtrlClickOrCtrlSpaceOnTheChoiceKeepsItAndChoosesNothing) {
     EXPECT_EQ(rig.ErrorBoxCount(), 0);
 
     // A Ctrl+click on another entry is an ordinary choice.
-    CtrlClickItem(form, 0);
+    ClickIntervalItem(form, 0, Qt::ControlModifier);
     EXPECT_EQ(SelectedInterval(form), "Log every 1 second");
     EXPECT_EQ(rig.settings.Value("OftenIndex"), "1");
 }

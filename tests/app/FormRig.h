@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMouseEvent>
+
 #include <chrono>
 #include <functional>
 #include <map>
@@ -100,6 +103,26 @@ inline std::string Title(const QGroupBox* frame) {
 inline std::string SelectedInterval(const Form1& form) {
     const auto items = form.ListView2->selectedItems();
     return items.isEmpty() ? std::string() : items.front()->text(0).toStdString();
+}
+
+// A mouse click on one entry of the interval list, as the user makes it (press and
+// release on the entry's middle), with the given keys held.
+inline void ClickIntervalItem(Form1& form, int row,
+                              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* viewport = form.ListView2->viewport();
+    const QPointF at = form.ListView2->visualItemRect(form.ListView2->topLevelItem(row)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, modifiers);
+    QApplication::sendEvent(viewport, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, modifiers);
+    QApplication::sendEvent(viewport, &release);
+}
+
+// A minimise as the desktop reports it: the state changes, then the resize handler runs.
+inline void Minimise(Form1& form) {
+    form.setWindowState(form.windowState() | Qt::WindowMinimized);
+    form.Form_Resize();
 }
 
 }  // namespace bytelora::testing

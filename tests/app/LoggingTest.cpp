@@ -138,28 +138,17 @@ TEST(Logging, AFailedAppendIsReportedAndTheCountStillRestarts) {
 namespace bytelora::testing {
 namespace {
 
-void ClickItem(Form1& form, int row) {
-    QWidget* viewport = form.ListView2->viewport();
-    const QPointF at = form.ListView2->visualItemRect(form.ListView2->topLevelItem(row)).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &release);
-}
-
 TEST(Logging, EachClickOrKeyInTheListIsOneChoice) {
     FormRig rig;
     Form1& form = rig.Load();
     form.ShowAfterLoad();
     Ticks(form, 3);
-    ClickItem(form, 3);  // moves the selection to "Log every 30 seconds"
+    ClickIntervalItem(form, 3);  // moves the selection to "Log every 30 seconds"
     EXPECT_EQ(SelectedInterval(form), "Log every 30 seconds");
     EXPECT_EQ(rig.settings.writes().size(), 1u);
     EXPECT_EQ(form.SecondsElapsed(), 0);
     Ticks(form, 2);
-    ClickItem(form, 3);  // on the entry already selected
+    ClickIntervalItem(form, 3);  // on the entry already selected
     EXPECT_EQ(rig.settings.writes().size(), 2u);
     EXPECT_EQ(rig.settings.Value("OftenIndex"), "4");
     EXPECT_EQ(form.SecondsElapsed(), 0);

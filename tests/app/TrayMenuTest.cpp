@@ -15,11 +15,6 @@ void RunQueued() {
     QApplication::processEvents();
 }
 
-void Minimise(Form1& form) {
-    form.setWindowState(form.windowState() | Qt::WindowMinimized);
-    form.Form_Resize();
-}
-
 TEST(TrayMenu, TheFormsMenuRestoresOpensTheDialogAndQuitsAsClosingDoes) {
     FormRig rig;
     rig.settings.Preset("Windows Startup", "On");

@@ -9,11 +9,6 @@
 namespace bytelora::testing {
 namespace {
 
-void Minimise(Form1& form) {
-    form.setWindowState(form.windowState() | Qt::WindowMinimized);
-    form.Form_Resize();
-}
-
 struct ShownRig : FormRig {
     ShownRig() {
         Load();
