@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QLockFile>
 #include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QThread>
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <utility>
@@ -86,6 +90,25 @@ inline bool Send(const std::string& serverName, const QByteArray& bytes) {
         if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(1000);
         return sent;
     });
+}
+
+// A lock file as a Bytelora that crashed leaves it: the lock's own format, naming the
+// process `deadProcessId`, which has ended.
+inline void LeaveLockOfDeadProcess(const TempDir& dir, const std::filesystem::path& lockFile,
+                                   qulonglong deadProcessId) {
+    const QString scratch = QString::fromStdU16String((dir / "scratch.lock").u16string());
+    QByteArray content;
+    {
+        QLockFile live(scratch);
+        ASSERT_TRUE(live.tryLock(0));
+        QFile file(scratch);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        content = file.readAll();
+    }
+    const auto firstLineEnd = content.indexOf('\n');
+    ASSERT_GT(firstLineEnd, 0);
+    content.replace(0, firstLineEnd, QByteArray::number(deadProcessId));
+    std::ofstream(lockFile, std::ios::binary) << content.toStdString();
 }
 
 }  // namespace bytelora::testing

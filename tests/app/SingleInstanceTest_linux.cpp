@@ -31,24 +31,6 @@ pid_t DeadProcessId() {
     return child;
 }
 
-// A lock file as a Bytelora that crashed leaves it: the lock's own format, naming a
-// process that is gone.
-void LeaveLockOfDeadProcess(const TempDir& dir, const std::filesystem::path& lockFile) {
-    const QString scratch = QString::fromStdString((dir / "scratch.lock").string());
-    QByteArray content;
-    {
-        QLockFile live(scratch);
-        ASSERT_TRUE(live.tryLock(0));
-        QFile file(scratch);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        content = file.readAll();
-    }
-    const auto firstLineEnd = content.indexOf('\n');
-    ASSERT_GT(firstLineEnd, 0);
-    content.replace(0, firstLineEnd, QByteArray::number(DeadProcessId()));
-    std::ofstream(lockFile, std::ios::binary) << content.toStdString();
-}
-
 // A socket file that nobody listens on, as a crash leaves it.
 void LeaveDeadSocket(const std::string& path) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -64,7 +46,7 @@ void LeaveDeadSocket(const std::string& path) {
 
 TEST(SingleInstance, ALockAndSocketLeftByACrashDoNotBlockTheNextStart) {
     TempDir dir;
-    LeaveLockOfDeadProcess(dir, In(dir).lockFile);
+    LeaveLockOfDeadProcess(dir, In(dir).lockFile, static_cast<qulonglong>(DeadProcessId()));
     LeaveDeadSocket(In(dir).serverName);
 
     SingleInstance next(In(dir), 200ms);

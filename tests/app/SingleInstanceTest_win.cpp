@@ -36,19 +36,7 @@ DWORD DeadProcessId() {
 
 TEST(SingleInstance, ALockLeftByACrashDoesNotBlockTheNextStart) {
     TempDir dir;
-    const QString scratch = QString::fromStdWString((dir / "scratch.lock").wstring());
-    QByteArray content;
-    {
-        QLockFile live(scratch);
-        ASSERT_TRUE(live.tryLock(0));
-        QFile file(scratch);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        content = file.readAll();
-    }
-    const auto firstLineEnd = content.indexOf('\n');
-    ASSERT_GT(firstLineEnd, 0);
-    content.replace(0, firstLineEnd, QByteArray::number(static_cast<qulonglong>(DeadProcessId())));
-    std::ofstream(In(dir).lockFile, std::ios::binary) << content.toStdString();
+    LeaveLockOfDeadProcess(dir, In(dir).lockFile, static_cast<qulonglong>(DeadProcessId()));
 
     SingleInstance next(In(dir), 200ms);
     ASSERT_EQ(next.Claim(), Role::First);
