@@ -99,14 +99,8 @@ void Form1::WireEvents() {
     connect(&Timer1, &QTimer::timeout, this, [this] {
         if (loaded_) Timer1_Timer();
     });
-    connect(&Timer2, &QTimer::timeout, this, [this] {
-        AlignLoggingTimer();
-        if (loaded_) UpdateInterfaceInfo();
-    });
-    connect(&Timer3, &QTimer::timeout, this, [this] {
-        if (loaded_) Timer3_Timer();
-        if (loaded_) UpdateTrayTip();
-    });
+    connect(&Timer2, &QTimer::timeout, this, [this] { SamplerWakeUp(); });
+    connect(&Timer3, &QTimer::timeout, this, [this] { MeterWakeUp(); });
 
     connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });

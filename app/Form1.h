@@ -93,6 +93,11 @@ class Form1 : public QWidget {
     // Live monitor.
     void UpdateInterfaceInfo();
     void Timer3_Timer();
+    // What the sampler's and the meter's timers run. While neither window is on screen
+    // the table is read in the meter's wake-up instead of four times a second.
+    void SamplerWakeUp();
+    void MeterWakeUp();
+    bool SamplingWithMeter() const { return samplingWithMeter_; }
 
     // The tray menu, the live tip and the choice of interfaces.
     // Sets the tray tip to the current rates, once a second, when the text changed.
@@ -182,6 +187,8 @@ class Form1 : public QWidget {
     void OnIntervalSelectionChanged();
     void OnIntervalItemClicked();
     bool OverOwnArea(QWidget* widget, QEvent* event) const;
+    bool OnScreen() const;
+    void SampleWithMeter(bool together);
     void StartUsage();
     void RecordUsage();
     void CheckUsageLimit();
@@ -205,6 +212,7 @@ class Form1 : public QWidget {
     int intervalRow_ = -1;
     bool placed_ = false;
     bool alignLoggingTimer_ = false;
+    bool samplingWithMeter_ = false;
     double recvFullScale_ = 512.0;
     double sentFullScale_ = 512.0;
     std::string historyLogPath_;

@@ -34,7 +34,7 @@ void Form1::SetLoggingTimer(bool running) {
         alignLoggingTimer_ = false;
     } else if (!Timer1.isActive()) {
         Timer1.start(kLoggingTimerIntervalMs);
-        alignLoggingTimer_ = Timer2.isActive();
+        alignLoggingTimer_ = Timer2.isActive() || samplingWithMeter_;
     }
 }
 

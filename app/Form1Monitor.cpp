@@ -1,5 +1,5 @@
-// The live monitor: the table read four times a second, the rates and the chart once a
-// second.
+// The live monitor: the table read four times a second (once a second, together with
+// the rates, while nothing is on screen), the rates and the chart once a second.
 #include "app/Form1.h"
 #include "app/Form1Parts.h"
 
@@ -26,6 +26,41 @@ void Form1::UpdateInterfaceInfo() {
     if (table && table->Count() > 0) RecordUsage();
     guard.Run(112, [&] { lblRecv->setText(Text(parts_->watch->ReceivedText())); });
     guard.Run(114, [&] { lblSent->setText(Text(parts_->watch->SentText())); });
+}
+
+bool Form1::OnScreen() const {
+    return isVisible() || (parts_->graph && parts_->graph->isVisible());
+}
+
+void Form1::SampleWithMeter(bool together) {
+    if (together == samplingWithMeter_ || closing_) return;
+    samplingWithMeter_ = together;
+    // Restarted from the meter's tick, the sampler's ticks fall into the meter's
+    // wake-ups again.
+    if (together) {
+        Timer2.stop();
+    } else {
+        Timer2.start();
+    }
+}
+
+void Form1::SamplerWakeUp() {
+    AlignLoggingTimer();
+    if (loaded_) UpdateInterfaceInfo();
+}
+
+void Form1::MeterWakeUp() {
+    if (!loaded_) return;
+    // Hidden in the tray, nothing shows the totals between two meter ticks: the rates,
+    // the chart, the tip, the log and the usage record all take them once a second. So
+    // the table is read right before the rates instead of in four wake-ups of its own.
+    SampleWithMeter(!OnScreen());
+    if (samplingWithMeter_) {
+        AlignLoggingTimer();
+        UpdateInterfaceInfo();
+    }
+    Timer3_Timer();
+    UpdateTrayTip();
 }
 
 void Form1::Timer3_Timer() {

@@ -1,5 +1,6 @@
-// Hidden in the tray the window draws nothing; shown again it shows where the countdown
-// stands, and the chart has kept every step.
+// Hidden in the tray the window draws nothing and the table is read once a second, with
+// the rates; shown again it shows where the countdown stands, the chart has kept every
+// step, and the table is read four times a second again.
 #include <QApplication>
 
 #include "FormRig.h"
@@ -66,6 +67,55 @@ TEST(HiddenPaint, TheChartKeepsEveryStepWhileNothingShowsIt) {
         EXPECT_EQ(chart.pixel(x, chart.height() / 2), qRgb(255, 0, 0)) << x;
         EXPECT_EQ(shown.pixel(x, chart.height() / 2), chart.pixel(x, chart.height() / 2)) << x;
     }
+}
+
+void Fire(QTimer& timer) {
+    QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection);
+}
+
+TEST(HiddenSampling, HiddenTheTableIsReadWithTheRatesAndShownFourTimesASecondAgain) {
+    FormRig rig;
+    Form1& form = rig.Load();
+    form.UpdateInterfaceInfo();  // the baseline
+    ASSERT_TRUE(form.Timer2.isActive());
+
+    // Hidden: the meter's wake-up reads the table itself, before it takes the rates.
+    int reads = rig.table.Reads();
+    rig.table.AddOctets(0, 3 * 1024, 5 * 1024);
+    rig.clock.Advance(std::chrono::seconds(1));
+    Fire(form.Timer3);
+    EXPECT_TRUE(form.SamplingWithMeter());
+    EXPECT_FALSE(form.Timer2.isActive());
+    EXPECT_EQ(rig.table.Reads(), reads + 1);
+    EXPECT_EQ(form.Label9->text().toStdString(), "3 Kb/s");
+    EXPECT_EQ(form.Label10->text().toStdString(), "5 Kb/s");
+    rig.table.AddOctets(0, 7 * 1024, 0);
+    rig.clock.Advance(std::chrono::seconds(1));
+    Fire(form.Timer3);
+    EXPECT_EQ(rig.table.Reads(), reads + 2);
+    EXPECT_EQ(form.Label9->text().toStdString(), "7 Kb/s");
+    EXPECT_EQ(form.Label10->text().toStdString(), "0 Kb/s");
+
+    // Shown: the sampler has its own four ticks a second again, from the meter's tick on.
+    form.show();
+    reads = rig.table.Reads();
+    Fire(form.Timer3);
+    EXPECT_FALSE(form.SamplingWithMeter());
+    EXPECT_TRUE(form.Timer2.isActive());
+    EXPECT_EQ(form.Timer2.interval(), 250);
+    EXPECT_EQ(rig.table.Reads(), reads);
+    Fire(form.Timer2);
+    EXPECT_EQ(rig.table.Reads(), reads + 1);
+
+    // The graph window alone on screen counts as shown.
+    form.hide();
+    form.PushButton1_Click();
+    ASSERT_TRUE(form.GraphWindow()->isVisible());
+    Fire(form.Timer3);
+    EXPECT_FALSE(form.SamplingWithMeter());
+    form.GraphWindow()->hide();
+    Fire(form.Timer3);
+    EXPECT_TRUE(form.SamplingWithMeter());
 }
 
 }  // namespace
