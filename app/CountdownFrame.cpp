@@ -1,5 +1,6 @@
 #include "app/CountdownFrame.h"
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
@@ -90,6 +91,20 @@ void PaintCache::Refresh(const QWidget& widget, const QRegion& stale,
     copy.drawImage(part.topLeft(), fresh);
 }
 
+void PaintCache::Copy(const PaintCache& from, const QRect& to, int shift) {
+    if (from.image_.isNull()) return;
+    if (image_.size() != from.image_.size() || image_.format() != from.image_.format() ||
+        image_.devicePixelRatio() != from.image_.devicePixelRatio()) {
+        image_ = QImage(from.image_.size(), from.image_.format());
+        image_.setDevicePixelRatio(from.image_.devicePixelRatio());
+        image_.fill(Qt::transparent);
+    }
+    if (to.isEmpty()) return;
+    QPainter painter(&image_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    from.Paint(painter, to, QPoint(shift, 0));
+}
+
 void PaintCache::Paint(QWidget& widget, const QRegion& region) const {
     QPainter painter(&widget);
     for (const QRect& rect : region) Paint(painter, rect, QPoint(0, 0));
@@ -148,6 +163,152 @@ void CountdownFrame::paintEvent(QPaintEvent* event) {
 
 // ---- The bar ----
 
+namespace {
+
+// Everything of a bar's look but its value.
+bool SameLook(const QStyleOptionProgressBar& a, const QStyleOptionProgressBar& b) {
+    return SameBase(a, b) && a.minimum == b.minimum && a.maximum == b.maximum &&
+           a.text == b.text && a.textAlignment == b.textAlignment &&
+           a.textVisible == b.textVisible && a.invertedAppearance == b.invertedAppearance &&
+           a.bottomToTop == b.bottomToTop;
+}
+
+}  // namespace
+
+QRect BarMeasures::subElementRect(SubElement element, const QStyleOption* option,
+                                  const QWidget* widget) const {
+    const auto* bar = qstyleoption_cast<const QStyleOptionProgressBar*>(option);
+    if (bar == nullptr || (element != SE_ProgressBarGroove && element != SE_ProgressBarContents &&
+                           element != SE_ProgressBarLabel)) {
+        return QProxyStyle::subElementRect(element, option, widget);
+    }
+    for (const Measure& measure : measures_) {
+        if (measure.element == element && SameLook(measure.option, *bar)) return measure.rect;
+    }
+    // A handful of looks at most: the three parts of the bar, enabled or not.
+    if (measures_.size() >= 12) measures_.clear();
+    const QRect rect = QProxyStyle::subElementRect(element, option, widget);
+    measures_.push_back({element, *bar, rect});
+    return rect;
+}
+
+CountdownBar::CountdownBar(QWidget* parent) : QProgressBar(parent) {
+    auto* measures = new BarMeasures(QApplication::style()->name());
+    measures->setParent(this);
+    setStyle(measures);
+}
+
+bool CountdownBar::Splits(const QStyleOptionProgressBar& bar) {
+    return (bar.state & QStyle::State_Horizontal) && bar.direction == Qt::LeftToRight &&
+           !bar.invertedAppearance && bar.minimum < bar.maximum;
+}
+
+int CountdownBar::SplitColumn(const QStyleOptionProgressBar& bar) const {
+    if (bar.progress <= bar.minimum) return 0;
+    if (bar.progress >= bar.maximum) return width();
+    return FillEnd(contents_, bar);
+}
+
+namespace {
+
+// The columns where two pictures of a widget differ.
+std::pair<int, int> DifferentColumns(const QImage& a, const QImage& b) {
+    int from = a.width();
+    int to = -1;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            if (p[x] != q[x]) {
+                from = std::min(from, x);
+                to = std::max(to, x);
+            }
+        }
+    }
+    return {from, to};
+}
+
+// How far either side of the end of its fill a style draws the fill's edge.
+constexpr int kEdge = 4;
+
+}  // namespace
+
+void CountdownBar::DrawLook(const QStyleOptionProgressBar& now, const PaintCache* under) {
+    const auto draw = [&](PaintCache& into, const QStyleOptionProgressBar& bar) {
+        into.Refresh(*this, rect(), [&](QPainter& painter) {
+            style()->drawControl(QStyle::CE_ProgressBar, &bar, &painter, this);
+        }, under);
+    };
+    QStyleOptionProgressBar end = now;
+    end.progress = end.minimum;
+    draw(empty_, end);
+    end.progress = end.maximum;
+    draw(full_, end);
+    contents_ = style()->subElementRect(QStyle::SE_ProgressBarContents, &now, this);
+
+    // The text's columns: where the bar drawn without it looks different.
+    textFrom_ = width();
+    textTo_ = -1;
+    PaintCache bare;
+    end.textVisible = false;
+    for (const int value : {end.minimum, end.maximum}) {
+        end.progress = value;
+        draw(bare, end);
+        const QImage& with = value == end.minimum ? empty_.Image() : full_.Image();
+        const auto [from, to] = DifferentColumns(with, bare.Image());
+        textFrom_ = std::min(textFrom_, from);
+        textTo_ = std::max(textTo_, to);
+    }
+    // A fill ending in the middle of the bar, drawn without text.
+    end.minimum = 0;
+    end.maximum = std::max(1, contents_.width());
+    end.progress = end.maximum / 2;
+    draw(edge_, end);
+    edgeAt_ = FillEnd(contents_, end);
+}
+
+void CountdownBar::DrawColumns(const QStyleOptionProgressBar& now, int split, const QRect& part,
+                               const PaintCache* under) {
+    const QRect edge(QPoint(split - kEdge, 0), QPoint(split + kEdge - 1, height() - 1));
+    const bool plainEdge = split <= 0 || split >= width() ||
+                           (edge.left() > contents_.left() + kEdge &&
+                            edge.right() < contents_.right() - kEdge &&
+                            (edge.right() < textFrom_ || edge.left() > textTo_));
+    if (!plainEdge) {
+        // Where the end of the fill meets the text or an end of the bar, the style draws it.
+        cache_.Refresh(*this, part, [&](QPainter& painter) {
+            style()->drawControl(QStyle::CE_ProgressBar, &now, &painter, this);
+        }, under);
+        return;
+    }
+    // An empty or a full bar has no edge inside it.
+    const bool inside = split > 0 && split < width();
+    const int left = inside ? edge.left() : split;
+    const int right = inside ? edge.right() + 1 : split;
+    const int bottom = height() - 1;
+    cache_.Copy(full_, part & QRect(QPoint(part.left(), 0), QPoint(left - 1, bottom)));
+    cache_.Copy(empty_, part & QRect(QPoint(right, 0), QPoint(part.right(), bottom)));
+    if (inside) cache_.Copy(edge_, part & edge, edgeAt_ - split);
+    cache_.Counted(part == rect());
+}
+
+void CountdownBar::PaintSplit(const QStyleOptionProgressBar& now, const PaintCache* under,
+                              int underStamp) {
+    const bool fresh = empty_.Empty() || cache_.Empty() || underStamp != underStamp_ ||
+                       !SameLook(drawn_, now) || !Splits(drawn_);
+    if (fresh) {
+        DrawLook(now, under);
+        DrawColumns(now, SplitColumn(now), rect(), under);
+        return;
+    }
+    const int was = SplitColumn(drawn_);
+    const int split = SplitColumn(now);
+    if (was == split) return;
+    const int from = std::min(was, split) - 2 * kEdge;
+    const int to = std::max(was, split) + 2 * kEdge;
+    DrawColumns(now, split, QRect(QPoint(from, 0), QPoint(to, height() - 1)) & rect(), under);
+}
+
 QRegion CountdownBar::Stale(const QStyleOptionProgressBar& now, int underStamp) const {
     // The frame's picture under the bar was drawn afresh: so is the bar.
     if (cache_.Empty() || underStamp != underStamp_) return rect();
@@ -199,9 +360,16 @@ void CountdownBar::paintEvent(QPaintEvent* event) {
     const auto* frame = qobject_cast<const CountdownFrame*>(parentWidget());
     const int underStamp =
         frame != nullptr && !frame->Cache().Empty() ? frame->Cache().FullRefreshes() : -1;
-    cache_.Refresh(*this, Stale(now, underStamp), [&](QPainter& painter) {
-        style()->drawControl(QStyle::CE_ProgressBar, &now, &painter, this);
-    }, frame != nullptr ? &frame->Cache() : nullptr);
+    const PaintCache* under = frame != nullptr ? &frame->Cache() : nullptr;
+    if (Splits(now)) {
+        PaintSplit(now, under, underStamp);
+    } else {
+        empty_.Clear();
+        full_.Clear();
+        cache_.Refresh(*this, Stale(now, underStamp), [&](QPainter& painter) {
+            style()->drawControl(QStyle::CE_ProgressBar, &now, &painter, this);
+        }, under);
+    }
     drawn_ = now;
     underStamp_ = underStamp;
     cache_.Paint(*this, event->region());

@@ -138,6 +138,24 @@ TEST(CountdownFrame, EveryStepLooksExactlyLikeAPlainFrameAndBar) {
     EXPECT_GE(bar->Cache().PartRefreshes(), 4);
 }
 
+TEST(CountdownFrame, TheEndOfTheFillLooksRightAtEveryColumn) {
+    // A minute's countdown moves the end of the fill across the whole bar, past its text
+    // and up to both of its ends.
+    Window plain(new QGroupBox, new QProgressBar);
+    auto* bar = new CountdownBar;
+    Window cached(new CountdownFrame, bar);
+    for (Window* window : {&plain, &cached}) {
+        window->Apply([](QGroupBox&, QProgressBar& b) { b.setMaximum(61); });
+    }
+    for (int value = 0; value <= 61; ++value) {
+        for (Window* window : {&plain, &cached}) {
+            window->Apply([&](QGroupBox&, QProgressBar& b) { b.setValue(value); });
+        }
+        EXPECT_EQ(DifferentPixels(plain.Picture(), cached.Picture()), 0) << value;
+    }
+    EXPECT_GT(bar->Cache().PartRefreshes(), 40);
+}
+
 TEST(CountdownFrame, UnderAStyleSheetPaintsAsAPlainFrame) {
     auto* frame = new CountdownFrame;
     auto* bar = new CountdownBar;
