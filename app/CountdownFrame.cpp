@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <QtMath>
+
 #include <algorithm>
 #include <cstdint>
 
@@ -17,6 +19,21 @@ bool SameBase(const QStyleOption& a, const QStyleOption& b) {
     return a.rect == b.rect && a.state == b.state && a.direction == b.direction &&
            a.palette == b.palette && a.palette.currentColorGroup() == b.palette.currentColorGroup() &&
            a.fontMetrics == b.fontMetrics;
+}
+
+// A widget's own instance of the application's style that measures once.
+void UseMeasuresOnce(QWidget& widget) {
+    auto* measures = new MeasuresOnce(QApplication::style()->name());
+    measures->setParent(&widget);
+    widget.setStyle(measures);
+}
+
+// Everything of a group box's look but its caption.
+bool SameFrameLook(const QStyleOptionGroupBox& a, const QStyleOptionGroupBox& b) {
+    return SameBase(a, b) && a.textAlignment == b.textAlignment && a.textColor == b.textColor &&
+           a.subControls == b.subControls && a.activeSubControls == b.activeSubControls &&
+           a.features == b.features && a.lineWidth == b.lineWidth &&
+           a.midLineWidth == b.midLineWidth;
 }
 
 // The column where a bar over `area` ends at `progress`, as the styles place it.
@@ -121,43 +138,86 @@ void PaintCache::Paint(QPainter& painter, const QRect& rect, const QPoint& from)
 // ---- The frame ----
 
 QRect CountdownFrame::LabelRect(const QStyleOptionGroupBox& option) const {
-    // Measuring the caption lays its text out: done once per caption.
     return style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+}
+
+bool CountdownFrame::DrawsCaptionItself(const QStyleOptionGroupBox& option) const {
+    const auto* proxy = qobject_cast<const QProxyStyle*>(style());
+    const QStyle* base = proxy != nullptr ? proxy->baseStyle() : style();
+    // Fusion draws an enabled caption as one line of text in the window text colour,
+    // left-aligned in its place; anything else is left to the style.
+    return base != nullptr && base->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0 &&
+           option.direction == Qt::LeftToRight && (option.state & QStyle::State_Enabled) &&
+           !(option.state & QStyle::State_HasFocus) &&
+           (option.textAlignment & Qt::AlignHorizontal_Mask & ~Qt::AlignLeft) == 0 &&
+           !(option.subControls & QStyle::SC_GroupBoxCheckBox) &&
+           !option.text.contains(QLatin1Char('&'));
+}
+
+const QStaticText& CountdownFrame::CaptionLayout(const QString& text) {
+    for (auto it = captions_.begin(); it != captions_.end(); ++it) {
+        if (it->text != text) continue;
+        if (it + 1 != captions_.end()) std::rotate(it, it + 1, captions_.end());
+        return captions_.back().layout;
+    }
+    // A five-second countdown and its snapshot captions come round in eight.
+    if (captions_.size() >= 12) captions_.erase(captions_.begin());
+    QStaticText layout(text);
+    layout.setTextFormat(Qt::PlainText);
+    layout.prepare(QTransform(), font());
+    captions_.push_back({text, layout});
+    ++laidOut_;
+    return captions_.back().layout;
+}
+
+CountdownFrame::CountdownFrame(QWidget* parent) : QGroupBox(parent) {
+    UseMeasuresOnce(*this);
 }
 
 void CountdownFrame::paintEvent(QPaintEvent* event) {
     if (!PaintCache::Usable(*this)) {
         cache_.Clear();
+        captions_.clear();
         QGroupBox::paintEvent(event);
         return;
     }
     QStyleOptionGroupBox now;
     initStyleOption(&now);
     const QStyleOptionGroupBox& was = drawn_;
-    const bool sameOtherwise = !cache_.Empty() && SameBase(was, now) &&
-                               was.textAlignment == now.textAlignment &&
-                               was.textColor == now.textColor &&
-                               was.subControls == now.subControls &&
-                               was.activeSubControls == now.activeSubControls &&
-                               was.features == now.features && was.lineWidth == now.lineWidth &&
-                               was.midLineWidth == now.midLineWidth;
-    QRegion stale;
-    QRect label = drawnLabel_;
-    if (!sameOtherwise) {
-        stale = rect();
-        label = LabelRect(now);
+    if (cache_.Empty() || !SameFrameLook(was, now)) {
+        captions_.clear();
+        drawnLabel_ = LabelRect(now);
+        captionEnd_ = drawnLabel_.right();
+        cache_.Refresh(*this, rect(), [&](QPainter& painter) {
+            style()->drawComplexControl(QStyle::CC_GroupBox, &now, &painter, this);
+        });
     } else if (was.text != now.text) {
-        label = LabelRect(now);
-        // Only the caption changed: its strip, old and new, is all that looks different.
-        stale = was.text.isEmpty() || now.text.isEmpty()
-                    ? QRegion(rect())
-                    : QRegion(drawnLabel_.united(label).adjusted(-4, -4, 4, 4));
+        if (!was.text.isEmpty() && !now.text.isEmpty() && DrawsCaptionItself(now)) {
+            // Only the caption's line changes, from where it starts to the end of the
+            // longer of the two captions.
+            const QStaticText& caption = CaptionLayout(now.text);
+            const int end = drawnLabel_.left() + qCeil(caption.size().width());
+            const QRect line(QPoint(drawnLabel_.left(), drawnLabel_.top()),
+                             QPoint(std::max(captionEnd_, end), drawnLabel_.bottom()));
+            cache_.Refresh(*this, line, [&](QPainter& painter) {
+                painter.setPen(QPen(now.palette.brush(QPalette::WindowText), 1));
+                painter.drawStaticText(drawnLabel_.topLeft(), caption);
+            });
+            captionEnd_ = end;
+        } else {
+            // The style draws the caption's whole line again.
+            const QRect label = LabelRect(now);
+            const QRect line = drawnLabel_.united(label);
+            cache_.Refresh(*this, QRect(0, line.top() - 4, width(), line.height() + 8),
+                           [&](QPainter& painter) {
+                               style()->drawComplexControl(QStyle::CC_GroupBox, &now, &painter,
+                                                           this);
+                           });
+            drawnLabel_ = label;
+            captionEnd_ = label.right();
+        }
     }
-    cache_.Refresh(*this, stale, [&](QPainter& painter) {
-        style()->drawComplexControl(QStyle::CC_GroupBox, &now, &painter, this);
-    });
     drawn_ = now;
-    drawnLabel_ = label;
     cache_.Paint(*this, event->region());
 }
 
@@ -175,27 +235,43 @@ bool SameLook(const QStyleOptionProgressBar& a, const QStyleOptionProgressBar& b
 
 }  // namespace
 
-QRect BarMeasures::subElementRect(SubElement element, const QStyleOption* option,
+QRect MeasuresOnce::subElementRect(SubElement element, const QStyleOption* option,
                                   const QWidget* widget) const {
     const auto* bar = qstyleoption_cast<const QStyleOptionProgressBar*>(option);
     if (bar == nullptr || (element != SE_ProgressBarGroove && element != SE_ProgressBarContents &&
                            element != SE_ProgressBarLabel)) {
         return QProxyStyle::subElementRect(element, option, widget);
     }
-    for (const Measure& measure : measures_) {
+    for (const BarMeasure& measure : bar_) {
         if (measure.element == element && SameLook(measure.option, *bar)) return measure.rect;
     }
     // A handful of looks at most: the three parts of the bar, enabled or not.
-    if (measures_.size() >= 12) measures_.clear();
+    if (bar_.size() >= 12) bar_.clear();
     const QRect rect = QProxyStyle::subElementRect(element, option, widget);
-    measures_.push_back({element, *bar, rect});
+    bar_.push_back({element, *bar, rect});
+    return rect;
+}
+
+QRect MeasuresOnce::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                                   SubControl part, const QWidget* widget) const {
+    const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    // The frame and the contents lie where they lie whatever the caption says; the
+    // caption's own place does depend on it.
+    if (control != CC_GroupBox || box == nullptr ||
+        (part != SC_GroupBoxFrame && part != SC_GroupBoxContents)) {
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    }
+    for (const FrameMeasure& measure : frame_) {
+        if (measure.part == part && SameFrameLook(measure.option, *box)) return measure.rect;
+    }
+    if (frame_.size() >= 8) frame_.clear();
+    const QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+    frame_.push_back({part, *box, rect});
     return rect;
 }
 
 CountdownBar::CountdownBar(QWidget* parent) : QProgressBar(parent) {
-    auto* measures = new BarMeasures(QApplication::style()->name());
-    measures->setParent(this);
-    setStyle(measures);
+    UseMeasuresOnce(*this);
 }
 
 bool CountdownBar::Splits(const QStyleOptionProgressBar& bar) {

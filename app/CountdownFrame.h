@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QProxyStyle>
 #include <QRegion>
+#include <QStaticText>
 #include <QStyleOption>
 
 #include <functional>
@@ -51,41 +52,65 @@ class PaintCache {
 };
 
 // The logging frame: a group box whose caption changes every second. A new caption
-// draws only the caption's strip again.
+// draws only the caption's strip again; under the Fusion style, which draws a plain line
+// of text above the frame, it lays the caption out once and draws it itself.
 class CountdownFrame : public QGroupBox {
     Q_OBJECT
 
   public:
-    using QGroupBox::QGroupBox;
+    explicit CountdownFrame(QWidget* parent = nullptr);
     const PaintCache& Cache() const { return cache_; }
+    // How many captions were laid out for drawing by the frame itself.
+    int CaptionsLaidOut() const { return laidOut_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     QRect LabelRect(const QStyleOptionGroupBox& option) const;
+    bool DrawsCaptionItself(const QStyleOptionGroupBox& option) const;
+    // The caption laid out in the frame's font; the last few are kept, so that a
+    // countdown that comes round again is not laid out again.
+    const QStaticText& CaptionLayout(const QString& text);
 
+    struct Caption {
+        QString text;
+        QStaticText layout;
+    };
+    std::vector<Caption> captions_;
     PaintCache cache_;
     QStyleOptionGroupBox drawn_;
     QRect drawnLabel_;
+    // The last column of the caption drawn.
+    int captionEnd_ = 0;
+    int laidOut_ = 0;
 };
 
-// The styles lay a progress bar's text out to find where its groove, fill and label
-// lie, and QProgressBar asks for them at every new value, shown or not. Those places
-// don't depend on the value: this style measures them once per look of the bar.
-class BarMeasures final : public QProxyStyle {
+// The styles lay a caption out to find where a group box's contents lie, and a progress
+// bar's text to find its groove, fill and label; QGroupBox asks at every new caption and
+// QProgressBar at every new value, shown or not. Those places depend on neither: this
+// style measures them once per look.
+class MeasuresOnce final : public QProxyStyle {
   public:
     using QProxyStyle::QProxyStyle;
     QRect subElementRect(SubElement element, const QStyleOption* option,
                          const QWidget* widget) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                         SubControl part, const QWidget* widget) const override;
 
   private:
-    struct Measure {
+    struct BarMeasure {
         SubElement element;
         QStyleOptionProgressBar option;
         QRect rect;
     };
-    mutable std::vector<Measure> measures_;
+    struct FrameMeasure {
+        SubControl part;
+        QStyleOptionGroupBox option;
+        QRect rect;
+    };
+    mutable std::vector<BarMeasure> bar_;
+    mutable std::vector<FrameMeasure> frame_;
 };
 
 // The countdown bar: a progress bar that moves one step a second. Its empty and its full

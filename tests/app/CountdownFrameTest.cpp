@@ -156,6 +156,32 @@ TEST(CountdownFrame, TheEndOfTheFillLooksRightAtEveryColumn) {
     EXPECT_GT(bar->Cache().PartRefreshes(), 40);
 }
 
+TEST(CountdownFrame, ACountdownThatComesRoundAgainIsNotLaidOutAgain) {
+    Window plain(new QGroupBox, new QProgressBar);
+    auto* frame = new CountdownFrame;
+    Window cached(frame, new CountdownBar);
+    const QString prefix = QStringLiteral("Next bandwidth usage snapshot will occur in ");
+    const auto round = [&] {
+        for (int left = 4; left >= 0; --left) {
+            for (Window* window : {&plain, &cached}) {
+                window->Apply([&](QGroupBox& f, QProgressBar& b) {
+                    b.setValue(5 - left);
+                    f.setTitle(prefix + QStringLiteral("00:00:0%1").arg(left));
+                });
+            }
+            EXPECT_EQ(DifferentPixels(plain.Picture(), cached.Picture()), 0) << left;
+        }
+    };
+    for (Window* window : {&plain, &cached}) {
+        window->Apply([&](QGroupBox& f, QProgressBar&) { f.setTitle(prefix); });
+    }
+    round();
+    const int laidOut = frame->CaptionsLaidOut();
+    EXPECT_EQ(laidOut, 5);
+    round();
+    EXPECT_EQ(frame->CaptionsLaidOut(), laidOut);
+}
+
 TEST(CountdownFrame, UnderAStyleSheetPaintsAsAPlainFrame) {
     auto* frame = new CountdownFrame;
     auto* bar = new CountdownBar;
