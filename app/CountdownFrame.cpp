@@ -43,7 +43,8 @@ int FillEnd(const QRect& area, const QStyleOptionProgressBar& bar) {
                                           area.width() / steps);
 }
 
-// The format the window is painted in: blending and text come out the same only in it.
+}  // namespace
+
 QImage::Format ScreenImageFormat(const QWidget& widget) {
     const QWidget* window = widget.window();
     QBackingStore* store = window != nullptr ? window->backingStore() : nullptr;
@@ -54,8 +55,6 @@ QImage::Format ScreenImageFormat(const QWidget& widget) {
     }
     return QImage::Format_ARGB32_Premultiplied;
 }
-
-}  // namespace
 
 bool PaintCache::Usable(const QWidget& widget) {
     const QStyle* style = widget.style();

@@ -14,6 +14,10 @@
 
 namespace bytelora {
 
+// The format the widget's window is painted in: blending and text come out the same
+// only in it.
+QImage::Format ScreenImageFormat(const QWidget& widget);
+
 // A widget's own drawing kept in an image. The widget paints from the image; when what
 // it shows changes, only the changed part of the image is drawn again, with the same
 // style call and the same painter set-up as the widget's own paint, so the pixels are

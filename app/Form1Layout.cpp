@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "app/CountdownFrame.h"
+#include "app/RowImageDelegate.h"
 #include "app/Form1.h"
 #include "app/Twips.h"
 
@@ -94,6 +95,8 @@ void Form1::BuildControls() {
     ProgressBar1->setAlignment(Qt::AlignCenter);
 
     ListView1 = MakeListView(this, "ListView1", TwipsRect(120, 1080, 7800, 1680));
+    // A snapshot adds a row every few seconds, and the list repaints every row it shows.
+    ListView1->setItemDelegate(new RowImageDelegate(*ListView1));
     ListView2 = MakeListView(this, "ListView2", TwipsRect(120, 2880, 7800, 1590));
 
     Frame2 = Place<QGroupBox>(this, "Frame2", TwipsRect(120, 4540, 7800, 735), ArialBold(9));
