@@ -4,6 +4,7 @@
 #include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStaticText>
 #include <QStyle>
 
 #include <QtMath>
@@ -153,20 +154,36 @@ bool CountdownFrame::DrawsCaptionItself(const QStyleOptionGroupBox& option) cons
            !option.text.contains(QLatin1Char('&'));
 }
 
-const QStaticText& CountdownFrame::CaptionLayout(const QString& text) {
+const QImage& CountdownFrame::CaptionPicture(const QString& text,
+                                             const QStyleOptionGroupBox& option) {
     for (auto it = captions_.begin(); it != captions_.end(); ++it) {
         if (it->text != text) continue;
         if (it + 1 != captions_.end()) std::rotate(it, it + 1, captions_.end());
-        return captions_.back().layout;
+        return captions_.back().picture;
     }
     // A five-second countdown and its snapshot captions come round in eight.
-    if (captions_.size() >= 12) captions_.erase(captions_.begin());
+    if (captions_.size() >= 8) captions_.erase(captions_.begin());
     QStaticText layout(text);
     layout.setTextFormat(Qt::PlainText);
     layout.prepare(QTransform(), font());
-    captions_.push_back({text, layout});
+    // The caption starts on a whole pixel, so drawn at the picture's left edge its glyphs
+    // come out as they would in place.
+    const qreal ratio = devicePixelRatioF();
+    const QSize size(qCeil(layout.size().width()), drawnLabel_.height());
+    QImage picture(size * ratio, ScreenImageFormat(*this));
+    picture.setDevicePixelRatio(ratio);
+    picture.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+    picture.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+    picture.fill(palette().color(QPalette::Window));
+    {
+        QPainter painter(&picture);
+        painter.setFont(font());
+        painter.setPen(QPen(option.palette.brush(QPalette::WindowText), 1));
+        painter.drawStaticText(QPointF(0, 0), layout);
+    }
+    captions_.push_back({text, std::move(picture)});
     ++laidOut_;
-    return captions_.back().layout;
+    return captions_.back().picture;
 }
 
 CountdownFrame::CountdownFrame(QWidget* parent) : QGroupBox(parent) {
@@ -194,13 +211,12 @@ void CountdownFrame::paintEvent(QPaintEvent* event) {
         if (!was.text.isEmpty() && !now.text.isEmpty() && DrawsCaptionItself(now)) {
             // Only the caption's line changes, from where it starts to the end of the
             // longer of the two captions.
-            const QStaticText& caption = CaptionLayout(now.text);
-            const int end = drawnLabel_.left() + qCeil(caption.size().width());
+            const QImage& caption = CaptionPicture(now.text, now);
+            const int end = drawnLabel_.left() + qCeil(caption.deviceIndependentSize().width());
             const QRect line(QPoint(drawnLabel_.left(), drawnLabel_.top()),
                              QPoint(std::max(captionEnd_, end), drawnLabel_.bottom()));
             cache_.Refresh(*this, line, [&](QPainter& painter) {
-                painter.setPen(QPen(now.palette.brush(QPalette::WindowText), 1));
-                painter.drawStaticText(drawnLabel_.topLeft(), caption);
+                painter.drawImage(drawnLabel_.topLeft(), caption);
             });
             captionEnd_ = end;
         } else {

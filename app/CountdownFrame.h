@@ -6,7 +6,6 @@
 #include <QProgressBar>
 #include <QProxyStyle>
 #include <QRegion>
-#include <QStaticText>
 #include <QStyleOption>
 
 #include <functional>
@@ -64,7 +63,7 @@ class CountdownFrame : public QGroupBox {
   public:
     explicit CountdownFrame(QWidget* parent = nullptr);
     const PaintCache& Cache() const { return cache_; }
-    // How many captions were laid out for drawing by the frame itself.
+    // How many captions were laid out and drawn by the frame itself.
     int CaptionsLaidOut() const { return laidOut_; }
 
   protected:
@@ -73,13 +72,13 @@ class CountdownFrame : public QGroupBox {
   private:
     QRect LabelRect(const QStyleOptionGroupBox& option) const;
     bool DrawsCaptionItself(const QStyleOptionGroupBox& option) const;
-    // The caption laid out in the frame's font; the last few are kept, so that a
-    // countdown that comes round again is not laid out again.
-    const QStaticText& CaptionLayout(const QString& text);
+    // The caption's line drawn over the window colour; the last few are kept, so that a
+    // countdown that comes round again is neither laid out nor drawn again.
+    const QImage& CaptionPicture(const QString& text, const QStyleOptionGroupBox& option);
 
     struct Caption {
         QString text;
-        QStaticText layout;
+        QImage picture;
     };
     std::vector<Caption> captions_;
     PaintCache cache_;
