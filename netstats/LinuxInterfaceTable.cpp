@@ -109,7 +109,6 @@ TableReadResult LinuxInterfaceTable::ReadFull(CInterfaces& into) {
 }
 
 LinuxInterfaceTable::Counters LinuxInterfaceTable::ReadCounters() {
-    if (watch_.Drain() == LinuxLinkWatch::News::Changed) return Counters::Stale;
     counted_.assign(links_.size(), 0);
     nextLink_ = 0;
     linksDiffer_ = false;
@@ -124,9 +123,10 @@ LinuxInterfaceTable::Counters LinuxInterfaceTable::ReadCounters() {
         default:
             return Counters::Failed;
     }
-    // A change that the dump may already show has been announced by now. A link that
-    // came, or went and came back under its old index, shows in the set of indexes or
-    // in the watch.
+    // The watch is asked once per read, after the dump: every change made before the
+    // dump ended (since the last read, or while it ran, which a look before it would
+    // miss) has been announced by now. A link that came, or went and came back under its
+    // old index, shows in the set of indexes or in the watch.
     if (watch_.Drain() == LinuxLinkWatch::News::Changed) return Counters::Stale;
     if (linksDiffer_ || std::find(counted_.begin(), counted_.end(), 0) != counted_.end()) {
         return Counters::Stale;
