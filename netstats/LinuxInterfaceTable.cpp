@@ -1,6 +1,7 @@
 #include "netstats/LinuxInterfaceTable.h"
 
 #include <linux/if_arp.h>
+#include <linux/if_link.h>
 #include <linux/netlink.h>
 #include <linux/rtnetlink.h>
 #include <sys/socket.h>
@@ -27,6 +28,9 @@ constexpr std::size_t kMaxReceiveBytes = 1024 * 1024;
 constexpr int kMaxDatagramsPerDump = 4096;
 // The read runs on the user-interface thread: never wait long for the kernel.
 constexpr int kReceiveTimeoutMs = 1000;
+// Now and then a full read, even with no change announced, so that a change a driver
+// made without telling (none is known) lasts no longer than this many reads.
+constexpr int kMaxCountersOnlyReads = 60;
 
 }  // namespace
 
@@ -56,55 +60,117 @@ bool LinuxInterfaceTable::EnsureSocket() {
 }
 
 TableReadResult LinuxInterfaceTable::Read(CInterfaces& into) {
-    if (!EnsureSocket()) return TableReadResult::Failed;
-    const std::int32_t before = into.Count();
-    const auto fail = [&] {
-        // Whatever is still queued belongs to this dump; a fresh socket starts clean.
-        socket_.Reset();
-        while (into.Count() > before) into.Remove(into.Count());
-        return TableReadResult::Failed;
-    };
+    if (!EnsureSocket()) return Fail();
+    if (linksKept_ && !countersRefused_ && countersOnlyReads_ < kMaxCountersOnlyReads) {
+        switch (ReadCounters()) {
+            case Counters::Applied:
+                ++countersOnlyReads_;
+                CopyOut(into);
+                return TableReadResult::Ok;
+            case Counters::Failed:
+                return Fail();
+            case Counters::Stale:
+                break;
+        }
+    }
+    return ReadFull(into);
+}
 
+TableReadResult LinuxInterfaceTable::Fail() {
+    // Whatever is still queued belongs to the failed dump, and the kept links may have
+    // missed a change: the next read starts clean.
+    socket_.Reset();
+    watch_.Close();
+    links_.clear();
+    linksKept_ = false;
+    return TableReadResult::Failed;
+}
+
+TableReadResult LinuxInterfaceTable::ReadFull(CInterfaces& into) {
+    // The watch listens from before the dump on, so that no change after it is missed;
+    // what it holds now is in the dump.
+    if (!watch_.Valid()) {
+        watch_.Open();
+    } else {
+        watch_.Drain();
+    }
+    links_.clear();
+    linksKept_ = false;
+    for (auto& entry : wirelessCache_) entry.seen = false;
+    ifinfomsg info{};
+    info.ifi_family = AF_UNSPEC;
+    if (Dump(RTM_GETLINK, &info, sizeof(info)) != Step::Done) return Fail();
+    ForgetUnseenLinks();
+    linksKept_ = watch_.Valid();
+    countersOnlyReads_ = 0;
+    ++fullReads_;
+    CopyOut(into);
+    return TableReadResult::Ok;
+}
+
+LinuxInterfaceTable::Counters LinuxInterfaceTable::ReadCounters() {
+    counted_.assign(links_.size(), 0);
+    nextLink_ = 0;
+    linksDiffer_ = false;
+    if_stats_msg request{};
+    request.family = AF_UNSPEC;
+    request.filter_mask = IFLA_STATS_FILTER_BIT(IFLA_STATS_LINK_64);
+    switch (Dump(RTM_GETSTATS, &request, sizeof(request))) {
+        case Step::Done:
+            break;
+        case Step::Refused:
+            return Counters::Stale;
+        default:
+            return Counters::Failed;
+    }
+    // The watch is asked once per read, after the dump: every change made before the
+    // dump ended (since the last read, or while it ran, which a look before it would
+    // miss) has been announced by now. A link that came, or went and came back under its
+    // old index, shows in the set of indexes or in the watch.
+    if (watch_.Drain() == LinuxLinkWatch::News::Changed) return Counters::Stale;
+    if (linksDiffer_ || std::find(counted_.begin(), counted_.end(), 0) != counted_.end()) {
+        return Counters::Stale;
+    }
+    return Counters::Applied;
+}
+
+LinuxInterfaceTable::Step LinuxInterfaceTable::Dump(std::uint16_t type, const void* body,
+                                                    std::size_t bodySize) {
     if (++seq_ == 0) seq_ = 1;
-    struct {
-        nlmsghdr header;
-        ifinfomsg info;
-    } request{};
-    request.header.nlmsg_len = sizeof(request);
-    request.header.nlmsg_type = RTM_GETLINK;
-    request.header.nlmsg_flags = NLM_F_REQUEST | NLM_F_DUMP;
-    request.header.nlmsg_seq = seq_;
-    request.header.nlmsg_pid = portId_;
-    request.info.ifi_family = AF_UNSPEC;
+    std::uint8_t request[NLMSG_SPACE(std::max(sizeof(if_stats_msg), sizeof(ifinfomsg)))] = {};
+    const std::size_t length = NLMSG_LENGTH(bodySize);
+    if (length > sizeof(request)) return Step::Failed;
+    nlmsghdr header{};
+    header.nlmsg_len = static_cast<std::uint32_t>(length);
+    header.nlmsg_type = type;
+    header.nlmsg_flags = NLM_F_REQUEST | NLM_F_DUMP;
+    header.nlmsg_seq = seq_;
+    header.nlmsg_pid = portId_;
+    std::memcpy(request, &header, sizeof(header));
+    std::memcpy(request + NLMSG_HDRLEN, body, bodySize);
     sockaddr_nl kernel{};
     kernel.nl_family = AF_NETLINK;
     ssize_t sent;
     do {
-        sent = ::sendto(socket_.Get(), &request, sizeof(request), 0,
+        sent = ::sendto(socket_.Get(), request, length, 0,
                         reinterpret_cast<const sockaddr*>(&kernel), sizeof(kernel));
     } while (sent < 0 && errno == EINTR);
-    if (sent != static_cast<ssize_t>(sizeof(request))) return fail();
+    if (sent != static_cast<ssize_t>(length)) return Step::Failed;
 
+    dumping_ = type;
     interrupted_ = false;
-    for (auto& entry : wirelessCache_) entry.seen = false;
     for (int datagram = 0; datagram < kMaxDatagramsPerDump; ++datagram) {
-        switch (ReceiveOnce(seq_, into)) {
-            case Step::More:
-                continue;
-            case Step::Failed:
-                return fail();
-            case Step::Done:
-                // A dump that the kernel marks as interrupted may have skipped or repeated
-                // links, which would make the totals jump.
-                if (interrupted_) return fail();
-                ForgetUnseenLinks();
-                return TableReadResult::Ok;
-        }
+        const Step step = ReceiveOnce(seq_);
+        if (step == Step::More) continue;
+        // A dump that the kernel marks as interrupted may have skipped or repeated
+        // links, which would make the totals jump.
+        if (step == Step::Done && interrupted_) return Step::Failed;
+        return step;
     }
-    return fail();
+    return Step::Failed;
 }
 
-LinuxInterfaceTable::Step LinuxInterfaceTable::ReceiveOnce(std::uint32_t seq, CInterfaces& into) {
+LinuxInterfaceTable::Step LinuxInterfaceTable::ReceiveOnce(std::uint32_t seq) {
     sockaddr_nl from{};
     iovec vector{receiveBuffer_.data(), receiveBuffer_.size()};
     msghdr message{};
@@ -137,7 +203,7 @@ LinuxInterfaceTable::Step LinuxInterfaceTable::ReceiveOnce(std::uint32_t seq, CI
             if ((header.nlmsg_flags & NLM_F_DUMP_INTR) != 0) interrupted_ = true;
             const auto payload =
                 bytes.subspan(offset + sizeof(nlmsghdr), header.nlmsg_len - sizeof(nlmsghdr));
-            const Step step = HandleMessage(header.nlmsg_type, payload, into);
+            const Step step = HandleMessage(header.nlmsg_type, payload);
             if (step != Step::More) return step;
         }
         offset += NetlinkAlign(header.nlmsg_len);
@@ -145,30 +211,68 @@ LinuxInterfaceTable::Step LinuxInterfaceTable::ReceiveOnce(std::uint32_t seq, CI
     return Step::More;
 }
 
-LinuxInterfaceTable::Step LinuxInterfaceTable::HandleMessage(std::uint16_t type,
-                                                             std::span<const std::uint8_t> payload,
-                                                             CInterfaces& into) {
+LinuxInterfaceTable::Step LinuxInterfaceTable::HandleMessage(
+    std::uint16_t type, std::span<const std::uint8_t> payload) {
     switch (type) {
         case NLMSG_DONE:
             // The end of a dump carries the dump's own result.
             return payload.size() >= sizeof(int) && LoadPrefix<int>(payload) < 0 ? Step::Failed
                                                                                  : Step::Done;
-        case NLMSG_ERROR:
-            return payload.size() >= sizeof(int) && LoadPrefix<int>(payload) == 0 ? Step::More
-                                                                                  : Step::Failed;
+        case NLMSG_ERROR: {
+            if (payload.size() < sizeof(int)) return Step::Failed;
+            const int error = LoadPrefix<int>(payload);
+            if (error == 0) return Step::More;
+            // A kernel without the counters-only dump (before 4.7) refuses it; the dump
+            // was never started, so nothing more comes for it.
+            if (dumping_ == RTM_GETSTATS && (error == -EOPNOTSUPP || error == -EINVAL)) {
+                countersRefused_ = true;
+            }
+            return Step::Refused;
+        }
         case RTM_NEWLINK: {
+            if (dumping_ != RTM_GETLINK) return Step::More;
             LinkMessage link;
             if (!ParseLinkMessage(payload, link)) return Step::Failed;
             const bool wireless =
                 link.arphrdType == ARPHRD_ETHER &&
                 IsWireless(link.record.InterfaceIndex(), link.record.InterfaceName());
             link.record.InterfaceType(MibInterfaceType(link.arphrdType, wireless));
-            auto record = std::make_shared<CInterface>(std::move(link.record));
-            into.Add(record);
+            links_.push_back(std::move(link.record));
             return Step::More;
         }
+        case RTM_NEWSTATS:
+            return dumping_ == RTM_GETSTATS ? TakeCounters(payload) : Step::More;
         default:
             return Step::More;
+    }
+}
+
+LinuxInterfaceTable::Step LinuxInterfaceTable::TakeCounters(std::span<const std::uint8_t> payload) {
+    StatsMessage stats;
+    if (!ParseStatsMessage(payload, stats)) return Step::Failed;
+    std::size_t at = nextLink_;
+    if (at >= links_.size() || links_[at].InterfaceIndex() != stats.index) {
+        at = 0;
+        while (at < links_.size() && links_[at].InterfaceIndex() != stats.index) ++at;
+    }
+    // A link not kept, one reported twice or one without its counters: the links are
+    // not what they were. The rest of the dump is still read, so that the socket stays
+    // clean for the full dump that follows.
+    if (at == links_.size() || counted_[at] != 0 || stats.stats64.empty()) {
+        linksDiffer_ = true;
+        return Step::More;
+    }
+    ApplyLinkStats64(stats.stats64, links_[at]);
+    counted_[at] = 1;
+    nextLink_ = at + 1;
+    return Step::More;
+}
+
+void LinuxInterfaceTable::CopyOut(CInterfaces& into) const {
+    into.Reserve(static_cast<std::size_t>(into.Count()) + links_.size());
+    for (const CInterface& link : links_) {
+        auto record = std::make_shared<CInterface>(link);
+        into.Add(record);
     }
 }
 

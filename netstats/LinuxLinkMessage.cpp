@@ -70,7 +70,7 @@ bool ParseLinkMessage(std::span<const std::uint8_t> payload, LinkMessage& out) {
                 if (!data.empty()) r.OperationalStatus(MibOperStatus(data[0]));
                 break;
             case IFLA_STATS64:
-                ApplyStats(LoadPrefix<rtnl_link_stats64>(data), r);
+                ApplyLinkStats64(data, r);
                 haveStats64 = true;
                 break;
             case IFLA_STATS:
@@ -86,6 +86,27 @@ bool ParseLinkMessage(std::span<const std::uint8_t> payload, LinkMessage& out) {
     out.hasStats = haveStats64 || haveStats32;
     r.InterfaceDescription(r.InterfaceName());
     return true;
+}
+
+bool ParseStatsMessage(std::span<const std::uint8_t> payload, StatsMessage& out) {
+    if (payload.size() < sizeof(if_stats_msg)) return false;
+    out.index = LoadPrefix<if_stats_msg>(payload).ifindex;
+    out.stats64 = {};
+    std::size_t offset = NetlinkAlign(sizeof(if_stats_msg));
+    while (offset + sizeof(rtattr) <= payload.size()) {
+        const auto attr = LoadPrefix<rtattr>(payload.subspan(offset));
+        if (attr.rta_len < sizeof(rtattr) || attr.rta_len > payload.size() - offset) break;
+        // Other attributes (the kernel's alignment padding among them) are skipped.
+        if ((attr.rta_type & NLA_TYPE_MASK) == IFLA_STATS_LINK_64) {
+            out.stats64 = payload.subspan(offset + sizeof(rtattr), attr.rta_len - sizeof(rtattr));
+        }
+        offset += NetlinkAlign(attr.rta_len);
+    }
+    return true;
+}
+
+void ApplyLinkStats64(std::span<const std::uint8_t> stats64, CInterface& record) {
+    ApplyStats(LoadPrefix<rtnl_link_stats64>(stats64), record);
 }
 
 std::uint32_t MibInterfaceType(std::uint16_t arphrdType, bool wireless) {
