@@ -29,6 +29,15 @@ void UseMeasuresOnce(QWidget& widget) {
     widget.setStyle(measures);
 }
 
+// Whether the widget is drawn by the Fusion style, the one whose drawing the frame and
+// the bar can put together from pictures.
+bool UnderFusion(const QWidget& widget) {
+    const auto* proxy = qobject_cast<const QProxyStyle*>(widget.style());
+    const QStyle* base = proxy != nullptr ? proxy->baseStyle() : widget.style();
+    return base != nullptr &&
+           base->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0;
+}
+
 // Everything of a group box's look but its caption.
 bool SameFrameLook(const QStyleOptionGroupBox& a, const QStyleOptionGroupBox& b) {
     return SameBase(a, b) && a.textAlignment == b.textAlignment && a.textColor == b.textColor &&
@@ -142,12 +151,9 @@ QRect CountdownFrame::LabelRect(const QStyleOptionGroupBox& option) const {
 }
 
 bool CountdownFrame::DrawsCaptionItself(const QStyleOptionGroupBox& option) const {
-    const auto* proxy = qobject_cast<const QProxyStyle*>(style());
-    const QStyle* base = proxy != nullptr ? proxy->baseStyle() : style();
     // Fusion draws an enabled caption as one line of text in the window text colour,
     // left-aligned in its place; anything else is left to the style.
-    return base != nullptr && base->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0 &&
-           option.direction == Qt::LeftToRight && (option.state & QStyle::State_Enabled) &&
+    return UnderFusion(*this) && option.direction == Qt::LeftToRight && (option.state & QStyle::State_Enabled) &&
            !(option.state & QStyle::State_HasFocus) &&
            (option.textAlignment & Qt::AlignHorizontal_Mask & ~Qt::AlignLeft) == 0 &&
            !(option.subControls & QStyle::SC_GroupBoxCheckBox) &&
@@ -289,8 +295,10 @@ CountdownBar::CountdownBar(QWidget* parent) : QProgressBar(parent) {
     UseMeasuresOnce(*this);
 }
 
-bool CountdownBar::Splits(const QStyleOptionProgressBar& bar) {
-    return (bar.state & QStyle::State_Horizontal) && bar.direction == Qt::LeftToRight &&
+bool CountdownBar::Splits(const QStyleOptionProgressBar& bar) const {
+    // Fusion fills a bar the same all along, so the end of any fill looks like any other;
+    // a style that fills in chunks or with a moving glow is left to draw its own columns.
+    return UnderFusion(*this) && (bar.state & QStyle::State_Horizontal) && bar.direction == Qt::LeftToRight &&
            !bar.invertedAppearance && bar.minimum < bar.maximum;
 }
 
@@ -401,8 +409,10 @@ void CountdownBar::PaintSplit(const QStyleOptionProgressBar& now, const PaintCac
 }
 
 QRegion CountdownBar::Stale(const QStyleOptionProgressBar& now, int underStamp) const {
-    // The frame's picture under the bar was drawn afresh: so is the bar.
-    if (cache_.Empty() || underStamp != underStamp_) return rect();
+    // The frame's picture under the bar was drawn afresh: so is the bar. A style other
+    // than Fusion may fill in chunks that end well before the end of the fill: it draws
+    // the whole bar.
+    if (cache_.Empty() || underStamp != underStamp_ || !UnderFusion(*this)) return rect();
     const QStyleOptionProgressBar& was = drawn_;
     const bool sameOtherwise = SameBase(was, now) && was.minimum == now.minimum &&
                                was.maximum == now.maximum && was.text == now.text &&

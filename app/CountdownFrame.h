@@ -116,9 +116,10 @@ class MeasuresOnce final : public QProxyStyle {
     mutable std::vector<FrameMeasure> frame_;
 };
 
-// The countdown bar: a progress bar that moves one step a second. Its empty and its full
-// picture are drawn once; a value in between shows the full one left of the end of the
-// fill and the empty one right of it, so a step copies a few columns.
+// The countdown bar: a progress bar that moves one step a second. Under Fusion its empty
+// and its full picture are drawn once; a value in between shows the full one left of the
+// end of the fill and the empty one right of it, so a step copies a few columns. Under
+// other styles a step draws the columns around the old and the new end of the fill.
 class CountdownBar : public QProgressBar {
     Q_OBJECT
 
@@ -132,7 +133,7 @@ class CountdownBar : public QProgressBar {
   private:
     QRegion Stale(const QStyleOptionProgressBar& now, int underStamp) const;
     // Whether the bar fills from left to right: then its picture is split at one column.
-    static bool Splits(const QStyleOptionProgressBar& bar);
+    bool Splits(const QStyleOptionProgressBar& bar) const;
     int SplitColumn(const QStyleOptionProgressBar& bar) const;
     // Draws the empty and the full bar, the end of a fill, and finds the text's columns.
     void DrawLook(const QStyleOptionProgressBar& now, const PaintCache* under);

@@ -56,6 +56,13 @@ struct Window {
     QImage Picture() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 };
 
+// Under Fusion the bar and the caption are put together from pictures; other styles (the
+// Windows ones) draw them as before, and only their pixels are checked.
+bool UnderFusion() {
+    return QApplication::style()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) ==
+           0;
+}
+
 // Pixels that differ by more than one level in a colour channel. The style's frame
 // pixmap, scaled onto a separate image, rounds a few edge pixels one level apart.
 int DifferentPixels(const QImage& a, const QImage& b) {
@@ -135,7 +142,9 @@ TEST(CountdownFrame, EveryStepLooksExactlyLikeAPlainFrameAndBar) {
     }
     // Most steps drew only a strip again, not the whole frame or bar.
     EXPECT_GT(frame->Cache().PartRefreshes(), 5);
-    EXPECT_GE(bar->Cache().PartRefreshes(), 4);
+    if (UnderFusion()) {
+        EXPECT_GE(bar->Cache().PartRefreshes(), 4);
+    }
 }
 
 TEST(CountdownFrame, TheEndOfTheFillLooksRightAtEveryColumn) {
@@ -153,7 +162,9 @@ TEST(CountdownFrame, TheEndOfTheFillLooksRightAtEveryColumn) {
         }
         EXPECT_EQ(DifferentPixels(plain.Picture(), cached.Picture()), 0) << value;
     }
-    EXPECT_GT(bar->Cache().PartRefreshes(), 40);
+    if (UnderFusion()) {
+        EXPECT_GT(bar->Cache().PartRefreshes(), 40);
+    }
 }
 
 TEST(CountdownFrame, ACountdownThatComesRoundAgainIsNotLaidOutAgain) {
@@ -177,7 +188,9 @@ TEST(CountdownFrame, ACountdownThatComesRoundAgainIsNotLaidOutAgain) {
     }
     round();
     const int laidOut = frame->CaptionsLaidOut();
-    EXPECT_EQ(laidOut, 5);
+    if (UnderFusion()) {
+        EXPECT_EQ(laidOut, 5);
+    }
     round();
     EXPECT_EQ(frame->CaptionsLaidOut(), laidOut);
 }
