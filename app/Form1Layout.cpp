@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QScreen>
 
+#include "app/CountdownBar.h"
 #include "app/CountdownFrame.h"
 #include "app/RowImageDelegate.h"
 #include "app/Form1.h"

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "app/CountdownFrame.h"
+#include "app/PaintCache.h"
 
 namespace bytelora {
 namespace {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "app/CountdownBar.h"
 #include "app/CountdownFrame.h"
 
 namespace bytelora {

@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "FormRig.h"
+#include "app/CountdownBar.h"
 #include "app/CountdownFrame.h"
 
 namespace bytelora::testing {

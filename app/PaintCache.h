@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+#include <QWidget>
+
+#include <functional>
+
+namespace bytelora {
+
+// The format the widget's window is painted in: blending and text come out the same
+// only in it.
+QImage::Format ScreenImageFormat(const QWidget& widget);
+
+// A widget's own drawing kept in an image. The widget paints from the image; when what
+// it shows changes, only the changed part of the image is drawn again, with the same
+// style call and the same painter set-up as the widget's own paint, so the pixels are
+// those of a full paint.
+class PaintCache {
+  public:
+    // Whether the cache may stand in for the widget's paint: not under a style sheet,
+    // and over a plain background (the image is drawn on the window colour).
+    static bool Usable(const QWidget& widget);
+
+    // Draws `stale` (widget coordinates) of the widget into the image with `draw`, or all
+    // of it when the image does not fit the widget, over the window colour and, when
+    // given, the parent's cached picture (`under`).
+    void Refresh(const QWidget& widget, const QRegion& stale,
+                 const std::function<void(QPainter&)>& draw, const PaintCache* under = nullptr);
+    // Copies the image to the widget for the region being painted.
+    void Paint(QWidget& widget, const QRegion& region) const;
+    // Copies `rect` of the image, moved by `from`, to `rect` of the painter's device.
+    void Paint(QPainter& painter, const QRect& rect, const QPoint& from) const;
+    // Copies `to` (widget coordinates) from another image of the same widget, taken
+    // `shift` columns further right there; makes the image when it does not fit.
+    void Copy(const PaintCache& from, const QRect& to, int shift = 0);
+    // Counts a drawing made of copies.
+    void Counted(bool whole) { (whole ? fullRefreshes_ : partRefreshes_)++; }
+    void Clear() { image_ = QImage(); }
+    const QImage& Image() const { return image_; }
+    bool Empty() const { return image_.isNull(); }
+    // How often a part of the image was drawn again, and how often all of it.
+    int PartRefreshes() const { return partRefreshes_; }
+    int FullRefreshes() const { return fullRefreshes_; }
+
+  private:
+    QImage image_;
+    int partRefreshes_ = 0;
+    int fullRefreshes_ = 0;
+};
+
+}  // namespace bytelora
