@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <array>
 #include <cerrno>
@@ -25,6 +26,7 @@ namespace {
 
 constexpr int kBacklog = 50;
 constexpr auto kConnectRetryPause = std::chrono::milliseconds(10);
+constexpr auto kRestAfterFailure = std::chrono::milliseconds(500);
 
 QString Reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
@@ -155,7 +157,13 @@ class UnixSocketListener final : public InstanceListener {
                                       SOCK_CLOEXEC | SOCK_NONBLOCK));
             if (!client.Valid()) {
                 if (errno == EINTR || errno == ECONNABORTED) continue;
-                return;  // none left, or none can be taken now: the next wake-up tries again
+                if (errno == EAGAIN || errno == EWOULDBLOCK) return;  // none left
+                // Out of descriptors or memory: the client waits in the queue, and the
+                // listener rests a moment rather than spin on a socket that stays readable.
+                notifier_->setEnabled(false);
+                QTimer::singleShot(kRestAfterFailure, this,
+                                   [this] { notifier_->setEnabled(true); });
+                return;
             }
             auto* connection = new Client(std::move(client), this);
             connection->WhenReadable([this] { emit RaiseRequested(); });

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QLockFile>
 
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -136,6 +137,38 @@ TEST(SingleInstance, ASocketPathTooLongLetsTheProgramRunUnguarded) {
     EXPECT_EQ(instance.Claim(), Role::First);
     EXPECT_NE(instance.Problem().indexOf(QString::fromStdString(deep.serverName)), -1)
         << instance.Problem().toStdString();
+}
+
+// A process out of descriptors cannot take a knock; the request waits in the queue and is
+// taken once descriptors are free again.
+TEST(SingleInstance, ARequestWaitingWhileDescriptorsRanOutIsTakenLater) {
+    TempDir dir;
+    SingleInstance running(In(dir));
+    ASSERT_EQ(running.Claim(), Role::First);
+    Activations activations(running);
+
+    const int client = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(client, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, In(dir).serverName.c_str(), In(dir).serverName.size());
+    ASSERT_EQ(::connect(client, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ASSERT_EQ(::send(client, "raise\n", 6, MSG_NOSIGNAL), 6);
+
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &before), 0);
+    const int lowestFree = ::dup(0);
+    ASSERT_GE(lowestFree, 0);
+    ::close(lowestFree);
+    rlimit none = before;
+    none.rlim_cur = static_cast<rlim_t>(lowestFree);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
+    const int taken = activations.WaitFor(1, 300ms);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &before), 0);
+    EXPECT_EQ(taken, 0);
+
+    EXPECT_EQ(activations.WaitFor(1), 1);
+    ::close(client);
 }
 
 }  // namespace
