@@ -74,7 +74,9 @@ class Form1 : public QWidget {
     QLabel* Label16 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QTextEdit* RichTextBox1 = nullptr;
+    // The box that the copy command fills, hidden like the holders. Made at its first use:
+    // a text box costs a document, its layout and the default font from start-up on.
+    QTextEdit* RichTextBox1();
 
     // Timers. Timer1 is the logging timer: stopped means logging is off.
     QTimer Timer1;
@@ -219,6 +221,7 @@ class Form1 : public QWidget {
     QString savedFrameCaption_;
     MousePointer pointer_ = MousePointer::Default;
     std::optional<QCursor> mouseIcon_;
+    QTextEdit* richTextBox1_ = nullptr;
 };
 
 }  // namespace bytelora

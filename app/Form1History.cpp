@@ -41,17 +41,17 @@ void Form1::PushButton3_Click() {
     std::optional<QString> logText;
     guard.Run(102, [&] {
         logText = QString::fromStdString(ReadHistoryLog(historyLogPath_));
-        RichTextBox1->setPlainText(*logText);
+        RichTextBox1()->setPlainText(*logText);
     });
     // A log that could not be read puts nothing on the clipboard: the box has told the
     // user, and an older text must not pass for the log.
     if (!logText) return;
     guard.Run(104, [&] {
-        QTextCursor cursor = RichTextBox1->textCursor();
+        QTextCursor cursor = RichTextBox1()->textCursor();
         cursor.setPosition(0);
-        RichTextBox1->setTextCursor(cursor);
+        RichTextBox1()->setTextCursor(cursor);
     });
-    guard.Run(106, [&] { RichTextBox1->selectAll(); });
+    guard.Run(106, [&] { RichTextBox1()->selectAll(); });
     guard.Run(108, [&] { QGuiApplication::clipboard()->setText(*logText); });
 }
 

@@ -127,11 +127,6 @@ void Form1::BuildControls() {
     Label16 = MakeHolder(this, "Label16", TwipsRect(11640, 3360, 1215, 495), "Label7");
     Label1 = MakeHolder(this, "Label1", TwipsRect(8520, 1560, 1215, 495), "Label1");
     Label2 = MakeHolder(this, "Label2", TwipsRect(10200, 1560, 1455, 495), "Label2");
-    RichTextBox1 = new QTextEdit(this);
-    RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-    RichTextBox1->setGeometry(TwipsRect(9000, 240, 4815, 3015));
-    RichTextBox1->setAcceptRichText(false);
-    RichTextBox1->hide();
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer2.setObjectName(QStringLiteral("Timer2"));
@@ -153,10 +148,21 @@ void Form1::SetTabOrder() {
                              static_cast<QWidget*>(ProgressBar1)}) {
         passive->setFocusPolicy(Qt::NoFocus);
     }
-    RichTextBox1->setFocusPolicy(Qt::NoFocus);
     QWidget* order[] = {ListView1,   ListView2, PushButton5, PushButton3, PushButton1,
                         PushButton2, Check8,    Check4,      PushButton4, PushButton6};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+QTextEdit* Form1::RichTextBox1() {
+    if (!richTextBox1_) {
+        richTextBox1_ = new QTextEdit(this);
+        richTextBox1_->setObjectName(QStringLiteral("RichTextBox1"));
+        richTextBox1_->setGeometry(TwipsRect(9000, 240, 4815, 3015));
+        richTextBox1_->setAcceptRichText(false);
+        richTextBox1_->setFocusPolicy(Qt::NoFocus);
+        richTextBox1_->hide();
+    }
+    return richTextBox1_;
 }
 
 void Form1::CentreOnScreen() {

@@ -4,14 +4,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QThread>
 
 namespace bytelora {
 namespace {
 
-constexpr char kRaiseRequest[] = "raise\n";
-constexpr int kTryConnectMs = 100;
+constexpr std::chrono::milliseconds kTryConnect(100);
+constexpr std::chrono::milliseconds kTryWrite(1000);
 constexpr int kRetryPauseMs = 50;
 
 QString ToQString(const std::filesystem::path& path) {
@@ -34,8 +33,7 @@ SingleInstance::SingleInstance(InstanceLocation location, std::chrono::milliseco
 SingleInstance::~SingleInstance() {
     // The server goes first, so that a start racing with this end finds no socket
     // before it finds the lock free.
-    if (server_) server_->close();
-    server_.reset();
+    listener_.reset();
 }
 
 SingleInstance::Role SingleInstance::Claim() {
@@ -67,48 +65,21 @@ bool SingleInstance::TakeLock() {
 }
 
 void SingleInstance::Listen() {
-    const QString name = QString::fromStdString(location_.serverName);
-    // Holding the lock means nobody else listens: a socket left over is a crash's.
-    QLocalServer::removeServer(name);
-    server_ = std::make_unique<QLocalServer>();
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(name)) {
+    QString reason;
+    listener_ = InstanceListener::Listen(location_.serverName, reason);
+    if (!listener_) {
         problem_ = QStringLiteral(
                        "Bytelora cannot listen on %1 (%2); a second start cannot "
                        "bring this window forward.")
-                       .arg(name, server_->errorString());
-        server_.reset();
+                       .arg(QString::fromStdString(location_.serverName), reason);
         return;
     }
-    connect(server_.get(), &QLocalServer::newConnection, this, &SingleInstance::AcceptConnections);
+    connect(listener_.get(), &InstanceListener::RaiseRequested, this,
+            &SingleInstance::ActivationRequested);
 }
 
 bool SingleInstance::AskRunningInstance() {
-    QLocalSocket socket;
-    socket.connectToServer(QString::fromStdString(location_.serverName));
-    if (!socket.waitForConnected(kTryConnectMs)) return false;
-    socket.write(kRaiseRequest);
-    const bool sent = socket.waitForBytesWritten(kTryConnectMs * 10);
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kTryConnectMs);
-    return sent;
-}
-
-void SingleInstance::AcceptConnections() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        socket->setParent(this);
-        const auto readRequests = [this, socket] {
-            while (socket->canReadLine()) {
-                if (socket->readLine() == kRaiseRequest) emit ActivationRequested();
-            }
-            // Anything else is not ours; a client that never ends its line is cut off
-            // rather than let it grow our buffer.
-            if (socket->bytesAvailable() > 64) socket->abort();
-        };
-        connect(socket, &QLocalSocket::readyRead, this, readRequests);
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        readRequests();
-    }
+    return SendRaiseRequest(location_.serverName, kTryConnect, kTryWrite);
 }
 
 }  // namespace bytelora

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -9,6 +8,8 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+
+#include "app/InstanceChannel.h"
 
 namespace bytelora {
 
@@ -57,12 +58,11 @@ class SingleInstance : public QObject {
     bool TakeLock();
     void Listen();
     bool AskRunningInstance();
-    void AcceptConnections();
 
     InstanceLocation location_;
     std::chrono::milliseconds answerWait_;
     QLockFile lock_;
-    std::unique_ptr<QLocalServer> server_;
+    std::unique_ptr<InstanceListener> listener_;
     QString problem_;
 };
 

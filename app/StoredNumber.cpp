@@ -1,20 +1,50 @@
 #include "app/StoredNumber.h"
 
-#include <cfenv>
+#include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
-#include <locale>
-#include <sstream>
 #include <stdexcept>
+#include <string_view>
+#include <system_error>
 
 namespace bytelora {
+namespace {
+
+// Whether a decimal number that does not fit a double is too large rather than too close
+// to zero: the place of its first significant digit, moved by its exponent.
+bool BeyondTheLargest(std::string_view number) {
+    const auto exponentAt = number.find_first_of("eE");
+    long long exponent = 0;
+    if (exponentAt != std::string_view::npos) {
+        std::string_view digits = number.substr(exponentAt + 1);
+        if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+        const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+        // An exponent beyond even this range decides alone.
+        if (ec == std::errc::result_out_of_range) return digits.front() != '-';
+        number = number.substr(0, exponentAt);
+    }
+    const auto point = number.find('.');
+    const std::string_view whole = number.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : number.substr(point + 1);
+    long long place = 0;
+    if (const auto first = whole.find_first_not_of("+-0"); first != std::string_view::npos) {
+        place = static_cast<long long>(whole.size() - first);
+    } else if (const auto firstOfFraction = fraction.find_first_not_of('0');
+               firstOfFraction != std::string_view::npos) {
+        place = -static_cast<long long>(firstOfFraction);
+    }
+    return place + exponent > 0;
+}
+
+}  // namespace
 
 std::int16_t ToInteger16(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string::npos) throw std::invalid_argument("Type mismatch");
     const auto last = text.find_last_not_of(" \t");
-    const std::string number = text.substr(first, last - first + 1);
+    std::string_view number(text.data() + first, last - first + 1);
 
     // Only plain decimal numbers: no hexadecimal, no "inf" or "nan".
     for (char c : number) {
@@ -23,11 +53,22 @@ std::int16_t ToInteger16(const std::string& text) {
             throw std::invalid_argument("Type mismatch");
         }
     }
-    std::istringstream in(number);
-    in.imbue(std::locale::classic());
+    // Read as the C++ streams read a number in the classic locale (a leading "+" is
+    // allowed; a number too large is a mismatch, one too close to zero is zero), without
+    // a stream: the first one would set up the library's locale machinery for good.
+    std::string_view digits = number;
+    if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-' && digits[1] != '+') {
+        digits.remove_prefix(1);
+    }
     double value = 0.0;
-    in >> value;
-    if (in.fail() || !(in >> std::ws).eof()) throw std::invalid_argument("Type mismatch");
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (end != digits.data() + digits.size() || (ec != std::errc() && ec != std::errc::result_out_of_range)) {
+        throw std::invalid_argument("Type mismatch");
+    }
+    if (ec == std::errc::result_out_of_range) {
+        if (BeyondTheLargest(digits)) throw std::invalid_argument("Type mismatch");
+        value = 0.0;
+    }
 
     // nearbyint follows the current rounding mode, which the program never changes from
     // round-to-nearest-even.

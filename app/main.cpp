@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QPixmapCache>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +28,11 @@
 int main(int argc, char** argv) {
     bytelora::PrepareProcess();
     QApplication app(argc, argv);
+    // Qt keeps the style's drawing of each control in its pixmap cache, one per widget
+    // and state: over half a megabyte for a window that draws most of them once. A small
+    // cache still holds what is drawn again and again.
+    constexpr int kPixmapCacheKilobytes = 128;
+    QPixmapCache::setCacheLimit(kPixmapCacheKilobytes);
     // The window hides in the tray; closing a message box then must not end the program.
     // The main window ends it when it is closed.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 // The few file operations whose meaning differs between Windows and Linux. One
 // implementation per operating system; the shared routines build on these.
@@ -20,5 +21,11 @@ bool IsPlainVisibleFile(const std::filesystem::path& path) noexcept;
 
 // The running executable's absolute path; throws std::runtime_error when unknown.
 std::filesystem::path ExecutablePath();
+
+// Reads a whole file, as its bytes stand, into `text`. Done without the C++ streams: the
+// first stream a process makes sets up the standard library's locale machinery, over
+// half a megabyte that the running program would keep for nothing.
+enum class ReadOutcome { Read, CannotOpen, CannotRead };
+ReadOutcome ReadWholeFile(const std::filesystem::path& path, std::string& text);
 
 }  // namespace bytelora::platform

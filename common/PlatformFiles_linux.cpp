@@ -1,10 +1,14 @@
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
+#include <cerrno>
 #include <stdexcept>
 #include <system_error>
 
 #include "common/PlatformFiles.h"
+#include "common/UniqueFd.h"
 
 namespace bytelora::platform {
 
@@ -42,6 +46,23 @@ std::filesystem::path ExecutablePath() {
         throw std::runtime_error("Cannot find the program's own file: " + error.message());
     }
     return path;
+}
+
+ReadOutcome ReadWholeFile(const std::filesystem::path& path, std::string& text) {
+    text.clear();
+    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    if (!fd.Valid()) return ReadOutcome::CannotOpen;
+    std::array<char, 4096> buffer{};
+    for (;;) {
+        const ssize_t got = ::read(fd.Get(), buffer.data(), buffer.size());
+        if (got > 0) {
+            text.append(buffer.data(), static_cast<std::size_t>(got));
+        } else if (got == 0) {
+            return ReadOutcome::Read;
+        } else if (errno != EINTR) {
+            return ReadOutcome::CannotRead;
+        }
+    }
 }
 
 }  // namespace bytelora::platform

@@ -6,6 +6,7 @@
 #endif
 #include <windows.h>
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -15,6 +16,11 @@ namespace bytelora::platform {
 
 namespace {
 constexpr DWORD kInvalidAttributes = INVALID_FILE_ATTRIBUTES;
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { ::CloseHandle(handle); }
+};
+using OwnedHandle = std::unique_ptr<void, HandleCloser>;
 }
 
 bool DeleteOrdinary(const std::filesystem::path& path) noexcept {
@@ -61,6 +67,24 @@ std::filesystem::path ExecutablePath() {
             throw std::runtime_error("The program's own path is too long");
         }
         buffer.resize(buffer.size() * 2);
+    }
+}
+
+ReadOutcome ReadWholeFile(const std::filesystem::path& path, std::string& text) {
+    text.clear();
+    const HANDLE opened = ::CreateFileW(path.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return ReadOutcome::CannotOpen;
+    const OwnedHandle file(opened);
+    char buffer[4096];
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
+            return ReadOutcome::CannotRead;
+        }
+        if (got == 0) return ReadOutcome::Read;
+        text.append(buffer, got);
     }
 }
 

@@ -1,10 +1,14 @@
 #include "netstats/LinuxSysfs.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
-#include <fstream>
 #include <limits>
+
+#include "common/UniqueFd.h"
 
 namespace bytelora {
 
@@ -26,12 +30,17 @@ bool Exists(const std::string& path) {
 
 std::uint32_t ReadLinkSpeedMbps(const std::string& name, const std::string& root) {
     if (!IsPlainName(name)) return 0;
-    std::ifstream file(root + "/" + name + "/speed");
-    if (!file) return 0;
+    const std::string path = root + "/" + name + "/speed";
+    const UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    if (!file.Valid()) return 0;
     char text[32] = {};
     // A link that is down makes the read itself fail (EINVAL); that is "unknown" too.
-    file.read(text, sizeof(text) - 1);
-    const char* end = text + file.gcount();
+    ssize_t got = 0;
+    do {
+        got = ::read(file.Get(), text, sizeof(text) - 1);
+    } while (got < 0 && errno == EINTR);
+    if (got <= 0) return 0;
+    const char* end = text + got;
     long long mbps = 0;
     const auto [ptr, ec] = std::from_chars(text, end, mbps);
     if (ec != std::errc() || ptr == text || mbps <= 0) return 0;

@@ -1,9 +1,8 @@
 #include "settings/IniFileCheck.h"
 
+#include "common/PlatformFiles.h"
 #include "settings/Utf8.h"
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace bytelora {
@@ -83,10 +82,15 @@ IniFileCheck CheckIniFile(const std::filesystem::path& file) {
     if (!std::filesystem::is_regular_file(status)) {
         return {IniFileCheck::State::Unreadable, "is not a regular file"};
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return {IniFileCheck::State::Unreadable, "cannot be opened for reading"};
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return {IniFileCheck::State::Unreadable, "cannot be read"};
+    std::string text;
+    switch (platform::ReadWholeFile(file, text)) {
+        case platform::ReadOutcome::CannotOpen:
+            return {IniFileCheck::State::Unreadable, "cannot be opened for reading"};
+        case platform::ReadOutcome::CannotRead:
+            return {IniFileCheck::State::Unreadable, "cannot be read"};
+        case platform::ReadOutcome::Read:
+            break;
+    }
     if (auto problem = FindIniTextProblem(text); !problem.empty()) {
         return {IniFileCheck::State::Damaged, std::move(problem)};
     }

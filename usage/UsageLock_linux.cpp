@@ -3,9 +3,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
 #include <string>
 
+#include "common/PlatformFiles.h"
 #include "common/UniqueFd.h"
 #include "usage/UsageLock.h"
 
@@ -40,10 +40,10 @@ std::filesystem::path LockFileFor(const std::filesystem::path& database) {
 }
 
 std::string CurrentBootId() {
-    std::ifstream file("/proc/sys/kernel/random/boot_id");
     std::string id;
-    std::getline(file, id);
-    return id;
+    const auto outcome = platform::ReadWholeFile("/proc/sys/kernel/random/boot_id", id);
+    if (outcome != platform::ReadOutcome::Read) return {};
+    return id.substr(0, id.find('\n'));
 }
 
 }  // namespace bytelora

@@ -1,13 +1,13 @@
 #include "usage/UsageStore.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
 #include <algorithm>
 #include <atomic>
-#include <fstream>
 #include <system_error>
 
 namespace bytelora {
@@ -59,6 +59,12 @@ const char* const kMigrations[][4] = {
 };
 static_assert(std::size(kMigrations) == UsageStore::kSchemaVersion);
 
+// Makes the file when it is missing; one that is there is left as it is.
+void CreateEmptyFile(const fs::path& file) {
+    QFile made(PathText(file));
+    (void)made.open(QIODevice::WriteOnly | QIODevice::Append);
+}
+
 // A file that is not empty and does not start as every SQLite database does. Found
 // before SQLite opens it: SQLite would delete a journal beside a file it cannot use,
 // and that journal is part of what is kept.
@@ -67,9 +73,9 @@ bool NotADatabase(const fs::path& file) {
     if (fs::file_size(file, ec) == 0 || ec) return false;
     static constexpr char kHeader[] = "SQLite format 3";  // with its NUL: 16 bytes
     char start[sizeof kHeader] = {};
-    std::ifstream in(file, std::ios::binary);
-    in.read(start, sizeof start);
-    return in.gcount() < static_cast<std::streamsize>(sizeof start) ||
+    QFile in(PathText(file));
+    const qint64 got = in.open(QIODevice::ReadOnly) ? in.read(start, sizeof start) : -1;
+    return got < static_cast<qint64>(sizeof start) ||
            !std::equal(start, start + sizeof start, kHeader);
 }
 
@@ -170,7 +176,7 @@ void UsageStore::Open() {
     MakePrivateFolder(options_.file.parent_path());
     if (NotADatabase(options_.file)) MoveDamagedAside();
     if (!fs::exists(options_.file, ec)) {
-        std::ofstream(options_.file, std::ios::binary | std::ios::app);
+        CreateEmptyFile(options_.file);
         fs::permissions(options_.file, fs::perms::owner_read | fs::perms::owner_write, ec);
     }
     if (!OpenConnection()) {
@@ -264,7 +270,7 @@ void UsageStore::MoveDamagedAside() {
         const fs::path side = options_.file.string() + suffix;
         if (fs::exists(side, ec)) fs::rename(side, aside.string() + suffix, ec);
     }
-    std::ofstream(options_.file, std::ios::binary | std::ios::app);
+    CreateEmptyFile(options_.file);
     fs::permissions(options_.file, fs::perms::owner_read | fs::perms::owner_write, ec);
     if (tell_) {
         tell_("The data usage database " + Location() + " was damaged. It was kept as " +

@@ -1,5 +1,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QTextEdit>
 
 #include <fstream>
 
@@ -46,11 +47,15 @@ TEST(HistoryCommands, CopyPutsTheWholeLogOnTheClipboard) {
     rig.form->PushButton3_Click();  // no log: nothing at all
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
     EXPECT_TRUE(rig.boxes.shown().empty());
+    // The box that keeps the copy is made only when there is something to keep.
+    EXPECT_EQ(rig.form->findChild<QTextEdit*>(), nullptr);
 
     rig.WriteLog();
     rig.form->PushButton3_Click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), kLog);
-    EXPECT_TRUE(rig.form->RichTextBox1->toPlainText().startsWith("3/5/24 12:00:01 PM"));
+    ASSERT_NE(rig.form->findChild<QTextEdit*>(QStringLiteral("RichTextBox1")), nullptr);
+    EXPECT_TRUE(rig.form->RichTextBox1()->toPlainText().startsWith("3/5/24 12:00:01 PM"));
+    EXPECT_FALSE(rig.form->RichTextBox1()->isVisible());
     EXPECT_TRUE(rig.boxes.shown().empty());
 }
 

@@ -32,7 +32,7 @@ TEST(Layout, ClientAreaIsFixedAndEveryVisibleControlLiesInside) {
     // The value holders keep their places beyond the right edge and are never shown.
     for (const QWidget* holder :
          {static_cast<QWidget*>(form.lblRecv), static_cast<QWidget*>(form.Label16),
-          static_cast<QWidget*>(form.RichTextBox1)}) {
+          static_cast<QWidget*>(form.RichTextBox1())}) {
         EXPECT_FALSE(holder->isVisible());
         EXPECT_GE(holder->x(), client.width());
     }

@@ -140,7 +140,15 @@ TEST(StoredNumber, ConvertsLikeTheStoredSettingsWereAlwaysRead) {
     EXPECT_EQ(ToInteger16("-32768"), -32768);
     EXPECT_THROW(ToInteger16("32768"), std::out_of_range);
     EXPECT_THROW(ToInteger16("1e9"), std::out_of_range);
-    for (const char* bad : {"", "  ", "abc", "2x", "0x10", "nan", "inf", "1 2"}) {
+    // The edges of the way numbers were read: a leading plus, a bare point, a number too
+    // close to zero, which is zero, and one too large for any number, which is no number.
+    EXPECT_EQ(ToInteger16("+2"), 2);
+    EXPECT_EQ(ToInteger16(" 2. "), 2);
+    EXPECT_EQ(ToInteger16(".5"), 0);
+    EXPECT_EQ(ToInteger16("1e-400"), 0);
+    EXPECT_EQ(ToInteger16("1000e-2"), 10);
+    for (const char* bad : {"", "  ", "abc", "2x", "0x10", "nan", "inf", "1 2", "+-2", "1e",
+                            ".", "1e400", "-1e400", "1e99999999999999999999"}) {
         EXPECT_THROW(ToInteger16(bad), std::invalid_argument) << bad;
     }
 }

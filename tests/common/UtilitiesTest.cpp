@@ -9,6 +9,7 @@
 #include <string>
 #include <system_error>
 
+#include "common/PlatformFiles.h"
 #include "support/TempDir.h"
 
 namespace bytelora {
@@ -110,6 +111,27 @@ TEST(ProgramFile, IsThisTestProgram) {
     EXPECT_TRUE(fs::is_regular_file(file));
     EXPECT_EQ(ProgramFolder(), file.parent_path());
     EXPECT_TRUE(fs::is_directory(ProgramFolder()));
+}
+
+// Every byte as the file holds it, across the reader's own buffer size, in a folder whose
+// name is not plain ASCII; a file that is not there cannot be opened.
+TEST(ReadWholeFile, GivesTheBytesAsTheyStand) {
+    TempDir dir;
+    const fs::path folder = dir / fs::path(u8"d\u00e9j\u00e0");
+    fs::create_directory(folder);
+    std::string bytes = "a\r\nb\n";
+    bytes.push_back('\0');
+    bytes += std::string(10000, 'x') + "\xff";
+    WriteFile(folder / "bytes.bin", bytes);
+    std::string text = "left over";
+    EXPECT_EQ(platform::ReadWholeFile(folder / "bytes.bin", text), platform::ReadOutcome::Read);
+    EXPECT_EQ(text, bytes);
+
+    WriteFile(folder / "empty.bin", "");
+    EXPECT_EQ(platform::ReadWholeFile(folder / "empty.bin", text), platform::ReadOutcome::Read);
+    EXPECT_TRUE(text.empty());
+    EXPECT_EQ(platform::ReadWholeFile(folder / "missing.bin", text),
+              platform::ReadOutcome::CannotOpen);
 }
 
 }  // namespace

@@ -36,9 +36,13 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [ -n "$(field Description)" ] || fail "no Description"
 depends=$(field Depends)
-for dep in libqt6widgets6 libqt6network6 libc6 libstdc++6 qt6-qpa-plugins; do
+for dep in libqt6widgets6 libqt6sql6 libc6 libstdc++6 qt6-qpa-plugins; do
   grep -q "\b$dep\b" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
+# The one-instance guard needs no Qt Network on Linux.
+if grep -q "\blibqt6network6\b" <<<"$depends"; then
+  fail "Depends names libqt6network6, which the program does not use: $depends"
+fi
 
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
 for file in ./usr/bin/bytelora ./usr/bin/bytelora-cli \

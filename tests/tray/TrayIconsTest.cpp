@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QColor>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 
@@ -56,6 +57,32 @@ TEST(TrayIcons, ProgramIconIsADarkPanelAtEverySize) {
             return c.red() > 180 && c.blue() > 150 && c.green() < 110;
         });
         EXPECT_GT(magenta, 0);
+    }
+}
+
+// The program's icon reads its pictures when asked for them; what it gives must be what an
+// icon holding all of them gives, at its own sizes, between them, beyond them and in
+// every mode.
+TEST(TrayIcons, ProgramIconGivesWhatAnIconOfAllItsPicturesGives) {
+    const QIcon icon = ProgramIcon();
+    QIcon held;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        held.addFile(QStringLiteral(":/bytelora/program/bytelora-%1.png").arg(size),
+                     QSize(size, size));
+    }
+    ASSERT_FALSE(held.isNull()) << "the compiled-in pictures were not found";
+    EXPECT_EQ(icon.availableSizes(), held.availableSizes());
+    for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Selected}) {
+        for (const QSize size : {QSize(16, 16), QSize(20, 20), QSize(100, 100), QSize(48, 32),
+                                 QSize(256, 256), QSize(512, 512), QSize(8, 8)}) {
+            SCOPED_TRACE(::testing::Message() << "mode " << mode << " size " << size.width()
+                                              << "x" << size.height());
+            EXPECT_EQ(icon.actualSize(size, mode), held.actualSize(size, mode));
+            const QImage image = icon.pixmap(size, mode).toImage();
+            const QImage expected = held.pixmap(size, mode).toImage();
+            EXPECT_EQ(image.size(), expected.size());
+            EXPECT_TRUE(image == expected);
+        }
     }
 }
 
