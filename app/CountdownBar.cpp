@@ -141,44 +141,12 @@ void CountdownBar::PaintSplit(const QStyleOptionProgressBar& now, const PaintCac
 }
 
 QRegion CountdownBar::Stale(const QStyleOptionProgressBar& now, int underStamp) const {
-    // The frame's picture under the bar was drawn afresh: so is the bar. A style other
-    // than Fusion may fill in chunks that end well before the end of the fill: it draws
-    // the whole bar.
-    if (cache_.Empty() || underStamp != underStamp_ || !UnderFusion(*this)) return rect();
-    const QStyleOptionProgressBar& was = drawn_;
-    const bool sameOtherwise = SameBase(was, now) && was.minimum == now.minimum &&
-                               was.maximum == now.maximum && was.text == now.text &&
-                               was.textAlignment == now.textAlignment &&
-                               was.textVisible == now.textVisible &&
-                               was.invertedAppearance == now.invertedAppearance &&
-                               was.bottomToTop == now.bottomToTop;
-    if (!sameOtherwise) return rect();
-    if (was.progress == now.progress) return QRegion();
-    // An empty or a full bar is drawn differently at its ends; a move between two
-    // values inside the range only changes the columns around the end of the fill.
-    const auto inside = [](const QStyleOptionProgressBar& bar) {
-        return bar.progress > bar.minimum && bar.progress < bar.maximum;
-    };
-    const bool plain = (now.state & QStyle::State_Horizontal) && now.direction == Qt::LeftToRight &&
-                       !now.invertedAppearance;
-    if (!plain || !inside(was) || !inside(now)) return rect();
-    int from = width();
-    int to = 0;
-    bool moved = false;
-    for (const QStyle::SubElement element : {QStyle::SE_ProgressBarGroove,
-                                             QStyle::SE_ProgressBarContents,
-                                             QStyle::SE_ProgressBarLabel}) {
-        const QRect area = style()->subElementRect(element, &now, this);
-        moved = moved || FillEnd(area, was) != FillEnd(area, now);
-        for (const QStyleOptionProgressBar* bar : {&was, &now}) {
-            from = std::min(from, FillEnd(area, *bar));
-            to = std::max(to, FillEnd(area, *bar));
-        }
-    }
-    // A long interval moves the end of the fill by a pixel only every few seconds.
-    if (!moved) return QRegion();
-    // The styles draw an edge and a shadow a few pixels either side of the end.
-    return QRect(QPoint(from - 6, 0), QPoint(to + 6, height() - 1));
+    // Not put together from pictures (another style than Fusion, which may fill in
+    // chunks, or a bar that does not fill from left to right): a new look, value or
+    // picture of the frame under the bar draws the whole bar.
+    const bool same = !cache_.Empty() && underStamp == underStamp_ && SameLook(drawn_, now) &&
+                      drawn_.progress == now.progress;
+    return same ? QRegion() : QRegion(rect());
 }
 
 void CountdownBar::paintEvent(QPaintEvent* event) {

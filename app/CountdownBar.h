@@ -11,7 +11,7 @@ namespace bytelora {
 // The countdown bar: a progress bar that moves one step a second. Under Fusion its empty
 // and its full picture are drawn once; a value in between shows the full one left of the
 // end of the fill and the empty one right of it, so a step copies a few columns. Under
-// other styles a step draws the columns around the old and the new end of the fill.
+// other styles a step draws the whole bar into its image.
 class CountdownBar : public QProgressBar {
     Q_OBJECT
 

@@ -40,12 +40,8 @@ const QImage& CountdownFrame::CaptionPicture(const QString& text,
     layout.prepare(QTransform(), font());
     // The caption starts on a whole pixel, so drawn at the picture's left edge its glyphs
     // come out as they would in place.
-    const qreal ratio = devicePixelRatioF();
-    const QSize size(qCeil(layout.size().width()), drawnLabel_.height());
-    QImage picture(size * ratio, ScreenImageFormat(*this));
-    picture.setDevicePixelRatio(ratio);
-    picture.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
-    picture.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+    QImage picture =
+        ScreenImage(*this, QSize(qCeil(layout.size().width()), drawnLabel_.height()));
     picture.fill(palette().color(QPalette::Window));
     {
         QPainter painter(&picture);

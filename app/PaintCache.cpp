@@ -16,6 +16,15 @@ QImage::Format ScreenImageFormat(const QWidget& widget) {
     return QImage::Format_ARGB32_Premultiplied;
 }
 
+QImage ScreenImage(const QWidget& widget, const QSize& size) {
+    const qreal ratio = widget.devicePixelRatioF();
+    QImage image(size * ratio, ScreenImageFormat(widget));
+    image.setDevicePixelRatio(ratio);
+    image.setDotsPerMeterX(qRound(widget.logicalDpiX() / 0.0254));
+    image.setDotsPerMeterY(qRound(widget.logicalDpiY() / 0.0254));
+    return image;
+}
+
 bool PaintCache::Usable(const QWidget& widget) {
     const QStyle* style = widget.style();
     if (style == nullptr || style->inherits("QStyleSheetStyle")) return false;
@@ -40,11 +49,7 @@ void PaintCache::Refresh(const QWidget& widget, const QRegion& stale,
     (part == widget.rect() ? fullRefreshes_ : partRefreshes_)++;
     // The part is drawn on an image of its own: the styles set clips of their own, which
     // would let them draw past a clip set here, over what the image already holds.
-    QImage fresh(part.size() * ratio, format);
-    fresh.setDevicePixelRatio(ratio);
-    // Fonts are sized for the device they are drawn on: the image takes the screen's.
-    fresh.setDotsPerMeterX(qRound(widget.logicalDpiX() / 0.0254));
-    fresh.setDotsPerMeterY(qRound(widget.logicalDpiY() / 0.0254));
+    QImage fresh = ScreenImage(widget, part.size());
     {
         QPainter painter(&fresh);
         painter.translate(-part.topLeft());

@@ -13,6 +13,11 @@ namespace bytelora {
 // only in it.
 QImage::Format ScreenImageFormat(const QWidget& widget);
 
+// An image to draw `size` (widget coordinates) of the widget on as it would be drawn on
+// the screen: the window's format and pixel ratio, and the screen's resolution, which
+// fonts are sized for.
+QImage ScreenImage(const QWidget& widget, const QSize& size);
+
 // A widget's own drawing kept in an image. The widget paints from the image; when what
 // it shows changes, only the changed part of the image is drawn again, with the same
 // style call and the same painter set-up as the widget's own paint, so the pixels are

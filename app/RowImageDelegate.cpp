@@ -45,11 +45,7 @@ const QImage& RowImageDelegate::Picture(const QPainter& painter,
         }
     }
     const QWidget& viewport = *view_.viewport();
-    const qreal ratio = viewport.devicePixelRatioF();
-    QImage image(item.rect.size() * ratio, ScreenImageFormat(viewport));
-    image.setDevicePixelRatio(ratio);
-    image.setDotsPerMeterX(qRound(viewport.logicalDpiX() / 0.0254));
-    image.setDotsPerMeterY(qRound(viewport.logicalDpiY() / 0.0254));
+    QImage image = ScreenImage(viewport, item.rect.size());
     // What the view has drawn under the row: its background.
     image.fill(viewport.palette().color(viewport.backgroundRole()));
     {
