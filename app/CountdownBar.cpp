@@ -17,21 +17,31 @@ namespace {
 // The column where a bar over `area` ends at `progress`, as the styles place it.
 int FillEnd(const QRect& area, const QStyleOptionProgressBar& bar) {
     const std::int64_t steps = std::max<std::int64_t>(1, std::int64_t{bar.maximum} - bar.minimum);
-    return area.left() + static_cast<int>((std::int64_t{bar.progress} - bar.minimum) *
-                                          area.width() / steps);
+    return area.left() +
+           static_cast<int>((std::int64_t{bar.progress} - bar.minimum) * area.width() / steps);
 }
 
 }  // namespace
 
 CountdownBar::CountdownBar(QWidget* parent) : QProgressBar(parent) {
     UseMeasuresOnce(*this);
+    setAttribute(Qt::WA_OpaquePaintEvent, PaintCache::Usable(*this));
+}
+
+void CountdownBar::changeEvent(QEvent* event) {
+    QProgressBar::changeEvent(event);
+    // Painted from its picture, which holds what lies under it too, the widget covers its
+    // whole place: the window need not paint there first. The style's own paint does not.
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange) {
+        setAttribute(Qt::WA_OpaquePaintEvent, PaintCache::Usable(*this));
+    }
 }
 
 bool CountdownBar::Splits(const QStyleOptionProgressBar& bar) const {
     // Fusion fills a bar the same all along, so the end of any fill looks like any other;
     // a style that fills in chunks or with a moving glow is left to draw its own columns.
-    return UnderFusion(*this) && (bar.state & QStyle::State_Horizontal) && bar.direction == Qt::LeftToRight &&
-           !bar.invertedAppearance && bar.minimum < bar.maximum;
+    return UnderFusion(*this) && (bar.state & QStyle::State_Horizontal) &&
+           bar.direction == Qt::LeftToRight && !bar.invertedAppearance && bar.minimum < bar.maximum;
 }
 
 int CountdownBar::SplitColumn(const QStyleOptionProgressBar& bar) const {
@@ -66,9 +76,12 @@ constexpr int kEdge = 4;
 
 void CountdownBar::DrawLook(const QStyleOptionProgressBar& now, const PaintCache* under) {
     const auto draw = [&](PaintCache& into, const QStyleOptionProgressBar& bar) {
-        into.Refresh(*this, rect(), [&](QPainter& painter) {
-            style()->drawControl(QStyle::CE_ProgressBar, &bar, &painter, this);
-        }, under);
+        into.Refresh(
+            *this, rect(),
+            [&](QPainter& painter) {
+                style()->drawControl(QStyle::CE_ProgressBar, &bar, &painter, this);
+            },
+            under);
     };
     QStyleOptionProgressBar end = now;
     end.progress = end.minimum;
@@ -101,15 +114,18 @@ void CountdownBar::DrawLook(const QStyleOptionProgressBar& now, const PaintCache
 void CountdownBar::DrawColumns(const QStyleOptionProgressBar& now, int split, const QRect& part,
                                const PaintCache* under) {
     const QRect edge(QPoint(split - kEdge, 0), QPoint(split + kEdge - 1, height() - 1));
-    const bool plainEdge = split <= 0 || split >= width() ||
-                           (edge.left() > contents_.left() + kEdge &&
-                            edge.right() < contents_.right() - kEdge &&
-                            (edge.right() < textFrom_ || edge.left() > textTo_));
+    const bool plainEdge =
+        split <= 0 || split >= width() ||
+        (edge.left() > contents_.left() + kEdge && edge.right() < contents_.right() - kEdge &&
+         (edge.right() < textFrom_ || edge.left() > textTo_));
     if (!plainEdge) {
         // Where the end of the fill meets the text or an end of the bar, the style draws it.
-        cache_.Refresh(*this, part, [&](QPainter& painter) {
-            style()->drawControl(QStyle::CE_ProgressBar, &now, &painter, this);
-        }, under);
+        cache_.Refresh(
+            *this, part,
+            [&](QPainter& painter) {
+                style()->drawControl(QStyle::CE_ProgressBar, &now, &painter, this);
+            },
+            under);
         return;
     }
     // An empty or a full bar has no edge inside it.
@@ -140,6 +156,30 @@ void CountdownBar::PaintSplit(const QStyleOptionProgressBar& now, const PaintCac
     DrawColumns(now, split, QRect(QPoint(from, 0), QPoint(to, height() - 1)) & rect(), under);
 }
 
+void CountdownBar::ShowValue(int value) {
+    if (value == this->value()) return;
+    // Put together from pictures, a step changes only the columns between the end of the
+    // fill on screen and the new one. The bar's range and look are those last painted:
+    // a change of either repaints the whole bar by itself.
+    const bool piecewise = isVisible() && updatesEnabled() && !cache_.Empty() &&
+                           !empty_.Empty() && Splits(drawn_) && drawn_.minimum == minimum() &&
+                           drawn_.maximum == maximum() && PaintCache::Usable(*this);
+    setAttribute(Qt::WA_UpdatesDisabled, true);
+    setValue(value);
+    setAttribute(Qt::WA_UpdatesDisabled, false);
+    if (!piecewise || this->value() != value) {
+        update();
+        return;
+    }
+    QStyleOptionProgressBar now = drawn_;
+    now.progress = value;
+    const int was = SplitColumn(drawn_);
+    const int split = SplitColumn(now);
+    const int from = std::min(was, split) - 2 * kEdge;
+    const int to = std::max(was, split) + 2 * kEdge;
+    update(QRect(QPoint(from, 0), QPoint(to, height() - 1)) & rect());
+}
+
 QRegion CountdownBar::Stale(const QStyleOptionProgressBar& now, int underStamp) const {
     // Not put together from pictures (another style than Fusion, which may fill in
     // chunks, or a bar that does not fill from left to right): a new look, value or
@@ -167,9 +207,12 @@ void CountdownBar::paintEvent(QPaintEvent* event) {
     } else {
         empty_.Clear();
         full_.Clear();
-        cache_.Refresh(*this, Stale(now, underStamp), [&](QPainter& painter) {
-            style()->drawControl(QStyle::CE_ProgressBar, &now, &painter, this);
-        }, under);
+        cache_.Refresh(
+            *this, Stale(now, underStamp),
+            [&](QPainter& painter) {
+                style()->drawControl(QStyle::CE_ProgressBar, &now, &painter, this);
+            },
+            under);
     }
     drawn_ = now;
     underStamp_ = underStamp;

@@ -17,10 +17,15 @@ class CountdownBar : public QProgressBar {
 
   public:
     explicit CountdownBar(QWidget* parent = nullptr);
+    // Sets the value and repaints only the columns between the old and the new end of
+    // the fill where the bar is put together from pictures; QProgressBar::setValue
+    // repaints the whole bar at once.
+    void ShowValue(int value);
     const PaintCache& Cache() const { return cache_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     QRegion Stale(const QStyleOptionProgressBar& now, int underStamp) const;

@@ -19,8 +19,8 @@ QRect CountdownFrame::LabelRect(const QStyleOptionGroupBox& option) const {
 bool CountdownFrame::DrawsCaptionItself(const QStyleOptionGroupBox& option) const {
     // Fusion draws an enabled caption as one line of text in the window text colour,
     // left-aligned in its place; anything else is left to the style.
-    return UnderFusion(*this) && option.direction == Qt::LeftToRight && (option.state & QStyle::State_Enabled) &&
-           !(option.state & QStyle::State_HasFocus) &&
+    return UnderFusion(*this) && option.direction == Qt::LeftToRight &&
+           (option.state & QStyle::State_Enabled) && !(option.state & QStyle::State_HasFocus) &&
            (option.textAlignment & Qt::AlignHorizontal_Mask & ~Qt::AlignLeft) == 0 &&
            !(option.subControls & QStyle::SC_GroupBoxCheckBox) &&
            !option.text.contains(QLatin1Char('&'));
@@ -40,8 +40,7 @@ const QImage& CountdownFrame::CaptionPicture(const QString& text,
     layout.prepare(QTransform(), font());
     // The caption starts on a whole pixel, so drawn at the picture's left edge its glyphs
     // come out as they would in place.
-    QImage picture =
-        ScreenImage(*this, QSize(qCeil(layout.size().width()), drawnLabel_.height()));
+    QImage picture = ScreenImage(*this, QSize(qCeil(layout.size().width()), drawnLabel_.height()));
     picture.fill(palette().color(QPalette::Window));
     {
         QPainter painter(&picture);
@@ -56,6 +55,33 @@ const QImage& CountdownFrame::CaptionPicture(const QString& text,
 
 CountdownFrame::CountdownFrame(QWidget* parent) : QGroupBox(parent) {
     UseMeasuresOnce(*this);
+    setAttribute(Qt::WA_OpaquePaintEvent, PaintCache::Usable(*this));
+}
+
+void CountdownFrame::changeEvent(QEvent* event) {
+    QGroupBox::changeEvent(event);
+    // Painted from its picture, which holds what lies under it too, the widget covers its
+    // whole place: the window need not paint there first. The style's own paint does not.
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange) {
+        setAttribute(Qt::WA_OpaquePaintEvent, PaintCache::Usable(*this));
+    }
+}
+
+void CountdownFrame::SetCaption(const QString& text) {
+    if (text == title()) return;
+    const bool partial = isVisible() && updatesEnabled() && !cache_.Empty() &&
+                         !drawnLabel_.isEmpty() && !title().isEmpty() && !text.isEmpty() &&
+                         PaintCache::Usable(*this);
+    if (!partial) {
+        setTitle(text);
+        return;
+    }
+    setAttribute(Qt::WA_UpdatesDisabled, true);
+    setTitle(text);
+    setAttribute(Qt::WA_UpdatesDisabled, false);
+    // A caption of the same font lies on the same line: the band paintEvent draws again.
+    // Measuring the caption here would lay its text out every second.
+    update(QRect(0, drawnLabel_.top() - 4, width(), drawnLabel_.height() + 8) & rect());
 }
 
 void CountdownFrame::paintEvent(QPaintEvent* event) {

@@ -18,12 +18,16 @@ class CountdownFrame : public QGroupBox {
 
   public:
     explicit CountdownFrame(QWidget* parent = nullptr);
+    // Sets the caption and repaints only its line: QGroupBox::setTitle repaints the whole
+    // frame, and the bar inside it with it, every second.
+    void SetCaption(const QString& text);
     const PaintCache& Cache() const { return cache_; }
     // How many captions were laid out and drawn by the frame itself.
     int CaptionsLaidOut() const { return laidOut_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     QRect LabelRect(const QStyleOptionGroupBox& option) const;

@@ -4,8 +4,11 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QBackingStore>
+#include <QPaintEvent>
 #include <QPalette>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -55,6 +58,35 @@ struct Window {
         QApplication::processEvents();
     }
     QImage Picture() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // What the window's backing store holds: the sum of every paint, whole or partial.
+    QImage Screen() {
+        const auto* image = dynamic_cast<const QImage*>(window.backingStore()->paintDevice());
+        if (image == nullptr) return {};
+        return image->copy(window.rect()).convertToFormat(QImage::Format_RGB32);
+    }
+};
+
+// The largest area one paint of a widget covered.
+class PaintedArea : public QObject {
+  public:
+    explicit PaintedArea(QWidget& widget) { widget.installEventFilter(this); }
+    int Largest() const { return largest_; }
+    void Reset() { largest_ = 0; }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            int area = 0;
+            for (const QRect& part : static_cast<QPaintEvent*>(event)->region()) {
+                area += part.width() * part.height();
+            }
+            largest_ = std::max(largest_, area);
+        }
+        return false;
+    }
+
+  private:
+    int largest_ = 0;
 };
 
 // Under Fusion the bar and the caption are put together from pictures; other styles (the
@@ -194,6 +226,46 @@ TEST(CountdownFrame, ACountdownThatComesRoundAgainIsNotLaidOutAgain) {
     }
     round();
     EXPECT_EQ(frame->CaptionsLaidOut(), laidOut);
+}
+
+TEST(CountdownFrame, ACountdownStepPaintsOnlyWhatChangedAndTheScreenIsStillRight) {
+    Window plain(new QGroupBox, new QProgressBar);
+    auto* frame = new CountdownFrame;
+    auto* bar = new CountdownBar;
+    Window cached(frame, bar);
+    const PaintedArea framePaints(*frame);
+    const PaintedArea barPaints(*bar);
+    const QString prefix = QStringLiteral("Next bandwidth usage snapshot will occur in ");
+    const auto step = [&](int value, const QString& caption) {
+        plain.Apply([&](QGroupBox& f, QProgressBar& b) {
+            b.setValue(value);
+            f.setTitle(caption);
+        });
+        cached.Apply([&](QGroupBox&, QProgressBar&) {
+            bar->ShowValue(value);
+            frame->SetCaption(caption);
+        });
+        return DifferentPixels(plain.Screen(), cached.Screen());
+    };
+    for (Window* window : {&plain, &cached}) {
+        window->Apply([](QGroupBox& f, QProgressBar& b) {
+            b.setMaximum(5);
+            f.setTitle(QStringLiteral("Off"));
+        });
+    }
+    EXPECT_EQ(step(0, prefix + "00:00:05"), 0) << "a longer caption";
+    for (int value = 1; value <= 5; ++value) {
+        const_cast<PaintedArea&>(framePaints).Reset();
+        const_cast<PaintedArea&>(barPaints).Reset();
+        EXPECT_EQ(step(value, prefix + QStringLiteral("00:00:0%1").arg(5 - value)), 0) << value;
+        if (UnderFusion()) {
+            // The caption's line and the columns the fill's end crossed, not the frame.
+            EXPECT_LT(framePaints.Largest(), frame->width() * frame->height() / 2) << value;
+            EXPECT_LT(barPaints.Largest(), bar->width() * bar->height() / 2) << value;
+        }
+    }
+    EXPECT_EQ(step(5, QStringLiteral("Logging bandwidth usage is running in background...")), 0);
+    EXPECT_EQ(step(0, QStringLiteral("Off")), 0) << "a shorter caption, an empty bar";
 }
 
 TEST(CountdownFrame, UnderAStyleSheetPaintsAsAPlainFrame) {
