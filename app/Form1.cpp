@@ -111,6 +111,14 @@ void Form1::WireEvents() {
     connect(Check4, &QCheckBox::toggled, this, [this] { RunUnguarded([&] { Check4_Click(); }); });
     connect(Check8, &QCheckBox::toggled, this, [this] { RunUnguarded([&] { Check8_Click(); }); });
 
+    const auto forgetIntervalText = [this] { intervalText_.reset(); };
+    QAbstractItemModel* intervals = ListView2->model();
+    connect(ListView2->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            forgetIntervalText);
+    connect(intervals, &QAbstractItemModel::dataChanged, this, forgetIntervalText);
+    connect(intervals, &QAbstractItemModel::rowsRemoved, this, forgetIntervalText);
+    connect(intervals, &QAbstractItemModel::modelReset, this, forgetIntervalText);
+    connect(intervals, &QAbstractItemModel::layoutChanged, this, forgetIntervalText);
     connect(ListView2, &QTreeWidget::itemSelectionChanged, this,
             [this] { OnIntervalSelectionChanged(); });
     connect(ListView2, &QTreeWidget::itemClicked, this, [this] { OnIntervalItemClicked(); });
@@ -257,8 +265,8 @@ void Form1::cSysTray1_MouseUp(int /*button*/, int /*id*/) {
     }
     // Hidden while minimised, the desktop's window is still minimised: it must come back
     // normal, not as a taskbar button.
-    if (QWindow* native = windowHandle(); native && !isVisible() &&
-                                           (native->windowStates() & Qt::WindowMinimized)) {
+    if (QWindow* native = windowHandle();
+        native && !isVisible() && (native->windowStates() & Qt::WindowMinimized)) {
         native->setWindowStates(windowState() & ~Qt::WindowActive);
     }
     show();
@@ -301,6 +309,7 @@ void Form1::showEvent(QShowEvent* event) {
         placed_ = true;
         CentreOnScreen();
     }
+    ShowHeldCountdown();
     QWidget::showEvent(event);
 }
 

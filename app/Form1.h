@@ -185,6 +185,12 @@ class Form1 : public QWidget {
     // Restarts a newly started logging timer in step with the sampler's timer.
     void AlignLoggingTimer();
     std::string SelectedIntervalText() const;
+    // The countdown's caption and bar value, held back while hidden in the tray.
+    bool HoldsCountdown() const;
+    void ShowCaption(const QString& text);
+    void ShowProgress(int value);
+    QString Caption() const;
+    void ShowHeldCountdown();
     void SelectInterval(int position);
     void OnIntervalSelectionChanged();
     void OnIntervalItemClicked();
@@ -207,6 +213,9 @@ class Form1 : public QWidget {
     bool closing_ = false;
     bool ended_ = false;
     bool intervalUnreadable_ = false;
+    // The chosen interval's text, read from the list once per choice instead of every
+    // tick; emptied when the list's selection or items change.
+    mutable std::optional<std::string> intervalText_;
     bool selectingInterval_ = false;
     bool selectionChangedByMouse_ = false;
     bool intervalPressed_ = false;
@@ -219,6 +228,8 @@ class Form1 : public QWidget {
     double sentFullScale_ = 512.0;
     std::string historyLogPath_;
     QString savedFrameCaption_;
+    std::optional<QString> heldCaption_;
+    std::optional<int> heldProgress_;
     MousePointer pointer_ = MousePointer::Default;
     std::optional<QCursor> mouseIcon_;
     QTextEdit* richTextBox1_ = nullptr;

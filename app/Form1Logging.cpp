@@ -1,4 +1,6 @@
 // Automatic logging: the interval choice, the logging switch and the one-second tick.
+#include "app/CountdownBar.h"
+#include "app/CountdownFrame.h"
 #include "app/Form1.h"
 #include "app/Form1Parts.h"
 #include "common/DateTimeText.h"
@@ -11,22 +13,73 @@
 namespace bytelora {
 namespace {
 
-// QProgressBar paints itself at once when its value changes, and the frame caption set
-// in the same tick makes the whole frame, bar included, paint again. Holding the bar's
-// paint back lets the next paint show both for the price of one.
+// QProgressBar paints itself at once when its value changes, and QGroupBox::setTitle
+// repaints the whole frame, bar included. The countdown's own widgets repaint only what
+// changed; other bars hold their paint back so that the next paint shows both.
 void SetProgressValue(QProgressBar& bar, int value) {
     if (bar.value() == value) return;
+    if (auto* countdown = qobject_cast<CountdownBar*>(&bar)) {
+        countdown->ShowValue(value);
+        return;
+    }
     bar.setUpdatesEnabled(false);
     bar.setValue(value);
     bar.setUpdatesEnabled(true);
 }
 
+void SetCaption(QGroupBox& frame, const QString& text) {
+    if (auto* countdown = qobject_cast<CountdownFrame*>(&frame)) {
+        countdown->SetCaption(text);
+    } else {
+        frame.setTitle(text);
+    }
+}
+
 }  // namespace
 
+bool Form1::HoldsCountdown() const {
+    // Hidden in the tray nothing shows the frame: its caption and the bar's value wait
+    // until the window shows instead of being set, and laid out, every second.
+    return samplingWithMeter_ && !isVisible();
+}
+
+void Form1::ShowCaption(const QString& text) {
+    if (HoldsCountdown()) {
+        heldCaption_ = text;
+        return;
+    }
+    heldCaption_.reset();
+    SetCaption(*Frame1, text);
+}
+
+void Form1::ShowProgress(int value) {
+    if (HoldsCountdown()) {
+        heldProgress_ = value;
+        return;
+    }
+    heldProgress_.reset();
+    SetProgressValue(*ProgressBar1, value);
+}
+
+QString Form1::Caption() const {
+    return heldCaption_ ? *heldCaption_ : Frame1->title();
+}
+
+void Form1::ShowHeldCountdown() {
+    if (const std::optional<int> value = std::exchange(heldProgress_, std::nullopt)) {
+        SetProgressValue(*ProgressBar1, *value);
+    }
+    if (const std::optional<QString> text = std::exchange(heldCaption_, std::nullopt)) {
+        SetCaption(*Frame1, *text);
+    }
+}
+
 std::string Form1::SelectedIntervalText() const {
+    if (intervalText_) return *intervalText_;
     const QList<QTreeWidgetItem*> selected = ListView2->selectedItems();
     if (selected.isEmpty()) throw std::runtime_error("No logging interval is selected.");
-    return selected.front()->text(0).toStdString();
+    intervalText_ = selected.front()->text(0).toStdString();
+    return *intervalText_;
 }
 
 void Form1::ListView2_Click() {
@@ -61,7 +114,7 @@ void Form1::Timer1_Timer() {
     StatementGuard guard(*reporter_, LocationText("Form1", "Timer1"));
     LoggingScheduler& scheduler = parts_->scheduler;
     if (guard.Test(100, [&] { return !Timer1.isActive(); })) {
-        guard.Run(102, [&] { Frame1->setTitle(QString::fromLatin1(kLogOffText)); });
+        guard.Run(102, [&] { ShowCaption(QString::fromLatin1(kLogOffText)); });
         return;
     }
     guard.Run(104, [&] {
@@ -77,16 +130,16 @@ void Form1::Timer1_Timer() {
     guard.Run(106, [&] { scheduler.CountTick(); });
     guard.Run(108, [&] { ProgressBar1->setMaximum(scheduler.ProgressMaximum()); });
     if (guard.Test(110, [&] { return scheduler.CountFitsProgress(); })) {
-        guard.Run(112, [&] { SetProgressValue(*ProgressBar1, scheduler.SecondsElapsed()); });
+        guard.Run(112, [&] { ShowProgress(scheduler.SecondsElapsed()); });
     }
-    guard.Run(114, [&] { Frame1->setTitle(QString::fromStdString(scheduler.CountdownText())); });
+    guard.Run(114, [&] { ShowCaption(QString::fromStdString(scheduler.CountdownText())); });
     guard.Run(116, [&] { services_.processEvents(); });
     // A close that came while events ran takes no snapshot on the way out.
     if (closing_) return;
     if (!guard.Test(118, [&] { return scheduler.SnapshotDue(); })) return;
 
-    guard.Run(120, [&] { savedFrameCaption_ = Frame1->title(); });
-    guard.Run(122, [&] { Frame1->setTitle(QString::fromLatin1(kSnapshotRunningText)); });
+    guard.Run(120, [&] { savedFrameCaption_ = Caption(); });
+    guard.Run(122, [&] { ShowCaption(QString::fromLatin1(kSnapshotRunningText)); });
     guard.Run(124, [&] { services_.processEvents(); });
     if (closing_) return;
     guard.Run(126, [&] {
@@ -104,17 +157,17 @@ void Form1::Timer1_Timer() {
             historyLogPath_);
     });
     guard.Run(128, [&] {
-        Frame1->setTitle(
+        ShowCaption(
             QString::fromStdString(SnapshotCompleteText(LocalDateTimeText(services_.clock.Now()))));
     });
     guard.Run(130, [&] { services_.processEvents(); });
-    guard.Run(132, [&] { Frame1->setTitle(savedFrameCaption_); });
+    guard.Run(132, [&] { ShowCaption(savedFrameCaption_); });
     guard.Run(134, [&] {
         scheduler.Restart();
         SetPointer(MousePointer::Default);
     });
     guard.Run(136, [&] {
-        SetProgressValue(*ProgressBar1, 0);
+        ShowProgress(0);
         ProgressBar1->setFormat(QString::fromLatin1(kProgressBarText));
     });
 }

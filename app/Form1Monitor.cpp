@@ -40,6 +40,7 @@ void Form1::SampleWithMeter(bool together) {
     if (together) {
         Timer2.stop();
     } else {
+        ShowHeldCountdown();
         Timer2.start();
     }
 }

@@ -119,5 +119,44 @@ TEST(HiddenSampling, HiddenTheTableIsReadWithTheRatesAndShownFourTimesASecondAga
     EXPECT_TRUE(form.SamplingWithMeter());
 }
 
+// Hidden in the tray the frame's caption and the bar's value wait for the window; shown,
+// it holds what a window that was never hidden holds after the same ticks, a snapshot
+// (which sets three captions in a row) included.
+TEST(HiddenSampling, TheCountdownWaitsWhileHiddenAndShowsWhereItStands) {
+    FormRig hiddenRig;
+    FormRig plainRig;
+    for (FormRig* rig : {&hiddenRig, &plainRig}) rig->settings.Preset("OftenIndex", "2");
+    Form1& hidden = hiddenRig.Load();
+    Form1& plain = plainRig.Load();
+    Fire(hidden.Timer3);
+    ASSERT_TRUE(hidden.SamplingWithMeter());
+    const std::string before = Title(hidden.Frame1);
+    const int valueBefore = hidden.ProgressBar1->value();
+
+    const auto tick = [&](int times) {
+        for (int i = 0; i < times; ++i) {
+            hidden.Timer1_Timer();
+            plain.Timer1_Timer();
+        }
+    };
+    tick(3);
+    EXPECT_EQ(Title(hidden.Frame1), before);
+    EXPECT_EQ(hidden.ProgressBar1->value(), valueBefore);
+    hidden.show();
+    EXPECT_EQ(Title(hidden.Frame1), Title(plain.Frame1));
+    EXPECT_EQ(hidden.ProgressBar1->value(), plain.ProgressBar1->value());
+    EXPECT_EQ(hidden.ProgressBar1->value(), 3);
+
+    hidden.hide();
+    tick(2);  // the fifth tick takes a snapshot
+    EXPECT_EQ(hidden.ListView1->topLevelItemCount(), 1);
+    EXPECT_NE(hidden.ProgressBar1->value(), plain.ProgressBar1->value());
+    hidden.show();
+    EXPECT_EQ(Title(hidden.Frame1), Title(plain.Frame1));
+    EXPECT_EQ(Title(hidden.Frame1), "Next bandwidth usage snapshot will occur in 00:00:00");
+    EXPECT_EQ(hidden.ProgressBar1->value(), plain.ProgressBar1->value());
+    EXPECT_EQ(hidden.ProgressBar1->value(), 0);
+}
+
 }  // namespace
 }  // namespace bytelora::testing
