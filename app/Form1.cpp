@@ -280,7 +280,7 @@ void Form1::cSysTray1_MouseUp(int /*button*/, int /*id*/) {
 
 void Form1::Form_QueryUnload() {
     closing_ = true;
-    StatementGuard guard(*reporter_, LocationText("Form1", "Form_QueryUnload"));
+    StatementGuard guard(*reporter_, "Form1", "Form_QueryUnload");
     guard.Run(100, [&] { SetLoggingTimer(false); });
     guard.Run(102, [&] { parts_->tray->InTray(false); });
     guard.Run(104, [&] { services_.processEvents(); });

@@ -16,7 +16,7 @@
 namespace bytelora {
 
 void Form1::PushButton1_Click() {
-    StatementGuard guard(*reporter_, LocationText("Form1", "PushButton1_Click"));
+    StatementGuard guard(*reporter_, "Form1", "PushButton1_Click");
     guard.Run(100, [&] {
         parts_->graph->show();
         parts_->graph->raise();
@@ -24,7 +24,7 @@ void Form1::PushButton1_Click() {
 }
 
 void Form1::PushButton2_Click() {
-    StatementGuard guard(*reporter_, LocationText("Form1", "PushButton2_Click"));
+    StatementGuard guard(*reporter_, "Form1", "PushButton2_Click");
     if (guard.Test(100, [&] { return FileExists(historyLogPath_); })) {
         guard.Run(102, [&] { services_.launcher.OpenTextFile(historyLogPath_); });
     } else {
@@ -34,7 +34,7 @@ void Form1::PushButton2_Click() {
 }
 
 void Form1::PushButton3_Click() {
-    StatementGuard guard(*reporter_, LocationText("Form1", "PushButton3_Click"));
+    StatementGuard guard(*reporter_, "Form1", "PushButton3_Click");
     if (!guard.Test(100, [&] { return FileExists(historyLogPath_); })) return;
     // The text goes to the clipboard exactly as the file holds it (line ends included);
     // the box keeps a copy the way the window always has.
@@ -56,7 +56,7 @@ void Form1::PushButton3_Click() {
 }
 
 void Form1::PushButton6_Click() {
-    StatementGuard guard(*reporter_, LocationText("Form1", "PushButton6_Click"));
+    StatementGuard guard(*reporter_, "Form1", "PushButton6_Click");
     // Only a Yes clears: a question that could not even be asked deletes nothing.
     bool confirmed = false;
     guard.Run(100,
@@ -67,7 +67,7 @@ void Form1::PushButton6_Click() {
 }
 
 void Form1::PushButton4_Click() {
-    StatementGuard guard(*reporter_, LocationText("Form1", "PushButton4_Click"));
+    StatementGuard guard(*reporter_, "Form1", "PushButton4_Click");
     guard.Run(100, [&] { services_.launcher.OpenPage(PathToUtf8(services_.helpPage)); });
 }
 

@@ -61,7 +61,7 @@ void Form1::SelectInterval(int position) {
 }
 
 void Form1::Form_Load() {
-    StatementGuard guard(*reporter_, LocationText("Form1", "Form_Load"));
+    StatementGuard guard(*reporter_, "Form1", "Form_Load");
 
     guard.Run(100, [&] { ApplySkin(*this, services_.programFolder); });
     guard.Run(102, [&] {

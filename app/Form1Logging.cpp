@@ -92,7 +92,7 @@ void Form1::ListView2_Click() {
 }
 
 void Form1::PushButton5_Click() {
-    StatementGuard guard(*reporter_, LocationText("Form1", "PushButton5_Click"));
+    StatementGuard guard(*reporter_, "Form1", "PushButton5_Click");
     const auto action = [&] { return SwitchForCaption(PushButton5->text().toStdString()); };
     if (guard.Test(100, [&] { return action() == LoggingSwitch::TurnOn; })) {
         guard.Run(102, [&] { PushButton5->setText(QString::fromLatin1(kTurnOffCaption)); });
@@ -111,7 +111,7 @@ void Form1::Timer1_Timer() {
     const ReentrancyGuard running(inTimer1_);
     if (!running) return;
 
-    StatementGuard guard(*reporter_, LocationText("Form1", "Timer1"));
+    StatementGuard guard(*reporter_, "Form1", "Timer1");
     LoggingScheduler& scheduler = parts_->scheduler;
     if (guard.Test(100, [&] { return !Timer1.isActive(); })) {
         guard.Run(102, [&] { ShowCaption(QString::fromLatin1(kLogOffText)); });

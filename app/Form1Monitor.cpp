@@ -13,7 +13,7 @@ QString Text(const std::string& text) {
 }  // namespace
 
 void Form1::UpdateInterfaceInfo() {
-    StatementGuard guard(*reporter_, LocationText("Form1", "UpdateInterfaceInfo"));
+    StatementGuard guard(*reporter_, "Form1", "UpdateInterfaceInfo");
     std::shared_ptr<CInterfaces> table;
     guard.Run(102, [&] { table = parts_->ipHelper->Interfaces(); });
     // The first read is where counting starts: the sampler takes it as its baseline.
@@ -65,7 +65,7 @@ void Form1::MeterWakeUp() {
 }
 
 void Form1::Timer3_Timer() {
-    StatementGuard guard(*reporter_, LocationText("Form1", "Timer3_Timer"));
+    StatementGuard guard(*reporter_, "Form1", "Timer3_Timer");
     const ThroughputReading* reading = nullptr;
     guard.Run(108, [&] { reading = &parts_->watch->Tick(); });
     if (!reading) return;

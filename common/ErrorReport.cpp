@@ -64,7 +64,7 @@ std::string StatementGuard::DescribeFailure(std::exception_ptr failure) {
 void StatementGuard::Report(int number, std::exception_ptr failure) {
     // Not caught here: a box that cannot be shown is the caller's failure, not one more
     // statement of this handler.
-    reporter_.ReportError(DescribeFailure(failure), location_, number);
+    reporter_.ReportError(DescribeFailure(failure), LocationText(module_, routine_), number);
 }
 
 }  // namespace bytelora

@@ -42,8 +42,10 @@ class ErrorReporter {
 // next statement. A test that throws counts as true, so its then-branch runs.
 class StatementGuard {
   public:
-    StatementGuard(ErrorReporter& reporter, std::string location)
-        : reporter_(reporter), location_(std::move(location)) {}
+    // The handler's module and routine name its location; the text is put together only
+    // for a report, since the guarded handlers run several times a second.
+    StatementGuard(ErrorReporter& reporter, const char* module, const char* routine)
+        : reporter_(reporter), module_(module), routine_(routine) {}
 
     template <class Statement>
     void Run(int number, Statement&& statement) {
@@ -64,8 +66,6 @@ class StatementGuard {
         }
     }
 
-    const std::string& location() const { return location_; }
-
     // The error description of a caught failure: what() of a standard exception, the
     // text of a thrown string, a fixed text for anything else.
     static std::string DescribeFailure(std::exception_ptr failure);
@@ -74,7 +74,8 @@ class StatementGuard {
     void Report(int number, std::exception_ptr failure);
 
     ErrorReporter& reporter_;
-    std::string location_;
+    const char* module_;
+    const char* routine_;
 };
 
 }  // namespace bytelora

@@ -65,12 +65,12 @@ void Form2::ChartChanged() {
 }
 
 void Form2::Form_Load(const QIcon& programIcon) {
-    StatementGuard guard(reporter_, LocationText("Form2", "Form_Load"));
+    StatementGuard guard(reporter_, "Form2", "Form_Load");
     guard.Run(102, [&] { setWindowIcon(programIcon); });
 }
 
 void Form2::Form_QueryUnload(QCloseEvent* event) {
-    StatementGuard guard(reporter_, LocationText("Form2", "Form_QueryUnload"));
+    StatementGuard guard(reporter_, "Form2", "Form_QueryUnload");
     guard.Run(100, [&] { event->ignore(); });
     guard.Run(102, [&] { hide(); });
 }

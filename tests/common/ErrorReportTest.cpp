@@ -71,7 +71,7 @@ class GuardTest : public ::testing::Test {
   protected:
     RecordingMessageBoxes boxes;
     ErrorReporter reporter{boxes};
-    StatementGuard guard{reporter, kFormLoad};
+    StatementGuard guard{reporter, "Form1", "Form_Load"};
     std::vector<int> ran;
 };
 
@@ -110,7 +110,7 @@ TEST_F(GuardTest, FailingTestRunsTheThenBranch) {
 }
 
 TEST_F(GuardTest, FailureOfACalledRoutineCarriesTheCallersLocation) {
-    StatementGuard timer{reporter, LocationText("Form1", "Timer1")};
+    StatementGuard timer{reporter, "Form1", "Timer1"};
     const auto unguardedHelper = [] { throw std::runtime_error("Permission denied"); };
     timer.Run(118, unguardedHelper);
     ASSERT_EQ(boxes.shown().size(), 1U);
