@@ -25,16 +25,12 @@ int FillEnd(const QRect& area, const QStyleOptionProgressBar& bar) {
 
 CountdownBar::CountdownBar(QWidget* parent) : QProgressBar(parent) {
     UseMeasuresOnce(*this);
-    setAttribute(Qt::WA_OpaquePaintEvent, PaintCache::Usable(*this));
+    PaintCache::MarkOpaque(*this);
 }
 
 void CountdownBar::changeEvent(QEvent* event) {
     QProgressBar::changeEvent(event);
-    // Painted from its picture, which holds what lies under it too, the widget covers its
-    // whole place: the window need not paint there first. The style's own paint does not.
-    if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange) {
-        setAttribute(Qt::WA_OpaquePaintEvent, PaintCache::Usable(*this));
-    }
+    PaintCache::MarkOpaque(*this, event);
 }
 
 bool CountdownBar::Splits(const QStyleOptionProgressBar& bar) const {
@@ -161,8 +157,8 @@ void CountdownBar::ShowValue(int value) {
     // Put together from pictures, a step changes only the columns between the end of the
     // fill on screen and the new one. The bar's range and look are those last painted:
     // a change of either repaints the whole bar by itself.
-    const bool piecewise = isVisible() && updatesEnabled() && !cache_.Empty() &&
-                           !empty_.Empty() && Splits(drawn_) && drawn_.minimum == minimum() &&
+    const bool piecewise = isVisible() && updatesEnabled() && !cache_.Empty() && !empty_.Empty() &&
+                           Splits(drawn_) && drawn_.minimum == minimum() &&
                            drawn_.maximum == maximum() && PaintCache::Usable(*this);
     setAttribute(Qt::WA_UpdatesDisabled, true);
     setValue(value);

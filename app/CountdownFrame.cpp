@@ -55,16 +55,12 @@ const QImage& CountdownFrame::CaptionPicture(const QString& text,
 
 CountdownFrame::CountdownFrame(QWidget* parent) : QGroupBox(parent) {
     UseMeasuresOnce(*this);
-    setAttribute(Qt::WA_OpaquePaintEvent, PaintCache::Usable(*this));
+    PaintCache::MarkOpaque(*this);
 }
 
 void CountdownFrame::changeEvent(QEvent* event) {
     QGroupBox::changeEvent(event);
-    // Painted from its picture, which holds what lies under it too, the widget covers its
-    // whole place: the window need not paint there first. The style's own paint does not.
-    if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange) {
-        setAttribute(Qt::WA_OpaquePaintEvent, PaintCache::Usable(*this));
-    }
+    PaintCache::MarkOpaque(*this, event);
 }
 
 void CountdownFrame::SetCaption(const QString& text) {

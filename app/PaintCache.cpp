@@ -1,6 +1,7 @@
 #include "app/PaintCache.h"
 
 #include <QBackingStore>
+#include <QEvent>
 #include <QStyle>
 
 namespace bytelora {
@@ -8,8 +9,8 @@ namespace bytelora {
 QImage::Format ScreenImageFormat(const QWidget& widget) {
     const QWidget* window = widget.window();
     QBackingStore* store = window != nullptr ? window->backingStore() : nullptr;
-    if (const auto* image = store != nullptr ? dynamic_cast<const QImage*>(store->paintDevice())
-                                             : nullptr;
+    if (const auto* image =
+            store != nullptr ? dynamic_cast<const QImage*>(store->paintDevice()) : nullptr;
         image != nullptr && !image->isNull()) {
         return image->format();
     }
@@ -30,6 +31,14 @@ bool PaintCache::Usable(const QWidget& widget) {
     if (style == nullptr || style->inherits("QStyleSheetStyle")) return false;
     if (widget.testAttribute(Qt::WA_StyledBackground)) return false;
     return widget.palette().brush(QPalette::Window).style() == Qt::SolidPattern;
+}
+
+void PaintCache::MarkOpaque(QWidget& widget, const QEvent* change) {
+    if (change != nullptr && change->type() != QEvent::StyleChange &&
+        change->type() != QEvent::PaletteChange) {
+        return;
+    }
+    widget.setAttribute(Qt::WA_OpaquePaintEvent, Usable(widget));
 }
 
 void PaintCache::Refresh(const QWidget& widget, const QRegion& stale,

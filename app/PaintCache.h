@@ -27,6 +27,11 @@ class PaintCache {
     // Whether the cache may stand in for the widget's paint: not under a style sheet,
     // and over a plain background (the image is drawn on the window colour).
     static bool Usable(const QWidget& widget);
+    // Marks the widget opaque while the cache may stand in for its paint: drawn from the
+    // cache, which holds what lies under the widget too, it covers its whole place, so the
+    // window need not paint there first; the style's own paint does not. Call it when the
+    // widget is made and with its change events: it acts on those that can change Usable().
+    static void MarkOpaque(QWidget& widget, const QEvent* change = nullptr);
 
     // Draws `stale` (widget coordinates) of the widget into the image with `draw`, or all
     // of it when the image does not fit the widget, over the window colour and, when
