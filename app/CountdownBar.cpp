@@ -135,6 +135,16 @@ void CountdownBar::DrawColumns(const QStyleOptionProgressBar& now, int split, co
     cache_.Counted(part == rect());
 }
 
+QRect CountdownBar::StepColumns(const QStyleOptionProgressBar& now) const {
+    // From the end of the fill on screen to the new one, with the edges a style draws
+    // either side of both.
+    const int was = SplitColumn(drawn_);
+    const int split = SplitColumn(now);
+    const int from = std::min(was, split) - 2 * kEdge;
+    const int to = std::max(was, split) + 2 * kEdge;
+    return QRect(QPoint(from, 0), QPoint(to, height() - 1)) & rect();
+}
+
 void CountdownBar::PaintSplit(const QStyleOptionProgressBar& now, const PaintCache* under,
                               int underStamp) {
     const bool fresh = empty_.Empty() || cache_.Empty() || underStamp != underStamp_ ||
@@ -144,19 +154,15 @@ void CountdownBar::PaintSplit(const QStyleOptionProgressBar& now, const PaintCac
         DrawColumns(now, SplitColumn(now), rect(), under);
         return;
     }
-    const int was = SplitColumn(drawn_);
     const int split = SplitColumn(now);
-    if (was == split) return;
-    const int from = std::min(was, split) - 2 * kEdge;
-    const int to = std::max(was, split) + 2 * kEdge;
-    DrawColumns(now, split, QRect(QPoint(from, 0), QPoint(to, height() - 1)) & rect(), under);
+    if (SplitColumn(drawn_) == split) return;
+    DrawColumns(now, split, StepColumns(now), under);
 }
 
 void CountdownBar::ShowValue(int value) {
     if (value == this->value()) return;
-    // Put together from pictures, a step changes only the columns between the end of the
-    // fill on screen and the new one. The bar's range and look are those last painted:
-    // a change of either repaints the whole bar by itself.
+    // Put together from pictures, a step changes only its columns. The bar's range and
+    // look are those last painted: a change of either repaints the whole bar by itself.
     const bool piecewise = isVisible() && updatesEnabled() && !cache_.Empty() && !empty_.Empty() &&
                            Splits(drawn_) && drawn_.minimum == minimum() &&
                            drawn_.maximum == maximum() && PaintCache::Usable(*this);
@@ -169,11 +175,7 @@ void CountdownBar::ShowValue(int value) {
     }
     QStyleOptionProgressBar now = drawn_;
     now.progress = value;
-    const int was = SplitColumn(drawn_);
-    const int split = SplitColumn(now);
-    const int from = std::min(was, split) - 2 * kEdge;
-    const int to = std::max(was, split) + 2 * kEdge;
-    update(QRect(QPoint(from, 0), QPoint(to, height() - 1)) & rect());
+    update(StepColumns(now));
 }
 
 QRegion CountdownBar::Stale(const QStyleOptionProgressBar& now, int underStamp) const {

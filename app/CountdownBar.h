@@ -32,6 +32,8 @@ class CountdownBar : public QProgressBar {
     // Whether the bar fills from left to right: then its picture is split at one column.
     bool Splits(const QStyleOptionProgressBar& bar) const;
     int SplitColumn(const QStyleOptionProgressBar& bar) const;
+    // The columns a step from the bar on screen to `now` changes.
+    QRect StepColumns(const QStyleOptionProgressBar& now) const;
     // Draws the empty and the full bar, the end of a fill, and finds the text's columns.
     void DrawLook(const QStyleOptionProgressBar& now, const PaintCache* under);
     // Draws the columns of `part` for a fill that ends at `split`.

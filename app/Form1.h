@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
@@ -18,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "app/CountdownBar.h"
+#include "app/CountdownFrame.h"
 #include "app/Services.h"
 
 namespace bytelora {
@@ -51,8 +52,8 @@ class Form1 : public QWidget {
     ~Form1() override;
 
     // Visible controls.
-    QGroupBox* Frame1 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
+    CountdownFrame* Frame1 = nullptr;
+    CountdownBar* ProgressBar1 = nullptr;
     QTreeWidget* ListView1 = nullptr;
     QTreeWidget* ListView2 = nullptr;
     QGroupBox* Frame2 = nullptr;

@@ -1,6 +1,4 @@
 // Automatic logging: the interval choice, the logging switch and the one-second tick.
-#include "app/CountdownBar.h"
-#include "app/CountdownFrame.h"
 #include "app/Form1.h"
 #include "app/Form1Parts.h"
 #include "common/DateTimeText.h"
@@ -11,31 +9,6 @@
 #include <utility>
 
 namespace bytelora {
-namespace {
-
-// QProgressBar paints itself at once when its value changes, and QGroupBox::setTitle
-// repaints the whole frame, bar included. The countdown's own widgets repaint only what
-// changed; other bars hold their paint back so that the next paint shows both.
-void SetProgressValue(QProgressBar& bar, int value) {
-    if (bar.value() == value) return;
-    if (auto* countdown = qobject_cast<CountdownBar*>(&bar)) {
-        countdown->ShowValue(value);
-        return;
-    }
-    bar.setUpdatesEnabled(false);
-    bar.setValue(value);
-    bar.setUpdatesEnabled(true);
-}
-
-void SetCaption(QGroupBox& frame, const QString& text) {
-    if (auto* countdown = qobject_cast<CountdownFrame*>(&frame)) {
-        countdown->SetCaption(text);
-    } else {
-        frame.setTitle(text);
-    }
-}
-
-}  // namespace
 
 bool Form1::HoldsCountdown() const {
     // Hidden in the tray nothing shows the frame: its caption and the bar's value wait
@@ -49,7 +22,7 @@ void Form1::ShowCaption(const QString& text) {
         return;
     }
     heldCaption_.reset();
-    SetCaption(*Frame1, text);
+    Frame1->SetCaption(text);
 }
 
 void Form1::ShowProgress(int value) {
@@ -58,7 +31,7 @@ void Form1::ShowProgress(int value) {
         return;
     }
     heldProgress_.reset();
-    SetProgressValue(*ProgressBar1, value);
+    ProgressBar1->ShowValue(value);
 }
 
 QString Form1::Caption() const {
@@ -67,10 +40,10 @@ QString Form1::Caption() const {
 
 void Form1::ShowHeldCountdown() {
     if (const std::optional<int> value = std::exchange(heldProgress_, std::nullopt)) {
-        SetProgressValue(*ProgressBar1, *value);
+        ProgressBar1->ShowValue(*value);
     }
     if (const std::optional<QString> text = std::exchange(heldCaption_, std::nullopt)) {
-        SetCaption(*Frame1, *text);
+        Frame1->SetCaption(*text);
     }
 }
 
