@@ -160,6 +160,7 @@ class Form1 : public QWidget {
     UsageWindow* DataUsageWindow() const;
     UsageSession* DataUsage() const;
     void FlushUsage();
+    void FlushUsageAtExit();
 
   protected:
     void changeEvent(QEvent* event) override;

@@ -79,6 +79,15 @@ void Form1::FlushUsage() {
     if (parts_->usage) Guarded(services_.boxes, [&] { parts_->usage->Flush(); });
 }
 
+void Form1::FlushUsageAtExit() {
+    if (!parts_->usage) return;
+    Guarded(services_.boxes, [&] {
+        // Told now: the event loop that would show a queued message has ended.
+        const std::string lost = parts_->usage->FlushAtExit();
+        if (!lost.empty()) services_.boxes.Show(AppTitle(), lost, BoxIcon::Warning);
+    });
+}
+
 void Form1::ShowUsageWindow() {
     StartUsage();
     if (!parts_->usage) return;

@@ -17,8 +17,7 @@ void UsageRecorder::AddBytes(const std::string& name, UsageHour hour, std::uint6
 }
 
 void UsageRecorder::AddTrafficBetweenRuns(const std::vector<InterfaceChange>& changes,
-                                          UsageHour hour) {
-    const StoredCounters stored = database_.LastCounters();
+                                          UsageHour hour, const StoredCounters& stored) {
     // After a reboot the counters started again from nothing: they say nothing about
     // the time in between, and nothing is invented.
     const bool sameBoot = !bootId_.empty() && stored.bootId == bootId_;
@@ -45,10 +44,12 @@ void UsageRecorder::Record(const std::vector<InterfaceChange>& changes) {
     if (changes.empty()) return;
     // Bytes go to the hour the wall clock shows now, even after the clock was moved.
     const UsageHour hour = HourOf(clock_.Now());
-    if (!started_) {
+    const bool first = !started_;
+    if (first) {
         started_ = true;
         lastFlush_ = clock_.Monotonic();
-        AddTrafficBetweenRuns(changes, hour);
+        unsettledStart_.emplace(changes, hour);
+        SettleStart();
     } else {
         for (const InterfaceChange& change : changes) {
             AddBytes(change.name, hour, change.received, change.sent);
@@ -67,12 +68,30 @@ void UsageRecorder::Record(const std::vector<InterfaceChange>& changes) {
             return true;
         });
     }
-    if (clock_.Monotonic() - lastFlush_ >= kFlushEvery) Flush();
+    // The first counters are stored at once: a crash in the first minute then loses no
+    // more than a crash in any other.
+    if (first || clock_.Monotonic() - lastFlush_ >= kFlushEvery) Flush();
+}
+
+void UsageRecorder::SettleStart() {
+    if (!unsettledStart_) return;
+    const std::optional<StoredCounters> stored = database_.LastCounters();
+    if (!stored) return;
+    AddTrafficBetweenRuns(unsettledStart_->first, unsettledStart_->second, *stored);
+    unsettledStart_.reset();
 }
 
 bool UsageRecorder::Flush() {
     lastFlush_ = clock_.Monotonic();
     if (!started_) return true;
+    // Until the stored counters were compared with the first read, writing new ones would
+    // lose the traffic between the runs.
+    SettleStart();
+    if (unsettledStart_) {
+        Tell(StoreFault::ReadOnly);
+        DropStalePending(HourOf(clock_.Now()));
+        return false;
+    }
     // An idle minute changes nothing on disk.
     if (pending_.empty() && written_ && counters_ == *written_) return true;
     const StoreFault fault = database_.Add(Pending(), StoredCounters{bootId_, counters_});
@@ -95,6 +114,12 @@ std::vector<UsageRow> UsageRecorder::Pending() const {
     return rows;
 }
 
+std::uint64_t UsageRecorder::PendingBytes() const {
+    std::uint64_t bytes = 0;
+    for (const auto& entry : pending_) bytes += entry.second.received + entry.second.sent;
+    return bytes;
+}
+
 void UsageRecorder::DropStalePending(UsageHour now) {
     if (pending_.empty() || pending_.begin()->first.first > now - kPendingHours) return;
     std::uint64_t dropped = 0;
@@ -104,7 +129,8 @@ void UsageRecorder::DropStalePending(UsageHour now) {
     }
     if (tell_ && !toldDropped_) {
         toldDropped_ = true;
-        tell_("The data usage of more than a day ago (" + ByteAmountText(dropped) +
+        tell_("The data usage of more than a day ago (" + ByteAmountText(dropped) + ", " +
+              std::to_string(dropped) + " bytes" +
               ") could not be stored in " + database_.Location() +
               " and is given up. Later usage is still kept while the database cannot be written.");
     }
@@ -136,6 +162,12 @@ std::string FaultMessage(StoreFault fault, const std::string& location) {
             break;
     }
     return "The data usage could not be written to " + location + "." + kept;
+}
+
+std::string LostAtExitMessage(std::uint64_t bytes, const std::string& location) {
+    return "The data usage not yet stored (" + ByteAmountText(bytes) + ", " +
+           std::to_string(bytes) + " bytes) could not be written to " + location +
+           " and is lost.";
 }
 
 }  // namespace bytelora

@@ -76,6 +76,14 @@ void UsageSession::Flush() {
     if (recorder_) recorder_->Flush();
 }
 
+std::string UsageSession::FlushAtExit() {
+    if (!recorder_ || recorder_->Flush()) return {};
+    const std::uint64_t lost = recorder_->PendingBytes();
+    // Nothing is told twice: the destructor's flush finds it written or lost already.
+    recorder_.reset();
+    return lost == 0 ? std::string() : LostAtExitMessage(lost, store_->Location());
+}
+
 std::vector<UsageRow> UsageSession::Rows(HourRange range) {
     if (!store_ || store_->GetState() == UsageStore::State::Missing) OpenForReading();
     std::vector<UsageRow> rows = store_->Rows(range);

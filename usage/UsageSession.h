@@ -43,8 +43,15 @@ class UsageSession {
     void Record(const std::vector<InterfaceChange>& changes);
     // Writes what is pending (at exit and at the end of the session).
     void Flush();
+    // The last write before the program ends: the message that says how much could not
+    // be written and is lost, or nothing when all of it is stored.
+    std::string FlushAtExit();
 
     bool Recording() const { return recorder_ != nullptr; }
+    // Not recording because the database comes from a newer Bytelora (already told).
+    bool DatabaseIsNewer() const {
+        return store_ && store_->GetState() == UsageStore::State::Newer;
+    }
     const UsageEnvironment& Environment() const { return environment_; }
 
     // The rows of the hours in `range`: what is stored and what waits to be.

@@ -339,20 +339,23 @@ StoreFault UsageStore::Add(const std::vector<UsageRow>& rows, const StoredCounte
     return StoreFault::None;
 }
 
-StoredCounters UsageStore::LastCounters() {
+std::optional<StoredCounters> UsageStore::LastCounters() {
+    if (options_.mode == Mode::Record && state_ == State::Unwritable) Open();
+    if (state_ == State::Missing) return StoredCounters{};
+    if (state_ != State::Open && state_ != State::Newer) return std::nullopt;
     StoredCounters stored;
-    if (state_ != State::Open && state_ != State::Newer) return stored;
     QSqlQuery query(db_);
-    if (query.exec(QStringLiteral("SELECT value FROM state WHERE key = 'boot_id'")) &&
-        query.next()) {
-        stored.bootId = query.value(0).toString().toStdString();
+    if (!query.exec(QStringLiteral("SELECT value FROM state WHERE key = 'boot_id'"))) {
+        return std::nullopt;
     }
-    if (query.exec(QStringLiteral("SELECT interface, received, sent FROM last_counters"))) {
-        while (query.next()) {
-            stored.counters[query.value(0).toString().toStdString()] = {
-                static_cast<std::uint64_t>(query.value(1).toLongLong()),
-                static_cast<std::uint64_t>(query.value(2).toLongLong())};
-        }
+    if (query.next()) stored.bootId = query.value(0).toString().toStdString();
+    if (!query.exec(QStringLiteral("SELECT interface, received, sent FROM last_counters"))) {
+        return std::nullopt;
+    }
+    while (query.next()) {
+        stored.counters[query.value(0).toString().toStdString()] = {
+            static_cast<std::uint64_t>(query.value(1).toLongLong()),
+            static_cast<std::uint64_t>(query.value(2).toLongLong())};
     }
     return stored;
 }

@@ -60,7 +60,7 @@ class UsageStore final : public UsageDatabase {
     const std::string& Problem() const { return problem_; }
 
     StoreFault Add(const std::vector<UsageRow>& rows, const StoredCounters& counters) override;
-    StoredCounters LastCounters() override;
+    std::optional<StoredCounters> LastCounters() override;
     std::vector<UsageRow> Rows(HourRange range) override;
     std::vector<std::string> InterfaceNames() override;
     AlertsGiven Alerts(const std::string& period) override;

@@ -165,7 +165,8 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
     SystemClock usageClock;
     UsageSession usage(SystemUsageEnvironment(), usageClock,
                        [&err](const std::string& message) { err << message << '\n'; });
-    if (!usage.Recording()) {
+    // A database from a newer Bytelora was told about already.
+    if (!usage.Recording() && !usage.DatabaseIsNewer()) {
         err << "Another Bytelora records the data usage; this one does not.\n";
     }
     // It counts the same interfaces as the meter.
@@ -198,7 +199,7 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
         },
         recordUsage);
     // Ctrl-C or SIGTERM ended the loop: what is pending is written now.
-    usage.Flush();
+    if (const std::string lost = usage.FlushAtExit(); !lost.empty()) err << lost << '\n';
     return 0;
 }
 
