@@ -76,6 +76,11 @@ void UsageSession::Flush() {
     if (recorder_) recorder_->Flush();
 }
 
+std::string UsageSession::NotRecordingNote() const {
+    if (recorder_ || (store_ && store_->GetState() == UsageStore::State::Newer)) return {};
+    return "Another Bytelora records the data usage; this one does not.";
+}
+
 std::string UsageSession::FlushAtExit() {
     if (!recorder_ || recorder_->Flush()) return {};
     const std::uint64_t lost = recorder_->PendingBytes();

@@ -48,10 +48,9 @@ class UsageSession {
     std::string FlushAtExit();
 
     bool Recording() const { return recorder_ != nullptr; }
-    // Not recording because the database comes from a newer Bytelora (already told).
-    bool DatabaseIsNewer() const {
-        return store_ && store_->GetState() == UsageStore::State::Newer;
-    }
+    // Why this program does not record, for a program that says so; nothing when it
+    // records or when the reason was told already (a database from a newer Bytelora).
+    std::string NotRecordingNote() const;
     const UsageEnvironment& Environment() const { return environment_; }
 
     // The rows of the hours in `range`: what is stored and what waits to be.

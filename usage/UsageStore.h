@@ -38,6 +38,7 @@ class UsageStore final : public UsageDatabase {
         Open,
         Missing,     // Read: there is no database yet
         Damaged,     // Read: the file is not a usable database
+        Unreadable,  // Read: a sound file this user cannot read (Problem() says why)
         Newer,       // from a newer Bytelora: read only
         Unwritable,  // Record: the file could not be opened or created (retried on write)
     };
@@ -72,7 +73,10 @@ class UsageStore final : public UsageDatabase {
 
   private:
     void Open();
-    bool OpenConnection();
+    // `immutable`: read a file nobody can be writing without the -shm file that a
+    // database in WAL mode otherwise needs (a folder this user cannot write).
+    bool OpenConnection(bool immutable = false);
+    void OpenForReading();
     void CloseConnection();
     StoreFault Prepare();
     StoreFault Migrate(int from);

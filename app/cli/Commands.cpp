@@ -165,10 +165,7 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
     SystemClock usageClock;
     UsageSession usage(SystemUsageEnvironment(), usageClock,
                        [&err](const std::string& message) { err << message << '\n'; });
-    // A database from a newer Bytelora was told about already.
-    if (!usage.Recording() && !usage.DatabaseIsNewer()) {
-        err << "Another Bytelora records the data usage; this one does not.\n";
-    }
+    if (const std::string note = usage.NotRecordingNote(); !note.empty()) err << note << '\n';
     // It counts the same interfaces as the meter.
     InterfaceSelection usageSelection(source.Probe());
     usageSelection.Choose(interfaces);

@@ -17,6 +17,11 @@ int Usage(const CliOptions& options, const UsageEnvironment& environment, int mo
             << ". Bytelora moves it aside and starts a new one when it next records.\n";
         return 1;
     }
+    if (store.GetState() == UsageStore::State::Unreadable) {
+        err << "bytelora-cli: the data usage database " << environment.database.string()
+            << " cannot be read: " << store.Problem() << ".\n";
+        return 1;
+    }
     const ViewRequest request{options.view, clock.Now(), monthStartDay, options.interfaceName};
     const UsageView view =
         BuildView(request, store.Rows(RangeOfView(request, environment.zone)), environment.zone);

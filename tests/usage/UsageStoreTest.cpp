@@ -139,7 +139,11 @@ TEST(UsageStore, ANewerDatabaseIsOnlyRead) {
     auto session = rig.Session();
     EXPECT_FALSE(session->Recording());
     ASSERT_EQ(rig.told.size(), 1u);
-    EXPECT_NE(rig.told[0].find("newer"), std::string::npos);
+    EXPECT_EQ(rig.told[0], "The data usage database " + rig.Database().string() +
+                               " comes from a newer Bytelora. It is shown but not changed; data "
+                               "usage is not recorded.");
+    // That is the one reason given: no other program records instead.
+    EXPECT_EQ(session->NotRecordingNote(), "");
     session->Record(rig.Read(1000));
     rig.clock.Advance(minutes(2));
     session->Record(rig.Read(1000));
@@ -199,7 +203,10 @@ TEST(UsageStore, OnlyOneRecorderAddsAndTheOtherTakesOverWhenItEnds) {
     auto first = rig.Session();
     auto second = rig.Session();
     EXPECT_TRUE(first->Recording());
+    EXPECT_EQ(first->NotRecordingNote(), "");
     EXPECT_FALSE(second->Recording());
+    EXPECT_EQ(second->NotRecordingNote(),
+              "Another Bytelora records the data usage; this one does not.");
     // Both see the same traffic; only the first adds it.
     for (int i = 0; i < 3; ++i) {
         const auto read = rig.Read(i == 0 ? 0 : 100);

@@ -96,5 +96,28 @@ TEST(UsageCommand, ADamagedDatabaseExitsWithOneAndChangesNothing) {
     EXPECT_EQ(std::filesystem::file_size(rig.Environment().database), 4096u);
 }
 
+TEST(UsageCommand, DamageInsideTheFileIsToldInOneSentence) {
+    UsageRig rig;
+    {
+        UsageSession session(rig.Environment(), rig.clock, {});
+        session.Record({{"eth0", 0, 0, 1000, 2000}});
+        session.Record({{"eth0", 300, 30, 1300, 2030}});
+    }
+    // The header stays sound; the pages after it are garbage.
+    const auto size = std::filesystem::file_size(rig.Environment().database);
+    ASSERT_GT(size, 4096u);
+    {
+        std::fstream file(rig.Environment().database,
+                          std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(4096);
+        file << std::string(size - 4096, 'z');
+    }
+    EXPECT_EQ(rig.Run({"usage", "--json"}), 1);
+    EXPECT_EQ(rig.err.str(), "bytelora-cli: the data usage database " +
+                                 rig.Environment().database.string() +
+                                 " cannot be read: database disk image is malformed. Bytelora "
+                                 "moves it aside and starts a new one when it next records.\n");
+}
+
 }  // namespace
 }  // namespace bytelora::cli
