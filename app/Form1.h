@@ -25,6 +25,7 @@ namespace bytelora {
 
 class CIpHelper;
 class ErrorReporter;
+class CInterfaces;
 class Form2;
 class Form1Parts;
 class InterfacesDialog;
@@ -200,7 +201,7 @@ class Form1 : public QWidget {
     bool OnScreen() const;
     void SampleWithMeter(bool together);
     void StartUsage();
-    void RecordUsage();
+    void RecordUsage(const CInterfaces& table);
     void CheckUsageLimit();
 
     Services services_;

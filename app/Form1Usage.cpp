@@ -52,11 +52,12 @@ void Form1::StartUsage() {
     parts_->lastLimitCheck = services_.clock.Monotonic();
 }
 
-void Form1::RecordUsage() {
+void Form1::RecordUsage(const CInterfaces& table) {
     StartUsage();
     if (!parts_->usage) return;
     Guarded(services_.boxes, [&] {
         parts_->usage->Record(parts_->watch->Sampler().LastChanges());
+        parts_->usage->NameInterfaces(table);
         if (services_.clock.Monotonic() - parts_->lastLimitCheck >= UsageRecorder::kFlushEvery) {
             parts_->lastLimitCheck = services_.clock.Monotonic();
             CheckUsageLimit();

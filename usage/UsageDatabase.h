@@ -50,6 +50,13 @@ class UsageDatabase {
 
     // Where the database lies, for messages.
     virtual std::string Location() const = 0;
+
+    // The names users know the stored interfaces by (their aliases), by stored name.
+    // A renamed alias replaces the old one; the hours stay with the stored name.
+    virtual std::map<std::string, std::string> Aliases() { return {}; }
+    virtual StoreFault SaveAliases(const std::map<std::string, std::string>&) {
+        return StoreFault::None;
+    }
 };
 
 }  // namespace bytelora

@@ -93,11 +93,13 @@ bool UsageRecorder::Flush() {
         return false;
     }
     // An idle minute changes nothing on disk.
-    if (pending_.empty() && written_ && counters_ == *written_) return true;
+    if (pending_.empty() && written_ && counters_ == *written_ && aliasesStored_) return true;
     const StoreFault fault = database_.Add(Pending(), StoredCounters{bootId_, counters_});
     if (fault == StoreFault::None) {
         pending_.clear();
         written_ = counters_;
+        // Only names: a failure is tried again with the next write, and is not told.
+        if (!aliasesStored_) aliasesStored_ = database_.SaveAliases(aliases_) == StoreFault::None;
         return true;
     }
     Tell(fault);
@@ -112,6 +114,17 @@ std::vector<UsageRow> UsageRecorder::Pending() const {
         rows.push_back({key.second, key.first, bytes.received, bytes.sent});
     }
     return rows;
+}
+
+void UsageRecorder::NameInterfaces(const std::map<std::string, std::string>& aliases) {
+    bool changed = false;
+    for (const auto& [name, alias] : aliases) {
+        auto [at, added] = aliases_.try_emplace(name, alias);
+        if (!added && at->second == alias) continue;
+        at->second = alias;
+        changed = true;
+    }
+    if (changed) aliasesStored_ = false;
 }
 
 std::uint64_t UsageRecorder::PendingBytes() const {

@@ -40,6 +40,9 @@ class UsageRecorder {
     // Writes what is pending now. True when nothing is left pending.
     bool Flush();
 
+    // The aliases of the interfaces by name, stored with the next write when they changed.
+    void NameInterfaces(const std::map<std::string, std::string>& aliases);
+
     // Bytes not written yet, as rows.
     std::vector<UsageRow> Pending() const;
     // Their sum, received and sent.
@@ -68,6 +71,8 @@ class UsageRecorder {
     std::map<std::string, CounterPair> counters_;
     // The counters as last written.
     std::optional<std::map<std::string, CounterPair>> written_;
+    std::map<std::string, std::string> aliases_;
+    bool aliasesStored_ = true;
     std::set<StoreFault> told_;
     bool toldDropped_ = false;
 };

@@ -72,6 +72,19 @@ void UsageSession::Record(const std::vector<InterfaceChange>& changes) {
     }
 }
 
+void UsageSession::NameInterfaces(const CInterfaces& table) {
+    if (!recorder_) return;
+    std::map<std::string, std::string> aliases;
+    for (const auto& row : table) {
+        if (row && !row->Alias().empty()) aliases[row->InterfaceName()] = row->Alias();
+    }
+    if (!aliases.empty()) recorder_->NameInterfaces(aliases);
+}
+
+std::map<std::string, std::string> UsageSession::Aliases() {
+    return store_ ? store_->Aliases() : std::map<std::string, std::string>{};
+}
+
 void UsageSession::Flush() {
     if (recorder_) recorder_->Flush();
 }
@@ -116,7 +129,10 @@ std::vector<std::string> UsageSession::InterfaceNames() {
 }
 
 UsageView UsageSession::View(const ViewRequest& request) {
-    return BuildView(request, Rows(RangeOfView(request, environment_.zone)), environment_.zone);
+    UsageView view =
+        BuildView(request, Rows(RangeOfView(request, environment_.zone)), environment_.zone);
+    view.aliases = Aliases();
+    return view;
 }
 
 UsageAlert UsageSession::TakeAlert(const UsageLimit& limit, std::uint64_t* usedOut) {

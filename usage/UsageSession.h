@@ -41,6 +41,8 @@ class UsageSession {
 
     // After each accepted table read.
     void Record(const std::vector<InterfaceChange>& changes);
+    // The interfaces' aliases (for those that have one), from a table read.
+    void NameInterfaces(const CInterfaces& table);
     // Writes what is pending (at exit and at the end of the session).
     void Flush();
     // The last write before the program ends: the message that says how much could not
@@ -56,6 +58,8 @@ class UsageSession {
     // The rows of the hours in `range`: what is stored and what waits to be.
     std::vector<UsageRow> Rows(HourRange range);
     std::vector<std::string> InterfaceNames();
+    // Stored name -> alias, for the stored interfaces that have one.
+    std::map<std::string, std::string> Aliases();
     UsageView View(const ViewRequest& request);
 
     // The limit balloon due now, if any; a balloon returned is remembered as shown for

@@ -432,6 +432,32 @@ std::vector<std::string> UsageStore::InterfaceNames() {
     return names;
 }
 
+std::map<std::string, std::string> UsageStore::Aliases() {
+    std::map<std::string, std::string> aliases;
+    if (state_ != State::Open && state_ != State::Newer) return aliases;
+    QSqlQuery query(db_);
+    if (!query.exec(QStringLiteral("SELECT key, value FROM state WHERE key LIKE 'alias:%'"))) {
+        return aliases;
+    }
+    while (query.next()) {
+        aliases[query.value(0).toString().mid(6).toStdString()] =
+            query.value(1).toString().toStdString();
+    }
+    return aliases;
+}
+
+StoreFault UsageStore::SaveAliases(const std::map<std::string, std::string>& aliases) {
+    if (options_.mode != Mode::Record || state_ != State::Open) return StoreFault::ReadOnly;
+    QSqlQuery query(db_);
+    query.prepare(QStringLiteral("INSERT OR REPLACE INTO state(key, value) VALUES(?, ?)"));
+    for (const auto& [name, alias] : aliases) {
+        query.bindValue(0, QStringLiteral("alias:") + QString::fromStdString(name));
+        query.bindValue(1, QString::fromStdString(alias));
+        if (!query.exec()) return FaultOfSqliteCode(CodeOf(query.lastError()));
+    }
+    return StoreFault::None;
+}
+
 AlertsGiven UsageStore::Alerts(const std::string& period) {
     AlertsGiven given;
     if (state_ != State::Open && state_ != State::Newer) return given;

@@ -19,7 +19,8 @@ namespace bytelora {
 // Schema (version in PRAGMA user_version, upgraded step by step from the first one):
 //   usage_hours(hour, interface, received, sent)  bytes per UTC hour, kept for ever
 //   last_counters(interface, received, sent)      the counters of the last write
-//   state(key, value)                              the boot those counters belong to
+//   state(key, value)                              the boot those counters belong to,
+//                                                  and "alias:<interface>" per alias
 //   alerts(period, near, reached)                  limit balloons shown per month
 //   interfaces(name)                               every interface with stored hours
 class UsageStore final : public UsageDatabase {
@@ -67,6 +68,8 @@ class UsageStore final : public UsageDatabase {
     AlertsGiven Alerts(const std::string& period) override;
     StoreFault SaveAlerts(const std::string& period, const AlertsGiven& given) override;
     std::string Location() const override;
+    std::map<std::string, std::string> Aliases() override;
+    StoreFault SaveAliases(const std::map<std::string, std::string>& aliases) override;
 
     // The connection, for tests that need to reach past the interface.
     QSqlDatabase& Connection() { return db_; }

@@ -22,9 +22,13 @@ int Usage(const CliOptions& options, const UsageEnvironment& environment, int mo
             << " cannot be read: " << store.Problem() << ".\n";
         return 1;
     }
-    const ViewRequest request{options.view, clock.Now(), monthStartDay, options.interfaceName};
-    const UsageView view =
+    // `--interface` takes the alias as well as the stored name.
+    std::map<std::string, std::string> aliases = store.Aliases();
+    const ViewRequest request{options.view, clock.Now(), monthStartDay,
+                              StoredInterfaceName(options.interfaceName, aliases)};
+    UsageView view =
         BuildView(request, store.Rows(RangeOfView(request, environment.zone)), environment.zone);
+    view.aliases = std::move(aliases);
     switch (options.format) {
         case UsageFormat::Json:
             out << UsageJson(view);
