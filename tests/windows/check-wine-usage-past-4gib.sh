@@ -94,6 +94,8 @@ in_ns "$runner" "$cli" usage --hours --json >"$work/usage.json" 2>"$work/usage.e
 # The "hours" array sums the counted interfaces; "interfaces" repeats them per interface.
 stored=$(tr -d '\r' <"$work/usage.json" | awk '/"interfaces"/ {exit} match($0, /"sent": [0-9]+/) {s += substr($0, RSTART + 8, RLENGTH - 8)} END {printf "%.0f", s}')
 echo "kernel sent $kernel bytes; usage --hours --json holds $stored"
+# The JSON keys stay the stored names; "aliases" gives the name the user knows.
+tr -d '\r' <"$work/usage.json" | grep -Eq "^    \".+\": \"$alias\"\$" || { cat "$work/usage.json" >&2; fail "the JSON names no alias $alias"; }
 diff=$((stored > kernel ? stored - kernel : kernel - stored))
 [ $((diff * 100)) -le "$kernel" ] || fail "the stored usage ($stored) is more than 1 % off the kernel's $kernel"
 echo "wine usage past 4 GiB ok"
