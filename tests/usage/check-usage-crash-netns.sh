@@ -8,38 +8,15 @@
 # Usage: check-usage-crash-netns.sh <bytelora-cli> <seconds before the kill>
 set -u
 cli=$1 kill_after=$2
-fail() { echo "FAIL: $*" >&2; exit 1; }
-skip() { echo "SKIPPED: $*"; exit 77; }
-
-[ "$(id -u)" -eq 0 ] || skip "needs root for network namespaces"
-command -v ip >/dev/null || skip "no ip command (iproute2)"
-ns=blcrash-$$ peer=blcrashp-$$
-ip netns add "$ns" 2>/dev/null || skip "cannot make a network namespace"
-work=$(mktemp -d "${TMPDIR:-/tmp}/bytelora-usage-crash.XXXXXX")
+. "$(dirname "$0")/../support/usage-netns.sh"
 pids=()
-cleanup() {
+netns_cleanup_more() {
   local pid
   for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
-  ip netns del "$ns" 2>/dev/null
-  ip netns del "$peer" 2>/dev/null
-  rm -rf "$work"
 }
-trap cleanup EXIT
-ip netns add "$peer" || fail "cannot make the peer namespace"
-# The peer has no address: what it receives is dropped without an answer.
-ip link add va netns "$ns" type veth peer name vb netns "$peer" || fail "cannot make a veth pair"
-in_ns() { ip netns exec "$ns" "$@"; }
-in_ns ip link set lo up
-in_ns ip link set va up
-ip netns exec "$peer" ip link set vb up
-in_ns ip addr add 10.231.46.1/24 dev va
-in_ns ip neigh add 10.231.46.2 lladdr 02:00:00:00:46:02 dev va nud permanent
-sent_bytes() { in_ns cat /sys/class/net/va/statistics/tx_bytes; }
-# send <MB>: that much in datagrams of 1400 bytes.
-send() {
-  in_ns bash -c "head -c $(($1 * 1000 * 1000)) /dev/zero | dd bs=1400 iflag=fullblock status=none > /dev/udp/10.231.46.2/9" \
-    || fail "could not send traffic"
-}
+netns_start blcrash 46 1500
+# send_mb <MB>: that much in datagrams of 1400 bytes.
+send_mb() { send $(($1 * 1000 * 1000)) 1400; }
 
 # A home of its own: the database, its lock and the history log.
 export HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" \
@@ -64,17 +41,17 @@ for _ in $(seq 100); do [ -f "$database" ] && break; sleep 0.1; done
 [ -f "$database" ] || { cat "$work/log-1.txt" >&2; fail "log stored nothing within 10 s"; }
 # Traffic while it records, for as long as it lives.
 for _ in $(seq "$kill_after"); do
-  send 2
+  send_mb 2
   sleep 1
 done
 kill -0 "$log_pid" 2>/dev/null || { cat "$work/log-1.txt" >&2; fail "log ended early"; }
 kill -9 -- "-$log_pid"
 wait "$log_pid" 2>/dev/null
 # While nothing runs.
-send 30
+send_mb 30
 start_log 2
 sleep 3
-send 5
+send_mb 5
 sleep 2
 kill -INT -- "-$log_pid"
 for _ in $(seq 40); do kill -0 "$log_pid" 2>/dev/null || break; sleep 0.25; done
@@ -85,8 +62,7 @@ kernel=$((after - before))
 
 [ -f "$database" ] || { cat "$work"/log-*.txt >&2; fail "no database at $database"; }
 "$cli" usage --hours --json >"$work/usage.json" 2>"$work/usage.err" || { cat "$work/usage.err" >&2; fail "usage failed"; }
-stored=$(awk '/"interfaces"/ {exit} match($0, /"sent": [0-9]+/) {s += substr($0, RSTART + 8, RLENGTH - 8)} END {printf "%.0f", s}' "$work/usage.json")
+stored=$(json_sent "$work/usage.json")
 echo "killed after $kill_after s: the kernel sent $kernel bytes; usage --hours --json holds $stored"
-diff=$((stored > kernel ? stored - kernel : kernel - stored))
-[ $((diff * 100)) -le "$kernel" ] || { cat "$work"/log-*.txt >&2; fail "the stored usage ($stored) is more than 1 % off the kernel's $kernel"; }
+within_one_percent "$stored" "$kernel" || { cat "$work"/log-*.txt >&2; fail "the stored usage ($stored) is more than 1 % off the kernel's $kernel"; }
 echo "usage across a crash ok"

@@ -7,35 +7,14 @@
 # Usage: check-wine-usage-past-4gib.sh <runner> <bytelora-cli.exe>
 set -u
 runner=$1 cli=$2
-fail() { echo "FAIL: $*" >&2; exit 1; }
-skip() { echo "SKIPPED: $*"; exit 77; }
-
-[ "$(id -u)" -eq 0 ] || skip "needs root for network namespaces"
-command -v ip >/dev/null || skip "no ip command (iproute2)"
-ns=bl4g-$$ peer=bl4gp-$$
-ip netns add "$ns" 2>/dev/null || skip "cannot make a network namespace"
-work=$(mktemp -d "${TMPDIR:-/tmp}/bytelora-wine-usage.XXXXXX")
+. "$(dirname "$0")/../support/usage-netns.sh"
 log_pid=
-cleanup() {
+netns_cleanup_more() {
   [ -n "$log_pid" ] && kill "$log_pid" 2>/dev/null
-  ip netns exec "$ns" env WINEPREFIX="$work/prefix" wineserver -k >/dev/null 2>&1
-  ip netns del "$ns" 2>/dev/null
-  ip netns del "$peer" 2>/dev/null
-  rm -rf "$work"
+  in_ns env WINEPREFIX="$work/prefix" wineserver -k >/dev/null 2>&1
 }
-trap cleanup EXIT
-ip netns add "$peer" || fail "cannot make the peer namespace"
-# va: the namespace's only interface besides loopback. The peer has no address, so what
-# it receives is dropped without an answer; a permanent neighbour entry lets every
-# datagram leave at once. A 64 KiB MTU keeps the packet count (and the time) small.
-ip link add va netns "$ns" type veth peer name vb netns "$peer" || fail "cannot make a veth pair"
-in_ns() { ip netns exec "$ns" "$@"; }
-in_ns ip link set lo up
-in_ns ip link set va mtu 65535 up
-ip netns exec "$peer" ip link set vb mtu 65535 up
-in_ns ip addr add 10.231.44.1/24 dev va
-in_ns ip neigh add 10.231.44.2 lladdr 02:00:00:00:44:02 dev va nud permanent
-sent_bytes() { in_ns cat /sys/class/net/va/statistics/tx_bytes; }
+# A 64 KiB MTU keeps the packet count (and the time) small.
+netns_start bl4g 44 65535
 
 # The prefix and its services (which read the interface table) start inside.
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -82,8 +61,7 @@ before=$(sent_bytes)
 touch "$work/stamp-1"
 run_log 1
 # 4.5 GiB in datagrams of 60,000 bytes while nothing records.
-in_ns bash -c 'head -c $((4608 * 1024 * 1024)) /dev/zero | dd bs=60000 iflag=fullblock status=none > /dev/udp/10.231.44.2/9' \
-  || fail "could not send the traffic"
+send $((4608 * 1024 * 1024)) 60000
 touch "$work/stamp-2"
 run_log 2
 after=$(sent_bytes)
@@ -92,10 +70,9 @@ kernel=$((after - before))
 
 in_ns "$runner" "$cli" usage --hours --json >"$work/usage.json" 2>"$work/usage.err" || { cat "$work/usage.err" >&2; fail "usage failed"; }
 # The "hours" array sums the counted interfaces; "interfaces" repeats them per interface.
-stored=$(tr -d '\r' <"$work/usage.json" | awk '/"interfaces"/ {exit} match($0, /"sent": [0-9]+/) {s += substr($0, RSTART + 8, RLENGTH - 8)} END {printf "%.0f", s}')
+stored=$(json_sent "$work/usage.json")
 echo "kernel sent $kernel bytes; usage --hours --json holds $stored"
 # The JSON keys stay the stored names; "aliases" gives the name the user knows.
 tr -d '\r' <"$work/usage.json" | grep -Eq "^    \".+\": \"$alias\"\$" || { cat "$work/usage.json" >&2; fail "the JSON names no alias $alias"; }
-diff=$((stored > kernel ? stored - kernel : kernel - stored))
-[ $((diff * 100)) -le "$kernel" ] || fail "the stored usage ($stored) is more than 1 % off the kernel's $kernel"
+within_one_percent "$stored" "$kernel" || fail "the stored usage ($stored) is more than 1 % off the kernel's $kernel"
 echo "wine usage past 4 GiB ok"
