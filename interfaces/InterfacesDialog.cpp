@@ -85,7 +85,8 @@ void InterfacesDialog::ShowInterfaces(const CInterfaces& table, const InterfaceS
         const CountReason reason = selection.Reason(position++);
         if (!row) continue;
         auto* item = new QTreeWidgetItem(
-            {Text(InterfaceLabelWithDescription(*row)), Text(InterfaceTypeText(row->InterfaceType())),
+            {Text(InterfaceLabelWithDescription(*row)),
+             Text(InterfaceTypeText(row->InterfaceType())),
              Text(OperationalStatusText(row->OperationalStatus())),
              locale.toString(static_cast<qulonglong>(row->OctetsReceived())),
              locale.toString(static_cast<qulonglong>(row->OctetsSent())), CountedText(reason)});

@@ -143,8 +143,8 @@ void UsageRecorder::DropStalePending(UsageHour now) {
     if (tell_ && !toldDropped_) {
         toldDropped_ = true;
         tell_("The data usage of more than a day ago (" + ByteAmountText(dropped) + ", " +
-              std::to_string(dropped) + " bytes" +
-              ") could not be stored in " + database_.Location() +
+              std::to_string(dropped) + " bytes) could not be stored in " +
+              database_.Location() +
               " and is given up. Later usage is still kept while the database cannot be written.");
     }
 }
@@ -179,8 +179,7 @@ std::string FaultMessage(StoreFault fault, const std::string& location) {
 
 std::string LostAtExitMessage(std::uint64_t bytes, const std::string& location) {
     return "The data usage not yet stored (" + ByteAmountText(bytes) + ", " +
-           std::to_string(bytes) + " bytes) could not be written to " + location +
-           " and is lost.";
+           std::to_string(bytes) + " bytes) could not be written to " + location + " and is lost.";
 }
 
 }  // namespace bytelora

@@ -129,8 +129,9 @@ bool UsageStore::OpenConnection(bool immutable) {
     CloseConnection();
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     if (immutable) {
-        db_.setDatabaseName(QUrl::fromLocalFile(PathText(options_.file)).toString(QUrl::FullyEncoded) +
-                            QStringLiteral("?mode=ro&immutable=1"));
+        db_.setDatabaseName(
+            QUrl::fromLocalFile(PathText(options_.file)).toString(QUrl::FullyEncoded) +
+            QStringLiteral("?mode=ro&immutable=1"));
         db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
     } else {
         db_.setDatabaseName(PathText(options_.file));
@@ -208,9 +209,9 @@ void UsageStore::OpenForReading() {
         const fs::path wal = options_.file.string() + "-wal";
         if (fs::file_size(wal, ec) > 0 && !ec) {
             state_ = State::Unreadable;
-            problem_ = "its folder cannot be written, and its latest changes, in " +
-                       wal.string() + ", can only be read with a file beside it (" +
-                       options_.file.string() + "-shm) that cannot be made there";
+            problem_ = "its folder cannot be written, and its latest changes, in " + wal.string() +
+                       ", can only be read with a file beside it (" + options_.file.string() +
+                       "-shm) that cannot be made there";
             CloseConnection();
             return;
         }

@@ -169,7 +169,8 @@ TEST(InterfaceText, LabelsAreTheAliasWithTheDescriptionBeside) {
     row.Alias("Wi-Fi");
     row.InterfaceDescription("Intel(R) Wi-Fi 6 AX201 160MHz");
     EXPECT_EQ(bytelora::InterfaceLabel(row), "Wi-Fi");
-    EXPECT_EQ(bytelora::InterfaceLabelWithDescription(row), "Wi-Fi (Intel(R) Wi-Fi 6 AX201 160MHz)");
+    EXPECT_EQ(bytelora::InterfaceLabelWithDescription(row),
+              "Wi-Fi (Intel(R) Wi-Fi 6 AX201 160MHz)");
     EXPECT_TRUE(bytelora::NamesInterface("Wi-Fi", row));
     EXPECT_TRUE(bytelora::NamesInterface("\\DEVICE\\TCPIP_{1}", row));
     EXPECT_FALSE(bytelora::NamesInterface("wi-fi", row));

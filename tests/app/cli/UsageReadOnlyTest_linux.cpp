@@ -58,15 +58,14 @@ struct ReadOnlyRig {
     // Readable by everybody, writable by nobody.
     static void MakeReadOnly(const fs::path& folder) {
         for (const auto& entry : fs::directory_iterator(folder)) {
-            fs::permissions(entry.path(), fs::perms::owner_read | fs::perms::group_read |
-                                              fs::perms::others_read);
+            fs::permissions(entry.path(),
+                            fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
         }
         fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec |
                                     fs::perms::group_read | fs::perms::group_exec |
                                     fs::perms::others_read | fs::perms::others_exec);
         fs::permissions(folder.parent_path(), fs::perms::owner_all | fs::perms::group_read |
-                                                  fs::perms::group_exec |
-                                                  fs::perms::others_read |
+                                                  fs::perms::group_exec | fs::perms::others_read |
                                                   fs::perms::others_exec);
     }
     int Run(const fs::path& folder) {
@@ -104,7 +103,8 @@ TEST(UsageCommandReadOnly, ReadsAClosedDatabaseAndSaysWhyAnOpenLogCannotBeRead) 
         EXPECT_EQ(rig.err.str(),
                   "bytelora-cli: the data usage database " + database.string() +
                       " cannot be read: its folder cannot be written, and its latest changes, "
-                      "in " + database.string() + "-wal, can only be read with a file beside it (" +
+                      "in " +
+                      database.string() + "-wal, can only be read with a file beside it (" +
                       database.string() + "-shm) that cannot be made there.\n");
     }
     // Closed, the database is one file in WAL mode, read without its -shm.
