@@ -143,8 +143,7 @@ void UsageRecorder::DropStalePending(UsageHour now) {
     if (tell_ && !toldDropped_) {
         toldDropped_ = true;
         tell_("The data usage of more than a day ago (" + ByteAmountText(dropped) + ", " +
-              std::to_string(dropped) + " bytes) could not be stored in " +
-              database_.Location() +
+              std::to_string(dropped) + " bytes) could not be stored in " + database_.Location() +
               " and is given up. Later usage is still kept while the database cannot be written.");
     }
 }
