@@ -128,17 +128,18 @@ std::string UsageStore::Location() const {
 bool UsageStore::OpenConnection(bool immutable) {
     CloseConnection();
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+    // The wait for another program's lock is the same from the first statement on.
+    QString connectOptions = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(options_.busyTimeoutMs);
     if (immutable) {
         db_.setDatabaseName(
             QUrl::fromLocalFile(PathText(options_.file)).toString(QUrl::FullyEncoded) +
             QStringLiteral("?mode=ro&immutable=1"));
-        db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+        connectOptions += QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
     } else {
         db_.setDatabaseName(PathText(options_.file));
-        if (options_.mode == Mode::Read) {
-            db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        }
+        if (options_.mode == Mode::Read) connectOptions += QStringLiteral(";QSQLITE_OPEN_READONLY");
     }
+    db_.setConnectOptions(connectOptions);
     return db_.open();
 }
 

@@ -198,6 +198,43 @@ TEST(UsageStore, LockedAndFullDatabasesKeepTheBytesUntilTheyCanBeWritten) {
     EXPECT_EQ(full.Rows({5, 6}).size(), 0u);  // nothing half-written
 }
 
+TEST(UsageStore, TrafficBeforeADatabaseThatOpensLateIsKept) {
+    StoreRig rig;
+    {
+        auto first = rig.Session();
+        first->Record(rig.Read(0));
+        first->Record(rig.Read(100));
+    }
+    rig.counter += 81000;  // while nothing records
+    {
+        // Another program holds the file exclusively while this one starts: it cannot
+        // even read the counters it would compare with.
+        QSqlDatabase other =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        other.setDatabaseName(QString::fromStdString(rig.Database().string()));
+        ASSERT_TRUE(other.open());
+        QSqlQuery hold(other);
+        ASSERT_TRUE(hold.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE")));
+        ASSERT_TRUE(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        ASSERT_TRUE(hold.exec(QStringLiteral("SELECT count(*) FROM usage_hours")));
+        hold.finish();
+        auto late = rig.Session(20);
+        ASSERT_TRUE(late->Recording());
+        late->Record(rig.Read(0));
+        rig.clock.Advance(seconds(61));
+        late->Record(rig.Read(500));
+        EXPECT_EQ(rig.told.size(), 1u);
+        hold.exec(QStringLiteral("COMMIT"));
+        hold.finish();
+        other.close();
+        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+        rig.clock.Advance(seconds(61));
+        late->Record(rig.Read(500));
+        EXPECT_EQ(late->FlushAtExit(), "");
+    }
+    EXPECT_EQ(rig.StoredReceived(), 100u + 81000u + 1000u);
+}
+
 TEST(UsageStore, OnlyOneRecorderAddsAndTheOtherTakesOverWhenItEnds) {
     StoreRig rig;
     auto first = rig.Session();
