@@ -31,8 +31,8 @@ int main(int argc, char** argv) {
             return 0;
         case Command::Usage: {
             const bytelora::SystemClock clock;
-            return Usage(*parsed.options, bytelora::SystemUsageEnvironment(), StoredMonthStartDay(),
-                         clock, std::cout, std::cerr);
+            return Usage(*parsed.options, bytelora::SystemUsageEnvironment(), StoredLimit(), clock,
+                         std::cout, std::cerr);
         }
         default:
             break;

@@ -29,7 +29,9 @@ struct UsageRig {
         err.str({});
         const ParseResult parsed = ParseCommandLine(args);
         EXPECT_TRUE(parsed.options) << parsed.error;
-        return Usage(*parsed.options, Environment(), monthStart, clock, out, err);
+        UsageLimit limit;
+        limit.monthStartDay = monthStart;
+        return Usage(*parsed.options, Environment(), limit, clock, out, err);
     }
 };
 
