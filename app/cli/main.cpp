@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
         case Command::Watch:
             return Watch(*source, interfaces, std::cout, std::cerr);
         case Command::Log:
-            return Log(*source, parsed.options->every, interfaces, std::cout, std::cerr);
+            return Log(*source, parsed.options->every, interfaces, parsed.options->textfileDir,
+                       std::cout, std::cerr);
         default:
             return 2;
     }
