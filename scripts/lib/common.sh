@@ -14,7 +14,7 @@ BYTELORA_BUILD_PACKAGES=(
   openbox icewm trayer wmctrl x11-utils imagemagick
   # bytelora-cli usage's Prometheus text is checked with promtool; sqlite3 fills a test
   # database (tests/app/cli/usage-script.sh).
-  prometheus sqlite3
+  prometheus sqlite3 tzdata
 )
 
 # The Windows cross build and the wine that runs its tests.
