@@ -143,7 +143,12 @@ PrometheusTextfile::PrometheusTextfile(std::filesystem::path folder, const Clock
                                        Messages tell)
     : folder_(std::move(folder)), clock_(clock), tell_(std::move(tell)) {}
 
-void PrometheusTextfile::Update(UsageSession& session) {
+void PrometheusTextfile::Update(UsageSession& session,
+                                const std::vector<InterfaceChange>& changes) {
+    if (!changes.empty()) {
+        counted_.clear();
+        for (const InterfaceChange& change : changes) counted_.push_back(change.name);
+    }
     if (lastWrite_ && clock_.Monotonic() - *lastWrite_ < UsageRecorder::kFlushEvery) return;
     Write(session);
 }
@@ -151,7 +156,9 @@ void PrometheusTextfile::Update(UsageSession& session) {
 void PrometheusTextfile::Write(UsageSession& session) {
     lastWrite_ = clock_.Monotonic();
     if (!session.Recording()) return;
-    const std::string problem = WriteTextfile(folder_, PrometheusText(session.Totals()));
+    auto totals = session.Totals();
+    for (const std::string& name : counted_) totals.try_emplace(name);
+    const std::string problem = WriteTextfile(folder_, PrometheusText(totals));
     // Each new problem is told once; writing goes on being tried every minute.
     if (!problem.empty() && problem != lastProblem_ && tell_) {
         tell_("The data usage for Prometheus cannot be written: " + problem + ".");

@@ -82,8 +82,9 @@ class PrometheusTextfile {
 
     PrometheusTextfile(std::filesystem::path folder, const Clock& clock, Messages tell);
 
-    // After each table read.
-    void Update(UsageSession& session);
+    // After each table read, with its changes: the interfaces counted now are in the
+    // file from the start, at 0 until they move something.
+    void Update(UsageSession& session, const std::vector<InterfaceChange>& changes);
     // Writes now, if the session records.
     void Write(UsageSession& session);
 
@@ -93,6 +94,7 @@ class PrometheusTextfile {
     Messages tell_;
     std::optional<std::chrono::steady_clock::time_point> lastWrite_;
     std::string lastProblem_;
+    std::vector<std::string> counted_;
 };
 
 }  // namespace bytelora

@@ -183,7 +183,7 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
         if (table.Count() == 0) return;
         usageSampler.Sample(table, clock.Monotonic());
         usage.Record(usageSampler.LastChanges());
-        if (textfile) textfile->Update(usage);
+        if (textfile) textfile->Update(usage, usageSampler.LastChanges());
     };
 
     LoggingScheduler scheduler;

@@ -49,21 +49,26 @@ TEST(PrometheusTextfile, HoldsTheStoredAndThePendingBytesRewrittenOnceAMinute) {
     fs::create_directories(rig.Folder());
     auto session = rig.Session();
     ASSERT_TRUE(session->Recording());
-    PrometheusTextfile textfile = rig.Textfile();
+    // An interface counted from the start is there at 0 before it moves anything.
     session->Record({{"eth0", 0, 0, 1000, 500}});
+    rig.Textfile().Update(*session, {{"eth0", 0, 0, 1000, 500}});
+    EXPECT_NE(Slurp(rig.File()).find("bytelora_sent_bytes_total{interface=\"eth0\"} 0\n"),
+              std::string::npos)
+        << Slurp(rig.File());
+    PrometheusTextfile textfile = rig.Textfile();
     session->Record({{"eth0", 100, 50, 1100, 550}});  // pending, not yet stored
-    textfile.Update(*session);
+    textfile.Update(*session, {});
     EXPECT_NE(Slurp(rig.File()).find("bytelora_sent_bytes_total{interface=\"eth0\"} 50\n"),
               std::string::npos)
         << Slurp(rig.File());
 
     rig.clock.Advance(seconds(30));
     session->Record({{"eth0", 10, 5, 1110, 555}});
-    textfile.Update(*session);  // not a minute yet
+    textfile.Update(*session, {});  // not a minute yet
     EXPECT_NE(Slurp(rig.File()).find("} 50\n"), std::string::npos);
     rig.clock.Advance(seconds(31));
     session->Record({{"eth0", 1, 1, 1111, 556}});  // this write stores the bytes
-    textfile.Update(*session);
+    textfile.Update(*session, {});
     EXPECT_NE(Slurp(rig.File()).find("bytelora_received_bytes_total{interface=\"eth0\"} 111\n"),
               std::string::npos);
     EXPECT_NE(Slurp(rig.File()).find("bytelora_sent_bytes_total{interface=\"eth0\"} 56\n"),
