@@ -13,6 +13,9 @@ namespace bytelora {
 // each with an `interface` label, after their # HELP and # TYPE lines.
 std::string PrometheusText(const std::map<std::string, CounterPair>& totals);
 
+// The setting that gives the window a textfile folder; empty or missing for none.
+inline constexpr char kTextfileFolderKey[] = "Prometheus Textfile Folder";
+
 // The file node_exporter's textfile collector reads, in the folder it is given.
 inline constexpr char kTextfileName[] = "bytelora.prom";
 
