@@ -15,6 +15,7 @@ for tool in prometheus prometheus-node-exporter curl ss; do
   command -v "$tool" >/dev/null || { say "FAIL: $tool is missing"; exit 1; }
 done
 
+started=$(date +%s)
 work=$(mktemp -d)
 tag=$(( $$ % 100000 ))
 near=blpa$tag far=blpb$tag
@@ -85,6 +86,15 @@ recorder=$!
 pids+=($recorder)
 for _ in $(seq 50); do [ -s "$work/textfiles/bytelora.prom" ] && break; sleep 0.1; done
 [ -s "$work/textfiles/bytelora.prom" ] || { cat "$work/recorder.log"; say "FAIL: no textfile"; exit 1; }
+# Prometheus has the running recorder's first textfile, at 0, before the traffic starts.
+for _ in $(seq 50); do
+  [ "$(query "bytelora_sent_bytes_total{interface=\"$near\"}")" = 0 ] && break
+  sleep 0.2
+done
+[ "$(query "bytelora_sent_bytes_total{interface=\"$near\"}")" = 0 ] ||
+  { say "FAIL: Prometheus has no series at 0 from the running recorder"; exit 1; }
+sleep 1
+before_traffic=$(date +%s)
 ip netns exec "$ns2" "$traffic" receive 10.79.0.2 5001 30 >"$work/received" &
 pids+=($!)
 sleep 0.3
@@ -92,9 +102,6 @@ ip netns exec "$ns1" "$traffic" send 10.79.0.2 5001 24000000 4000000 >/dev/null 
 sender=$!
 pids+=($sender)
 wait "$sender" || { say "FAIL: the traffic did not get through"; exit 1; }
-# Prometheus has had the recorder's first textfile while the traffic flowed.
-[ -n "$(query "bytelora_sent_bytes_total{interface=\"$near\"}")" ] ||
-  { say "FAIL: Prometheus has no series from the running recorder"; exit 1; }
 sleep 1
 kill -TERM "$recorder"
 wait "$recorder" || { cat "$work/recorder.log"; say "FAIL: the recorder failed"; exit 1; }
@@ -114,4 +121,19 @@ done
 [ "$scraped" = "$stored" ] || { say "FAIL: Prometheus has ${scraped:-nothing}, usage --json $stored"; exit 1; }
 resets=$(query "resets(bytelora_sent_bytes_total{interface=\"$near\"}[5m])")
 [ "$resets" = "0" ] || { say "FAIL: the counter went backwards ($resets resets)"; exit 1; }
+# The README's query of this month's bytes per machine: with the month begun just before
+# the traffic, everything less the 0 scraped then; begun before anything was recorded,
+# everything through its last line.
+month_query() {
+  query "  sum by (instance) (bytelora_received_bytes_total + bytelora_sent_bytes_total)
+  - sum by (instance) (last_over_time(bytelora_received_bytes_total[31d] @ $1)
+                     + last_over_time(bytelora_sent_bytes_total[31d] @ $1))
+  or sum by (instance) (bytelora_received_bytes_total + bytelora_sent_bytes_total)"
+}
+received=$(query "bytelora_received_bytes_total{interface=\"$near\"}")
+for start in "$before_traffic" "$started"; do
+  month=$(month_query "$start")
+  [ "$month" = "$(( received + scraped ))" ] ||
+    { say "FAIL: the month's query from $start gives ${month:-nothing}, not $received + $scraped"; exit 1; }
+done
 say "Prometheus scraped $scraped bytes sent on $near, as usage --json says"
