@@ -85,10 +85,10 @@ Layout MakeLayout(const ViewRequest& request, const LocalZone& zone) {
         case UsageViewKind::Hours: {
             const UsageHour now = HourOf(request.now);
             if (spanned) {
-                LayHours(layout,
-                         {FirstHourOf(*request.first, zone),
-                          FirstHourOf(NextDay(*request.last), zone)},
-                         zone);
+                LayHours(
+                    layout,
+                    {FirstHourOf(*request.first, zone), FirstHourOf(NextDay(*request.last), zone)},
+                    zone);
             } else if (request.last24Hours) {
                 LayHours(layout, {now - 23, now + 1}, zone);
             } else {

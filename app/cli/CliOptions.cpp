@@ -45,7 +45,8 @@ bool IsOption(const std::string& arg, const std::string& name) {
 }
 
 std::optional<std::string> Choose(std::string& chosen, const std::string& option) {
-    if (!chosen.empty() && chosen != option) return chosen + " and " + option + " cannot go together";
+    if (!chosen.empty() && chosen != option)
+        return chosen + " and " + option + " cannot go together";
     chosen = option;
     return std::nullopt;
 }
@@ -99,8 +100,10 @@ std::optional<std::string> ParseUsageOption(const std::vector<std::string>& args
 std::optional<std::string> CheckUsageChoices(const CliOptions& options,
                                              const UsageChoices& choices) {
     if (options.action == UsageAction::Limit || options.action == UsageAction::Prometheus) {
-        if (!choices.format.empty()) return choices.what + " and " + choices.format + " cannot go together";
-        if (!choices.bound.empty()) return choices.what + " and " + choices.bound + " cannot go together";
+        if (!choices.format.empty())
+            return choices.what + " and " + choices.format + " cannot go together";
+        if (!choices.bound.empty())
+            return choices.what + " and " + choices.bound + " cannot go together";
     }
     if (options.begin && options.end &&
         std::chrono::sys_days(*options.begin) > std::chrono::sys_days(*options.end))

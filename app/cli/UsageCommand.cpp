@@ -85,7 +85,8 @@ int Usage(const CliOptions& options, const UsageEnvironment& environment, const 
         ViewRequest request{options.view, clock.Now(), limit.monthStartDay, options.interfaceName};
         request.top = options.top;
         std::optional<std::chrono::year_month_day> firstStored;
-        if (const auto hour = store.FirstHour()) firstStored = LocalOf(*hour, environment.zone).date;
+        if (const auto hour = store.FirstHour())
+            firstStored = LocalOf(*hour, environment.zone).date;
         ApplySpan(request, {options.begin, options.end, firstStored}, environment.zone);
         const UsageView view = BuildView(
             request, store.Rows(RangeOfView(request, environment.zone)), environment.zone);

@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "app/FormRig.h"
-#include "tray/TrayMenu.h"
 #include "support/UsageZones.h"
+#include "tray/TrayMenu.h"
 #include "usage/UsagePrometheus.h"
 #include "usage/UsageText.h"
 #include "usage/UsageWindow.h"

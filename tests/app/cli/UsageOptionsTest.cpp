@@ -53,7 +53,8 @@ std::string ErrorOf(const std::vector<std::string>& args) {
 
 TEST(UsageOptions, RefusesWhatCannotGoTogetherAndMalformedValues) {
     EXPECT_EQ(ErrorOf({"usage", "--hours", "--days"}), "--hours and --days cannot go together");
-    EXPECT_EQ(ErrorOf({"usage", "--top", "3", "--months"}), "--top and --months cannot go together");
+    EXPECT_EQ(ErrorOf({"usage", "--top", "3", "--months"}),
+              "--top and --months cannot go together");
     EXPECT_EQ(ErrorOf({"usage", "--json", "--csv"}), "--json and --csv cannot go together");
     EXPECT_EQ(ErrorOf({"usage", "--limit", "--prometheus"}),
               "--limit and --prometheus cannot go together");
@@ -63,15 +64,16 @@ TEST(UsageOptions, RefusesWhatCannotGoTogetherAndMalformedValues) {
     EXPECT_EQ(ErrorOf({"usage", "--begin", "2024-03-02", "--end", "2024-03-01"}),
               "--begin is after --end");
     for (const char* date : {"2024-02-30", "2024-3-01", "20240301", "yesterday", ""})
-        EXPECT_EQ(ErrorOf({"usage", "--begin", date}), "--begin needs a date as YYYY-MM-DD") << date;
+        EXPECT_EQ(ErrorOf({"usage", "--begin", date}), "--begin needs a date as YYYY-MM-DD")
+            << date;
     EXPECT_FALSE(ParseCommandLine({"usage", "--end"}).options);
     for (const char* count : {"0", "-1", "x", "3x", ""})
         EXPECT_EQ(ErrorOf({"usage", "--top", count}), "--top needs a number of days (1 or more)");
     EXPECT_FALSE(ParseCommandLine({"usage", "--top"}).options);
 
     // The same view twice is no conflict; the forms with "=" are the same options.
-    const auto parsed = ParseCommandLine(
-        {"usage", "--days", "--days", "--begin=2024-02-29", "--end=2024-03-01", "--interface=eth0"});
+    const auto parsed = ParseCommandLine({"usage", "--days", "--days", "--begin=2024-02-29",
+                                          "--end=2024-03-01", "--interface=eth0"});
     ASSERT_TRUE(parsed.options) << parsed.error;
     EXPECT_EQ(parsed.options->begin, year{2024} / 2 / 29);
     EXPECT_EQ(parsed.options->end, year{2024} / 3 / 1);
@@ -97,7 +99,8 @@ TEST(UsageOptions, HelpExitsZeroEvenBesideOtherOptions) {
 TEST(UsageOptions, AnUnknownInterfaceExitsOneNamingTheKnownOnes) {
     ScriptRig rig;
     EXPECT_EQ(rig.Run({"usage", "--interface", "nosuch"}), 1);
-    EXPECT_EQ(rig.err.str(), "bytelora-cli: the data usage has no interface 'nosuch'; it has none yet.\n");
+    EXPECT_EQ(rig.err.str(),
+              "bytelora-cli: the data usage has no interface 'nosuch'; it has none yet.\n");
     rig.Store("wlan0", rig.clock.Now(), 5);
     rig.Store("eth0", rig.clock.Now(), 5);
     for (const char* option : {"--json", "--limit", "--prometheus", "--years"}) {
@@ -157,11 +160,13 @@ TEST(UsageOptions, BeginAndEndPickTheDaysOfEveryViewAcrossAMonthBoundary) {
     EXPECT_EQ(run({"--hours", "--csv"}), 0);
     EXPECT_EQ(rig.Lines(), 1u + 3 * 24);
     EXPECT_EQ(run({"--months", "--csv"}), 0);
-    EXPECT_EQ(rig.out.str(), "month,received,sent,total\r\n2024-02,31,62,93\r\n2024-03,120,240,360\r\n");
+    EXPECT_EQ(rig.out.str(),
+              "month,received,sent,total\r\n2024-02,31,62,93\r\n2024-03,120,240,360\r\n");
     EXPECT_EQ(run({"--years", "--csv"}), 0);
     EXPECT_EQ(rig.out.str(), "year,received,sent,total\r\n2024,151,302,453\r\n");
     EXPECT_EQ(run({"--top", "2", "--csv", "--interface", "eth0"}), 0);
-    EXPECT_EQ(rig.out.str(), "date,received,sent,total\r\n2024-02-29,20,40,60\r\n2024-02-28,10,20,30\r\n");
+    EXPECT_EQ(rig.out.str(),
+              "date,received,sent,total\r\n2024-02-29,20,40,60\r\n2024-02-28,10,20,30\r\n");
     // An end in the future stops at today.
     EXPECT_EQ(rig.Run({"usage", "--begin", "2024-03-19", "--end", "2030-01-01", "--csv"}), 0);
     EXPECT_EQ(rig.Lines(), 3u);
@@ -179,12 +184,13 @@ TEST(UsageOptions, YearsAndTopCoverEverythingStored) {
               "year,received,sent,total\r\n2022,5,10,15\r\n2023,6,12,18\r\n2024,18,36,54\r\n");
     // Busiest first; of two equal days the earlier; days without traffic never.
     EXPECT_EQ(rig.Run({"usage", "--top", "10", "--json"}), 0);
-    EXPECT_EQ(rig.out.str().find("{\n  \"unit\": \"bytes\",\n  \"top\": [\n"
-                                 "    {\"date\": \"2024-03-01\", \"received\": 9, \"sent\": 18},\n"
-                                 "    {\"date\": \"2024-03-02\", \"received\": 9, \"sent\": 18},\n"
-                                 "    {\"date\": \"2023-01-01\", \"received\": 6, \"sent\": 12},\n"
-                                 "    {\"date\": \"2022-12-31\", \"received\": 5, \"sent\": 10}\n  ],"),
-              0u)
+    EXPECT_EQ(
+        rig.out.str().find("{\n  \"unit\": \"bytes\",\n  \"top\": [\n"
+                           "    {\"date\": \"2024-03-01\", \"received\": 9, \"sent\": 18},\n"
+                           "    {\"date\": \"2024-03-02\", \"received\": 9, \"sent\": 18},\n"
+                           "    {\"date\": \"2023-01-01\", \"received\": 6, \"sent\": 12},\n"
+                           "    {\"date\": \"2022-12-31\", \"received\": 5, \"sent\": 10}\n  ],"),
+        0u)
         << rig.out.str();
 }
 
@@ -201,7 +207,8 @@ TEST(UsageOptions, LimitPrintsOneLineAndExitsOneOnceTheMonthReachesIt) {
     EXPECT_EQ(rig.out.str(), "Within the monthly limit: 1.5 MB of 3.0 MB used since 2024-03-15.\n");
     rig.Store("wlan0", Utc(2024, 3, 16, 12), 512 * 1024);
     EXPECT_EQ(rig.Run({"usage", "--limit"}), 1);
-    EXPECT_EQ(rig.out.str(), "The monthly limit is reached: 3.0 MB of 3.0 MB used since 2024-03-15.\n");
+    EXPECT_EQ(rig.out.str(),
+              "The monthly limit is reached: 3.0 MB of 3.0 MB used since 2024-03-15.\n");
     EXPECT_TRUE(rig.err.str().empty());
     EXPECT_EQ(rig.Run({"usage", "--limit", "--interface", "eth0"}), 0);
 }
