@@ -1,49 +1,14 @@
 // `usage` as scripts use it: its options, its errors and its exit codes.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "app/cli/UsageCommand.h"
-#include "support/FakeClock.h"
-#include "support/TempDir.h"
-#include "support/UsageZones.h"
+#include "app/cli/UsageRig.h"
 
 namespace bytelora::cli {
 namespace {
 
 using namespace std::chrono;
-using bytelora::testing::FakeClock;
-using bytelora::testing::TempDir;
 using bytelora::testing::Utc;
-
-struct ScriptRig {
-    TempDir dir;
-    FakeClock clock;
-    UsageLimit limit;
-    std::ostringstream out, err;
-
-    UsageEnvironment Environment() const {
-        return {dir / "usage.sqlite", "boot", bytelora::testing::CentralEuropeanZone()};
-    }
-    // Stores `received` and twice as many sent bytes for `name` in the UTC hour of `when`.
-    void Store(const std::string& name, system_clock::time_point when, std::uint64_t received) {
-        UsageStore store({Environment().database, UsageStore::Mode::Record}, clock, {});
-        ASSERT_EQ(store.Add({{name, HourOf(when), received, received * 2}}, {"boot", {}}),
-                  StoreFault::None);
-    }
-    int Run(const std::vector<std::string>& args) {
-        out.str({});
-        err.str({});
-        const ParseResult parsed = ParseCommandLine(args);
-        EXPECT_TRUE(parsed.options) << parsed.error;
-        if (!parsed.options) return 2;
-        return Usage(*parsed.options, Environment(), limit, clock, out, err);
-    }
-    std::size_t Lines() const {
-        const std::string text = out.str();
-        return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-    }
-};
+using testing::UsageRig;
 
 std::string ErrorOf(const std::vector<std::string>& args) {
     const ParseResult parsed = ParseCommandLine(args);
@@ -89,7 +54,7 @@ TEST(UsageOptions, RefusesWhatCannotGoTogetherAndMalformedValues) {
 }
 
 TEST(UsageOptions, HelpExitsZeroEvenBesideOtherOptions) {
-    ScriptRig rig;
+    UsageRig rig;
     EXPECT_EQ(rig.Run({"usage", "--help"}), 0);
     EXPECT_NE(rig.out.str().find("--top N"), std::string::npos);
     EXPECT_EQ(rig.Run({"usage", "--hours", "--days", "-h"}), 0);
@@ -97,7 +62,7 @@ TEST(UsageOptions, HelpExitsZeroEvenBesideOtherOptions) {
 }
 
 TEST(UsageOptions, AnUnknownInterfaceExitsOneNamingTheKnownOnes) {
-    ScriptRig rig;
+    UsageRig rig;
     EXPECT_EQ(rig.Run({"usage", "--interface", "nosuch"}), 1);
     EXPECT_EQ(rig.err.str(),
               "bytelora-cli: the data usage has no interface 'nosuch'; it has none yet.\n");
@@ -113,7 +78,7 @@ TEST(UsageOptions, AnUnknownInterfaceExitsOneNamingTheKnownOnes) {
 }
 
 TEST(UsageOptions, HoursAreTheLast24AcrossMidnightAndDaysEndToday) {
-    ScriptRig rig;
+    UsageRig rig;
     // 00:30 on 6 March in Central European time (UTC+1).
     rig.clock.SetNow(Utc(2024, 3, 5, 23) + minutes(30));
     rig.Store("eth0", Utc(2024, 3, 5, 0), 1);   // 01:00 on the 5th: 23.5 hours ago
@@ -140,7 +105,7 @@ TEST(UsageOptions, HoursAreTheLast24AcrossMidnightAndDaysEndToday) {
 }
 
 TEST(UsageOptions, BeginAndEndPickTheDaysOfEveryViewAcrossAMonthBoundary) {
-    ScriptRig rig;
+    UsageRig rig;
     rig.clock.SetNow(Utc(2024, 3, 20, 12));
     rig.Store("eth0", Utc(2024, 2, 27, 12), 1);
     rig.Store("eth0", Utc(2024, 2, 28, 12), 10);
@@ -173,7 +138,7 @@ TEST(UsageOptions, BeginAndEndPickTheDaysOfEveryViewAcrossAMonthBoundary) {
 }
 
 TEST(UsageOptions, YearsAndTopCoverEverythingStored) {
-    ScriptRig rig;
+    UsageRig rig;
     rig.clock.SetNow(Utc(2024, 3, 20, 12));
     rig.Store("eth0", Utc(2022, 12, 31, 22), 5);  // 23:00 local, still 2022
     rig.Store("eth0", Utc(2022, 12, 31, 23), 6);  // midnight local: 2023
@@ -195,7 +160,7 @@ TEST(UsageOptions, YearsAndTopCoverEverythingStored) {
 }
 
 TEST(UsageOptions, LimitPrintsOneLineAndExitsOneOnceTheMonthReachesIt) {
-    ScriptRig rig;
+    UsageRig rig;
     rig.clock.SetNow(Utc(2024, 3, 20, 12));
     rig.limit.monthStartDay = 15;
     EXPECT_EQ(rig.Run({"usage", "--limit"}), 0);
@@ -214,7 +179,7 @@ TEST(UsageOptions, LimitPrintsOneLineAndExitsOneOnceTheMonthReachesIt) {
 }
 
 TEST(UsageOptions, PrometheusPrintsTheAllTimeTotalsPerInterface) {
-    ScriptRig rig;
+    UsageRig rig;
     EXPECT_EQ(rig.Run({"usage", "--prometheus"}), 0);
     EXPECT_EQ(rig.Lines(), 4u);
     rig.Store("eth0", Utc(2019, 1, 1, 0), 100);
