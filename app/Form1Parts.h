@@ -32,6 +32,8 @@ class Form1Parts {
     std::unique_ptr<TrayMenu> trayMenu;
     std::unique_ptr<InterfacesDialog> interfacesDialog;
     std::unique_ptr<UsageSession> usage;
+    // node_exporter's textfile, when the settings name a folder for it.
+    std::unique_ptr<PrometheusTextfile> textfile;
     std::unique_ptr<UsageWindow> usageWindow;
     std::chrono::steady_clock::time_point lastLimitCheck{};
     bool usageStarted = false;

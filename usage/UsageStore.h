@@ -5,7 +5,9 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/Clock.h"
@@ -66,6 +68,11 @@ class UsageStore final : public UsageDatabase {
     AlertsGiven Alerts(const std::string& period) override;
     StoreFault SaveAlerts(const std::string& period, const AlertsGiven& given) override;
     std::string Location() const override;
+
+    // The first hour with stored usage; nothing in an empty store.
+    std::optional<UsageHour> FirstHour();
+    // Each interface's bytes over every stored hour.
+    std::map<std::string, CounterPair> Totals();
 
     // The connection, for tests that need to reach past the interface.
     QSqlDatabase& Connection() { return db_; }

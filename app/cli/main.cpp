@@ -31,8 +31,8 @@ int main(int argc, char** argv) {
             return 0;
         case Command::Usage: {
             const bytelora::SystemClock clock;
-            return Usage(*parsed.options, bytelora::SystemUsageEnvironment(), StoredMonthStartDay(),
-                         clock, std::cout, std::cerr);
+            return Usage(*parsed.options, bytelora::SystemUsageEnvironment(), StoredLimit(), clock,
+                         std::cout, std::cerr);
         }
         default:
             break;
@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
         case Command::Watch:
             return Watch(*source, interfaces, std::cout, std::cerr);
         case Command::Log:
-            return Log(*source, parsed.options->every, interfaces, std::cout, std::cerr);
+            return Log(*source, parsed.options->every, interfaces, parsed.options->textfileDir,
+                       std::cout, std::cerr);
         default:
             return 2;
     }
