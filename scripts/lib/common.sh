@@ -12,6 +12,10 @@ BYTELORA_BUILD_PACKAGES=(
   # The real-display suite (tests/desktop): window managers, a tray host, and the tools
   # that drive and look at the windows.
   openbox icewm trayer wmctrl x11-utils imagemagick
+  # The per-application counter (countd/): its kernel programs, compiled with clang and
+  # embedded through bpftool's skeleton, and libbpf to load them. The counter's test
+  # makes network namespaces and runs as another user (iproute2, util-linux's setpriv).
+  clang bpftool libbpf-dev libelf-dev zlib1g-dev iproute2 util-linux
 )
 
 # The Windows cross build and the wine that runs its tests.

@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "CountdRequestFuzz.h"
 #include "IfTableFuzz.h"
 #include "LinkMessageFuzz.h"
 #include "netstats/IfTableReader.h"
@@ -92,6 +93,22 @@ TEST(FuzzCorpus, LinkMessagesCutShortOrDamagedKeepTheParsersPromises) {
                 damaged[at + 1] = static_cast<std::uint8_t>(random());
             }
             RunLinkMessageInput(damaged.data(), damaged.size());
+        }
+    }
+}
+
+TEST(FuzzCorpus, CounterRequestsAndRepliesCutShortOrDamagedKeepThePromises) {
+    std::mt19937 random(2212);
+    const auto corpus = Corpus(BYTELORA_FUZZ_COUNTD_CORPUS);
+    EXPECT_GE(corpus.size(), 5u);
+    for (const Bytes& original : corpus) {
+        for (std::size_t length = 0; length <= original.size(); ++length) {
+            RunCountdInput(original.data(), length);
+        }
+        for (int round = 0; round < 300; ++round) {
+            Bytes damaged = original;
+            damaged[random() % damaged.size()] = static_cast<std::uint8_t>(random());
+            RunCountdInput(damaged.data(), damaged.size());
         }
     }
 }
