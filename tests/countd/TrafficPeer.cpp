@@ -3,7 +3,9 @@
 //   tcp-sink PORT CONNECTIONS READY-FILE    read each connection to its end
 //   tcp-send ADDRESS PORT CONNECTIONS BYTES send BYTES on each connection, one after another
 //   udp-sink PORT BYTES READY-FILE          receive datagrams until BYTES came
-//   udp-send ADDRESS PORT COUNT SIZE        send COUNT datagrams of SIZE bytes
+//   udp-send ADDRESS PORT COUNT SIZE        send COUNT datagrams of SIZE bytes (with
+//                                           BYTELORA_PEER_WAIT_FILE: on a socket made before
+//                                           that file appears)
 //   query SOCKET                            the counter's reply, one line per executable
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -121,6 +123,11 @@ int UdpSend(char** argv) {
     const int count = std::atoi(argv[4]);
     const std::vector<char> payload(std::strtoull(argv[5], nullptr, 10), 'u');
     UniqueFd fd(::socket(AF_INET, SOCK_DGRAM, 0));
+    // A socket older than the counter: made first, used once the file appears.
+    if (const char* wait = std::getenv("BYTELORA_PEER_WAIT_FILE")) {
+        std::ofstream(std::string(wait) + ".socket") << "made\n";
+        while (::access(wait, F_OK) != 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     std::uint64_t total = 0;
     for (int i = 0; i < count; ++i) {
         const ssize_t n = ::sendto(fd.Get(), payload.data(), payload.size(), 0,
