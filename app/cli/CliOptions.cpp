@@ -53,6 +53,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
         options.command = Command::Log;
     } else if (first == "usage") {
         options.command = Command::Usage;
+    } else if (first == "apps") {
+        options.command = Command::Apps;
     } else {
         return {std::nullopt, "unknown command '" + first + "'"};
     }
@@ -83,6 +85,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             }
             if (name.empty()) return {std::nullopt, "--interface needs a name"};
             options.interfaces.push_back(name);
+        } else if (options.command == Command::Apps && arg == "--json") {
+            options.format = UsageFormat::Json;
         } else if (options.command == Command::Usage) {
             if (const auto error = ParseUsageOption(args, i, options)) return {std::nullopt, *error};
         } else {
@@ -108,6 +112,9 @@ std::string UsageText() {
         "  usage [--hours|--days|--months] [--interface NAME] [--json|--csv]\n"
         "                     the data usage: today by hour, this accounting month by\n"
         "                     day (the default) or the last 24 months\n"
+        "  apps [--json]      each application's bytes since the per-application\n"
+        "                     counter (bytelora-countd) started, and the traffic no\n"
+        "                     local program owns\n"
         "\n"
         "--interface counts only the named interfaces (names match exactly); without it\n"
         "the interfaces chosen in the window count, or else those Bytelora picks itself.\n"

@@ -8,7 +8,7 @@
 
 namespace bytelora::cli {
 
-enum class Command { Help, Version, Interfaces, Watch, Log, Usage };
+enum class Command { Help, Version, Interfaces, Watch, Log, Usage, Apps };
 
 enum class UsageFormat { Table, Json, Csv };
 
@@ -21,6 +21,7 @@ struct CliOptions {
     // `usage [--hours | --days | --months] [--interface NAME] [--json | --csv]`
     UsageViewKind view = UsageViewKind::Days;
     std::string interfaceName;
+    // `usage` and `apps [--json]`
     UsageFormat format = UsageFormat::Table;
 };
 

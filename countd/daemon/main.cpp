@@ -4,7 +4,11 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <iostream>
 #include <string>
@@ -13,9 +17,12 @@
 #include "countd/CountdClient.h"
 #include "countd/CounterTable.h"
 #include "countd/ProcFiles.h"
+#include "countd/StartBaseline.h"
 #include "countd/daemon/BpfCounter.h"
 #include "countd/daemon/CountdServer.h"
 #include "countd/daemon/DropPrivileges.h"
+#include "netstats/CIpHelper.h"
+#include "netstats/InterfaceTableSource.h"
 
 namespace {
 
@@ -51,6 +58,25 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     return true;
 }
 
+// Leaves the interface counters of this start beside the socket, for the clients'
+// "other" (see StartBaseline.h). Written whole under a temporary name, then renamed.
+std::string WriteStartBaseline(const std::string& socketPath, std::int64_t startedUnix) {
+    auto source = bytelora::MakeSystemInterfaceTable();
+    bytelora::CIpHelper helper(*source);
+    const auto table = helper.Interfaces();
+    const std::string text = WriteBaseline(BaselineOf(startedUnix, *table));
+    const std::string path = BaselinePathFor(socketPath);
+    const std::string temporary = path + ".part";
+    bytelora::UniqueFd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644));
+    if (!fd.Valid() || ::fchmod(fd.Get(), 0644) != 0 ||
+        ::write(fd.Get(), text.data(), text.size()) != static_cast<ssize_t>(text.size()) || fd.Close() != 0 ||
+        std::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return "cannot write " + path + "; \"other\" will not be known";
+    }
+    return {};
+}
+
 int Fail(const std::string& message) {
     std::cerr << "bytelora-countd: " << message << '\n';
     return 1;
@@ -74,6 +100,10 @@ int main(int argc, char** argv) {
     auto listening = CountdServer::Listen(options.socket);
     if (!listening.server) return Fail(listening.problem);
     CountdServer& server = *listening.server;
+    const auto startedUnix = static_cast<std::int64_t>(std::time(nullptr));
+    if (const std::string problem = WriteStartBaseline(options.socket, startedUnix); !problem.empty()) {
+        std::cerr << "bytelora-countd: " << problem << '\n';
+    }
 
     const DropResult dropped = DropPrivileges(options.user);
     if (!dropped.dropped) return Fail("cannot give up root: " + dropped.problem);
@@ -87,7 +117,7 @@ int main(int argc, char** argv) {
 
     ProcessProbe probe{ReadStartTicks, ReadUnit,
                        1'000'000'000ULL / static_cast<std::uint64_t>(::sysconf(_SC_CLK_TCK))};
-    CounterTable table(probe, static_cast<std::int64_t>(std::time(nullptr)));
+    CounterTable table(probe, startedUnix);
     std::cerr << "bytelora-countd: counting at " << cgroupRoot << ", serving " << options.socket
               << ", running as " << dropped.user << " with no capabilities"
               << (counter.TagsOldSockets() ? ""

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "app/cli/CliOptions.h"
+#include "netstats/InterfaceTableSource.h"
+
+namespace bytelora::cli {
+
+// `apps`: each application's bytes since the per-application counter started, as a
+// table or JSON, with the counted interfaces' bytes no program owns as "other".
+// Without the counter: one line saying so and how to enable it, and exit 1.
+int Apps(const CliOptions& options, InterfaceTableSource& source, const std::vector<std::string>& interfaces,
+         const std::string& socketPath, std::ostream& out, std::ostream& err);
+
+}  // namespace bytelora::cli
