@@ -33,38 +33,6 @@ std::size_t Utf8Length(std::string_view text) {
     return length;
 }
 
-std::string HumanBytes(std::uint64_t bytes) {
-    static constexpr const char* kUnits[] = {"B", "KB", "MB", "GB", "TB", "PB"};
-    double value = static_cast<double>(bytes);
-    std::size_t unit = 0;
-    while (value >= 1024 && unit + 1 < std::size(kUnits)) {
-        value /= 1024;
-        ++unit;
-    }
-    char text[32];
-    if (unit == 0) {
-        std::snprintf(text, sizeof text, "%llu B", static_cast<unsigned long long>(bytes));
-    } else {
-        std::snprintf(text, sizeof text, "%.1f %s", value, kUnits[unit]);
-    }
-    return text;
-}
-
-// Names and paths come from other users' programs: no control character of theirs
-// reaches the terminal.
-std::string Printable(std::string text) {
-    for (char& c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
-    }
-    return text;
-}
-
-std::string Padded(std::string text, std::size_t width, bool right = false) {
-    if (text.size() >= width) return text + " ";
-    const std::string pad(width - text.size(), ' ');
-    return right ? pad + text : text + pad;
-}
-
 }  // namespace
 
 std::string JsonText(std::string_view text) {
@@ -146,27 +114,6 @@ std::string AppsJson(const AppsReport& report) {
         out += "null";
     }
     return out + "}\n";
-}
-
-std::string AppsTable(const AppsReport& report) {
-    std::size_t nameWidth = 12;
-    for (const AppUsage& app : report.applications) nameWidth = std::max(nameWidth, std::min<std::size_t>(app.name.size() + 2, 32));
-    std::string out = Padded("Application", nameWidth) + Padded("Received", 12, true) + Padded("Sent", 12, true) +
-                      " Executable\n";
-    for (const AppUsage& app : report.applications) {
-        out += Padded(Printable(app.name), nameWidth) + Padded(HumanBytes(app.bytes.received), 12, true) +
-               Padded(HumanBytes(app.bytes.sent), 12, true) + " " + Printable(app.executable) + "\n";
-    }
-    const std::string label = report.everyUser ? "Other (traffic no local program owns: forwarded, bridged)"
-                                               : "Other (traffic none of your programs owns: other users', "
-                                                 "forwarded, bridged)";
-    if (report.other) {
-        out += label + ": " + HumanBytes(report.other->received) + " received, " + HumanBytes(report.other->sent) +
-               " sent\n";
-    } else {
-        out += label + ": not known (the counter left no record of the interfaces at its start)\n";
-    }
-    return out;
 }
 
 }  // namespace bytelora::countd

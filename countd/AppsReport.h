@@ -35,8 +35,6 @@ AppsReport GroupByApplication(const Reply& reply, const AppNames& names,
 // {"unit":"bytes","applications":[{"name":…,"executable":…,"received":…,"sent":…},…],
 //  "other":{"received":…,"sent":…}}; "other" is null when it is not known.
 std::string AppsJson(const AppsReport& report);
-// A table for people, with the label of "other" saying what it is.
-std::string AppsTable(const AppsReport& report);
 
 // A JSON string for any bytes: invalid UTF-8 becomes U+FFFD.
 std::string JsonText(std::string_view text);

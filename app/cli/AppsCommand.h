@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/cli/CliOptions.h"
+#include "countd/AppsReport.h"
 #include "netstats/InterfaceTableSource.h"
 
 namespace bytelora::cli {
@@ -14,5 +15,8 @@ namespace bytelora::cli {
 // Without the counter: one line saying so and how to enable it, and exit 1.
 int Apps(const CliOptions& options, InterfaceTableSource& source, const std::vector<std::string>& interfaces,
          const std::string& socketPath, std::ostream& out, std::ostream& err);
+
+// The report as a table for people, with the label of "other" saying what it is.
+std::string AppsTable(const countd::AppsReport& report);
 
 }  // namespace bytelora::cli

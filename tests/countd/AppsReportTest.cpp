@@ -105,20 +105,6 @@ TEST(AppsReport, JsonIsExactlyTheDocumentedShape) {
     EXPECT_EQ(JsonText("caf\xc3\xa9 \xe2\x82"), "\"caf\xc3\xa9 \xEF\xBF\xBD\xEF\xBF\xBD\"");
 }
 
-TEST(AppsReport, TheTableLetsNoControlCharacterThrough) {
-    const AppNames none({}, {});
-    Reply reply;
-    reply.processes.push_back({1, 1, 0, {3 << 20, 4}, "x", "/tmp/\x1b[2Jevil", ""});
-    reply.untagged = ByteCounts{};
-    const std::string table = AppsTable(GroupByApplication(reply, none, ByteCounts{5 << 20, 4}));
-    EXPECT_EQ(table.find('\x1b'), std::string::npos);
-    EXPECT_NE(table.find("?[2Jevil"), std::string::npos);
-    EXPECT_NE(table.find("3.0 MB"), std::string::npos);
-    EXPECT_NE(table.find("Other (traffic no local program owns: forwarded, bridged): 2.0 MB received, 0 B sent"),
-              std::string::npos)
-        << table;
-}
-
 std::shared_ptr<CInterface> Row(const std::string& name, std::uint32_t type, std::uint64_t received,
                                 std::uint64_t sent, std::uint64_t packets) {
     auto row = std::make_shared<CInterface>();

@@ -99,5 +99,19 @@ TEST(AppsCommand, ABaselineOfAnotherStartIsNotUsed) {
     EXPECT_NE(out.str().find("not known"), std::string::npos) << out.str();
 }
 
+TEST(AppsCommand, TheTableLetsNoControlCharacterThrough) {
+    const countd::AppNames none({}, {});
+    countd::Reply reply;
+    reply.processes.push_back({1, 1, 0, {3 << 20, 4}, "x", "/tmp/\x1b[2Jevil", ""});
+    reply.untagged = countd::ByteCounts{};
+    const std::string table = AppsTable(countd::GroupByApplication(reply, none, countd::ByteCounts{5 << 20, 4}));
+    EXPECT_EQ(table.find('\x1b'), std::string::npos);
+    EXPECT_NE(table.find("?[2Jevil"), std::string::npos);
+    EXPECT_NE(table.find("3.0 MB"), std::string::npos);
+    EXPECT_NE(table.find("Other (traffic no local program owns: forwarded, bridged): 2.0 MB received, 0 B sent"),
+              std::string::npos)
+        << table;
+}
+
 }  // namespace
 }  // namespace bytelora::cli
