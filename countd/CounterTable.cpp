@@ -88,4 +88,16 @@ Reply CounterTable::ReplyFor(std::uint32_t uid, const std::vector<ProcessSample>
     return reply;
 }
 
+std::string ReplyCache::Get(std::uint32_t uid, CounterTable::Clock::time_point now,
+                            const std::function<std::string()>& make) {
+    auto it = replies_.find(uid);
+    if (it != replies_.end() && now - it->second.first < kFresh) return it->second.second;
+    if (it == replies_.end() && replies_.size() >= kMaxUsers) {
+        std::erase_if(replies_, [&](const auto& entry) { return now - entry.second.first >= kFresh; });
+    }
+    std::string reply = make();
+    if (replies_.size() < kMaxUsers) replies_[uid] = {now, reply};
+    return reply;
+}
+
 }  // namespace bytelora::countd

@@ -77,4 +77,18 @@ class CounterTable {
     std::map<std::pair<std::uint32_t, std::string>, ByteCounts> folded_;
 };
 
+// Replies made in the last moment, per uid: a client asking in a tight loop gets the
+// same text again instead of a new walk over the table and /proc each time.
+class ReplyCache {
+  public:
+    static constexpr std::chrono::milliseconds kFresh{250};
+    static constexpr std::size_t kMaxUsers = 256;
+
+    std::string Get(std::uint32_t uid, CounterTable::Clock::time_point now,
+                    const std::function<std::string()>& make);
+
+  private:
+    std::map<std::uint32_t, std::pair<CounterTable::Clock::time_point, std::string>> replies_;
+};
+
 }  // namespace bytelora::countd

@@ -97,6 +97,9 @@ int main(int argc, char** argv) {
     auto loaded = BpfCounter::Load(cgroupRoot);
     if (!loaded.counter) return Fail(loaded.problem);
     BpfCounter& counter = *loaded.counter;
+    // Under systemd the unit's RuntimeDirectory makes the folder; started by hand, the
+    // default one is made here.
+    if (options.socket == kDefaultCountdSocket) ::mkdir("/run/bytelora", 0755);
     auto listening = CountdServer::Listen(options.socket);
     if (!listening.server) return Fail(listening.problem);
     CountdServer& server = *listening.server;
@@ -118,13 +121,16 @@ int main(int argc, char** argv) {
     ProcessProbe probe{ReadStartTicks, ReadUnit,
                        1'000'000'000ULL / static_cast<std::uint64_t>(::sysconf(_SC_CLK_TCK))};
     CounterTable table(probe, startedUnix);
+    ReplyCache replies;
     std::cerr << "bytelora-countd: counting at " << cgroupRoot << ", serving " << options.socket
               << ", running as " << dropped.user << " with no capabilities"
               << (counter.TagsOldSockets() ? ""
                                            : "; sockets older than the counter are counted as untagged")
               << '\n';
     server.Run([&](std::uint32_t uid) {
-                   return WriteReply(table.ReplyFor(uid, counter.ReadProcesses(), counter.ReadUntagged()));
+                   return replies.Get(uid, std::chrono::steady_clock::now(), [&] {
+                       return WriteReply(table.ReplyFor(uid, counter.ReadProcesses(), counter.ReadUntagged()));
+                   });
                },
                [&] {
                    const auto now = std::chrono::steady_clock::now();

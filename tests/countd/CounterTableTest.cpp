@@ -118,5 +118,21 @@ TEST(CounterTable, AProcessThatComesBackIntoViewIsNotFolded) {
     EXPECT_TRUE(table.ExitedLongEnough(samples, t0 + CounterTable::kGraceAfterExit + 1s).empty());
 }
 
+TEST(ReplyCache, AClientAskingInALoopGetsTheSameReplyForAMoment) {
+    ReplyCache cache;
+    int made = 0;
+    const auto make = [&] { return "reply " + std::to_string(++made); };
+    const auto t0 = CounterTable::Clock::time_point{} + 1h;
+    EXPECT_EQ(cache.Get(1000, t0, make), "reply 1");
+    EXPECT_EQ(cache.Get(1000, t0 + ReplyCache::kFresh - 1ms, make), "reply 1");
+    // Another user has a reply of their own.
+    EXPECT_EQ(cache.Get(1001, t0, make), "reply 2");
+    EXPECT_EQ(cache.Get(1000, t0 + ReplyCache::kFresh, make), "reply 3");
+    // Many users at once keep it bounded, and still answer each.
+    for (std::uint32_t uid = 0; uid < 2 * ReplyCache::kMaxUsers; ++uid) cache.Get(5000 + uid, t0, make);
+    const std::string reply = cache.Get(9999, t0, make);
+    EXPECT_EQ(reply, "reply " + std::to_string(made));
+}
+
 }  // namespace
 }  // namespace bytelora::countd
