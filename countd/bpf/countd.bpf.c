@@ -38,13 +38,15 @@ struct {
     __type(value, struct process_record);
 } processes SEC(".maps");
 
-/* A new process's record is built here: it is too large for the stack. */
+/* An all-zero record to insert a new process with (it is too large for the stack); it is
+ * never written. The new entry is then filled in place, so that two programs running
+ * on one CPU (a task preempted by another) never share a scratch buffer. */
 struct {
-    __uint(type, BPF_MAP_TYPE_PERCPU_ARRAY);
+    __uint(type, BPF_MAP_TYPE_ARRAY);
     __uint(max_entries, 1);
     __type(key, __u32);
     __type(value, struct process_record);
-} record_scratch SEC(".maps");
+} empty_record SEC(".maps");
 
 struct {
     __uint(type, BPF_MAP_TYPE_PERCPU_ARRAY);
@@ -99,19 +101,18 @@ static __always_inline int remember_current_process(struct owner_key *key) {
     key->start_ns = BPF_CORE_READ(task, group_leader, start_boottime);
     if (bpf_map_lookup_elem(&processes, key)) return 1;
     __u32 zero = 0;
-    struct process_record *record = bpf_map_lookup_elem(&record_scratch, &zero);
-    if (!record) return 0;
-    record->received = 0;
-    record->sent = 0;
-    record->uid = (__u32)bpf_get_current_uid_gid();
-    record->flags = 0;
-    record->reserved = 0;
-    bpf_get_current_comm(record->comm, sizeof(record->comm));
-    read_executable_path(task, record);
+    struct process_record *empty = bpf_map_lookup_elem(&empty_record, &zero);
+    if (!empty) return 0;
     /* A full table leaves the socket untagged; another CPU that made the same record
      * first is fine. */
-    long result = bpf_map_update_elem(&processes, key, record, BPF_NOEXIST);
-    return result == 0 || result == -17 /* EEXIST */;
+    long result = bpf_map_update_elem(&processes, key, empty, BPF_NOEXIST);
+    if (result != 0 && result != -17 /* EEXIST */) return 0;
+    struct process_record *record = bpf_map_lookup_elem(&processes, key);
+    if (!record || result != 0) return record != 0;
+    record->uid = (__u32)bpf_get_current_uid_gid();
+    bpf_get_current_comm(record->comm, sizeof(record->comm));
+    read_executable_path(task, record);
+    return 1;
 }
 
 SEC("cgroup/sock_create")
@@ -169,10 +170,11 @@ static __always_inline void count_packet(struct __sk_buff *skb, int egress) {
     __u32 zero = 0;
     struct byte_counts *bucket = bpf_map_lookup_elem(&untagged, &zero);
     if (!bucket) return;
+    /* Atomic even per CPU: programs may be preempted by others on the same CPU. */
     if (egress)
-        bucket->sent += length;
+        __sync_fetch_and_add(&bucket->sent, length);
     else
-        bucket->received += length;
+        __sync_fetch_and_add(&bucket->received, length);
 }
 
 SEC("cgroup_skb/ingress")
