@@ -177,7 +177,9 @@ std::string AppNames::NameOf(const std::string& executable, std::string_view uni
         auto it = byEntryId_.find(id);
         return it != byEntryId_.end() ? it->second : id;
     }
-    return fs::path(executable).filename().string();
+    // The counter's paths are the kernel's, '/'-separated whatever system reads them, and
+    // may hold any bytes: no path class interprets them.
+    return executable.substr(executable.rfind('/') + 1);
 }
 
 }  // namespace bytelora::countd
