@@ -58,7 +58,15 @@ std::vector<ProcessKey> CounterTable::ExitedLongEnough(const std::vector<Process
 }
 
 void CounterTable::Fold(const ProcessSample& finalSample) {
-    Add(folded_[{finalSample.uid, finalSample.executable}], finalSample.bytes);
+    std::pair<std::uint32_t, std::string> group{finalSample.uid, finalSample.executable};
+    if (!folded_.contains(group)) {
+        std::size_t& groups = groupsOf_[group.first];
+        if (groups >= kMaxGroupsPerUser - 1 || folded_.size() >= kMaxGroups - 1) {
+            group.second = kOtherExited;
+        }
+        if (!folded_.contains(group)) ++groups;
+    }
+    Add(folded_[group], finalSample.bytes);
     goneSince_.erase(finalSample.key);
 }
 

@@ -52,6 +52,12 @@ class CounterTable {
   public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::seconds kGraceAfterExit{30};
+    // The merged groups are bounded too: a user who runs ever new executables (copies
+    // under new names) gets at most this many, and the rest of theirs go together into
+    // kOtherExited; past the total, everyone's do.
+    static constexpr std::size_t kMaxGroupsPerUser = 1024;
+    static constexpr std::size_t kMaxGroups = 16384;
+    static constexpr const char* kOtherExited = "[other exited programs]";
 
     CounterTable(ProcessProbe probe, std::int64_t startedUnix);
 
@@ -75,6 +81,7 @@ class CounterTable {
     std::int64_t startedUnix_;
     std::map<ProcessKey, Clock::time_point> goneSince_;
     std::map<std::pair<std::uint32_t, std::string>, ByteCounts> folded_;
+    std::map<std::uint32_t, std::size_t> groupsOf_;  // folded_ entries per uid
 };
 
 // Replies made in the last moment, per uid: a client asking in a tight loop gets the

@@ -104,6 +104,28 @@ TEST(CounterTable, ExitedProcessesFoldPerUserAndExecutableAfterTheGraceTime) {
     EXPECT_EQ(table.ReplyFor(0, samples, {}).exited.size(), 2u);
 }
 
+TEST(CounterTable, ManyExecutablesOfOneUserStayBounded) {
+    FakeSystem system;
+    CounterTable table(system.Probe(), 0);
+    const std::size_t runs = CounterTable::kMaxGroupsPerUser + 50;
+    for (std::uint32_t i = 0; i < runs; ++i) {
+        table.Fold(Sample(100 + i, 1, 1000, 1, 2, "/tmp/copy-" + std::to_string(i)));
+    }
+    table.Fold(Sample(99, 1, 1001, 5, 5, "/usr/bin/curl"));
+    EXPECT_EQ(table.FoldedGroups(), CounterTable::kMaxGroupsPerUser + 1);
+    // Nothing is lost: the overflow is summed under one name.
+    const Reply reply = table.ReplyFor(1000, {}, {});
+    ByteCounts total;
+    for (const ExitedLine& line : reply.exited) {
+        total.received += line.bytes.received;
+        total.sent += line.bytes.sent;
+    }
+    EXPECT_EQ(total, (ByteCounts{runs, 2 * runs}));
+    ASSERT_EQ(reply.exited.size(), CounterTable::kMaxGroupsPerUser);
+    EXPECT_EQ(reply.exited.back().executable, CounterTable::kOtherExited);
+    EXPECT_EQ(reply.exited.back().bytes, (ByteCounts{51, 102}));
+}
+
 TEST(CounterTable, AProcessThatComesBackIntoViewIsNotFolded) {
     // /proc unreadable for a moment (a process being reaped and its pid's files
     // briefly gone) must not fold a process that still runs.
