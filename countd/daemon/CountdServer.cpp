@@ -163,6 +163,14 @@ void CountdServer::Run(const ReplyMaker& makeReply, const std::function<void()>&
                 ucred peer{};
                 socklen_t length = sizeof peer;
                 if (::getsockopt(fd.Get(), SOL_SOCKET, SO_PEERCRED, &peer, &length) != 0) continue;
+                const auto sameUser = std::count_if(clients.begin(), clients.end(),
+                                                    [&](const Client& c) { return c.uid == peer.uid; });
+                if (static_cast<std::size_t>(sameUser) >= limits_.maxClientsPerUser) {
+                    const std::string refusal = ErrorLine("too many connections of this user at once");
+                    [[maybe_unused]] const ssize_t sent =
+                        ::send(fd.Get(), refusal.data(), refusal.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+                    continue;
+                }
                 clients.push_back({std::move(fd), peer.uid, {}, {}, 0, now + limits_.requestTimeout});
             }
         }

@@ -12,6 +12,9 @@ namespace bytelora::countd {
 
 struct ServerLimits {
     std::size_t maxClients = 16;
+    // One user holds at most this many of them, so that a user's silent connections
+    // cannot keep the others waiting; more are refused at once.
+    std::size_t maxClientsPerUser = 4;
     // A client has this long to send its request, and then this long to read the reply.
     std::chrono::milliseconds requestTimeout{2000};
     std::chrono::milliseconds replyTimeout{5000};

@@ -127,6 +127,18 @@ TEST(CountdServer, SilentAndNonReadingClientsCannotHoldItUp) {
     EXPECT_EQ(::recv(silent[0].Get(), &byte, 1, 0), 0);
 }
 
+TEST(CountdServer, OneUserCannotHoldMoreThanTheirShareOfConnections) {
+    ServerLimits limits;
+    limits.maxClientsPerUser = 2;
+    ServerRig rig(limits);
+    UniqueFd first = Connect(rig.path());
+    UniqueFd second = Connect(rig.path());
+    // Taken in the order they came: the third is refused at once, the first still served.
+    EXPECT_EQ(Send(Connect(rig.path()), "").rfind("error\ttoo many connections", 0), 0u);
+    EXPECT_EQ(Send(first, "list\n").rfind("bytelora-countd\t1\t77\n", 0), 0u);
+    EXPECT_TRUE(FetchCounts(rig.path()).reply);
+}
+
 TEST(CountdServer, ReplacesAStaleSocketButNotALiveOneNorAFile) {
     testing::TempDir dir;
     const std::string path = (dir / "countd.socket").string();
