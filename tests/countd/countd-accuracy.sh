@@ -59,6 +59,12 @@ BYTELORA_PEER_WAIT_FILE=$work/go ip netns exec "$ns_a" "$work/bin/old-sender" ud
 old_sender=$!
 for _ in $(seq 200); do [ -e "$work/go.socket" ] && break; sleep 0.02; done
 
+# Started as another user, the counter refuses and says why.
+if setpriv --reuid=65534 --regid=65534 --clear-groups "$countd" --socket "$work/refused.socket" 2>"$work/refused.log"; then
+  echo "FAIL: the counter ran without root"; exit 1
+fi
+grep -q "must be started as root" "$work/refused.log" || { echo "FAIL: $(cat "$work/refused.log")"; exit 1; }
+
 # The counter, on a socket of the test's own.
 socket=$work/countd.socket
 "$countd" --socket "$socket" --user nobody 2>"$work/countd.log" &
