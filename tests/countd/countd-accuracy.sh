@@ -25,9 +25,12 @@ ns_a=${tag}a
 ns_b=${tag}b
 work=$(mktemp -d)
 chmod 755 "$work"  # other users reach the socket
-countd_pid=
 cleanup() {
-  [ -n "$countd_pid" ] && kill "$countd_pid" 2>/dev/null && wait "$countd_pid" 2>/dev/null || true
+  # Every program this script started and that still runs (after a failure, a sink still
+  # waits for its sender, the old sender for its signal).
+  local job
+  for job in $(jobs -p); do kill "$job" 2>/dev/null || true; done
+  wait 2>/dev/null || true
   ip netns del "$ns_a" 2>/dev/null || true
   ip netns del "$ns_b" 2>/dev/null || true
   rm -rf "$work"
