@@ -27,7 +27,7 @@ std::vector<AppRateRow> AppRates::Update(const countd::AppsReport& report,
     std::map<std::string, countd::ByteCounts> seen;
     for (const countd::AppUsage& app : report.applications) {
         const std::string key = app.executable.empty() ? "[" + app.name + "]" : app.executable;
-        AppRateRow row{app.name, app.executable, 0, 0, app.bytes};
+        AppRateRow row{app.name, app.executable, 0, 0, app.bytes, app.icon};
         if (previousAt_) {
             // One that appeared since the last look moved all its bytes in between.
             const auto it = previous_.find(key);

@@ -18,6 +18,7 @@ struct AppRateRow {
     std::uint64_t downloadKbps = 0;
     std::uint64_t uploadKbps = 0;
     countd::ByteCounts bytes;  // since the counter started
+    std::string icon = {};     // the desktop entry's Icon, or empty
 };
 
 // Turns successive looks at the counter into each application's rates: the bytes that

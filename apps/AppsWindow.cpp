@@ -1,6 +1,7 @@
 #include "apps/AppsWindow.h"
 
 #include <QHeaderView>
+#include <QIcon>
 #include <QLocale>
 #include <QVBoxLayout>
 
@@ -17,6 +18,15 @@ QTableWidgetItem* Cell(const QString& text, bool number) {
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return item;
+}
+
+// The entry's Icon: a file when it is a path, else a name in the icon theme; a program
+// without one gets the theme's generic program icon.
+QIcon IconFor(const std::string& icon) {
+    const QString text = QString::fromStdString(icon);
+    if (text.startsWith(QLatin1Char('/'))) return QIcon(text);
+    return QIcon::fromTheme(text.isEmpty() ? QStringLiteral("application-x-executable") : text,
+                            QIcon::fromTheme(QStringLiteral("application-x-executable")));
 }
 
 QString RateText(std::uint64_t kbps) { return QString::number(kbps) + QStringLiteral(" Kb/s"); }
@@ -89,6 +99,7 @@ void AppsWindow::ShowRows(const std::vector<AppRateRow>& rows) {
         const AppRateRow& row = rows[static_cast<std::size_t>(i)];
         QTableWidgetItem* name = Cell(QString::fromStdString(row.name), false);
         name->setToolTip(QString::fromStdString(row.executable));
+        name->setIcon(IconFor(row.icon));
         table_->setItem(i, kName, name);
         table_->setItem(i, kDownload, Cell(RateText(row.downloadKbps), true));
         table_->setItem(i, kUpload, Cell(RateText(row.uploadKbps), true));

@@ -137,6 +137,7 @@ void AppNames::Read(const fs::path& entry, const std::vector<fs::path>& path) {
     std::ifstream in(entry);
     std::string line;
     std::string name;
+    std::string icon;
     std::vector<std::string> programs;
     bool inMain = false;
     bool hidden = false;
@@ -148,35 +149,47 @@ void AppNames::Read(const fs::path& entry, const std::vector<fs::path>& path) {
         }
         if (!inMain) continue;
         if (line.starts_with("Name=")) name = line.substr(5);
+        if (line.starts_with("Icon=")) icon = line.substr(5);
         if (line == "Hidden=true") hidden = true;
         if (line.starts_with("Exec=")) programs.push_back(ProgramOfExec(line.substr(5)));
         if (line.starts_with("TryExec=")) programs.push_back(ProgramOfExec(line.substr(8)));
     }
     if (name.empty() || hidden) return;
-    byEntryId_.try_emplace(entry.stem().string(), name);
+    const Entry found{name, icon};
+    byEntryId_.try_emplace(entry.stem().string(), found);
     for (const std::string& program : programs) {
         const fs::path programPath(program);
         if (program.empty() || IsInterpreter(programPath.filename().string())) continue;
         if (programPath.is_absolute()) {
-            if (const std::string real = RealPath(programPath); !real.empty()) byExecutable_.try_emplace(real, name);
-            byExecutable_.try_emplace(program, name);
+            if (const std::string real = RealPath(programPath); !real.empty()) byExecutable_.try_emplace(real, found);
+            byExecutable_.try_emplace(program, found);
             continue;
         }
         for (const fs::path& folder : path) {
             if (const std::string real = RealPath(folder / programPath); !real.empty()) {
-                byExecutable_.try_emplace(real, name);
+                byExecutable_.try_emplace(real, found);
                 break;
             }
         }
     }
 }
 
-std::string AppNames::NameOf(const std::string& executable, std::string_view unit) const {
-    if (auto it = byExecutable_.find(executable); it != byExecutable_.end()) return it->second;
+const AppNames::Entry* AppNames::Find(const std::string& executable, std::string_view unit) const {
+    if (auto it = byExecutable_.find(executable); it != byExecutable_.end()) return &it->second;
     if (const std::string id = AppIdFromUnit(unit); !id.empty()) {
-        auto it = byEntryId_.find(id);
-        return it != byEntryId_.end() ? it->second : id;
+        if (auto it = byEntryId_.find(id); it != byEntryId_.end()) return &it->second;
     }
+    return nullptr;
+}
+
+std::string AppNames::IconOf(const std::string& executable, std::string_view unit) const {
+    const Entry* entry = Find(executable, unit);
+    return entry ? entry->icon : std::string();
+}
+
+std::string AppNames::NameOf(const std::string& executable, std::string_view unit) const {
+    if (const Entry* entry = Find(executable, unit)) return entry->name;
+    if (std::string id = AppIdFromUnit(unit); !id.empty()) return id;
     // The counter's paths are the kernel's, '/'-separated whatever system reads them, and
     // may hold any bytes: no path class interprets them.
     return executable.substr(executable.rfind('/') + 1);

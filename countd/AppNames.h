@@ -33,12 +33,19 @@ class AppNames {
     // (after symbolic links), else the application named by the scope, else the
     // executable's file name. Entries that start an interpreter or a sandbox name nothing.
     std::string NameOf(const std::string& executable, std::string_view unit = {}) const;
+    // The Icon of that same entry (a theme icon name or a file), or empty.
+    std::string IconOf(const std::string& executable, std::string_view unit = {}) const;
 
   private:
+    struct Entry {
+        std::string name;
+        std::string icon;
+    };
     void Read(const std::filesystem::path& entry, const std::vector<std::filesystem::path>& path);
+    const Entry* Find(const std::string& executable, std::string_view unit) const;
 
-    std::map<std::string, std::string> byExecutable_;  // real path -> name
-    std::map<std::string, std::string> byEntryId_;     // "org.gnome.Maps" -> name
+    std::map<std::string, Entry> byExecutable_;  // real path -> entry
+    std::map<std::string, Entry> byEntryId_;     // "org.gnome.Maps" -> entry
 };
 
 }  // namespace bytelora::countd

@@ -73,6 +73,7 @@ AppsReport GroupByApplication(const Reply& reply, const AppNames& names,
         if (fresh) {
             it->second.executable = executable;
             it->second.name = executable.empty() ? fallbackName : names.NameOf(executable, unit);
+            if (!executable.empty()) it->second.icon = names.IconOf(executable, unit);
         }
         it->second.bytes.received += bytes.received;
         it->second.bytes.sent += bytes.sent;

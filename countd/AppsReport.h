@@ -14,6 +14,7 @@ struct AppUsage {
     std::string name;
     std::string executable;
     ByteCounts bytes;
+    std::string icon = {};  // the desktop entry's, for windows; not in the JSON
 };
 
 struct AppsReport {

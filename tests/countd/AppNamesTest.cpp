@@ -37,7 +37,7 @@ struct EntryRig {
         fs::create_directories(dir / "opt");
         std::ofstream(dir / "opt/real-browser") << "";
         fs::create_symlink(dir / "opt/real-browser", dir / "bin/browser");
-        Entry("browser.desktop", "[Desktop Entry]\nName=Web Browser\nExec=browser %u\n"
+        Entry("browser.desktop", "[Desktop Entry]\nName=Web Browser\nIcon=web-browser\nExec=browser %u\n"
                                  "[Desktop Action new]\nName=New Window\nExec=other\n");
         Entry("sub/editor.desktop", "[Desktop Entry]\r\nName=Editor\r\nTryExec=" + (dir / "opt/editor").string() +
                                         "\r\nExec=sh -c editor\r\n");
@@ -56,6 +56,8 @@ TEST(AppNames, NamesFromTheDesktopEntryThatStartsTheExecutable) {
     const AppNames names = rig.Names();
     // Through PATH and the symbolic link to the real file the kernel reports.
     EXPECT_EQ(names.NameOf((rig.dir / "opt/real-browser").string()), "Web Browser");
+    EXPECT_EQ(names.IconOf((rig.dir / "opt/real-browser").string()), "web-browser");
+    EXPECT_EQ(names.IconOf("/usr/bin/curl"), "");
     EXPECT_EQ(names.NameOf((rig.dir / "opt/editor").string()), "Editor");
     // An interpreter is not named after one script's entry, nor is a hidden entry used.
     EXPECT_EQ(names.NameOf("/usr/bin/python3.11"), "python3.11");
