@@ -32,6 +32,7 @@ class TrayMenu;
 class cSysTray;
 class UsageSession;
 class UsageWindow;
+class AppsWindow;
 
 // The pointer setting of the main window: the default arrow, the busy hourglass, or the
 // custom hand image loaded at start-up.
@@ -160,6 +161,10 @@ class Form1 : public QWidget {
     UsageWindow* DataUsageWindow() const;
     UsageSession* DataUsage() const;
     void FlushUsage();
+
+    // The "Applications" window, made the first time it is shown.
+    void ShowAppsWindow();
+    AppsWindow* ApplicationsWindow() const;
 
   protected:
     void changeEvent(QEvent* event) override;

@@ -129,6 +129,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
         options.command = Command::Log;
     } else if (first == "usage") {
         options.command = Command::Usage;
+    } else if (first == "apps") {
+        options.command = Command::Apps;
     } else {
         return {std::nullopt, "unknown command '" + first + "'"};
     }
@@ -171,6 +173,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             const auto dir = OptionValue(args, i, "--textfile-dir");
             if (!dir || dir->empty()) return {std::nullopt, "--textfile-dir needs a folder"};
             options.textfileDir = *dir;
+        } else if (options.command == Command::Apps && arg == "--json") {
+            options.format = UsageFormat::Json;
         } else if (options.command == Command::Usage) {
             if (const auto error = ParseUsageOption(args, i, options, usageChoices))
                 return {std::nullopt, *error};
@@ -216,6 +220,9 @@ std::string UsageText() {
         "  usage --prometheus [--interface NAME]\n"
         "                     the all-time totals per interface in Prometheus's text\n"
         "                     format\n"
+        "  apps [--json]      each application's bytes since the per-application\n"
+        "                     counter (bytelora-countd) started, and the traffic no\n"
+        "                     local program owns\n"
         "\n"
         "--interface counts only the named interfaces (names match exactly); without it\n"
         "the interfaces chosen in the window count, or else those Bytelora picks itself.\n"

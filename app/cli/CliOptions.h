@@ -9,7 +9,7 @@
 
 namespace bytelora::cli {
 
-enum class Command { Help, Version, Interfaces, Watch, Log, Usage };
+enum class Command { Help, Version, Interfaces, Watch, Log, Usage, Apps };
 
 enum class UsageFormat { Table, Json, Csv };
 
@@ -29,6 +29,7 @@ struct CliOptions {
     UsageAction action = UsageAction::View;
     UsageViewKind view = UsageViewKind::Days;
     std::string interfaceName;
+    // `usage` and `apps [--json]`
     UsageFormat format = UsageFormat::Table;
     std::optional<std::chrono::year_month_day> begin;
     std::optional<std::chrono::year_month_day> end;

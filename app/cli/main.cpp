@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/AppsCommand.h"
 #include "app/cli/CliOptions.h"
 #include "app/cli/Commands.h"
 #include "app/cli/UsageCommand.h"
 #include "common/ProcessSetup.h"
+#include "countd/CountdClient.h"
 #include "netstats/InterfaceTableSource.h"
 
 int main(int argc, char** argv) {
@@ -47,6 +49,9 @@ int main(int argc, char** argv) {
         case Command::Log:
             return Log(*source, parsed.options->every, interfaces, parsed.options->textfileDir,
                        std::cout, std::cerr);
+        case Command::Apps:
+            return Apps(*parsed.options, *source, interfaces, bytelora::countd::CountdSocketPath(), std::cout,
+                        std::cerr);
         default:
             return 2;
     }

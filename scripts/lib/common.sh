@@ -15,6 +15,10 @@ BYTELORA_BUILD_PACKAGES=(
   # bytelora-cli usage's Prometheus text is checked with promtool; sqlite3 fills a test
   # database (tests/app/cli/usage-script.sh).
   prometheus sqlite3 tzdata
+  # The per-application counter (countd/): its kernel programs, compiled with clang and
+  # embedded through bpftool's skeleton, and libbpf to load them. The counter's test
+  # makes network namespaces and runs as another user (iproute2, util-linux's setpriv).
+  clang bpftool libbpf-dev libelf-dev zlib1g-dev iproute2 util-linux
 )
 
 # The Windows cross build and the wine that runs its tests.
