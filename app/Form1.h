@@ -33,6 +33,7 @@ class TrayMenu;
 class cSysTray;
 class UsageSession;
 class UsageWindow;
+class AppsWindow;
 
 // The pointer setting of the main window: the default arrow, the busy hourglass, or the
 // custom hand image loaded at start-up.
@@ -162,6 +163,10 @@ class Form1 : public QWidget {
     UsageSession* DataUsage() const;
     void FlushUsage();
     void FlushUsageAtExit();
+
+    // The "Applications" window, made the first time it is shown.
+    void ShowAppsWindow();
+    AppsWindow* ApplicationsWindow() const;
 
   protected:
     void changeEvent(QEvent* event) override;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "common/ErrorReport.h"
+#include "apps/AppsWindow.h"
 #include "history/Form2.h"
 #include "history/LoggingScheduler.h"
 #include "interfaces/InterfacesDialog.h"
@@ -32,7 +33,10 @@ class Form1Parts {
     std::unique_ptr<TrayMenu> trayMenu;
     std::unique_ptr<InterfacesDialog> interfacesDialog;
     std::unique_ptr<UsageSession> usage;
+    // node_exporter's textfile, when the settings name a folder for it.
+    std::unique_ptr<PrometheusTextfile> textfile;
     std::unique_ptr<UsageWindow> usageWindow;
+    std::unique_ptr<AppsWindow> appsWindow;
     std::chrono::steady_clock::time_point lastLimitCheck{};
     bool usageStarted = false;
 };

@@ -29,6 +29,8 @@ void Form1::WireTrayMenu() {
     // Queued, as the fixed entries are: the window opens once the menu has closed.
     connect(menu.AddEntry(QStringLiteral("Data usage\u2026")), &QAction::triggered, this,
             [this] { RunUnguarded(Step([&] { ShowUsageWindow(); })); }, Qt::QueuedConnection);
+    connect(menu.AddEntry(QStringLiteral("Applications\u2026")), &QAction::triggered, this,
+            [this] { RunUnguarded(Step([&] { ShowAppsWindow(); })); }, Qt::QueuedConnection);
     // Quitting is closing the window: the same shutdown, whether it is shown or hidden.
     connect(&menu, &TrayMenu::QuitRequested, this, [this] { close(); });
     services_.tray.SetMenu(&menu.Menu());

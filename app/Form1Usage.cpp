@@ -5,6 +5,7 @@
 #include "app/Form1.h"
 #include "app/Form1Parts.h"
 #include "common/AppText.h"
+#include "usage/UsagePrometheus.h"
 
 namespace bytelora {
 
@@ -33,17 +34,21 @@ void Form1::StartUsage() {
     parts_->usageStarted = true;
     try {
         // A fault is told once the event loop runs: never from inside a table read.
-        parts_->usage = std::make_unique<UsageSession>(
-            *services_.usage, services_.clock, [this](const std::string& message) {
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, message] {
-                        Guarded(services_.boxes, [&] {
-                            services_.boxes.Show(AppTitle(), message, BoxIcon::Warning);
-                        });
-                    },
-                    Qt::QueuedConnection);
-            });
+        const auto tell = [this](const std::string& message) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, message] {
+                    Guarded(services_.boxes,
+                            [&] { services_.boxes.Show(AppTitle(), message, BoxIcon::Warning); });
+                },
+                Qt::QueuedConnection);
+        };
+        parts_->usage = std::make_unique<UsageSession>(*services_.usage, services_.clock, tell);
+        const QString folder = QString::fromStdString(parts_->settings.Get(kTextfileFolderKey, ""));
+        if (!folder.isEmpty()) {
+            parts_->textfile = std::make_unique<PrometheusTextfile>(
+                std::filesystem::path(folder.toStdU16String()), services_.clock, tell);
+        }
     } catch (const std::exception& failure) {
         services_.boxes.Show(AppTitle(),
                              std::string("Data usage cannot be recorded:\r\n") + failure.what(),
@@ -56,8 +61,10 @@ void Form1::RecordUsage(const CInterfaces& table) {
     StartUsage();
     if (!parts_->usage) return;
     Guarded(services_.boxes, [&] {
-        parts_->usage->Record(parts_->watch->Sampler().LastChanges());
+        const auto& changes = parts_->watch->Sampler().LastChanges();
+        parts_->usage->Record(changes);
         parts_->usage->NameInterfaces(table);
+        if (parts_->textfile) parts_->textfile->Update(*parts_->usage, changes);
         if (services_.clock.Monotonic() - parts_->lastLimitCheck >= UsageRecorder::kFlushEvery) {
             parts_->lastLimitCheck = services_.clock.Monotonic();
             CheckUsageLimit();
@@ -77,7 +84,11 @@ void Form1::CheckUsageLimit() {
 }
 
 void Form1::FlushUsage() {
-    if (parts_->usage) Guarded(services_.boxes, [&] { parts_->usage->Flush(); });
+    if (!parts_->usage) return;
+    Guarded(services_.boxes, [&] {
+        parts_->usage->Flush();
+        if (parts_->textfile) parts_->textfile->Write(*parts_->usage);
+    });
 }
 
 void Form1::FlushUsageAtExit() {
@@ -85,6 +96,7 @@ void Form1::FlushUsageAtExit() {
     Guarded(services_.boxes, [&] {
         // Told now: the event loop that would show a queued message has ended.
         const std::string lost = parts_->usage->FlushAtExit();
+        if (parts_->textfile) parts_->textfile->Write(*parts_->usage);
         if (!lost.empty()) services_.boxes.Show(AppTitle(), lost, BoxIcon::Warning);
     });
 }

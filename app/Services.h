@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "countd/CountdClient.h"
+
 namespace bytelora {
 
 class SettingsStore;
@@ -48,6 +50,10 @@ struct Services {
 
     // Where the data usage is kept; null records nothing and offers no usage window.
     const UsageEnvironment* usage = nullptr;
+
+    // One look at the per-application counter, for the "Applications" window; null
+    // tells the window there is no counter.
+    std::function<countd::FetchResult()> appCounts = nullptr;
 };
 
 }  // namespace bytelora

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPixmapCache>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include "common/ProcessSetup.h"
 #include "common/QtLauncher.h"
 #include "common/QtMessageBoxes.h"
+#include "countd/CountdClient.h"
 #include "history/HistoryLog.h"
 #include "netstats/InterfaceTableSource.h"
 #include "settings/QSettingsStore.h"
@@ -84,6 +86,10 @@ int main(int argc, char** argv) {
 
     const UsageEnvironment usage = SystemUsageEnvironment();
     services.usage = &usage;
+    services.appCounts = [] {
+        // Short: the window asks once a second on the user-interface thread.
+        return countd::FetchCounts(countd::CountdSocketPath(), std::chrono::milliseconds(500));
+    };
 
     Form1 window(services);
     // The end of the desktop session may end the process without closing the window:

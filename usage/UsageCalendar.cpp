@@ -88,8 +88,8 @@ std::string MonthText(year_month_day date) {
 }
 
 std::string HourText(const LocalStamp& stamp) {
-    char text[8];
-    std::snprintf(text, sizeof text, "T%02d:00", stamp.hour);
+    char text[16];
+    std::snprintf(text, sizeof text, "T%02d:%02d", stamp.hour, stamp.minute);
     return DateText(stamp.date) + text;
 }
 

@@ -16,10 +16,13 @@ using UsageHour = std::int64_t;
 UsageHour HourOf(std::chrono::system_clock::time_point when);
 std::chrono::system_clock::time_point StartOf(UsageHour hour);
 
-// The local calendar date and hour of an instant.
+// The local calendar date, hour and minute of an instant. A stored hour starts at a
+// minute other than 0 in zones whose offset is not a whole number of hours (India's
+// +05:30, Nepal's +05:45): its label says so rather than round it.
 struct LocalStamp {
     std::chrono::year_month_day date;
     int hour = 0;
+    int minute = 0;
 };
 
 // Turns seconds since the epoch (UTC) into local time: the system's zone in the
@@ -52,7 +55,8 @@ AccountingPeriod PeriodContaining(std::chrono::year_month_day date, int firstDay
 AccountingPeriod PreviousPeriod(const AccountingPeriod& period, int firstDay);
 std::vector<std::chrono::year_month_day> DaysOf(const AccountingPeriod& period);
 
-// "2024-03-05", "2024-03", "2024-03-05T14:00".
+// "2024-03-05", "2024-03", "2024-03-05T14:00" (or "2024-03-05T14:30" where the stored
+// hour starts at half past).
 std::string DateText(std::chrono::year_month_day date);
 std::string MonthText(std::chrono::year_month_day date);
 std::string HourText(const LocalStamp& stamp);

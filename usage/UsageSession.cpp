@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "usage/UsagePrometheus.h"
+
 namespace bytelora {
 
 UsageEnvironment SystemUsageEnvironment() {
@@ -151,6 +153,46 @@ UsageAlert UsageSession::TakeAlert(const UsageLimit& limit, std::uint64_t* usedO
     if (alert == UsageAlert::Reached) given.reached = true;
     store_->SaveAlerts(period, given);
     return alert;
+}
+
+std::map<std::string, CounterPair> UsageSession::Totals() {
+    if (!store_ || store_->GetState() == UsageStore::State::Missing) OpenForReading();
+    std::map<std::string, CounterPair> totals = store_->Totals();
+    if (recorder_) {
+        for (const UsageRow& row : recorder_->Pending()) {
+            CounterPair& pair = totals[row.interfaceName];
+            pair.received += row.received;
+            pair.sent += row.sent;
+        }
+    }
+    return totals;
+}
+
+PrometheusTextfile::PrometheusTextfile(std::filesystem::path folder, const Clock& clock,
+                                       Messages tell)
+    : folder_(std::move(folder)), clock_(clock), tell_(std::move(tell)) {}
+
+void PrometheusTextfile::Update(UsageSession& session,
+                                const std::vector<InterfaceChange>& changes) {
+    if (!changes.empty()) {
+        counted_.clear();
+        for (const InterfaceChange& change : changes) counted_.push_back(change.name);
+    }
+    if (lastWrite_ && clock_.Monotonic() - *lastWrite_ < UsageRecorder::kFlushEvery) return;
+    Write(session);
+}
+
+void PrometheusTextfile::Write(UsageSession& session) {
+    lastWrite_ = clock_.Monotonic();
+    if (!session.Recording()) return;
+    auto totals = session.Totals();
+    for (const std::string& name : counted_) totals.try_emplace(name);
+    const std::string problem = WriteTextfile(folder_, PrometheusText(totals));
+    // Each new problem is told once; writing goes on being tried every minute.
+    if (!problem.empty() && problem != lastProblem_ && tell_) {
+        tell_("The data usage for Prometheus cannot be written: " + problem + ".");
+    }
+    lastProblem_ = problem;
 }
 
 }  // namespace bytelora

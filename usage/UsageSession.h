@@ -3,7 +3,9 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,6 +63,8 @@ class UsageSession {
     // Stored name -> alias, for the stored interfaces that have one.
     std::map<std::string, std::string> Aliases();
     UsageView View(const ViewRequest& request);
+    // Each interface's bytes over all time: what is stored and what waits to be.
+    std::map<std::string, CounterPair> Totals();
 
     // The limit balloon due now, if any; a balloon returned is remembered as shown for
     // this accounting month, in the database, so that a restart does not repeat it.
@@ -77,6 +81,30 @@ class UsageSession {
     std::unique_ptr<UsageStore> store_;
     std::unique_ptr<UsageRecorder> recorder_;
     std::chrono::steady_clock::time_point lastTry_{};
+};
+
+// Keeps node_exporter's textfile of the recording session up to date: written at the
+// first call, then once a minute, and at the end. A session that does not record writes
+// nothing, so that the counters come from one writer and never go backwards.
+class PrometheusTextfile {
+  public:
+    using Messages = std::function<void(const std::string&)>;
+
+    PrometheusTextfile(std::filesystem::path folder, const Clock& clock, Messages tell);
+
+    // After each table read, with its changes: the interfaces counted now are in the
+    // file from the start, at 0 until they move something.
+    void Update(UsageSession& session, const std::vector<InterfaceChange>& changes);
+    // Writes now, if the session records.
+    void Write(UsageSession& session);
+
+  private:
+    std::filesystem::path folder_;
+    const Clock& clock_;
+    Messages tell_;
+    std::optional<std::chrono::steady_clock::time_point> lastWrite_;
+    std::string lastProblem_;
+    std::vector<std::string> counted_;
 };
 
 }  // namespace bytelora

@@ -484,4 +484,29 @@ StoreFault UsageStore::SaveAlerts(const std::string& period, const AlertsGiven& 
     return query.exec() ? StoreFault::None : FaultOfSqliteCode(CodeOf(query.lastError()));
 }
 
+std::optional<UsageHour> UsageStore::FirstHour() {
+    if (state_ != State::Open && state_ != State::Newer) return std::nullopt;
+    QSqlQuery query(db_);
+    if (!query.exec(QStringLiteral("SELECT min(hour) FROM usage_hours")) || !query.next() ||
+        query.value(0).isNull())
+        return std::nullopt;
+    return query.value(0).toLongLong();
+}
+
+std::map<std::string, CounterPair> UsageStore::Totals() {
+    std::map<std::string, CounterPair> totals;
+    if (state_ != State::Open && state_ != State::Newer) return totals;
+    QSqlQuery query(db_);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral(
+            "SELECT interface, sum(received), sum(sent) FROM usage_hours GROUP BY interface")))
+        return totals;
+    while (query.next()) {
+        totals[query.value(0).toString().toStdString()] = {
+            static_cast<std::uint64_t>(query.value(1).toLongLong()),
+            static_cast<std::uint64_t>(query.value(2).toLongLong())};
+    }
+    return totals;
+}
+
 }  // namespace bytelora

@@ -5,7 +5,9 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/Clock.h"
@@ -70,6 +72,11 @@ class UsageStore final : public UsageDatabase {
     std::string Location() const override;
     std::map<std::string, std::string> Aliases() override;
     StoreFault SaveAliases(const std::map<std::string, std::string>& aliases) override;
+
+    // The first hour with stored usage; nothing in an empty store.
+    std::optional<UsageHour> FirstHour();
+    // Each interface's bytes over every stored hour.
+    std::map<std::string, CounterPair> Totals();
 
     // The connection, for tests that need to reach past the interface.
     QSqlDatabase& Connection() { return db_; }

@@ -62,6 +62,21 @@ std::string CsvHeader(const UsageView& view) {
     return std::string(EntryKey(view.kind)) + ",received,sent,total\r\n";
 }
 
+const char* ColumnTitle(UsageViewKind kind) {
+    switch (kind) {
+        case UsageViewKind::Hours:
+            return "Hour";
+        case UsageViewKind::Months:
+            return "Month";
+        case UsageViewKind::Years:
+            return "Year";
+        case UsageViewKind::Days:
+        case UsageViewKind::Top:
+            break;
+    }
+    return "Date";
+}
+
 }  // namespace
 
 std::string UsageJson(const UsageView& view) {
@@ -99,11 +114,8 @@ std::string UsageCsv(const UsageView& view) {
 std::string UsageTable(const UsageView& view) {
     char line[128];
     std::string out;
-    std::snprintf(line, sizeof line, "%-18s %12s %12s %12s\n",
-                  view.kind == UsageViewKind::Hours    ? "Hour"
-                  : view.kind == UsageViewKind::Months ? "Month"
-                                                       : "Date",
-                  "Received", "Sent", "Total");
+    std::snprintf(line, sizeof line, "%-18s %12s %12s %12s\n", ColumnTitle(view.kind), "Received",
+                  "Sent", "Total");
     out += line;
     std::uint64_t received = 0, sent = 0;
     for (const UsageBucket& bucket : view.total) {

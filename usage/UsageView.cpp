@@ -12,6 +12,10 @@ const char* ViewKey(UsageViewKind kind) {
             return "hours";
         case UsageViewKind::Months:
             return "months";
+        case UsageViewKind::Years:
+            return "years";
+        case UsageViewKind::Top:
+            return "top";
         case UsageViewKind::Days:
             break;
     }
@@ -24,7 +28,10 @@ const char* EntryKey(UsageViewKind kind) {
             return "hour";
         case UsageViewKind::Months:
             return "month";
+        case UsageViewKind::Years:
+            return "year";
         case UsageViewKind::Days:
+        case UsageViewKind::Top:
             break;
     }
     return "date";
@@ -36,41 +43,90 @@ namespace {
 struct Layout {
     std::vector<std::string> labels;
     HourRange range;
-    std::vector<UsageHour> hours;           // Hours: the UTC hour of each bucket
     sys_days firstDay{};                    // Days: the first day's date
-    std::vector<AccountingPeriod> periods;  // Months: oldest first
+    std::vector<AccountingPeriod> periods;  // Months and years: oldest first
 };
+
+year_month_day NextDay(year_month_day date) {
+    return year_month_day{sys_days(date) + days{1}};
+}
+
+// Hours: consecutive UTC hours, each labelled with the local time it starts at.
+void LayHours(Layout& layout, HourRange range, const LocalZone& zone) {
+    layout.range = range;
+    for (UsageHour hour = range.from; hour < range.to; ++hour)
+        layout.labels.push_back(HourText(LocalOf(hour, zone)));
+}
+
+// Days, accounting months or years: the labels of the periods, and their hours.
+void LayPeriods(Layout& layout, std::vector<AccountingPeriod> periods,
+                std::string (*label)(year_month_day), const LocalZone& zone) {
+    layout.periods = std::move(periods);
+    if (layout.periods.empty()) return;
+    for (const auto& each : layout.periods) layout.labels.push_back(label(each.first));
+    layout.range = {FirstHourOf(layout.periods.front().first, zone),
+                    FirstHourOf(layout.periods.back().end, zone)};
+}
+
+std::string YearText(year_month_day date) {
+    return DateText(date).substr(0, 4);
+}
+
+AccountingPeriod YearContaining(year_month_day date) {
+    return {date.year() / January / 1, (date.year() + years{1}) / January / 1};
+}
 
 Layout MakeLayout(const ViewRequest& request, const LocalZone& zone) {
     Layout layout;
     const year_month_day today = zone(HourOf(request.now) * 3600).date;
+    const bool spanned = request.first && request.last;
+    if (spanned && sys_days(*request.first) > sys_days(*request.last)) return layout;
     switch (request.kind) {
         case UsageViewKind::Hours: {
-            layout.hours = HoursOfLocalDay(today, zone);
-            for (UsageHour hour : layout.hours)
-                layout.labels.push_back(HourText(LocalOf(hour, zone)));
-            layout.range = layout.hours.empty()
-                               ? HourRange{}
-                               : HourRange{layout.hours.front(), layout.hours.back() + 1};
+            const UsageHour now = HourOf(request.now);
+            if (spanned) {
+                LayHours(
+                    layout,
+                    {FirstHourOf(*request.first, zone), FirstHourOf(NextDay(*request.last), zone)},
+                    zone);
+            } else if (request.last24Hours) {
+                LayHours(layout, {now - 23, now + 1}, zone);
+            } else {
+                const auto hours = HoursOfLocalDay(today, zone);
+                if (!hours.empty()) LayHours(layout, {hours.front(), hours.back() + 1}, zone);
+            }
             break;
         }
-        case UsageViewKind::Days: {
-            const AccountingPeriod period = PeriodContaining(today, request.monthStartDay);
-            for (year_month_day day : DaysOf(period)) layout.labels.push_back(DateText(day));
-            layout.firstDay = sys_days(period.first);
-            layout.range = {FirstHourOf(period.first, zone), FirstHourOf(period.end, zone)};
+        case UsageViewKind::Days:
+        case UsageViewKind::Top: {
+            AccountingPeriod span = PeriodContaining(today, request.monthStartDay);
+            if (spanned) span = {*request.first, NextDay(*request.last)};
+            std::vector<AccountingPeriod> days;
+            for (year_month_day day : DaysOf(span)) days.push_back({day, NextDay(day)});
+            layout.firstDay = sys_days(span.first);
+            LayPeriods(layout, std::move(days), DateText, zone);
             break;
         }
         case UsageViewKind::Months: {
-            AccountingPeriod period = PeriodContaining(today, request.monthStartDay);
-            layout.periods.assign(kMonthsShown, period);
-            for (int i = kMonthsShown - 2; i >= 0; --i) {
+            const year_month_day last = spanned ? *request.last : today;
+            AccountingPeriod period = PeriodContaining(last, request.monthStartDay);
+            std::vector<AccountingPeriod> periods{period};
+            while (spanned ? sys_days(period.first) > sys_days(*request.first)
+                           : periods.size() < static_cast<std::size_t>(kMonthsShown)) {
                 period = PreviousPeriod(period, request.monthStartDay);
-                layout.periods[static_cast<std::size_t>(i)] = period;
+                periods.push_back(period);
             }
-            for (const auto& each : layout.periods) layout.labels.push_back(MonthText(each.first));
-            layout.range = {FirstHourOf(layout.periods.front().first, zone),
-                            FirstHourOf(layout.periods.back().end, zone)};
+            std::reverse(periods.begin(), periods.end());
+            LayPeriods(layout, std::move(periods), MonthText, zone);
+            break;
+        }
+        case UsageViewKind::Years: {
+            const year_month_day first = spanned ? *request.first : today;
+            const year_month_day last = spanned ? *request.last : today;
+            std::vector<AccountingPeriod> periods;
+            for (year y = first.year(); y <= last.year(); ++y)
+                periods.push_back(YearContaining(y / January / 1));
+            LayPeriods(layout, std::move(periods), YearText, zone);
             break;
         }
     }
@@ -83,13 +139,15 @@ std::optional<std::size_t> BucketOf(const ViewRequest& request, const Layout& la
     switch (request.kind) {
         case UsageViewKind::Hours:
             return static_cast<std::size_t>(hour - layout.range.from);
-        case UsageViewKind::Days: {
+        case UsageViewKind::Days:
+        case UsageViewKind::Top: {
             const auto offset = (sys_days(LocalOf(hour, zone).date) - layout.firstDay).count();
             if (offset < 0 || offset >= static_cast<long>(layout.labels.size()))
                 return std::nullopt;
             return static_cast<std::size_t>(offset);
         }
-        case UsageViewKind::Months: {
+        case UsageViewKind::Months:
+        case UsageViewKind::Years: {
             const sys_days date = sys_days(LocalOf(hour, zone).date);
             for (std::size_t i = 0; i < layout.periods.size(); ++i) {
                 if (date >= sys_days(layout.periods[i].first) &&
@@ -100,6 +158,27 @@ std::optional<std::size_t> BucketOf(const ViewRequest& request, const Layout& la
         }
     }
     return std::nullopt;
+}
+
+// The busiest `count` days with any traffic, busiest first (the earlier of two equal
+// days first); each interface keeps the same days in the same order.
+void KeepBusiestDays(UsageView& view, std::size_t count) {
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < view.total.size(); ++i) {
+        if (view.total[i].received + view.total[i].sent > 0) order.push_back(i);
+    }
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return view.total[a].received + view.total[a].sent >
+               view.total[b].received + view.total[b].sent;
+    });
+    if (order.size() > count) order.resize(count);
+    const auto pick = [&](const std::vector<UsageBucket>& buckets) {
+        std::vector<UsageBucket> kept;
+        for (std::size_t i : order) kept.push_back(buckets[i]);
+        return kept;
+    };
+    view.total = pick(view.total);
+    for (auto& [name, buckets] : view.interfaces) buckets = pick(buckets);
 }
 
 std::vector<UsageBucket> EmptyBuckets(const Layout& layout) {
@@ -139,6 +218,7 @@ UsageView BuildView(const ViewRequest& request, const std::vector<UsageRow>& row
             bucket->sent += row.sent;
         }
     }
+    if (request.kind == UsageViewKind::Top) KeepBusiestDays(view, request.top);
     return view;
 }
 

@@ -10,7 +10,7 @@ LocalZone SystemLocalZone() {
         return LocalStamp{year_month_day{year{local.tm_year + 1900},
                                          month{static_cast<unsigned>(local.tm_mon + 1)},
                                          day{static_cast<unsigned>(local.tm_mday)}},
-                          local.tm_hour};
+                          local.tm_hour, local.tm_min};
     };
 }
 

@@ -1,6 +1,10 @@
 #include "app/cli/CliOptions.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include "history/IntervalTable.h"
+#include "usage/UsageSpan.h"
 
 namespace bytelora::cli {
 
@@ -10,28 +14,100 @@ bool IsIntervalEntry(const std::string& text) {
     return IntervalSeconds(text) != 0;
 }
 
+// What the options of `usage` chose so far, to refuse two that cannot go together.
+struct UsageChoices {
+    std::string what;    // the view or action option given first
+    std::string format;  // --json or --csv
+    std::string bound;   // --begin or --end
+};
+
+// Takes an option's value, given as "--name VALUE" or "--name=VALUE".
+std::optional<std::string> OptionValue(const std::vector<std::string>& args, std::size_t& i,
+                                       const std::string& name) {
+    const std::string& arg = args[i];
+    if (arg == name) {
+        if (i + 1 >= args.size()) return std::nullopt;
+        return args[++i];
+    }
+    if (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 &&
+        arg[name.size()] == '=')
+        return arg.substr(name.size() + 1);
+    return std::nullopt;
+}
+
+bool ParseCount(const std::string& text, std::size_t& count) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    return error == std::errc{} && end == text.data() + text.size();
+}
+
+bool IsOption(const std::string& arg, const std::string& name) {
+    return arg == name || arg.rfind(name + "=", 0) == 0;
+}
+
+std::optional<std::string> Choose(std::string& chosen, const std::string& option) {
+    if (!chosen.empty() && chosen != option)
+        return chosen + " and " + option + " cannot go together";
+    chosen = option;
+    return std::nullopt;
+}
+
 // One option of `usage` at args[i] (and its value, if it takes one); the error, if any.
 std::optional<std::string> ParseUsageOption(const std::vector<std::string>& args, std::size_t& i,
-                                            CliOptions& options) {
+                                            CliOptions& options, UsageChoices& choices) {
+    static const std::pair<const char*, UsageViewKind> kViews[] = {
+        {"--hours", UsageViewKind::Hours},
+        {"--days", UsageViewKind::Days},
+        {"--months", UsageViewKind::Months},
+        {"--years", UsageViewKind::Years}};
     const std::string& arg = args[i];
-    if (arg == "--hours") {
-        options.view = UsageViewKind::Hours;
-    } else if (arg == "--days") {
-        options.view = UsageViewKind::Days;
-    } else if (arg == "--months") {
-        options.view = UsageViewKind::Months;
-    } else if (arg == "--json") {
-        options.format = UsageFormat::Json;
-    } else if (arg == "--csv") {
-        options.format = UsageFormat::Csv;
-    } else if (arg == "--interface") {
-        if (i + 1 >= args.size() || args[i + 1].empty()) return "--interface needs a name";
-        options.interfaceName = args[++i];
-    } else if (arg.rfind("--interface=", 0) == 0 && arg.size() > 12) {
-        options.interfaceName = arg.substr(12);
+    for (const auto& [name, kind] : kViews) {
+        if (arg == name) {
+            options.view = kind;
+            return Choose(choices.what, arg);
+        }
+    }
+    if (arg == "--limit" || arg == "--prometheus") {
+        options.action = arg == "--limit" ? UsageAction::Limit : UsageAction::Prometheus;
+        return Choose(choices.what, arg);
+    } else if (arg == "--json" || arg == "--csv") {
+        options.format = arg == "--json" ? UsageFormat::Json : UsageFormat::Csv;
+        return Choose(choices.format, arg);
+    } else if (IsOption(arg, "--top")) {
+        const auto value = OptionValue(args, i, "--top");
+        if (!value || !ParseCount(*value, options.top) || options.top == 0)
+            return "--top needs a number of days (1 or more)";
+        options.view = UsageViewKind::Top;
+        return Choose(choices.what, "--top");
+    } else if (IsOption(arg, "--begin") || IsOption(arg, "--end")) {
+        const bool begin = arg.rfind("--begin", 0) == 0;
+        const std::string name = begin ? "--begin" : "--end";
+        const auto value = OptionValue(args, i, name);
+        const auto date = value ? ParseDateText(*value) : std::nullopt;
+        if (!date) return name + " needs a date as YYYY-MM-DD";
+        (begin ? options.begin : options.end) = date;
+        choices.bound = name;
+    } else if (IsOption(arg, "--interface")) {
+        const auto name = OptionValue(args, i, "--interface");
+        if (!name || name->empty()) return "--interface needs a name";
+        options.interfaceName = *name;
     } else {
         return "unknown option '" + arg + "'";
     }
+    return std::nullopt;
+}
+
+// What only shows when all the options are read.
+std::optional<std::string> CheckUsageChoices(const CliOptions& options,
+                                             const UsageChoices& choices) {
+    if (options.action == UsageAction::Limit || options.action == UsageAction::Prometheus) {
+        if (!choices.format.empty())
+            return choices.what + " and " + choices.format + " cannot go together";
+        if (!choices.bound.empty())
+            return choices.what + " and " + choices.bound + " cannot go together";
+    }
+    if (options.begin && options.end &&
+        std::chrono::sys_days(*options.begin) > std::chrono::sys_days(*options.end))
+        return "--begin is after --end";
     return std::nullopt;
 }
 
@@ -53,10 +129,20 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
         options.command = Command::Log;
     } else if (first == "usage") {
         options.command = Command::Usage;
+    } else if (first == "apps") {
+        options.command = Command::Apps;
     } else {
         return {std::nullopt, "unknown command '" + first + "'"};
     }
 
+    // `usage --help` shows the help whatever else is on the line.
+    if (options.command == Command::Usage &&
+        std::any_of(args.begin() + 1, args.end(),
+                    [](const std::string& arg) { return arg == "--help" || arg == "-h"; })) {
+        options.action = UsageAction::Help;
+        return {options, {}};
+    }
+    UsageChoices usageChoices;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (options.command == Command::Log &&
@@ -83,11 +169,22 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             }
             if (name.empty()) return {std::nullopt, "--interface needs a name"};
             options.interfaces.push_back(name);
+        } else if (options.command == Command::Log && IsOption(arg, "--textfile-dir")) {
+            const auto dir = OptionValue(args, i, "--textfile-dir");
+            if (!dir || dir->empty()) return {std::nullopt, "--textfile-dir needs a folder"};
+            options.textfileDir = *dir;
+        } else if (options.command == Command::Apps && arg == "--json") {
+            options.format = UsageFormat::Json;
         } else if (options.command == Command::Usage) {
-            if (const auto error = ParseUsageOption(args, i, options)) return {std::nullopt, *error};
+            if (const auto error = ParseUsageOption(args, i, options, usageChoices))
+                return {std::nullopt, *error};
         } else {
             return {std::nullopt, "unknown option '" + arg + "'"};
         }
+    }
+    if (options.command == Command::Usage) {
+        if (const auto error = CheckUsageChoices(options, usageChoices))
+            return {std::nullopt, *error};
     }
     return {options, {}};
 }
@@ -105,9 +202,27 @@ std::string UsageText() {
         "                     E is one of the intervals below (default: the one chosen\n"
         "                     in the window); also records the data usage when\n"
         "                     no other Bytelora does\n"
-        "  usage [--hours|--days|--months] [--interface NAME] [--json|--csv]\n"
-        "                     the data usage: today by hour, this accounting month by\n"
-        "                     day (the default) or the last 24 months\n"
+        "  log ... --textfile-dir DIR\n"
+        "                     also write the data usage for Prometheus into DIR\n"
+        "                     once a minute (node_exporter's textfile collector)\n"
+        "  usage [VIEW] [--begin DATE] [--end DATE] [--interface NAME] [--json|--csv]\n"
+        "                     the data usage; VIEW is one of\n"
+        "    --hours          the last 24 hours by hour\n"
+        "    --days           this accounting month by day, up to today (the default)\n"
+        "    --months         the last 24 accounting months\n"
+        "    --years          every year with usage\n"
+        "    --top N          the N busiest days\n"
+        "                     DATE is YYYY-MM-DD, local time; --begin and --end pick\n"
+        "                     the days any view covers (both included)\n"
+        "  usage --limit [--interface NAME]\n"
+        "                     one line on this accounting month against the monthly\n"
+        "                     limit; exits 1 when the limit is reached, else 0\n"
+        "  usage --prometheus [--interface NAME]\n"
+        "                     the all-time totals per interface in Prometheus's text\n"
+        "                     format\n"
+        "  apps [--json]      each application's bytes since the per-application\n"
+        "                     counter (bytelora-countd) started, and the traffic no\n"
+        "                     local program owns\n"
         "\n"
         "--interface counts only the named interfaces (names match exactly); without it\n"
         "the interfaces chosen in the window count, or else those Bytelora picks itself.\n"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,9 +9,13 @@
 
 namespace bytelora::cli {
 
-enum class Command { Help, Version, Interfaces, Watch, Log, Usage };
+enum class Command { Help, Version, Interfaces, Watch, Log, Usage, Apps };
 
 enum class UsageFormat { Table, Json, Csv };
+
+// What `usage` does: show a view, tell where the month stands against the limit, or
+// print the all-time totals for Prometheus. `--help` shows the text of UsageText().
+enum class UsageAction { View, Limit, Prometheus, Help };
 
 struct CliOptions {
     Command command = Command::Help;
@@ -18,10 +23,17 @@ struct CliOptions {
     std::optional<std::string> every;
     // `watch` and `log` `--interface NAME`, repeatable: count only these interfaces.
     std::vector<std::string> interfaces;
-    // `usage [--hours | --days | --months] [--interface NAME] [--json | --csv]`
+    // `log --textfile-dir DIR`: the Prometheus textfile written there once a minute.
+    std::string textfileDir;
+    // `usage`: see UsageText() for the options.
+    UsageAction action = UsageAction::View;
     UsageViewKind view = UsageViewKind::Days;
     std::string interfaceName;
+    // `usage` and `apps [--json]`
     UsageFormat format = UsageFormat::Table;
+    std::optional<std::chrono::year_month_day> begin;
+    std::optional<std::chrono::year_month_day> end;
+    std::size_t top = 10;
 };
 
 struct ParseResult {

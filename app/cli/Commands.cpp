@@ -158,7 +158,8 @@ int Watch(InterfaceTableSource& source, const std::vector<std::string>& interfac
 }
 
 int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
-        const std::vector<std::string>& interfaces, std::ostream& out, std::ostream& err) {
+        const std::vector<std::string>& interfaces, const std::string& textfileDir,
+        std::ostream& out, std::ostream& err) {
     const int position = every ? IntervalPosition(*every) : StoredIntervalPosition(err);
     const IntervalEntry& entry = IntervalAt(position);
     const std::string logPath = HistoryLogPath();
@@ -176,11 +177,17 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
     usageSelection.Choose(interfaces);
     TrafficSampler usageSampler(source.CounterBits());
     usageSampler.CountWith(&usageSelection);
+    std::optional<PrometheusTextfile> textfile;
+    if (!textfileDir.empty()) {
+        textfile.emplace(textfileDir, usageClock,
+                         [&err](const std::string& message) { err << message << '\n'; });
+    }
     const auto recordUsage = [&](const CInterfaces& table, const Clock& clock) {
         if (table.Count() == 0) return;
         usageSampler.Sample(table, clock.Monotonic());
         usage.Record(usageSampler.LastChanges());
         usage.NameInterfaces(table);
+        if (textfile) textfile->Update(usage, usageSampler.LastChanges());
     };
 
     LoggingScheduler scheduler;
@@ -203,6 +210,7 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
         recordUsage);
     // Ctrl-C or SIGTERM ended the loop: what is pending is written now.
     if (const std::string lost = usage.FlushAtExit(); !lost.empty()) err << lost << '\n';
+    if (textfile) textfile->Write(usage);
     return 0;
 }
 

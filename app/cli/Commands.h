@@ -25,7 +25,9 @@ int Watch(InterfaceTableSource& source, const std::vector<std::string>& interfac
 
 // `log`: snapshots into the history log at the chosen interval until interrupted.
 // `every` is one of the interval entries; without it the interval chosen in the window.
+// With a `textfileDir`, the recording also keeps node_exporter's textfile there.
 int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
-        const std::vector<std::string>& interfaces, std::ostream& out, std::ostream& err);
+        const std::vector<std::string>& interfaces, const std::string& textfileDir,
+        std::ostream& out, std::ostream& err);
 
 }  // namespace bytelora::cli

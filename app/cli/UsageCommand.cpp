@@ -1,14 +1,65 @@
 #include "app/cli/UsageCommand.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "settings/QSettingsStore.h"
+#include "usage/UsagePrometheus.h"
+#include "usage/UsageSpan.h"
 #include "usage/UsageText.h"
+#include "usage/UsageWindow.h"
 
 namespace bytelora::cli {
 
-int Usage(const CliOptions& options, const UsageEnvironment& environment, int monthStartDay,
+namespace {
+
+// `--interface NAME` must name an interface the store knows: a typing error must not
+// look like an interface that moved nothing.
+bool KnowsInterface(UsageStore& store, const std::string& name, std::ostream& err) {
+    const std::vector<std::string> names = store.InterfaceNames();
+    if (std::find(names.begin(), names.end(), name) != names.end()) return true;
+    err << "bytelora-cli: the data usage has no interface '" << name << "'";
+    if (names.empty()) {
+        err << "; it has none yet.\n";
+    } else {
+        err << "; it has";
+        for (std::size_t i = 0; i < names.size(); ++i) err << (i == 0 ? " " : ", ") << names[i];
+        err << ".\n";
+    }
+    return false;
+}
+
+// One line on the accounting month against the limit; 1 when the limit is reached.
+int TellLimit(UsageStore& store, const CliOptions& options, const UsageLimit& limit,
+              const UsageEnvironment& environment, const Clock& clock, std::ostream& out) {
+    const ViewRequest request{UsageViewKind::Days, clock.Now(), limit.monthStartDay,
+                              options.interfaceName};
+    std::uint64_t used = 0;
+    for (const UsageBucket& day :
+         BuildView(request, store.Rows(RangeOfView(request, environment.zone)), environment.zone)
+             .total)
+        used += day.received + day.sent;
+    const auto today = environment.zone(HourOf(clock.Now()) * 3600).date;
+    const std::string since =
+        " since " + DateText(PeriodContaining(today, limit.monthStartDay).first) + ".\n";
+    if (limit.bytes == 0) {
+        out << "No monthly limit is set: " << ByteAmountText(used) << " used" << since;
+        return 0;
+    }
+    const bool reached = used >= limit.bytes;
+    out << (reached ? "The monthly limit is reached: " : "Within the monthly limit: ")
+        << ByteAmountText(used) << " of " << ByteAmountText(limit.bytes) << " used" << since;
+    return reached ? 1 : 0;
+}
+
+}  // namespace
+
+int Usage(const CliOptions& options, const UsageEnvironment& environment, const UsageLimit& limit,
           const Clock& clock, std::ostream& out, std::ostream& err) {
+    if (options.action == UsageAction::Help) {
+        out << UsageText();
+        return 0;
+    }
     UsageStore store({environment.database, UsageStore::Mode::Read, environment.busyTimeoutMs},
                      clock, {});
     if (store.GetState() == UsageStore::State::Damaged) {
@@ -24,30 +75,50 @@ int Usage(const CliOptions& options, const UsageEnvironment& environment, int mo
     }
     // `--interface` takes the alias as well as the stored name.
     std::map<std::string, std::string> aliases = store.Aliases();
-    const ViewRequest request{options.view, clock.Now(), monthStartDay,
-                              StoredInterfaceName(options.interfaceName, aliases)};
-    UsageView view =
-        BuildView(request, store.Rows(RangeOfView(request, environment.zone)), environment.zone);
-    view.aliases = std::move(aliases);
-    switch (options.format) {
-        case UsageFormat::Json:
-            out << UsageJson(view);
-            break;
-        case UsageFormat::Csv:
-            out << UsageCsv(view);
-            break;
-        case UsageFormat::Table:
-            out << UsageTable(view);
-            break;
+    CliOptions named = options;
+    named.interfaceName = StoredInterfaceName(options.interfaceName, aliases);
+    if (!named.interfaceName.empty() && !KnowsInterface(store, named.interfaceName, err)) {
+        return 1;
+    }
+    int status = 0;
+    if (options.action == UsageAction::Limit) {
+        status = TellLimit(store, named, limit, environment, clock, out);
+    } else if (options.action == UsageAction::Prometheus) {
+        auto totals = store.Totals();
+        if (!named.interfaceName.empty()) {
+            std::erase_if(totals,
+                          [&](const auto& entry) { return entry.first != named.interfaceName; });
+        }
+        out << PrometheusText(totals);
+    } else {
+        ViewRequest request{options.view, clock.Now(), limit.monthStartDay, named.interfaceName};
+        request.top = options.top;
+        std::optional<std::chrono::year_month_day> firstStored;
+        if (const auto hour = store.FirstHour())
+            firstStored = LocalOf(*hour, environment.zone).date;
+        ApplySpan(request, {options.begin, options.end, firstStored}, environment.zone);
+        UsageView view = BuildView(request, store.Rows(RangeOfView(request, environment.zone)),
+                                   environment.zone);
+        view.aliases = std::move(aliases);
+        switch (options.format) {
+            case UsageFormat::Json:
+                out << UsageJson(view);
+                break;
+            case UsageFormat::Csv:
+                out << UsageCsv(view);
+                break;
+            case UsageFormat::Table:
+                out << UsageTable(view);
+                break;
+        }
     }
     out.flush();
-    return out ? 0 : 1;
+    return out ? status : 1;
 }
 
-int StoredMonthStartDay() {
+UsageLimit StoredLimit() {
     QSettingsStore store;
-    Settings settings(store);
-    return LimitFromText("0", settings.Get(kUsageMonthStartKey, "1"), "On").monthStartDay;
+    return StoredUsageLimit(store);
 }
 
 }  // namespace bytelora::cli

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/AppsCommand.h"
 #include "app/cli/CliOptions.h"
 #include "app/cli/Commands.h"
 #include "app/cli/UsageCommand.h"
 #include "common/ProcessSetup.h"
+#include "countd/CountdClient.h"
 #include "netstats/InterfaceTableSource.h"
 
 int main(int argc, char** argv) {
@@ -31,8 +33,8 @@ int main(int argc, char** argv) {
             return 0;
         case Command::Usage: {
             const bytelora::SystemClock clock;
-            return Usage(*parsed.options, bytelora::SystemUsageEnvironment(), StoredMonthStartDay(),
-                         clock, std::cout, std::cerr);
+            return Usage(*parsed.options, bytelora::SystemUsageEnvironment(), StoredLimit(), clock,
+                         std::cout, std::cerr);
         }
         default:
             break;
@@ -45,7 +47,11 @@ int main(int argc, char** argv) {
         case Command::Watch:
             return Watch(*source, interfaces, std::cout, std::cerr);
         case Command::Log:
-            return Log(*source, parsed.options->every, interfaces, std::cout, std::cerr);
+            return Log(*source, parsed.options->every, interfaces, parsed.options->textfileDir,
+                       std::cout, std::cerr);
+        case Command::Apps:
+            return Apps(*parsed.options, *source, interfaces, bytelora::countd::CountdSocketPath(), std::cout,
+                        std::cerr);
         default:
             return 2;
     }

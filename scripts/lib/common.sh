@@ -12,6 +12,13 @@ BYTELORA_BUILD_PACKAGES=(
   # The real-display suite (tests/desktop): window managers, a tray host, and the tools
   # that drive and look at the windows.
   openbox icewm trayer wmctrl x11-utils imagemagick
+  # bytelora-cli usage's Prometheus text is checked with promtool; sqlite3 fills a test
+  # database (tests/app/cli/usage-script.sh).
+  prometheus sqlite3 tzdata
+  # The per-application counter (countd/): its kernel programs, compiled with clang and
+  # embedded through bpftool's skeleton, and libbpf to load them. The counter's test
+  # makes network namespaces and runs as another user (iproute2, util-linux's setpriv).
+  clang bpftool libbpf-dev libelf-dev zlib1g-dev iproute2 util-linux
 )
 
 # The Windows cross build and the wine that runs its tests.
@@ -21,8 +28,8 @@ BYTELORA_BUILD_PACKAGES=(
 BYTELORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xdotool x11-utils imagemagick iproute2)
 
 # The long checks (scripts/test-long): the fuzzer, network namespaces, a virtual display
-# with a tray host.
-BYTELORA_LONG_PACKAGES=(clang libclang-rt-14-dev iproute2 xvfb trayer)
+# with a tray host, and node_exporter with Prometheus scraping the data usage.
+BYTELORA_LONG_PACKAGES=(clang libclang-rt-14-dev iproute2 xvfb trayer prometheus prometheus-node-exporter curl)
 
 # Installs the named Debian packages that are not installed yet.
 ensure_packages() {

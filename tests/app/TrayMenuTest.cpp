@@ -3,6 +3,7 @@
 #include <QMenu>
 
 #include "FormRig.h"
+#include "apps/AppsWindow.h"
 #include "interfaces/InterfacesDialog.h"
 #include "tray/TrayMenu.h"
 
@@ -52,6 +53,33 @@ TEST(TrayMenu, TheFormsMenuRestoresOpensTheDialogAndQuitsAsClosingDoes) {
     EXPECT_FALSE(form.Timer1.isActive());
     EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::DeleteIcon), 1u);
     EXPECT_FALSE(form.cSysTray1()->InTray());
+}
+
+TEST(TrayMenu, ApplicationsOpensTheWindowThatAsksTheCounterOnlyWhileShown) {
+    FormRig rig;
+    int looks = 0;
+    Services services = rig.MakeServices();
+    services.appCounts = [&looks] {
+        ++looks;
+        return countd::FetchResult{std::nullopt, "no counter here"};
+    };
+    rig.form = std::make_unique<Form1>(services);
+    Form1& form = *rig.form;
+    QAction* entry = nullptr;
+    for (QAction* action : form.cSysTray1Menu()->Menu().actions()) {
+        if (action->text() == QString::fromUtf8("Applications\u2026")) entry = action;
+    }
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(form.ApplicationsWindow(), nullptr);
+    entry->trigger();
+    RunQueued();
+    ASSERT_NE(form.ApplicationsWindow(), nullptr);
+    EXPECT_TRUE(form.ApplicationsWindow()->isVisible());
+    EXPECT_EQ(looks, 1);
+    EXPECT_EQ(form.ApplicationsWindow()->Notice().text(), "no counter here");
+    form.ApplicationsWindow()->close();
+    EXPECT_FALSE(form.ApplicationsWindow()->Refreshing());
+    rig.form.reset();  // before the count its fake counter adds to
 }
 
 TEST(TrayMenu, TheTipShowsTheRatesAndIsSentOnlyWhenItChanges) {

@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # desktop-suite.sh <bytelora program> <openbox|icewm> <folder for screenshots>
+#                  [<bytelora-countd> <countd_traffic_peer>]
 #
 # The real program on a real X server (Xvfb) under a real window manager with a tray
 # host, driven the way a user drives it (xdotool, wmctrl) and checked the way the desktop
 # sees it (xwininfo, xprop): minimise to the tray and back, a hidden start, a close while
-# start-up waits for its balloon, the interval list and the stacking of the two windows.
+# start-up waits for its balloon, the interval list, the stacking of the two windows, and
+# the Applications window from the tray menu while traffic flows (with the per-application
+# counter when it is given and this runs as root; without, the window's notice).
 # Each program start gets a fresh home, XDG folders and TEMP; nothing of the user's own is
 # touched. Every wait polls up to a bound; nothing is timed. Exit 77: cannot run here.
 set -euo pipefail
 program=$(readlink -f "$1")
 wm=$2
 shots=$3
+countd=${4:-}
+peer=${5:-}
 skip=77
 
 need=(Xvfb xdotool xwininfo xprop wmctrl import "$wm")
@@ -296,6 +301,46 @@ if start closing 'Windows Startup=On' 'Minimized=On'; then
   fi
 fi
 stop
+
+# ---- The Applications window, while traffic flows ----
+
+step "the Applications window from the tray menu, while traffic flows"
+counter_socket=$work/countd.socket
+if [ -n "$countd" ] && [ "$(id -u)" -eq 0 ]; then
+  "$countd" --socket "$counter_socket" --user nobody >"$work/countd.log" 2>&1 &
+  pids+=($!)
+  until_true 10 test -S "$counter_socket" ||
+    echo "   note: no counter ($(head -1 "$work/countd.log")); the window shows its notice"
+fi
+if [ -n "$peer" ]; then
+  # About ten seconds of UDP on loopback, paced: a steady rate for the window to show,
+  # from a sender and to a receiver with executables of their own.
+  cp "$peer" "$work/video-receiver"
+  cp "$peer" "$work/video-sender"
+  "$work/video-receiver" udp-sink 6122 1000000000 "$work/sink-ready" >/dev/null 2>&1 &
+  pids+=($!)
+  until_true 10 test -e "$work/sink-ready" || true
+  "$work/video-sender" udp-send 127.0.0.1 6122 1000000 1000 >/dev/null 2>&1 &
+  traffic=$!
+  pids+=($traffic)
+fi
+export BYTELORA_COUNTD_SOCKET=$counter_socket
+if start applications; then
+  # The menu's entries: Show Bytelora, Interfaces..., Data usage..., Applications...
+  xdotool mousemove --window "$tray" 12 12 click 3
+  sleep 0.5
+  xdotool key Down Down Down Down Return
+  until_true 10 eval 'apps=$(window_named "Bytelora - Applications")' ||
+    fail "Applications... in the tray menu did not open the window"
+  if [ -n "${apps:-}" ]; then
+    # Two refreshes, so that the rates are those of a whole second.
+    sleep 2.5
+    shot applications
+  fi
+fi
+stop
+unset BYTELORA_COUNTD_SOCKET
+[ -n "${traffic:-}" ] && kill "$traffic" 2>/dev/null || true
 
 if [ "$failures" -ne 0 ]; then
   echo "$wm: $failures failure(s); screenshots in $shots"

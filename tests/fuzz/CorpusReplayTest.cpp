@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "CountdRequestFuzz.h"
 #include "IfTableFuzz.h"
 #include "LinkMessageFuzz.h"
 #include "netstats/IfTableReader.h"
@@ -76,24 +77,35 @@ TEST(FuzzCorpus, DamagedInputsKeepTheReadersPromises) {
     }
 }
 
-TEST(FuzzCorpus, LinkMessagesCutShortOrDamagedKeepTheParsersPromises) {
-    std::mt19937 random(1843);
-    const auto corpus = Corpus(BYTELORA_FUZZ_LINK_CORPUS);
+// Every input of the folder cut short at every length, and `rounds` copies of each with
+// one or two bytes overwritten, through `run`.
+void ReplayCutShortAndDamaged(const char* folder, std::uint32_t seed, int rounds,
+                              void (*run)(const std::uint8_t*, std::size_t)) {
+    std::mt19937 random(seed);
+    const auto corpus = Corpus(folder);
     EXPECT_GE(corpus.size(), 5u);
     for (const Bytes& original : corpus) {
         for (std::size_t length = 0; length <= original.size(); ++length) {
-            RunLinkMessageInput(original.data(), length);
+            run(original.data(), length);
         }
-        for (int round = 0; round < 500; ++round) {
+        for (int round = 0; round < rounds; ++round) {
             Bytes damaged = original;
             const std::size_t at = random() % damaged.size();
             damaged[at] = static_cast<std::uint8_t>(random());
             if (random() % 2 == 0 && at + 1 < damaged.size()) {
                 damaged[at + 1] = static_cast<std::uint8_t>(random());
             }
-            RunLinkMessageInput(damaged.data(), damaged.size());
+            run(damaged.data(), damaged.size());
         }
     }
+}
+
+TEST(FuzzCorpus, LinkMessagesCutShortOrDamagedKeepTheParsersPromises) {
+    ReplayCutShortAndDamaged(BYTELORA_FUZZ_LINK_CORPUS, 1843, 500, RunLinkMessageInput);
+}
+
+TEST(FuzzCorpus, CounterRequestsAndRepliesCutShortOrDamagedKeepThePromises) {
+    ReplayCutShortAndDamaged(BYTELORA_FUZZ_COUNTD_CORPUS, 2212, 300, RunCountdInput);
 }
 
 }  // namespace

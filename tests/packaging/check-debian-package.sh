@@ -53,6 +53,33 @@ for file in ./usr/bin/bytelora ./usr/bin/bytelora-cli \
             ./usr/share/bytelora/help/bytelora-help.html; do
   grep -qx "$file" <<<"$contents" || fail "the package lacks $file"
 done
+# The per-application counter, where it was built: the program, its hardened unit, and
+# maintainer scripts that make its user and enable it (but leave another root alone).
+if [ -x "$build/countd/bytelora-countd" ]; then
+  for file in ./usr/sbin/bytelora-countd ./usr/lib/systemd/system/bytelora-countd.service; do
+    grep -qx "$file" <<<"$contents" || fail "the package lacks $file"
+  done
+  dpkg-deb --ctrl-tarfile "$deb" | tar -x -C "$work" ./postinst ./prerm ./postrm \
+    || fail "the package has no maintainer scripts for the counter"
+  for script in postinst prerm postrm; do sh -n "$work/$script" || fail "$script is not a valid shell script"; done
+  grep -q 'useradd --system' "$work/postinst" || fail "postinst makes no system user"
+  grep -q 'deb-systemd-helper enable bytelora-countd.service' "$work/postinst" || fail "postinst enables nothing"
+  unit=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/lib/systemd/system/bytelora-countd.service)
+  for setting in NoNewPrivileges=yes ProtectSystem=strict "RestrictAddressFamilies=AF_UNIX AF_NETLINK" \
+                 RuntimeDirectory=bytelora "WantedBy=multi-user.target"; do
+    grep -qx "$setting" <<<"$unit" || fail "the counter's unit lacks $setting"
+  done
+  if command -v systemd-analyze >/dev/null; then
+    printf '%s\n' "$unit" >"$work/bytelora-countd.service"
+    # Only the unit's own syntax: the program's path is the installed one.
+    if systemd-analyze verify "$work/bytelora-countd.service" 2>&1 | grep -v -e 'bytelora-countd: No such file' \
+         -e 'Command /usr/sbin/bytelora-countd is not executable' -e 'System has not been booted with systemd' \
+         -e 'Failed to ' -e '^$' | grep .; then
+      fail "systemd-analyze finds fault with the counter's unit"
+    fi
+  fi
+fi
+
 # Files owned by root, as dpkg expects of a package it installs system-wide.
 if dpkg-deb --contents "$deb" | awk '{print $2}' | grep -qv '^root/root$'; then
   fail "the package holds files not owned by root"

@@ -21,6 +21,18 @@ inline LocalZone CentralEuropeanZone() {
     };
 }
 
+// A zone that keeps one offset all year, such as India's +05:30 or Nepal's +05:45.
+inline LocalZone FixedOffsetZone(std::chrono::minutes offset) {
+    return [offset](std::int64_t utc) {
+        using namespace std::chrono;
+        const auto local = sys_seconds{seconds(utc)} + offset;
+        const auto day = floor<days>(local);
+        const auto time = hh_mm_ss{local - day};
+        return LocalStamp{year_month_day{day}, static_cast<int>(time.hours().count()),
+                          static_cast<int>(time.minutes().count())};
+    };
+}
+
 inline std::chrono::system_clock::time_point Utc(int y, unsigned m, unsigned d, int hour) {
     using namespace std::chrono;
     return sys_days{year{y} / month{m} / day{d}} + hours(hour);

@@ -85,5 +85,29 @@ TEST(UsageCalendar, AccountingMonthsStartOnTheChosenDay) {
     EXPECT_EQ(wlan.interfaces.size(), 1u);
 }
 
+TEST(UsageCalendar, HourLabelsSayWhenEachStoredHourStartsInZonesOffByPartsOfAnHour) {
+    const auto rows = EveryHour(Utc(2024, 3, 1, 0), 24 * 10);
+    for (const auto& [offset, first, fifth] :
+         {std::tuple{minutes(5 * 60 + 30), "2024-03-05T00:30", "2024-03-05T04:30"},
+          std::tuple{minutes(5 * 60 + 45), "2024-03-05T00:45", "2024-03-05T04:45"},
+          std::tuple{-minutes(3 * 60 + 30), "2024-03-05T00:30", "2024-03-05T04:30"}}) {
+        const LocalZone zone = testing::FixedOffsetZone(offset);
+        const UsageView today =
+            BuildView({UsageViewKind::Hours, Utc(2024, 3, 5, 12), 1, {}}, rows, zone);
+        ASSERT_EQ(today.total.size(), 24u) << offset.count();
+        EXPECT_EQ(today.total[0].label, first);
+        EXPECT_EQ(today.total[4].label, fifth);
+        EXPECT_EQ(today.total[23].label, std::string(first).replace(11, 2, "23"));
+        // Each day holds the 24 hours that start on it.
+        const UsageView days =
+            BuildView({UsageViewKind::Days, Utc(2024, 3, 5, 12), 1, {}}, rows, zone);
+        EXPECT_EQ(days.total[3].received, 24u);
+    }
+    // In India the UTC hour from 23:00 covers 04:30 to 05:30 of the next local day.
+    EXPECT_EQ(
+        HourText(LocalOf(HourOf(Utc(2024, 3, 4, 23)), testing::FixedOffsetZone(minutes(330)))),
+        "2024-03-05T04:30");
+}
+
 }  // namespace
 }  // namespace bytelora

@@ -7,8 +7,9 @@
 #include <fstream>
 
 #include "app/FormRig.h"
-#include "tray/TrayMenu.h"
 #include "support/UsageZones.h"
+#include "tray/TrayMenu.h"
+#include "usage/UsagePrometheus.h"
 #include "usage/UsageText.h"
 #include "usage/UsageWindow.h"
 
@@ -175,6 +176,29 @@ TEST(UsageWindow, TheLimitAndItsBalloonsComeOncePerMonthAcrossARestart) {
     EXPECT_EQ(later.DataUsageWindow()->CurrentView().total.front().label, "2024-03-15");
     rig.Run(61, 8000);  // a new accounting month: 90 % again
     EXPECT_EQ(rig.Balloons().size(), 3u);
+}
+
+TEST(UsageWindow, KeepsTheTextfileOfTheFolderTheSettingsName) {
+    UsageFormRig rig;
+    const auto folder = rig.dir / "textfiles";
+    std::filesystem::create_directories(folder);
+    rig.settings.SaveSetting(kSettingsAppName, kSettingsSection, kTextfileFolderKey,
+                             folder.string());
+    Form1& form = rig.LoadWithUsage();
+    const auto file = folder / "bytelora.prom";
+    const auto text = [&] {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    // From the first read, the counted interface at 0.
+    EXPECT_NE(text().find("bytelora_received_bytes_total{interface=\"eth0\"} 0\n"),
+              std::string::npos)
+        << text();
+    rig.Run(10, 4000);
+    form.Form_QueryUnload();  // the end writes the last totals
+    EXPECT_NE(text().find("bytelora_received_bytes_total{interface=\"eth0\"} 40000\n"),
+              std::string::npos)
+        << text();
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(UsageText, NamesEveryCommandAndInterval) {
     const std::string usage = UsageText();
-    for (const char* word : {"interfaces", "watch", "log", "--every", "--interface", "--help",
+    for (const char* word : {"interfaces", "watch", "log", "apps", "--every", "--interface", "--help",
                              "--version", "\"Log every 1 second\"", "\"Log every 24 hours\""}) {
         EXPECT_NE(usage.find(word), std::string::npos) << word;
     }

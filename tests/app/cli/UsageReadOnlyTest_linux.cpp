@@ -78,7 +78,7 @@ struct ReadOnlyRig {
             err << "could not leave root";
             return -1;
         }
-        return Usage(*parsed.options, Environment(folder), 1, clock, out, err);
+        return Usage(*parsed.options, Environment(folder), UsageLimit{}, clock, out, err);
     }
 };
 

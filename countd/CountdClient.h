@@ -1,0 +1,30 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "countd/CountdProtocol.h"
+
+namespace bytelora::countd {
+
+inline constexpr const char* kDefaultCountdSocket = "/run/bytelora/countd.socket";
+inline constexpr const char* kCountdSocketVariable = "BYTELORA_COUNTD_SOCKET";
+// What a user does to have the counter.
+inline constexpr const char* kEnableCountdHint = "sudo systemctl enable --now bytelora-countd";
+
+// BYTELORA_COUNTD_SOCKET when set, else the default.
+std::string CountdSocketPath();
+
+struct FetchResult {
+    std::optional<Reply> reply;
+    // Without a reply: one line that says why, for the user.
+    std::string problem;
+};
+
+// Asks the counter once: connects, sends "list", reads the whole reply within
+// `timeout`, and parses it. On systems without the counter it says so.
+FetchResult FetchCounts(const std::string& socketPath,
+                        std::chrono::milliseconds timeout = std::chrono::milliseconds(3000));
+
+}  // namespace bytelora::countd

@@ -1,0 +1,9 @@
+#include "countd/CountdClient.h"
+
+namespace bytelora::countd {
+
+FetchResult FetchCounts(const std::string&, std::chrono::milliseconds) {
+    return {std::nullopt, "The per-application counter is not available on Windows yet."};
+}
+
+}  // namespace bytelora::countd

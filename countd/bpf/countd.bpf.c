@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-2.0
+/* The kernel half of bytelora-countd.
+ *
+ * A socket is tagged with the process that made it when it is created
+ * (cgroup/sock_create runs in that process), or, for a socket older than the counter,
+ * when it first sends or receives (the sock_send_length / sock_recv_length tracepoints,
+ * also in the process's context). The tag lives in socket-local storage cloned to the
+ * sockets a listener accepts. cgroup_skb ingress and egress at the root of the cgroup
+ * tree then add each packet's IP-level length to the tagged process; a packet of no
+ * tagged socket goes to the untagged bucket.
+ *
+ * The executable's path is read here, from the task's mm->exe_file, with a bounded
+ * walk over the dentries and mounts, while the process itself runs. The daemon gives up
+ * root after loading these programs and can then no longer readlink /proc/<pid>/exe of
+ * other users' processes, so it could not learn the path later. */
+#include "vmlinux.h"
+
+#include <bpf/bpf_core_read.h>
+#include <bpf/bpf_helpers.h>
+#include <bpf/bpf_tracing.h>
+
+#include "CounterRecords.h"
+
+char LICENSE[] SEC("license") = "GPL";
+
+struct {
+    __uint(type, BPF_MAP_TYPE_SK_STORAGE);
+    __uint(map_flags, BPF_F_NO_PREALLOC | BPF_F_CLONE);
+    __type(key, int);
+    __type(value, struct owner_key);
+} socket_owner SEC(".maps");
+
+struct {
+    __uint(type, BPF_MAP_TYPE_HASH);
+    __uint(max_entries, COUNTD_MAX_PROCESSES);
+    __uint(map_flags, BPF_F_NO_PREALLOC);
+    __type(key, struct owner_key);
+    __type(value, struct process_record);
+} processes SEC(".maps");
+
+/* An all-zero record to insert a new process with (it is too large for the stack); it is
+ * never written. The new entry is then filled in place, so that two programs running
+ * on one CPU (a task preempted by another) never share a scratch buffer. */
+struct {
+    __uint(type, BPF_MAP_TYPE_ARRAY);
+    __uint(max_entries, 1);
+    __type(key, __u32);
+    __type(value, struct process_record);
+} empty_record SEC(".maps");
+
+struct {
+    __uint(type, BPF_MAP_TYPE_PERCPU_ARRAY);
+    __uint(max_entries, 1);
+    __type(key, __u32);
+    __type(value, struct byte_counts);
+} untagged SEC(".maps");
+
+static __always_inline void read_executable_path(struct task_struct *task,
+                                                 struct process_record *record) {
+    struct file *exe = BPF_CORE_READ(task, mm, exe_file);
+    record->path_len = 0;
+    if (!exe) {
+        record->flags |= COUNTD_PATH_NONE;
+        return;
+    }
+    struct dentry *dentry = BPF_CORE_READ(exe, f_path.dentry);
+    struct vfsmount *vfsmnt = BPF_CORE_READ(exe, f_path.mnt);
+    struct mount *mnt = container_of(vfsmnt, struct mount, mnt);
+    __u32 used = 0;
+    for (int depth = 0; depth < COUNTD_PATH_DEPTH; depth++) {
+        struct dentry *mount_root = BPF_CORE_READ(mnt, mnt.mnt_root);
+        struct dentry *parent = BPF_CORE_READ(dentry, d_parent);
+        if (dentry == mount_root || dentry == parent) {
+            /* The top of this mount: go on from where it is mounted, unless this is
+             * the root mount of the process's namespace. */
+            struct mount *mount_parent = BPF_CORE_READ(mnt, mnt_parent);
+            if (mount_parent == mnt || !mount_parent) {
+                record->path_len = used;
+                return;
+            }
+            dentry = BPF_CORE_READ(mnt, mnt_mountpoint);
+            mnt = mount_parent;
+            continue;
+        }
+        if (used > COUNTD_PATH_BYTES - COUNTD_NAME_BYTES) break;
+        const unsigned char *name = BPF_CORE_READ(dentry, d_name.name);
+        long copied = bpf_probe_read_kernel_str(&record->path[used], COUNTD_NAME_BYTES, name);
+        if (copied <= 0) break;
+        used += (__u32)copied;
+        dentry = parent;
+    }
+    record->flags |= COUNTD_PATH_TRUNCATED;
+    record->path_len = used;
+}
+
+/* The current process's key, with its record made on its first socket. */
+static __always_inline int remember_current_process(struct owner_key *key) {
+    struct task_struct *task = (struct task_struct *)bpf_get_current_task();
+    key->pid = (__u32)(bpf_get_current_pid_tgid() >> 32);
+    key->reserved = 0;
+    key->start_ns = BPF_CORE_READ(task, group_leader, start_boottime);
+    if (bpf_map_lookup_elem(&processes, key)) return 1;
+    __u32 zero = 0;
+    struct process_record *empty = bpf_map_lookup_elem(&empty_record, &zero);
+    if (!empty) return 0;
+    /* A full table leaves the socket untagged; another CPU that made the same record
+     * first is fine. */
+    long result = bpf_map_update_elem(&processes, key, empty, BPF_NOEXIST);
+    if (result != 0 && result != -17 /* EEXIST */) return 0;
+    struct process_record *record = bpf_map_lookup_elem(&processes, key);
+    if (!record || result != 0) return record != 0;
+    record->uid = (__u32)bpf_get_current_uid_gid();
+    bpf_get_current_comm(record->comm, sizeof(record->comm));
+    read_executable_path(task, record);
+    return 1;
+}
+
+SEC("cgroup/sock_create")
+int tag_new_socket(struct bpf_sock *sk) {
+    struct owner_key *owner =
+        bpf_sk_storage_get(&socket_owner, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
+    if (owner && !remember_current_process(owner)) owner->pid = 0;
+    return 1;
+}
+
+/* Also re-tags a socket whose owner the daemon has folded away after it exited (a
+ * socket a daemonising parent made and its child goes on using), so that its bytes go
+ * to the process that uses it rather than to the untagged bucket. */
+static __always_inline void tag_on_first_use(struct sock *sk) {
+    if (!sk) return;
+    struct owner_key *owner = bpf_sk_storage_get(&socket_owner, sk, 0, 0);
+    if (owner && owner->pid && bpf_map_lookup_elem(&processes, owner)) return;
+    if (!owner) owner = bpf_sk_storage_get(&socket_owner, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
+    if (owner && !remember_current_process(owner)) owner->pid = 0;
+}
+
+SEC("tp_btf/sock_send_length")
+int BPF_PROG(tag_old_socket_on_send, struct sock *sk, int ret, int flags) {
+    tag_on_first_use(sk);
+    return 0;
+}
+
+SEC("tp_btf/sock_recv_length")
+int BPF_PROG(tag_old_socket_on_receive, struct sock *sk, int ret, int flags) {
+    tag_on_first_use(sk);
+    return 0;
+}
+
+static __always_inline void count_packet(struct __sk_buff *skb, int egress) {
+    __u64 length = skb->len;
+    struct bpf_sock *sk = skb->sk;
+    if (sk) {
+        struct bpf_sock *full = bpf_sk_fullsock(sk);
+        /* A SYN-ACK leaves from a request socket: it belongs to the listener. */
+        if (!full) full = bpf_get_listener_sock(sk);
+        if (full) {
+            struct owner_key *owner = bpf_sk_storage_get(&socket_owner, full, 0, 0);
+            if (owner && owner->pid) {
+                struct process_record *record = bpf_map_lookup_elem(&processes, owner);
+                if (record) {
+                    if (egress)
+                        __sync_fetch_and_add(&record->sent, length);
+                    else
+                        __sync_fetch_and_add(&record->received, length);
+                    return;
+                }
+            }
+        }
+    }
+    __u32 zero = 0;
+    struct byte_counts *bucket = bpf_map_lookup_elem(&untagged, &zero);
+    if (!bucket) return;
+    /* Atomic even per CPU: programs may be preempted by others on the same CPU. */
+    if (egress)
+        __sync_fetch_and_add(&bucket->sent, length);
+    else
+        __sync_fetch_and_add(&bucket->received, length);
+}
+
+SEC("cgroup_skb/ingress")
+int count_ingress(struct __sk_buff *skb) {
+    count_packet(skb, 0);
+    return 1;
+}
+
+SEC("cgroup_skb/egress")
+int count_egress(struct __sk_buff *skb) {
+    count_packet(skb, 1);
+    return 1;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/UniqueFd.h"
+#include "countd/CounterTable.h"
+
+struct countd_bpf;
+
+namespace bytelora::countd {
+
+// The kernel programs, loaded and attached at the root of the cgroup v2 tree, and the
+// maps they count into. Loading needs root; reading and deleting through the held map
+// descriptors goes on working after root is given up: since kernel 6.0,
+// kernel.unprivileged_bpf_disabled refuses only map creation and program loads (seen on
+// 6.18 with the setting at 2, and checked by tests/countd/countd-accuracy.sh).
+class BpfCounter {
+  public:
+    struct Loaded {
+        std::unique_ptr<BpfCounter> counter;
+        std::string problem;  // why it could not be loaded
+    };
+    static Loaded Load(const std::string& cgroupRoot);
+
+    ~BpfCounter();
+    BpfCounter(const BpfCounter&) = delete;
+    BpfCounter& operator=(const BpfCounter&) = delete;
+
+    std::vector<ProcessSample> ReadProcesses() const;
+    ByteCounts ReadUntagged() const;
+    // Reads a process's final bytes and takes it out of the map.
+    std::optional<ProcessSample> Take(const ProcessKey& key);
+    // Whether sockets older than the counter are tagged on first use (kernel 6.3 and
+    // later); otherwise their bytes stay untagged.
+    bool TagsOldSockets() const { return tagsOldSockets_; }
+
+  private:
+    BpfCounter() = default;
+
+    countd_bpf* skeleton_ = nullptr;
+    UniqueFd cgroup_;
+    bool tagsOldSockets_ = false;
+};
+
+}  // namespace bytelora::countd

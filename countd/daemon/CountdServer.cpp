@@ -1,0 +1,184 @@
+#include "countd/daemon/CountdServer.h"
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include "countd/CountdProtocol.h"
+
+namespace bytelora::countd {
+
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+struct Client {
+    UniqueFd fd;
+    std::uint32_t uid = 0;
+    std::string received;
+    std::string reply;  // empty while the request is being read
+    std::size_t written = 0;
+    SteadyClock::time_point deadline;
+};
+
+std::string Failed(const std::string& what) { return what + ": " + std::strerror(errno); }
+
+bool FillAddress(const std::string& path, sockaddr_un& address) {
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.empty() || path.size() >= sizeof address.sun_path) return false;
+    std::memcpy(address.sun_path, path.data(), path.size());
+    return true;
+}
+
+// Whether a counter already answers on `path`.
+bool SomeoneListens(const sockaddr_un& address) {
+    UniqueFd probe(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    return probe.Valid() &&
+           ::connect(probe.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+}
+
+// Reads what the request may still need; a request is never longer than the limit.
+bool ReadRequest(Client& client) {
+    char buffer[kMaxRequestBytes];
+    const std::size_t room = kMaxRequestBytes - client.received.size();
+    const ssize_t got = ::recv(client.fd.Get(), buffer, room, MSG_DONTWAIT);
+    if (got == 0) return false;
+    if (got < 0) return errno == EAGAIN || errno == EINTR;
+    client.received.append(buffer, static_cast<std::size_t>(got));
+    return true;
+}
+
+// Sends what the socket takes now; false when the client is done with or gone.
+bool WriteReply(Client& client) {
+    while (client.written < client.reply.size()) {
+        const ssize_t sent = ::send(client.fd.Get(), client.reply.data() + client.written,
+                                    client.reply.size() - client.written, MSG_DONTWAIT | MSG_NOSIGNAL);
+        if (sent < 0) return errno == EAGAIN || errno == EINTR;
+        client.written += static_cast<std::size_t>(sent);
+    }
+    return false;
+}
+
+}  // namespace
+
+CountdServer::Listening CountdServer::Listen(const std::string& path, ServerLimits limits) {
+    sockaddr_un address;
+    if (!FillAddress(path, address)) return {nullptr, "the socket path is empty or too long: " + path};
+    struct stat existing {};
+    if (::lstat(path.c_str(), &existing) == 0) {
+        if (!S_ISSOCK(existing.st_mode)) return {nullptr, path + " exists and is not a socket"};
+        if (SomeoneListens(address)) return {nullptr, "a counter already runs on " + path};
+        if (::unlink(path.c_str()) != 0) return {nullptr, Failed("cannot replace the stale socket " + path)};
+    }
+    UniqueFd listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    if (!listener.Valid()) return {nullptr, Failed("socket")};
+    // Made with no access at all, then opened to everyone once it is bound: every local
+    // user may ask, and what they are told depends on who they are.
+    const mode_t oldMask = ::umask(0777);
+    const int bound = ::bind(listener.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    const int bindError = errno;
+    ::umask(oldMask);
+    if (bound != 0) {
+        errno = bindError;
+        return {nullptr, Failed("cannot bind " + path)};
+    }
+    if (::chmod(path.c_str(), 0666) != 0) return {nullptr, Failed("cannot open " + path + " to every user")};
+    if (::listen(listener.Get(), 64) != 0) return {nullptr, Failed("listen")};
+    UniqueFd wake(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC));
+    if (!wake.Valid()) return {nullptr, Failed("eventfd")};
+    return {std::unique_ptr<CountdServer>(
+                new CountdServer(path, limits, std::move(listener), std::move(wake))),
+            {}};
+}
+
+CountdServer::CountdServer(std::string path, ServerLimits limits, UniqueFd listener, UniqueFd wake)
+    : path_(std::move(path)), limits_(limits), listener_(std::move(listener)), wake_(std::move(wake)) {}
+
+CountdServer::~CountdServer() { ::unlink(path_.c_str()); }
+
+void CountdServer::Stop() const {
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const ssize_t written = ::write(wake_.Get(), &one, sizeof one);
+}
+
+void CountdServer::Run(const ReplyMaker& makeReply, const std::function<void()>& onTick) {
+    std::vector<Client> clients;
+    auto nextTick = SteadyClock::now() + limits_.tick;
+    while (true) {
+        std::vector<pollfd> watched;
+        watched.push_back({wake_.Get(), POLLIN, 0});
+        // At the cap, new connections wait in the listen queue until a client is done.
+        const bool accepting = clients.size() < limits_.maxClients;
+        watched.push_back({accepting ? listener_.Get() : -1, POLLIN, 0});
+        auto wakeAt = nextTick;
+        for (const Client& client : clients) {
+            watched.push_back({client.fd.Get(), static_cast<short>(client.reply.empty() ? POLLIN : POLLOUT), 0});
+            wakeAt = std::min(wakeAt, client.deadline);
+        }
+        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(wakeAt - SteadyClock::now());
+        const int timeout = static_cast<int>(std::clamp<long long>(wait.count(), 0, 60'000));
+        if (::poll(watched.data(), watched.size(), timeout) < 0 && errno != EINTR) return;
+        if (watched[0].revents & POLLIN) return;
+
+        const auto now = SteadyClock::now();
+        // Clients first, by their poll slots (the vector has not changed since the poll).
+        std::vector<bool> keep(clients.size(), true);
+        for (std::size_t i = 0; i < clients.size(); ++i) {
+            Client& client = clients[i];
+            const short events = watched[i + 2].revents;
+            if (now >= client.deadline) {
+                keep[i] = false;
+                continue;
+            }
+            if (events == 0) continue;
+            if (client.reply.empty()) {
+                if (!(events & POLLIN) || !ReadRequest(client)) {
+                    keep[i] = false;
+                    continue;
+                }
+                const RequestParse parsed = ParseRequest(client.received);
+                if (parsed.state == RequestState::NeedMore) continue;
+                client.reply = parsed.state == RequestState::List ? makeReply(client.uid)
+                                                                  : ErrorLine(parsed.error);
+                client.deadline = now + limits_.replyTimeout;
+            }
+            keep[i] = WriteReply(client);
+        }
+        std::size_t slot = 0;
+        std::erase_if(clients, [&](const Client&) { return !keep[slot++]; });
+
+        if (accepting && (watched[1].revents & POLLIN)) {
+            while (clients.size() < limits_.maxClients) {
+                UniqueFd fd(::accept4(listener_.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+                if (!fd.Valid()) break;
+                ucred peer{};
+                socklen_t length = sizeof peer;
+                if (::getsockopt(fd.Get(), SOL_SOCKET, SO_PEERCRED, &peer, &length) != 0) continue;
+                const auto sameUser = std::count_if(clients.begin(), clients.end(),
+                                                    [&](const Client& c) { return c.uid == peer.uid; });
+                if (static_cast<std::size_t>(sameUser) >= limits_.maxClientsPerUser) {
+                    const std::string refusal = ErrorLine("too many connections of this user at once");
+                    [[maybe_unused]] const ssize_t sent =
+                        ::send(fd.Get(), refusal.data(), refusal.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+                    continue;
+                }
+                clients.push_back({std::move(fd), peer.uid, {}, {}, 0, now + limits_.requestTimeout});
+            }
+        }
+        if (now >= nextTick) {
+            if (onTick) onTick();
+            nextTick = SteadyClock::now() + limits_.tick;
+        }
+    }
+}
+
+}  // namespace bytelora::countd

@@ -1,0 +1,143 @@
+// bytelora-countd: counts each local program's network bytes with eBPF programs and
+// tells every local user their own programs' counts on a Unix socket. It needs root
+// only to load the programs; then it runs as its own user with no capabilities.
+#include <signal.h>
+#include <unistd.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "countd/CountdClient.h"
+#include "countd/CounterTable.h"
+#include "countd/ProcFiles.h"
+#include "countd/StartBaseline.h"
+#include "countd/daemon/BpfCounter.h"
+#include "countd/daemon/CountdServer.h"
+#include "countd/daemon/DropPrivileges.h"
+#include "netstats/CIpHelper.h"
+#include "netstats/InterfaceTableSource.h"
+
+namespace {
+
+using namespace bytelora::countd;
+
+const CountdServer* g_server = nullptr;
+
+void StopOnSignal(int) {
+    if (g_server) g_server->Stop();
+}
+
+constexpr const char* kUsage =
+    "usage: bytelora-countd [--socket PATH] [--user NAME]\n"
+    "  --socket PATH  serve on PATH (default " "/run/bytelora/countd.socket)\n"
+    "  --user NAME    the user to run as after loading (default bytelora-countd,\n"
+    "                 else nobody)\n";
+
+struct Options {
+    std::string socket = kDefaultCountdSocket;
+    std::string user = "bytelora-countd";
+};
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if ((args[i] == "--socket" || args[i] == "--user") && i + 1 < args.size()) {
+            (args[i] == "--socket" ? options.socket : options.user) = args[i + 1];
+            ++i;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Leaves the interface counters of this start beside the socket, for the clients'
+// "other" (see StartBaseline.h). Written whole under a temporary name, then renamed.
+std::string WriteStartBaseline(const std::string& socketPath, std::int64_t startedUnix) {
+    auto source = bytelora::MakeSystemInterfaceTable();
+    bytelora::CIpHelper helper(*source);
+    const auto table = helper.Interfaces();
+    const std::string text = WriteBaseline(BaselineOf(startedUnix, *table));
+    const std::string path = BaselinePathFor(socketPath);
+    const std::string temporary = path + ".part";
+    bytelora::UniqueFd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644));
+    if (!fd.Valid() || ::fchmod(fd.Get(), 0644) != 0 ||
+        ::write(fd.Get(), text.data(), text.size()) != static_cast<ssize_t>(text.size()) || fd.Close() != 0 ||
+        std::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return "cannot write " + path + "; \"other\" will not be known";
+    }
+    return {};
+}
+
+int Fail(const std::string& message) {
+    std::cerr << "bytelora-countd: " << message << '\n';
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    if (::geteuid() != 0) return Fail("must be started as root, to load its kernel programs");
+    const std::string cgroupRoot = Cgroup2MountFromMountInfo(ReadFileText("/proc/self/mountinfo"));
+    if (cgroupRoot.empty()) return Fail("no cgroup v2 tree is mounted; the counter needs one");
+
+    auto loaded = BpfCounter::Load(cgroupRoot);
+    if (!loaded.counter) return Fail(loaded.problem);
+    BpfCounter& counter = *loaded.counter;
+    // Under systemd the unit's RuntimeDirectory makes the folder; started by hand, the
+    // default one is made here.
+    if (options.socket == kDefaultCountdSocket) ::mkdir("/run/bytelora", 0755);
+    auto listening = CountdServer::Listen(options.socket);
+    if (!listening.server) return Fail(listening.problem);
+    CountdServer& server = *listening.server;
+    const auto startedUnix = static_cast<std::int64_t>(std::time(nullptr));
+    if (const std::string problem = WriteStartBaseline(options.socket, startedUnix); !problem.empty()) {
+        std::cerr << "bytelora-countd: " << problem << '\n';
+    }
+
+    const DropResult dropped = DropPrivileges(options.user);
+    if (!dropped.dropped) return Fail("cannot give up root: " + dropped.problem);
+
+    g_server = &server;
+    struct sigaction stop {};
+    stop.sa_handler = StopOnSignal;
+    ::sigaction(SIGTERM, &stop, nullptr);
+    ::sigaction(SIGINT, &stop, nullptr);
+    ::signal(SIGPIPE, SIG_IGN);
+
+    ProcessProbe probe{ReadStartTicks, ReadUnit,
+                       1'000'000'000ULL / static_cast<std::uint64_t>(::sysconf(_SC_CLK_TCK))};
+    CounterTable table(probe, startedUnix);
+    ReplyCache replies;
+    std::cerr << "bytelora-countd: counting at " << cgroupRoot << ", serving " << options.socket
+              << ", running as " << dropped.user << " with no capabilities"
+              << (counter.TagsOldSockets() ? ""
+                                           : "; sockets older than the counter are counted as untagged")
+              << '\n';
+    server.Run([&](std::uint32_t uid) {
+                   return replies.Get(uid, std::chrono::steady_clock::now(), [&] {
+                       return WriteReply(table.ReplyFor(uid, counter.ReadProcesses(), counter.ReadUntagged()));
+                   });
+               },
+               [&] {
+                   const auto now = std::chrono::steady_clock::now();
+                   for (const ProcessKey& key : table.ExitedLongEnough(counter.ReadProcesses(), now)) {
+                       if (auto last = counter.Take(key)) table.Fold(*last);
+                   }
+               });
+    g_server = nullptr;
+    return 0;
+}
