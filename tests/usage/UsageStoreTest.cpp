@@ -54,6 +54,13 @@ struct StoreRig {
         query.exec(QStringLiteral("PRAGMA ") + name);
         return query.next() ? query.value(0).toString() : QString();
     }
+    // Another program's connection to the same database, opened.
+    QSqlDatabase OtherProgram(const QString& name) const {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        other.setDatabaseName(QString::fromStdString(Database().string()));
+        EXPECT_TRUE(other.open());
+        return other;
+    }
     void WriteFile(const fs::path& path, const std::string& bytes) {
         fs::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary) << bytes;
@@ -164,10 +171,7 @@ TEST(UsageStore, LockedAndFullDatabasesKeepTheBytesUntilTheyCanBeWritten) {
 
     // Another program holds the write lock.
     {
-        QSqlDatabase other =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-        other.setDatabaseName(QString::fromStdString(rig.Database().string()));
-        ASSERT_TRUE(other.open());
+        QSqlDatabase other = rig.OtherProgram(QStringLiteral("other"));
         QSqlQuery hold(other);
         ASSERT_TRUE(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
         session->Record(rig.Read(200));
@@ -209,10 +213,7 @@ TEST(UsageStore, TrafficBeforeADatabaseThatOpensLateIsKept) {
     {
         // Another program holds the file exclusively while this one starts: it cannot
         // even read the counters it would compare with.
-        QSqlDatabase other =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
-        other.setDatabaseName(QString::fromStdString(rig.Database().string()));
-        ASSERT_TRUE(other.open());
+        QSqlDatabase other = rig.OtherProgram(QStringLiteral("holder"));
         QSqlQuery hold(other);
         ASSERT_TRUE(hold.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE")));
         ASSERT_TRUE(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
