@@ -284,7 +284,7 @@ void Form1::Form_QueryUnload() {
     guard.Run(100, [&] { SetLoggingTimer(false); });
     guard.Run(102, [&] { parts_->tray->InTray(false); });
     guard.Run(104, [&] { services_.processEvents(); });
-    FlushUsage();
+    FlushUsageAtExit();
 }
 
 void Form1::Form_Unload() {

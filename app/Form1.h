@@ -25,6 +25,7 @@ namespace bytelora {
 
 class CIpHelper;
 class ErrorReporter;
+class CInterfaces;
 class Form2;
 class Form1Parts;
 class InterfacesDialog;
@@ -161,6 +162,7 @@ class Form1 : public QWidget {
     UsageWindow* DataUsageWindow() const;
     UsageSession* DataUsage() const;
     void FlushUsage();
+    void FlushUsageAtExit();
 
     // The "Applications" window, made the first time it is shown.
     void ShowAppsWindow();
@@ -204,7 +206,7 @@ class Form1 : public QWidget {
     bool OnScreen() const;
     void SampleWithMeter(bool together);
     void StartUsage();
-    void RecordUsage();
+    void RecordUsage(const CInterfaces& table);
     void CheckUsageLimit();
 
     Services services_;

@@ -23,7 +23,7 @@ void Form1::UpdateInterfaceInfo() {
     guard.Run(108, [&] {
         if (table) parts_->watch->Sample(*table, services_.clock.Monotonic());
     });
-    if (table && table->Count() > 0) RecordUsage();
+    if (table && table->Count() > 0) RecordUsage(*table);
     guard.Run(112, [&] { lblRecv->setText(Text(parts_->watch->ReceivedText())); });
     guard.Run(114, [&] { lblSent->setText(Text(parts_->watch->SentText())); });
 }

@@ -57,12 +57,13 @@ void Form1::StartUsage() {
     parts_->lastLimitCheck = services_.clock.Monotonic();
 }
 
-void Form1::RecordUsage() {
+void Form1::RecordUsage(const CInterfaces& table) {
     StartUsage();
     if (!parts_->usage) return;
     Guarded(services_.boxes, [&] {
         const auto& changes = parts_->watch->Sampler().LastChanges();
         parts_->usage->Record(changes);
+        parts_->usage->NameInterfaces(table);
         if (parts_->textfile) parts_->textfile->Update(*parts_->usage, changes);
         if (services_.clock.Monotonic() - parts_->lastLimitCheck >= UsageRecorder::kFlushEvery) {
             parts_->lastLimitCheck = services_.clock.Monotonic();
@@ -87,6 +88,16 @@ void Form1::FlushUsage() {
     Guarded(services_.boxes, [&] {
         parts_->usage->Flush();
         if (parts_->textfile) parts_->textfile->Write(*parts_->usage);
+    });
+}
+
+void Form1::FlushUsageAtExit() {
+    if (!parts_->usage) return;
+    Guarded(services_.boxes, [&] {
+        // Told now: the event loop that would show a queued message has ended.
+        const std::string lost = parts_->usage->FlushAtExit();
+        if (parts_->textfile) parts_->textfile->Write(*parts_->usage);
+        if (!lost.empty()) services_.boxes.Show(AppTitle(), lost, BoxIcon::Warning);
     });
 }
 

@@ -85,10 +85,16 @@ void InterfacesDialog::ShowInterfaces(const CInterfaces& table, const InterfaceS
         const CountReason reason = selection.Reason(position++);
         if (!row) continue;
         auto* item = new QTreeWidgetItem(
-            {Text(row->InterfaceName()), Text(InterfaceTypeText(row->InterfaceType())),
+            {Text(InterfaceLabelWithDescription(*row)),
+             Text(InterfaceTypeText(row->InterfaceType())),
              Text(OperationalStatusText(row->OperationalStatus())),
              locale.toString(static_cast<qulonglong>(row->OctetsReceived())),
              locale.toString(static_cast<qulonglong>(row->OctetsSent())), CountedText(reason)});
+        // The choice is stored by the interface's stable key, which the label may not be.
+        item->setData(kName, Qt::UserRole, Text(row->InterfaceName()));
+        if (InterfaceLabel(*row) != row->InterfaceName()) {
+            item->setToolTip(kName, Text(row->InterfaceName()));
+        }
         item->setTextAlignment(kReceived, Qt::AlignRight | Qt::AlignVCenter);
         item->setTextAlignment(kSent, Qt::AlignRight | Qt::AlignVCenter);
         Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
@@ -100,6 +106,7 @@ void InterfacesDialog::ShowInterfaces(const CInterfaces& table, const InterfaceS
         List->addTopLevelItem(item);
         automaticTicks_.push_back(IsCounted(automaticReason) ? Qt::Checked : Qt::Unchecked);
         listed.push_back(row->InterfaceName());
+        if (!row->Alias().empty()) listed.push_back(row->Alias());
     }
     // A chosen interface that is away now keeps its place in the choice.
     for (const auto& name : selection.Chosen()) {
@@ -124,7 +131,8 @@ std::vector<std::string> InterfacesDialog::Choice() const {
     for (int i = 0; i < List->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = List->topLevelItem(i);
         if ((item->flags() & Qt::ItemIsUserCheckable) && item->checkState(kName) == Qt::Checked) {
-            names.push_back(item->text(kName).toStdString());
+            const QVariant key = item->data(kName, Qt::UserRole);
+            names.push_back((key.isValid() ? key.toString() : item->text(kName)).toStdString());
         }
     }
     return names;

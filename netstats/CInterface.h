@@ -8,7 +8,7 @@ namespace bytelora {
 // One row of the operating system's interface table. A plain holder: every property has
 // a read and a write accessor of the same name and nothing is checked or computed.
 // Octet and packet counters are 64-bit, the width of the Linux table; Windows fills
-// them from 32-bit fields.
+// the octet counters from the 64-bit table where it has one, the rest from 32-bit fields.
 class CInterface {
   public:
     const std::string& InterfaceDescription() const { return description_; }
@@ -54,11 +54,17 @@ class CInterface {
     void InterfaceType(std::uint32_t value) { type_ = value; }
     std::uint32_t InterfaceIndex() const { return index_; }
     void InterfaceIndex(std::uint32_t value) { index_ = value; }
+    // The stable key of the interface (a device path on Windows, the name on Linux).
     const std::string& InterfaceName() const { return name_; }
     void InterfaceName(std::string value) { name_ = std::move(value); }
+    // The name the user gave the interface and knows it by ("Ethernet", "Wi-Fi"); empty
+    // where the system has none apart from the name itself.
+    const std::string& Alias() const { return alias_; }
+    void Alias(std::string value) { alias_ = std::move(value); }
 
   private:
     std::string name_;
+    std::string alias_;
     std::uint32_t index_ = 0;
     std::uint32_t type_ = 0;
     std::uint32_t speed_ = 0;

@@ -54,7 +54,7 @@ bool InterfaceSelection::SameInterfaces(const CInterfaces& table) const {
         const Key& key = keys_[i++];
         if (!row) return false;
         if (row->InterfaceIndex() != key.index || row->OperationalStatus() != key.operStatus ||
-            row->InterfaceName() != key.name) {
+            row->InterfaceName() != key.name || row->Alias() != key.alias) {
             return false;
         }
     }
@@ -67,7 +67,10 @@ void InterfaceSelection::Update(const CInterfaces& table) {
     keys_.clear();
     for (const auto& row : table) {
         Key key;
-        if (row) key = {row->InterfaceIndex(), row->OperationalStatus(), row->InterfaceName()};
+        if (row) {
+            key = {row->InterfaceIndex(), row->OperationalStatus(), row->InterfaceName(),
+                   row->Alias()};
+        }
         keys_.push_back(std::move(key));
     }
     facts_.assign(keys_.size(), InterfaceFacts{});
@@ -104,8 +107,11 @@ void InterfaceSelection::Decide(const CInterfaces& table) {
     if (!chosen_.empty()) {
         for (std::size_t at = 0; at < keys_.size(); ++at) {
             if (!eligible[at]) continue;
+            const Key& key = keys_[at];
             const bool chosen =
-                std::find(chosen_.begin(), chosen_.end(), keys_[at].name) != chosen_.end();
+                std::find_if(chosen_.begin(), chosen_.end(), [&](const std::string& name) {
+                    return name == key.name || (!key.alias.empty() && name == key.alias);
+                }) != chosen_.end();
             reasons_[at] = chosen ? CountReason::Chosen : CountReason::NotChosen;
         }
         return;

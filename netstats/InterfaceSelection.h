@@ -70,6 +70,7 @@ class InterfaceSelection {
         std::uint32_t index = 0;
         std::uint32_t operStatus = 0;
         std::string name;
+        std::string alias;  // a choice may name the interface by it
     };
 
     bool SameInterfaces(const CInterfaces& table) const;

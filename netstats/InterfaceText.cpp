@@ -23,11 +23,35 @@ std::string InterfaceTypeText(unsigned type) {
     }
 }
 
-std::string OperationalStatusText(unsigned status) {
+std::string Rfc2863StatusText(unsigned status) {
     static const char* const kNames[] = {"up",      "down",       "testing",       "unknown",
                                          "dormant", "notpresent", "lowerlayerdown"};
     if (status >= 1 && status <= 7) return kNames[status - 1];
     return "status " + std::to_string(status);
+}
+
+std::string IpHelperStatusText(unsigned status) {
+    // MIB_IFROW's dwOperStatus: IF_OPER_STATUS_NON_OPERATIONAL (0) to _OPERATIONAL (5).
+    static const char* const kNames[] = {"non-operational", "unreachable", "disconnected",
+                                         "connecting",      "connected",   "operational"};
+    if (status <= 5) return kNames[status];
+    return "status " + std::to_string(status);
+}
+
+std::string InterfaceLabel(const CInterface& row) {
+    return row.Alias().empty() ? row.InterfaceName() : row.Alias();
+}
+
+std::string InterfaceLabelWithDescription(const CInterface& row) {
+    const std::string& description = row.InterfaceDescription();
+    if (row.Alias().empty() || description.empty() || description == row.Alias()) {
+        return InterfaceLabel(row);
+    }
+    return row.Alias() + " (" + description + ")";
+}
+
+bool NamesInterface(const std::string& typed, const CInterface& row) {
+    return typed == row.InterfaceName() || (!row.Alias().empty() && typed == row.Alias());
 }
 
 }  // namespace bytelora

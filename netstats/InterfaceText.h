@@ -4,9 +4,24 @@
 
 namespace bytelora {
 
-// The text of a MIB-II interface type and operational status, for listings:
-// "ethernet", "wireless"..., "up", "down"...; unknown values as numbers.
+class CInterface;
+
+// The text of a MIB-II interface type, for listings: "ethernet", "wireless"...; unknown
+// values as numbers.
 std::string InterfaceTypeText(unsigned type);
+
+// The operational status as this system's table gives it: RFC 2863 values on Linux
+// ("up", "down"...), the IP Helper table's own on Windows ("operational",
+// "non-operational"...). One implementation file per system; unknown values as numbers.
 std::string OperationalStatusText(unsigned status);
+std::string Rfc2863StatusText(unsigned status);
+std::string IpHelperStatusText(unsigned status);
+
+// The name to show the user: the alias where there is one, else the name.
+std::string InterfaceLabel(const CInterface& row);
+// The same, with the adapter's description beside an alias where it says more.
+std::string InterfaceLabelWithDescription(const CInterface& row);
+// A name the user typed (`--interface`) names this row: its name or its alias.
+bool NamesInterface(const std::string& typed, const CInterface& row);
 
 }  // namespace bytelora

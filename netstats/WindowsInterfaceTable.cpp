@@ -11,10 +11,12 @@
 // clang-format on
 
 #include <cstddef>
+#include <memory>
 
 #include "netstats/IfTableReader.h"
 #include "netstats/InterfaceTableSource.h"
 #include "netstats/WindowsInterfaceProbe.h"
+#include "netstats/WindowsWideCounters.h"
 
 namespace bytelora {
 
@@ -38,14 +40,42 @@ std::uint32_t CallGetIfTable(std::uint8_t* table, std::uint32_t* size, std::int3
     return static_cast<std::uint32_t>(result);
 }
 
-// The IP Helper table: MIB-II rows with 32-bit octet counters.
+struct MibTableFree {
+    void operator()(MIB_IF_TABLE2* table) const {
+        if (table) FreeMibTable(table);
+    }
+};
+using IfTable2 = std::unique_ptr<MIB_IF_TABLE2, MibTableFree>;
+
+IfTable2 ReadIfTable2() {
+    PMIB_IF_TABLE2 table = nullptr;
+    return IfTable2(GetIfTable2(&table) == NO_ERROR ? table : nullptr);
+}
+
+// The IP Helper table: MIB-II rows, whose octet counters are 32 bits wide. Where the
+// newer table is there too, its 64-bit counters and the interfaces' aliases replace
+// them: more than 4 GiB between two reads (or between two runs) then still counts.
 class WindowsInterfaceTable final : public InterfaceTableSource {
   public:
-    TableReadResult Read(CInterfaces& into) override { return ReadIfTable(CallGetIfTable, into); }
-    unsigned CounterBits() const override { return 32; }
+    WindowsInterfaceTable() : wide_(ReadIfTable2() != nullptr) {}
+
+    TableReadResult Read(CInterfaces& into) override {
+        if (!wide_) return ReadIfTable(CallGetIfTable, into);
+        CInterfaces rows;
+        const TableReadResult result = ReadIfTable(CallGetIfTable, rows);
+        if (result != TableReadResult::Ok) return result;
+        // A row without its 64-bit counters would mix two widths: the read fails, and
+        // the next one (after the interface settled) counts.
+        const IfTable2 wide = ReadIfTable2();
+        if (!wide || !WidenFromIfTable2(rows, *wide)) return TableReadResult::Failed;
+        for (auto row : rows) into.Add(row);
+        return TableReadResult::Ok;
+    }
+    unsigned CounterBits() const override { return wide_ ? 64 : 32; }
     InterfaceProbe* Probe() override { return &probe_; }
 
   private:
+    bool wide_;
     WindowsInterfaceProbe probe_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,9 @@ class UsageDatabase {
     // Adds the rows' bytes to the stored hours and replaces the stored counters, all in
     // one transaction: either everything is stored or nothing.
     virtual StoreFault Add(const std::vector<UsageRow>& rows, const StoredCounters& counters) = 0;
-    virtual StoredCounters LastCounters() = 0;
+    // Nothing when the database cannot be read now (it could not be opened yet): the
+    // recorder then holds its start counters until it can compare them.
+    virtual std::optional<StoredCounters> LastCounters() = 0;
     // The stored rows of the hours [range.from, range.to), ordered by hour.
     virtual std::vector<UsageRow> Rows(HourRange range) = 0;
     // The interfaces that have any stored row.
@@ -47,6 +50,13 @@ class UsageDatabase {
 
     // Where the database lies, for messages.
     virtual std::string Location() const = 0;
+
+    // The names users know the stored interfaces by (their aliases), by stored name.
+    // A renamed alias replaces the old one; the hours stay with the stored name.
+    virtual std::map<std::string, std::string> Aliases() { return {}; }
+    virtual StoreFault SaveAliases(const std::map<std::string, std::string>&) {
+        return StoreFault::None;
+    }
 };
 
 }  // namespace bytelora

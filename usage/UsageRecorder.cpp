@@ -17,8 +17,7 @@ void UsageRecorder::AddBytes(const std::string& name, UsageHour hour, std::uint6
 }
 
 void UsageRecorder::AddTrafficBetweenRuns(const std::vector<InterfaceChange>& changes,
-                                          UsageHour hour) {
-    const StoredCounters stored = database_.LastCounters();
+                                          UsageHour hour, const StoredCounters& stored) {
     // After a reboot the counters started again from nothing: they say nothing about
     // the time in between, and nothing is invented.
     const bool sameBoot = !bootId_.empty() && stored.bootId == bootId_;
@@ -45,10 +44,12 @@ void UsageRecorder::Record(const std::vector<InterfaceChange>& changes) {
     if (changes.empty()) return;
     // Bytes go to the hour the wall clock shows now, even after the clock was moved.
     const UsageHour hour = HourOf(clock_.Now());
-    if (!started_) {
+    const bool first = !started_;
+    if (first) {
         started_ = true;
         lastFlush_ = clock_.Monotonic();
-        AddTrafficBetweenRuns(changes, hour);
+        unsettledStart_.emplace(changes, hour);
+        SettleStart();
     } else {
         for (const InterfaceChange& change : changes) {
             AddBytes(change.name, hour, change.received, change.sent);
@@ -67,18 +68,38 @@ void UsageRecorder::Record(const std::vector<InterfaceChange>& changes) {
             return true;
         });
     }
-    if (clock_.Monotonic() - lastFlush_ >= kFlushEvery) Flush();
+    // The first counters are stored at once: a crash in the first minute then loses no
+    // more than a crash in any other.
+    if (first || clock_.Monotonic() - lastFlush_ >= kFlushEvery) Flush();
+}
+
+void UsageRecorder::SettleStart() {
+    if (!unsettledStart_) return;
+    const std::optional<StoredCounters> stored = database_.LastCounters();
+    if (!stored) return;
+    AddTrafficBetweenRuns(unsettledStart_->first, unsettledStart_->second, *stored);
+    unsettledStart_.reset();
 }
 
 bool UsageRecorder::Flush() {
     lastFlush_ = clock_.Monotonic();
     if (!started_) return true;
+    // Until the stored counters were compared with the first read, writing new ones would
+    // lose the traffic between the runs.
+    SettleStart();
+    if (unsettledStart_) {
+        Tell(StoreFault::ReadOnly);
+        DropStalePending(HourOf(clock_.Now()));
+        return false;
+    }
     // An idle minute changes nothing on disk.
-    if (pending_.empty() && written_ && counters_ == *written_) return true;
+    if (pending_.empty() && written_ && counters_ == *written_ && aliasesStored_) return true;
     const StoreFault fault = database_.Add(Pending(), StoredCounters{bootId_, counters_});
     if (fault == StoreFault::None) {
         pending_.clear();
         written_ = counters_;
+        // Only names: a failure is tried again with the next write, and is not told.
+        if (!aliasesStored_) aliasesStored_ = database_.SaveAliases(aliases_) == StoreFault::None;
         return true;
     }
     Tell(fault);
@@ -95,6 +116,23 @@ std::vector<UsageRow> UsageRecorder::Pending() const {
     return rows;
 }
 
+void UsageRecorder::NameInterfaces(const std::map<std::string, std::string>& aliases) {
+    bool changed = false;
+    for (const auto& [name, alias] : aliases) {
+        auto [at, added] = aliases_.try_emplace(name, alias);
+        if (!added && at->second == alias) continue;
+        at->second = alias;
+        changed = true;
+    }
+    if (changed) aliasesStored_ = false;
+}
+
+std::uint64_t UsageRecorder::PendingBytes() const {
+    std::uint64_t bytes = 0;
+    for (const auto& entry : pending_) bytes += entry.second.received + entry.second.sent;
+    return bytes;
+}
+
 void UsageRecorder::DropStalePending(UsageHour now) {
     if (pending_.empty() || pending_.begin()->first.first > now - kPendingHours) return;
     std::uint64_t dropped = 0;
@@ -104,8 +142,8 @@ void UsageRecorder::DropStalePending(UsageHour now) {
     }
     if (tell_ && !toldDropped_) {
         toldDropped_ = true;
-        tell_("The data usage of more than a day ago (" + ByteAmountText(dropped) +
-              ") could not be stored in " + database_.Location() +
+        tell_("The data usage of more than a day ago (" + ByteAmountText(dropped) + ", " +
+              std::to_string(dropped) + " bytes) could not be stored in " + database_.Location() +
               " and is given up. Later usage is still kept while the database cannot be written.");
     }
 }
@@ -136,6 +174,11 @@ std::string FaultMessage(StoreFault fault, const std::string& location) {
             break;
     }
     return "The data usage could not be written to " + location + "." + kept;
+}
+
+std::string LostAtExitMessage(std::uint64_t bytes, const std::string& location) {
+    return "The data usage not yet stored (" + ByteAmountText(bytes) + ", " +
+           std::to_string(bytes) + " bytes) could not be written to " + location + " and is lost.";
 }
 
 }  // namespace bytelora

@@ -19,7 +19,8 @@ namespace bytelora {
 // Turns the sampler's per-interface changes into hourly usage. Bytes are held in memory
 // and written in one transaction every minute (and when asked, at exit), so a crash
 // loses at most the last minute; the counters written with them let the next start add
-// what passed while nobody recorded.
+// what passed while nobody recorded. The counters of the first read are written at once,
+// so that this holds from the first second on.
 class UsageRecorder {
   public:
     using Messages = std::function<void(const std::string&)>;
@@ -32,19 +33,28 @@ class UsageRecorder {
 
     // Takes the changes of one accepted table read. The first read also adds, to the
     // present hour, the traffic since the counters last stored, when they come from
-    // this boot. Writes when a minute has passed since the last write.
+    // this boot (once the database can be read, when it cannot be yet), and is written
+    // at once. Writes when a minute has passed since the last write.
     void Record(const std::vector<InterfaceChange>& changes);
 
     // Writes what is pending now. True when nothing is left pending.
     bool Flush();
 
+    // The aliases of the interfaces by name, stored with the next write when they changed.
+    void NameInterfaces(const std::map<std::string, std::string>& aliases);
+
     // Bytes not written yet, as rows.
     std::vector<UsageRow> Pending() const;
+    // Their sum, received and sent.
+    std::uint64_t PendingBytes() const;
 
   private:
     void AddBytes(const std::string& name, UsageHour hour, std::uint64_t received,
                   std::uint64_t sent);
-    void AddTrafficBetweenRuns(const std::vector<InterfaceChange>& changes, UsageHour hour);
+    void AddTrafficBetweenRuns(const std::vector<InterfaceChange>& changes, UsageHour hour,
+                               const StoredCounters& stored);
+    // Compares the first read with the stored counters once they can be read.
+    void SettleStart();
     void DropStalePending(UsageHour now);
     void Tell(StoreFault fault);
 
@@ -53,17 +63,24 @@ class UsageRecorder {
     std::string bootId_;
     Messages tell_;
     bool started_ = false;
+    // The first read and its hour, while the stored counters cannot be read.
+    std::optional<std::pair<std::vector<InterfaceChange>, UsageHour>> unsettledStart_;
     std::chrono::steady_clock::time_point lastFlush_{};
     // (hour, interface) -> bytes received, sent.
     std::map<std::pair<UsageHour, std::string>, CounterPair> pending_;
     std::map<std::string, CounterPair> counters_;
     // The counters as last written.
     std::optional<std::map<std::string, CounterPair>> written_;
+    std::map<std::string, std::string> aliases_;
+    bool aliasesStored_ = true;
     std::set<StoreFault> told_;
     bool toldDropped_ = false;
 };
 
 // The message for a write that failed for `fault`, naming the database.
 std::string FaultMessage(StoreFault fault, const std::string& location);
+
+// The message for `bytes` that could not be written before the program ends.
+std::string LostAtExitMessage(std::uint64_t bytes, const std::string& location);
 
 }  // namespace bytelora

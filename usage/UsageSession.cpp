@@ -74,8 +74,34 @@ void UsageSession::Record(const std::vector<InterfaceChange>& changes) {
     }
 }
 
+void UsageSession::NameInterfaces(const CInterfaces& table) {
+    if (!recorder_) return;
+    std::map<std::string, std::string> aliases;
+    for (const auto& row : table) {
+        if (row && !row->Alias().empty()) aliases[row->InterfaceName()] = row->Alias();
+    }
+    if (!aliases.empty()) recorder_->NameInterfaces(aliases);
+}
+
+std::map<std::string, std::string> UsageSession::Aliases() {
+    return store_ ? store_->Aliases() : std::map<std::string, std::string>{};
+}
+
 void UsageSession::Flush() {
     if (recorder_) recorder_->Flush();
+}
+
+std::string UsageSession::NotRecordingNote() const {
+    if (recorder_ || (store_ && store_->GetState() == UsageStore::State::Newer)) return {};
+    return "Another Bytelora records the data usage; this one does not.";
+}
+
+std::string UsageSession::FlushAtExit() {
+    if (!recorder_ || recorder_->Flush()) return {};
+    const std::uint64_t lost = recorder_->PendingBytes();
+    // Nothing is told twice: the destructor's flush finds it written or lost already.
+    recorder_.reset();
+    return lost == 0 ? std::string() : LostAtExitMessage(lost, store_->Location());
 }
 
 std::vector<UsageRow> UsageSession::Rows(HourRange range) {
@@ -105,7 +131,10 @@ std::vector<std::string> UsageSession::InterfaceNames() {
 }
 
 UsageView UsageSession::View(const ViewRequest& request) {
-    return BuildView(request, Rows(RangeOfView(request, environment_.zone)), environment_.zone);
+    UsageView view =
+        BuildView(request, Rows(RangeOfView(request, environment_.zone)), environment_.zone);
+    view.aliases = Aliases();
+    return view;
 }
 
 UsageAlert UsageSession::TakeAlert(const UsageLimit& limit, std::uint64_t* usedOut) {

@@ -43,15 +43,25 @@ class UsageSession {
 
     // After each accepted table read.
     void Record(const std::vector<InterfaceChange>& changes);
+    // The interfaces' aliases (for those that have one), from a table read.
+    void NameInterfaces(const CInterfaces& table);
     // Writes what is pending (at exit and at the end of the session).
     void Flush();
+    // The last write before the program ends: the message that says how much could not
+    // be written and is lost, or nothing when all of it is stored.
+    std::string FlushAtExit();
 
     bool Recording() const { return recorder_ != nullptr; }
+    // Why this program does not record, for a program that says so; nothing when it
+    // records or when the reason was told already (a database from a newer Bytelora).
+    std::string NotRecordingNote() const;
     const UsageEnvironment& Environment() const { return environment_; }
 
     // The rows of the hours in `range`: what is stored and what waits to be.
     std::vector<UsageRow> Rows(HourRange range);
     std::vector<std::string> InterfaceNames();
+    // Stored name -> alias, for the stored interfaces that have one.
+    std::map<std::string, std::string> Aliases();
     UsageView View(const ViewRequest& request);
     // Each interface's bytes over all time: what is stored and what waits to be.
     std::map<std::string, CounterPair> Totals();

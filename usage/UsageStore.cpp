@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <QVariant>
 
 #include <algorithm>
@@ -124,11 +125,21 @@ std::string UsageStore::Location() const {
     return options_.file.string();
 }
 
-bool UsageStore::OpenConnection() {
+bool UsageStore::OpenConnection(bool immutable) {
     CloseConnection();
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-    db_.setDatabaseName(PathText(options_.file));
-    if (options_.mode == Mode::Read) db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    // The wait for another program's lock is the same from the first statement on.
+    QString connectOptions = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(options_.busyTimeoutMs);
+    if (immutable) {
+        db_.setDatabaseName(
+            QUrl::fromLocalFile(PathText(options_.file)).toString(QUrl::FullyEncoded) +
+            QStringLiteral("?mode=ro&immutable=1"));
+        connectOptions += QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+    } else {
+        db_.setDatabaseName(PathText(options_.file));
+        if (options_.mode == Mode::Read) connectOptions += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    }
+    db_.setConnectOptions(connectOptions);
     return db_.open();
 }
 
@@ -147,28 +158,7 @@ void UsageStore::Open() {
             state_ = State::Missing;
             return;
         }
-        if (NotADatabase(options_.file) || !OpenConnection()) {
-            state_ = State::Damaged;
-            problem_ = "it is not a database";
-            return;
-        }
-        QSqlQuery query(db_);
-        if (Run(query, QStringLiteral("SELECT count(*) FROM usage_hours")) != 0) {
-            // A database without our tables (or no database at all) has nothing to show;
-            // an empty but valid file has no tables yet either.
-            const StoreFault fault = FaultOfSqliteCode(CodeOf(query.lastError()));
-            if (fault == StoreFault::Damaged || fs::file_size(options_.file, ec) != 0) {
-                state_ = State::Damaged;
-                problem_ = query.lastError().text().toStdString();
-            } else {
-                state_ = State::Missing;
-            }
-            CloseConnection();
-            return;
-        }
-        query.exec(QStringLiteral("PRAGMA user_version"));
-        state_ =
-            query.next() && query.value(0).toInt() > kSchemaVersion ? State::Newer : State::Open;
+        OpenForReading();
         return;
     }
 
@@ -196,6 +186,58 @@ void UsageStore::Open() {
     } else {
         state_ = State::Open;
     }
+}
+
+void UsageStore::OpenForReading() {
+    std::error_code ec;
+    if (NotADatabase(options_.file)) {
+        state_ = State::Damaged;
+        problem_ = "it is not a database";
+        return;
+    }
+    QSqlQuery query;
+    const auto readable = [&](bool immutable) {
+        query = QSqlQuery();  // a query keeps its connection in use
+        if (!OpenConnection(immutable)) return false;
+        query = QSqlQuery(db_);
+        return Run(query, QStringLiteral("SELECT count(*) FROM usage_hours")) == 0;
+    };
+    bool read = readable(false);
+    // A database in WAL mode is read through its -shm file, which SQLite makes beside it:
+    // in a folder this user cannot write, that fails. With no write-ahead log to apply,
+    // the file alone holds everything and is read as it stands.
+    if (!read && FaultOfSqliteCode(CodeOf(query.lastError())) == StoreFault::ReadOnly) {
+        const fs::path wal = options_.file.string() + "-wal";
+        if (fs::file_size(wal, ec) > 0 && !ec) {
+            state_ = State::Unreadable;
+            problem_ = "its folder cannot be written, and its latest changes, in " + wal.string() +
+                       ", can only be read with a file beside it (" + options_.file.string() +
+                       "-shm) that cannot be made there";
+            CloseConnection();
+            return;
+        }
+        read = readable(true);
+    }
+    if (!read) {
+        // A database without our tables (or no database at all) has nothing to show;
+        // an empty but valid file has no tables yet either.
+        const StoreFault fault = FaultOfSqliteCode(CodeOf(query.lastError()));
+        const std::string why = query.lastError().databaseText().toStdString();
+        if (fault == StoreFault::ReadOnly) {
+            state_ = State::Unreadable;
+            problem_ = why;
+        } else if (fault == StoreFault::Damaged || fs::file_size(options_.file, ec) != 0) {
+            state_ = State::Damaged;
+            problem_ = why;
+        } else {
+            state_ = State::Missing;
+        }
+        query = QSqlQuery();
+        CloseConnection();
+        return;
+    }
+    query.exec(QStringLiteral("PRAGMA user_version"));
+    state_ = query.next() && query.value(0).toInt() > kSchemaVersion ? State::Newer : State::Open;
 }
 
 StoreFault UsageStore::Prepare() {
@@ -339,20 +381,23 @@ StoreFault UsageStore::Add(const std::vector<UsageRow>& rows, const StoredCounte
     return StoreFault::None;
 }
 
-StoredCounters UsageStore::LastCounters() {
+std::optional<StoredCounters> UsageStore::LastCounters() {
+    if (options_.mode == Mode::Record && state_ == State::Unwritable) Open();
+    if (state_ == State::Missing) return StoredCounters{};
+    if (state_ != State::Open && state_ != State::Newer) return std::nullopt;
     StoredCounters stored;
-    if (state_ != State::Open && state_ != State::Newer) return stored;
     QSqlQuery query(db_);
-    if (query.exec(QStringLiteral("SELECT value FROM state WHERE key = 'boot_id'")) &&
-        query.next()) {
-        stored.bootId = query.value(0).toString().toStdString();
+    if (!query.exec(QStringLiteral("SELECT value FROM state WHERE key = 'boot_id'"))) {
+        return std::nullopt;
     }
-    if (query.exec(QStringLiteral("SELECT interface, received, sent FROM last_counters"))) {
-        while (query.next()) {
-            stored.counters[query.value(0).toString().toStdString()] = {
-                static_cast<std::uint64_t>(query.value(1).toLongLong()),
-                static_cast<std::uint64_t>(query.value(2).toLongLong())};
-        }
+    if (query.next()) stored.bootId = query.value(0).toString().toStdString();
+    if (!query.exec(QStringLiteral("SELECT interface, received, sent FROM last_counters"))) {
+        return std::nullopt;
+    }
+    while (query.next()) {
+        stored.counters[query.value(0).toString().toStdString()] = {
+            static_cast<std::uint64_t>(query.value(1).toLongLong()),
+            static_cast<std::uint64_t>(query.value(2).toLongLong())};
     }
     return stored;
 }
@@ -387,6 +432,32 @@ std::vector<std::string> UsageStore::InterfaceNames() {
         return names;
     while (query.next()) names.push_back(query.value(0).toString().toStdString());
     return names;
+}
+
+std::map<std::string, std::string> UsageStore::Aliases() {
+    std::map<std::string, std::string> aliases;
+    if (state_ != State::Open && state_ != State::Newer) return aliases;
+    QSqlQuery query(db_);
+    if (!query.exec(QStringLiteral("SELECT key, value FROM state WHERE key LIKE 'alias:%'"))) {
+        return aliases;
+    }
+    while (query.next()) {
+        aliases[query.value(0).toString().mid(6).toStdString()] =
+            query.value(1).toString().toStdString();
+    }
+    return aliases;
+}
+
+StoreFault UsageStore::SaveAliases(const std::map<std::string, std::string>& aliases) {
+    if (options_.mode != Mode::Record || state_ != State::Open) return StoreFault::ReadOnly;
+    QSqlQuery query(db_);
+    query.prepare(QStringLiteral("INSERT OR REPLACE INTO state(key, value) VALUES(?, ?)"));
+    for (const auto& [name, alias] : aliases) {
+        query.bindValue(0, QStringLiteral("alias:") + QString::fromStdString(name));
+        query.bindValue(1, QString::fromStdString(alias));
+        if (!query.exec()) return FaultOfSqliteCode(CodeOf(query.lastError()));
+    }
+    return StoreFault::None;
 }
 
 AlertsGiven UsageStore::Alerts(const std::string& period) {

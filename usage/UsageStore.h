@@ -21,7 +21,8 @@ namespace bytelora {
 // Schema (version in PRAGMA user_version, upgraded step by step from the first one):
 //   usage_hours(hour, interface, received, sent)  bytes per UTC hour, kept for ever
 //   last_counters(interface, received, sent)      the counters of the last write
-//   state(key, value)                              the boot those counters belong to
+//   state(key, value)                              the boot those counters belong to,
+//                                                  and "alias:<interface>" per alias
 //   alerts(period, near, reached)                  limit balloons shown per month
 //   interfaces(name)                               every interface with stored hours
 class UsageStore final : public UsageDatabase {
@@ -40,6 +41,7 @@ class UsageStore final : public UsageDatabase {
         Open,
         Missing,     // Read: there is no database yet
         Damaged,     // Read: the file is not a usable database
+        Unreadable,  // Read: a sound file this user cannot read (Problem() says why)
         Newer,       // from a newer Bytelora: read only
         Unwritable,  // Record: the file could not be opened or created (retried on write)
     };
@@ -62,12 +64,14 @@ class UsageStore final : public UsageDatabase {
     const std::string& Problem() const { return problem_; }
 
     StoreFault Add(const std::vector<UsageRow>& rows, const StoredCounters& counters) override;
-    StoredCounters LastCounters() override;
+    std::optional<StoredCounters> LastCounters() override;
     std::vector<UsageRow> Rows(HourRange range) override;
     std::vector<std::string> InterfaceNames() override;
     AlertsGiven Alerts(const std::string& period) override;
     StoreFault SaveAlerts(const std::string& period, const AlertsGiven& given) override;
     std::string Location() const override;
+    std::map<std::string, std::string> Aliases() override;
+    StoreFault SaveAliases(const std::map<std::string, std::string>& aliases) override;
 
     // The first hour with stored usage; nothing in an empty store.
     std::optional<UsageHour> FirstHour();
@@ -79,7 +83,10 @@ class UsageStore final : public UsageDatabase {
 
   private:
     void Open();
-    bool OpenConnection();
+    // `immutable`: read a file nobody can be writing without the -shm file that a
+    // database in WAL mode otherwise needs (a folder this user cannot write).
+    bool OpenConnection(bool immutable = false);
+    void OpenForReading();
     void CloseConnection();
     StoreFault Prepare();
     StoreFault Migrate(int from);

@@ -88,7 +88,17 @@ std::string UsageJson(const UsageView& view) {
         first = false;
         out += "    " + JsonString(name) + ": " + JsonEntries(view, buckets, "    ");
     }
-    return out + (first ? "}\n}\n" : "\n  }\n}\n");
+    out += first ? "}" : "\n  }";
+    // The names users know, for the interfaces above that have one.
+    bool firstAlias = true;
+    for (const auto& [name, alias] : view.aliases) {
+        if (!view.interfaces.contains(name)) continue;
+        out += firstAlias ? ",\n  \"aliases\": {\n" : ",\n";
+        firstAlias = false;
+        out += "    " + JsonString(name) + ": " + JsonString(alias);
+    }
+    if (!firstAlias) out += "\n  }";
+    return out + "\n}\n";
 }
 
 std::string UsageCsv(const UsageView& view) {

@@ -12,7 +12,8 @@ std::string ByteAmountText(std::uint64_t bytes);
 
 // The view as the stable JSON of `bytelora-cli usage --json`:
 //   {"unit": "bytes", "days": [{"date": "2024-03-05", "received": N, "sent": N}, ...],
-//    "interfaces": {"eth0": [...the same entries for eth0...]}}
+//    "interfaces": {"eth0": [...the same entries for eth0...]},
+//    "aliases": {"<stored name>": "Ethernet"}}   (only where an interface has an alias)
 std::string UsageJson(const UsageView& view);
 
 // The view as CSV: a header line, then one line per entry: label,received,sent,total

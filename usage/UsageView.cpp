@@ -222,4 +222,13 @@ UsageView BuildView(const ViewRequest& request, const std::vector<UsageRow>& row
     return view;
 }
 
+std::string StoredInterfaceName(const std::string& typed,
+                                const std::map<std::string, std::string>& aliases) {
+    if (typed.empty() || aliases.contains(typed)) return typed;
+    for (const auto& [name, alias] : aliases) {
+        if (alias == typed) return name;
+    }
+    return typed;
+}
+
 }  // namespace bytelora

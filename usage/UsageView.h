@@ -39,7 +39,13 @@ struct UsageView {
     std::vector<UsageBucket> total;
     // The same buckets for each interface that has rows in the view.
     std::map<std::string, std::vector<UsageBucket>> interfaces;
+    // Stored name -> the alias users know it by, where the system gives one (Windows).
+    std::map<std::string, std::string> aliases;
 };
+
+// The stored name that `typed` (a stored name or an alias) stands for.
+std::string StoredInterfaceName(const std::string& typed,
+                                const std::map<std::string, std::string>& aliases);
 
 // What a view covers: today by hour, this accounting month by day, or the last 24
 // accounting months; or, when `first` and `last` are given, the hours, days, accounting

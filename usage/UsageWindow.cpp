@@ -152,15 +152,21 @@ void UsageWindow::SaveLimit(const char* key, const std::string& value) {
 }
 
 void UsageWindow::FillInterfaces() {
-    const QString chosen = InterfaceFilter->currentIndex() == kAllInterfaces
-                               ? QString()
-                               : InterfaceFilter->currentText();
+    const QVariant chosen = InterfaceFilter->currentIndex() == kAllInterfaces
+                                ? QVariant()
+                                : InterfaceFilter->currentData();
     const QSignalBlocker quiet(InterfaceFilter);
     while (InterfaceFilter->count() > 1) InterfaceFilter->removeItem(1);
+    // Listed by the names users know; chosen by the stored name, which an alias renamed
+    // meanwhile does not change.
+    const std::map<std::string, std::string> aliases = usage_.Aliases();
     for (const std::string& name : usage_.InterfaceNames()) {
-        InterfaceFilter->addItem(QString::fromStdString(name));
+        const auto alias = aliases.find(name);
+        InterfaceFilter->addItem(
+            QString::fromStdString(alias == aliases.end() ? name : alias->second),
+            QString::fromStdString(name));
     }
-    const int found = chosen.isEmpty() ? kAllInterfaces : InterfaceFilter->findText(chosen);
+    const int found = chosen.isValid() ? InterfaceFilter->findData(chosen) : kAllInterfaces;
     InterfaceFilter->setCurrentIndex(found < 0 ? kAllInterfaces : found);
 }
 
@@ -171,7 +177,7 @@ void UsageWindow::Refresh() {
     request.now = clock_.Now();
     request.monthStartDay = MonthStart->value();
     if (InterfaceFilter->currentIndex() != kAllInterfaces) {
-        request.interfaceName = InterfaceFilter->currentText().toStdString();
+        request.interfaceName = InterfaceFilter->currentData().toString().toStdString();
     }
     view_ = usage_.View(request);
     Chart->SetBuckets(view_.total);

@@ -121,7 +121,12 @@ int ListInterfaces(InterfaceTableSource& source, const std::vector<std::string>&
     std::uint64_t received = 0;
     std::uint64_t sent = 0;
     std::size_t position = 0;
-    out << std::left << std::setw(6) << "Index" << std::setw(18) << "Name" << std::setw(10)
+    // Names users know: the alias where there is one. The column is as wide as the longest.
+    int nameWidth = 18;
+    for (const auto& row : *table) {
+        nameWidth = std::max(nameWidth, static_cast<int>(InterfaceLabel(*row).size()) + 2);
+    }
+    out << std::left << std::setw(6) << "Index" << std::setw(nameWidth) << "Name" << std::setw(10)
         << "Type" << std::setw(16) << "Status" << std::setw(7) << "Speed" << std::right
         << std::setw(20) << "Received" << std::setw(20) << "Sent"
         << "  Counted\n";
@@ -131,8 +136,8 @@ int ListInterfaces(InterfaceTableSource& source, const std::vector<std::string>&
             received += row->OctetsReceived();
             sent += row->OctetsSent();
         }
-        out << std::left << std::setw(6) << row->InterfaceIndex() << std::setw(18)
-            << row->InterfaceName() << std::setw(10) << InterfaceTypeText(row->InterfaceType())
+        out << std::left << std::setw(6) << row->InterfaceIndex() << std::setw(nameWidth)
+            << InterfaceLabel(*row) << std::setw(10) << InterfaceTypeText(row->InterfaceType())
             << std::setw(16) << OperationalStatusText(row->OperationalStatus()) << std::setw(7)
             << SpeedText(LinkSpeedBitsPerSecond(*row)) << std::right << std::setw(20)
             << row->OctetsReceived() << std::setw(20) << row->OctetsSent() << "  "
@@ -166,9 +171,7 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
     SystemClock usageClock;
     UsageSession usage(SystemUsageEnvironment(), usageClock,
                        [&err](const std::string& message) { err << message << '\n'; });
-    if (!usage.Recording()) {
-        err << "Another Bytelora records the data usage; this one does not.\n";
-    }
+    if (const std::string note = usage.NotRecordingNote(); !note.empty()) err << note << '\n';
     // It counts the same interfaces as the meter.
     InterfaceSelection usageSelection(source.Probe());
     usageSelection.Choose(interfaces);
@@ -183,6 +186,7 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
         if (table.Count() == 0) return;
         usageSampler.Sample(table, clock.Monotonic());
         usage.Record(usageSampler.LastChanges());
+        usage.NameInterfaces(table);
         if (textfile) textfile->Update(usage, usageSampler.LastChanges());
     };
 
@@ -205,7 +209,7 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
         },
         recordUsage);
     // Ctrl-C or SIGTERM ended the loop: what is pending is written now.
-    usage.Flush();
+    if (const std::string lost = usage.FlushAtExit(); !lost.empty()) err << lost << '\n';
     if (textfile) textfile->Write(usage);
     return 0;
 }

@@ -68,28 +68,38 @@ int Usage(const CliOptions& options, const UsageEnvironment& environment, const 
             << ". Bytelora moves it aside and starts a new one when it next records.\n";
         return 1;
     }
-    if (!options.interfaceName.empty() && !KnowsInterface(store, options.interfaceName, err)) {
+    if (store.GetState() == UsageStore::State::Unreadable) {
+        err << "bytelora-cli: the data usage database " << environment.database.string()
+            << " cannot be read: " << store.Problem() << ".\n";
+        return 1;
+    }
+    // `--interface` takes the alias as well as the stored name.
+    std::map<std::string, std::string> aliases = store.Aliases();
+    CliOptions named = options;
+    named.interfaceName = StoredInterfaceName(options.interfaceName, aliases);
+    if (!named.interfaceName.empty() && !KnowsInterface(store, named.interfaceName, err)) {
         return 1;
     }
     int status = 0;
     if (options.action == UsageAction::Limit) {
-        status = TellLimit(store, options, limit, environment, clock, out);
+        status = TellLimit(store, named, limit, environment, clock, out);
     } else if (options.action == UsageAction::Prometheus) {
         auto totals = store.Totals();
-        if (!options.interfaceName.empty()) {
+        if (!named.interfaceName.empty()) {
             std::erase_if(totals,
-                          [&](const auto& entry) { return entry.first != options.interfaceName; });
+                          [&](const auto& entry) { return entry.first != named.interfaceName; });
         }
         out << PrometheusText(totals);
     } else {
-        ViewRequest request{options.view, clock.Now(), limit.monthStartDay, options.interfaceName};
+        ViewRequest request{options.view, clock.Now(), limit.monthStartDay, named.interfaceName};
         request.top = options.top;
         std::optional<std::chrono::year_month_day> firstStored;
         if (const auto hour = store.FirstHour())
             firstStored = LocalOf(*hour, environment.zone).date;
         ApplySpan(request, {options.begin, options.end, firstStored}, environment.zone);
-        const UsageView view = BuildView(
-            request, store.Rows(RangeOfView(request, environment.zone)), environment.zone);
+        UsageView view = BuildView(request, store.Rows(RangeOfView(request, environment.zone)),
+                                   environment.zone);
+        view.aliases = std::move(aliases);
         switch (options.format) {
             case UsageFormat::Json:
                 out << UsageJson(view);

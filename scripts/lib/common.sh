@@ -23,8 +23,9 @@ BYTELORA_BUILD_PACKAGES=(
 
 # The Windows cross build and the wine that runs its tests.
 # With the Qt for mingw also the installer (nsis) and the desktop checks of bytelora.exe
-# under wine on a virtual display.
-BYTELORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xdotool x11-utils imagemagick)
+# under wine on a virtual display, and iproute2 for the data usage check in a network
+# namespace of its own.
+BYTELORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xdotool x11-utils imagemagick iproute2)
 
 # The long checks (scripts/test-long): the fuzzer, network namespaces, a virtual display
 # with a tray host, and node_exporter with Prometheus scraping the data usage.

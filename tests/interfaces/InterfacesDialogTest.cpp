@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "netstats/InterfaceText.h"
+
 namespace bytelora {
 namespace {
 
@@ -66,7 +68,7 @@ TEST(InterfacesDialog, ListsEveryInterfaceWithWhyItCountsAndOffersTheAutomaticCh
               (std::vector<std::string>{"lo", "eth0", "docker0", "wg0"}));
     EXPECT_EQ(Column(dialog, InterfacesDialog::kType),
               (std::vector<std::string>{"loopback", "ethernet", "ethernet", "tunnel"}));
-    EXPECT_EQ(Column(dialog, InterfacesDialog::kStatus)[1], "up");
+    EXPECT_EQ(Column(dialog, InterfacesDialog::kStatus)[1], OperationalStatusText(kIfStatusUp));
     EXPECT_EQ(Column(dialog, InterfacesDialog::kCounted),
               (std::vector<std::string>{"No (loopback)", "Yes (hardware)", "No (virtual)",
                                         "No (virtual)"}));
@@ -100,6 +102,29 @@ TEST(InterfacesDialog, ListsEveryInterfaceWithWhyItCountsAndOffersTheAutomaticCh
     dialog.Automatic->setChecked(true);
     EXPECT_EQ(dialog.List->topLevelItem(1)->checkState(InterfacesDialog::kName), Qt::Checked);
     EXPECT_EQ(dialog.List->topLevelItem(3)->checkState(InterfacesDialog::kName), Qt::Unchecked);
+}
+
+TEST(InterfacesDialog, ShowsTheAliasAndDescriptionAndStoresTheStableKey) {
+    CInterfaces table;
+    auto record = std::make_shared<CInterface>();
+    record->InterfaceName("\\DEVICE\\TCPIP_{7}");
+    record->Alias("Ethernet");
+    record->InterfaceDescription("Intel(R) PRO/1000 MT");
+    record->InterfaceIndex(7);
+    record->InterfaceType(kIfTypeEthernet);
+    table.Add(record);
+    InterfaceSelection selection(nullptr);
+    selection.Choose({"Ethernet"});  // as `--interface Ethernet` gives it
+    selection.Update(table);
+    InterfacesDialog dialog;
+    dialog.ShowInterfaces(table, selection);
+    EXPECT_EQ(Column(dialog, InterfacesDialog::kName),
+              std::vector<std::string>{"Ethernet (Intel(R) PRO/1000 MT)"});
+    EXPECT_EQ(dialog.List->topLevelItem(0)->toolTip(InterfacesDialog::kName).toStdString(),
+              "\\DEVICE\\TCPIP_{7}");
+    EXPECT_EQ(dialog.List->topLevelItem(0)->checkState(InterfacesDialog::kName), Qt::Checked);
+    // A renamed alias keeps the choice: it is stored by the key.
+    EXPECT_EQ(dialog.Choice(), std::vector<std::string>{"\\DEVICE\\TCPIP_{7}"});
 }
 
 TEST(InterfacesDialog, AChosenInterfaceThatIsAwayIsListedAndKept) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "netstats/InterfaceSelection.h"
+#include "netstats/WindowsWideCounters.h"
 
 namespace bytelora {
 namespace {
@@ -94,6 +95,33 @@ TEST(WindowsInterfaceProbeTest, FlagsAndRoutesAreMatchedByIndex) {
     WindowsInterfaceProbe live;
     live.Probe(rows, facts);
     EXPECT_EQ(facts.size(), 5u);
+}
+
+TEST(WindowsWideCounters, TheNewerTablesCountersAndAliasReplaceTheOldOnesByIndex) {
+    CInterfaces rows = Rows({7, 9});
+    for (const auto& row : rows) {
+        row->OctetsReceived(0xFFFFFFF0u);  // the old table's 32-bit view
+        row->OctetsSent(5);
+    }
+    Crafted<MIB_IF_TABLE2, MIB_IF_ROW2> interfaces(2);
+    interfaces.row(0).InterfaceIndex = 9;
+    interfaces.row(0).InOctets = 0x1'0000'0010ull;  // past 4 GiB
+    interfaces.row(0).OutOctets = 0x2'0000'0005ull;
+    const wchar_t alias[] = L"Wi-Fi \u00e9";
+    std::copy(std::begin(alias), std::end(alias), interfaces.row(0).Alias);
+    interfaces.row(1).InterfaceIndex = 7;
+    interfaces.row(1).InOctets = 42;
+    EXPECT_TRUE(WidenFromIfTable2(rows, *interfaces.table()));
+    EXPECT_EQ(rows.Item(1)->OctetsReceived(), 42u);
+    EXPECT_EQ(rows.Item(1)->Alias(), "");
+    EXPECT_EQ(rows.Item(2)->OctetsReceived(), 0x1'0000'0010ull);
+    EXPECT_EQ(rows.Item(2)->OctetsSent(), 0x2'0000'0005ull);
+    EXPECT_EQ(rows.Item(2)->Alias(), "Wi-Fi \xc3\xa9");
+    EXPECT_EQ(rows.Item(2)->InterfaceName(), "if9");  // the key stays
+
+    // A row that came between the two reads has no 64-bit counters: the read is refused.
+    CInterfaces late = Rows({7, 11});
+    EXPECT_FALSE(WidenFromIfTable2(late, *interfaces.table()));
 }
 
 }  // namespace

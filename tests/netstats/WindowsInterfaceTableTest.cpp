@@ -17,11 +17,11 @@ namespace {
 
 struct HostTotals {
     bool readable = false;
-    std::uint64_t received = 0;  // summed 32-bit counters, as the Windows table has them
+    std::uint64_t received = 0;  // summed 64-bit counters, as GetIfTable2 has them
     std::uint64_t sent = 0;
 };
 
-// The host's non-loopback counters, cut to 32 bits like the rows GetIfTable returns.
+// The host's non-loopback counters, whole, like the rows of GetIfTable2.
 HostTotals ReadHostTotals() {
     HostTotals totals;
     std::ifstream dev("Z:\\proc\\net\\dev");
@@ -40,15 +40,16 @@ HostTotals ReadHostTotals() {
         std::uint64_t value = 0;
         std::uint64_t column[16] = {};
         for (int i = 0; i < 16 && fields >> value; ++i) column[i] = value;
-        totals.received += column[0] & 0xFFFFFFFFu;
-        totals.sent += column[8] & 0xFFFFFFFFu;
+        totals.received += column[0];
+        totals.sent += column[8];
     }
     return totals;
 }
 
 TEST(WindowsInterfaceTable, ReadsTheIpHelperTable) {
     auto source = MakeSystemInterfaceTable();
-    EXPECT_EQ(source->CounterBits(), 32u);
+    // Wine has GetIfTable2, as every Windows since Vista has: the counters are 64-bit.
+    EXPECT_EQ(source->CounterBits(), 64u);
     CInterfaces table;
     ASSERT_EQ(source->Read(table), TableReadResult::Ok);
     ASSERT_GT(table.Count(), 0);
@@ -60,6 +61,7 @@ TEST(WindowsInterfaceTable, ReadsTheIpHelperTable) {
         EXPECT_TRUE(std::regex_match(row->AdapterAddress(), address)) << row->AdapterAddress();
         EXPECT_EQ(LinkSpeedBitsPerSecond(*row), row->Speed());
         loopback = loopback || row->InterfaceType() == kIfTypeLoopback;
+        EXPECT_FALSE(row->Alias().empty()) << row->InterfaceName();
     }
     EXPECT_TRUE(loopback);
 }

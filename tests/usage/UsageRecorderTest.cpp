@@ -13,12 +13,15 @@ using testing::FakeClock;
 class MemoryDatabase final : public UsageDatabase {
   public:
     StoreFault fault = StoreFault::None;
+    // Not even the stored counters can be read (the file could not be opened).
+    bool unreadable = false;
     std::map<std::pair<UsageHour, std::string>, CounterPair> hours;
     StoredCounters counters;
     int writes = 0;
 
     StoreFault Add(const std::vector<UsageRow>& rows, const StoredCounters& latest) override {
         ++writes;
+        if (unreadable) return StoreFault::ReadOnly;
         if (fault != StoreFault::None) return fault;
         for (const auto& row : rows) {
             hours[{row.hour, row.interfaceName}].received += row.received;
@@ -27,7 +30,10 @@ class MemoryDatabase final : public UsageDatabase {
         counters = latest;
         return StoreFault::None;
     }
-    StoredCounters LastCounters() override { return counters; }
+    std::optional<StoredCounters> LastCounters() override {
+        if (unreadable) return std::nullopt;
+        return counters;
+    }
     std::vector<UsageRow> Rows(HourRange) override { return {}; }
     std::vector<std::string> InterfaceNames() override { return {}; }
     AlertsGiven Alerts(const std::string&) override { return {}; }
@@ -64,14 +70,16 @@ TEST(UsageRecorder, WritesEveryMinuteIntoTheWallClockHour) {
     Rig rig;
     UsageRecorder recorder = rig.Make();
     recorder.Record(rig.Read(0));
+    // The counters it starts from are stored at once.
+    EXPECT_EQ(rig.db.writes, 1);
     for (int second = 1; second < 60; ++second) {
         rig.clock.Advance(seconds(1));
         recorder.Record(rig.Read(100));
     }
-    EXPECT_EQ(rig.db.writes, 0);
+    EXPECT_EQ(rig.db.writes, 1);
     rig.clock.Advance(seconds(1));
     recorder.Record(rig.Read(100));
-    EXPECT_EQ(rig.db.writes, 1);
+    EXPECT_EQ(rig.db.writes, 2);
     EXPECT_EQ(rig.db.Sent(), 6000u);
     EXPECT_TRUE(recorder.Pending().empty());
 
@@ -107,28 +115,25 @@ TEST(UsageRecorder, AddsTrafficBetweenRunsOnlyWithinOneBoot) {
         auto read = rig.Read(0);
         read.push_back({"wlan0", 0, 0, 50, 60});
         second.Record(read);
-        const auto pending = second.Pending();
-        ASSERT_EQ(pending.size(), 1u);
-        EXPECT_EQ(pending[0].sent, 4000u);
-        EXPECT_EQ(pending[0].hour, HourOf(rig.clock.Now()));
-        second.Flush();
+        // Stored with the first read, in the present hour.
+        EXPECT_EQ(rig.db.Sent(), 4500u);
+        EXPECT_EQ(rig.db.hours.rbegin()->first.first, HourOf(rig.clock.Now()));
+        EXPECT_EQ(rig.db.hours.rbegin()->second.sent, 4000u);
     }
-    EXPECT_EQ(rig.db.Sent(), 4500u);
 
     // A counter below what was stored was reset in between: nothing is invented.
     rig.counter = 10;
     {
         UsageRecorder third = rig.Make();
         third.Record(rig.Read(0));
-        EXPECT_TRUE(third.Pending().empty());
-        third.Flush();
+        EXPECT_EQ(rig.db.Sent(), 4500u);
     }
     // After a reboot the counters say nothing about the time in between.
     rig.counter += 9000;
     {
         UsageRecorder rebooted = rig.Make("boot-2");
         rebooted.Record(rig.Read(0));
-        EXPECT_TRUE(rebooted.Pending().empty());
+        EXPECT_EQ(rig.db.Sent(), 4500u);
         // Later changes count as usual.
         rig.clock.Advance(seconds(1));
         rebooted.Record(rig.Read(25));
@@ -152,6 +157,9 @@ TEST(UsageRecorder, KeepsBytesThroughFaultsTellingEachCauseOnce) {
     rig.clock.Advance(seconds(60));
     recorder.Record(rig.Read(1000));
     ASSERT_EQ(rig.told.size(), 3u);
+    EXPECT_EQ(rig.told[0],
+              "The data usage database /data/usage.sqlite is locked by another program. The data "
+              "usage is kept in memory (for up to a day) and written as soon as it can be.");
     EXPECT_NE(rig.told[0].find("locked"), std::string::npos);
     EXPECT_NE(rig.told[1].find("full"), std::string::npos);
     EXPECT_NE(rig.told[2].find("read-only"), std::string::npos);
@@ -175,8 +183,69 @@ TEST(UsageRecorder, KeepsBytesThroughFaultsTellingEachCauseOnce) {
         recorder.Record(rig.Read(1));
     }
     ASSERT_EQ(rig.told.size(), 4u);
-    EXPECT_NE(rig.told[3].find("given up"), std::string::npos);
+    EXPECT_EQ(rig.told[3],
+              "The data usage of more than a day ago (777 B, 777 bytes) could not be stored in "
+              "/data/usage.sqlite and is given up. Later usage is still kept while the database "
+              "cannot be written.");
     EXPECT_LE(recorder.Pending().size(), static_cast<std::size_t>(UsageRecorder::kPendingHours));
+}
+
+TEST(UsageRecorder, AKillInTheFirstSecondsLosesOnlyWhatFollowedTheStart) {
+    Rig rig;
+    rig.counter = 70000;  // what the interface moved before the recorder started
+    {
+        UsageRecorder killed = rig.Make();
+        killed.Record(rig.Read(0));
+        for (int second = 0; second < 5; ++second) {
+            rig.clock.Advance(seconds(1));
+            killed.Record(rig.Read(300));
+        }
+        // Killed: never flushed.
+    }
+    EXPECT_EQ(rig.db.Sent(), 0u);
+    EXPECT_EQ(rig.db.counters.counters.at("eth0").sent, 70000u);
+    rig.counter += 2000;  // while nothing runs
+    UsageRecorder next = rig.Make();
+    next.Record(rig.Read(0));
+    EXPECT_EQ(rig.db.Sent(), 3500u);
+}
+
+TEST(UsageRecorder, HoldsTheStartCountersUntilTheDatabaseOpens) {
+    Rig rig;
+    rig.db.counters = {"boot-1", {{"eth0", {0, 1000}}}};
+    rig.counter = 81000;
+    rig.db.unreadable = true;
+    UsageRecorder recorder = rig.Make();
+    recorder.Record(rig.Read(0));
+    ASSERT_EQ(rig.told.size(), 1u);
+    EXPECT_EQ(rig.told[0],
+              "The data usage database /data/usage.sqlite cannot be written (read-only). The data "
+              "usage is kept in memory (for up to a day) and written as soon as it can be.");
+    rig.clock.Advance(seconds(60));
+    recorder.Record(rig.Read(500));
+    // Nothing overwrote the counters the gap is measured from.
+    EXPECT_EQ(rig.db.counters.counters.at("eth0").sent, 1000u);
+
+    rig.db.unreadable = false;
+    rig.clock.Advance(seconds(60));
+    recorder.Record(rig.Read(500));
+    EXPECT_EQ(rig.db.Sent(), 81000u - 1000u + 1000u);
+    EXPECT_EQ(rig.db.counters.counters.at("eth0").sent, rig.counter);
+    EXPECT_EQ(rig.told.size(), 1u);
+}
+
+TEST(UsageRecorder, SaysHowMuchIsLostWhenTheLastWriteFails) {
+    Rig rig;
+    UsageRecorder recorder = rig.Make();
+    recorder.Record(rig.Read(0));
+    rig.db.fault = StoreFault::Full;
+    rig.clock.Advance(seconds(10));
+    recorder.Record(rig.Read(12607862));
+    EXPECT_FALSE(recorder.Flush());
+    EXPECT_EQ(recorder.PendingBytes(), 12607862u);
+    EXPECT_EQ(LostAtExitMessage(recorder.PendingBytes(), rig.db.Location()),
+              "The data usage not yet stored (12.0 MB, 12607862 bytes) could not be written to "
+              "/data/usage.sqlite and is lost.");
 }
 
 }  // namespace

@@ -54,6 +54,13 @@ struct StoreRig {
         query.exec(QStringLiteral("PRAGMA ") + name);
         return query.next() ? query.value(0).toString() : QString();
     }
+    // Another program's connection to the same database, opened.
+    QSqlDatabase OtherProgram(const QString& name) const {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        other.setDatabaseName(QString::fromStdString(Database().string()));
+        EXPECT_TRUE(other.open());
+        return other;
+    }
     void WriteFile(const fs::path& path, const std::string& bytes) {
         fs::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary) << bytes;
@@ -139,7 +146,11 @@ TEST(UsageStore, ANewerDatabaseIsOnlyRead) {
     auto session = rig.Session();
     EXPECT_FALSE(session->Recording());
     ASSERT_EQ(rig.told.size(), 1u);
-    EXPECT_NE(rig.told[0].find("newer"), std::string::npos);
+    EXPECT_EQ(rig.told[0], "The data usage database " + rig.Database().string() +
+                               " comes from a newer Bytelora. It is shown but not changed; data "
+                               "usage is not recorded.");
+    // That is the one reason given: no other program records instead.
+    EXPECT_EQ(session->NotRecordingNote(), "");
     session->Record(rig.Read(1000));
     rig.clock.Advance(minutes(2));
     session->Record(rig.Read(1000));
@@ -160,10 +171,7 @@ TEST(UsageStore, LockedAndFullDatabasesKeepTheBytesUntilTheyCanBeWritten) {
 
     // Another program holds the write lock.
     {
-        QSqlDatabase other =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-        other.setDatabaseName(QString::fromStdString(rig.Database().string()));
-        ASSERT_TRUE(other.open());
+        QSqlDatabase other = rig.OtherProgram(QStringLiteral("other"));
         QSqlQuery hold(other);
         ASSERT_TRUE(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
         session->Record(rig.Read(200));
@@ -194,12 +202,49 @@ TEST(UsageStore, LockedAndFullDatabasesKeepTheBytesUntilTheyCanBeWritten) {
     EXPECT_EQ(full.Rows({5, 6}).size(), 0u);  // nothing half-written
 }
 
+TEST(UsageStore, TrafficBeforeADatabaseThatOpensLateIsKept) {
+    StoreRig rig;
+    {
+        auto first = rig.Session();
+        first->Record(rig.Read(0));
+        first->Record(rig.Read(100));
+    }
+    rig.counter += 81000;  // while nothing records
+    {
+        // Another program holds the file exclusively while this one starts: it cannot
+        // even read the counters it would compare with.
+        QSqlDatabase other = rig.OtherProgram(QStringLiteral("holder"));
+        QSqlQuery hold(other);
+        ASSERT_TRUE(hold.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE")));
+        ASSERT_TRUE(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        ASSERT_TRUE(hold.exec(QStringLiteral("SELECT count(*) FROM usage_hours")));
+        hold.finish();
+        auto late = rig.Session(20);
+        ASSERT_TRUE(late->Recording());
+        late->Record(rig.Read(0));
+        rig.clock.Advance(seconds(61));
+        late->Record(rig.Read(500));
+        EXPECT_EQ(rig.told.size(), 1u);
+        hold.exec(QStringLiteral("COMMIT"));
+        hold.finish();
+        other.close();
+        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+        rig.clock.Advance(seconds(61));
+        late->Record(rig.Read(500));
+        EXPECT_EQ(late->FlushAtExit(), "");
+    }
+    EXPECT_EQ(rig.StoredReceived(), 100u + 81000u + 1000u);
+}
+
 TEST(UsageStore, OnlyOneRecorderAddsAndTheOtherTakesOverWhenItEnds) {
     StoreRig rig;
     auto first = rig.Session();
     auto second = rig.Session();
     EXPECT_TRUE(first->Recording());
+    EXPECT_EQ(first->NotRecordingNote(), "");
     EXPECT_FALSE(second->Recording());
+    EXPECT_EQ(second->NotRecordingNote(),
+              "Another Bytelora records the data usage; this one does not.");
     // Both see the same traffic; only the first adds it.
     for (int i = 0; i < 3; ++i) {
         const auto read = rig.Read(i == 0 ? 0 : 100);

@@ -48,6 +48,32 @@ TEST(UsageText, JsonAndCsvKeepTheirDocumentedShape) {
     EXPECT_NE(UsageJson(huge).find("\"received\": 18446744073709551610"), std::string::npos);
 }
 
+TEST(UsageText, JsonNamesTheAliasesOfTheInterfacesItShows) {
+    UsageView view;
+    view.kind = UsageViewKind::Months;
+    view.total = {{"2024-03", 5, 6}};
+    view.interfaces["\\DEVICE\\TCPIP_{7}"] = {{"2024-03", 5, 6}};
+    view.aliases = {{"\\DEVICE\\TCPIP_{7}", "Ethernet"}, {"gone", "Wi-Fi"}};
+    EXPECT_EQ(UsageJson(view),
+              "{\n"
+              "  \"unit\": \"bytes\",\n"
+              "  \"months\": [\n"
+              "    {\"month\": \"2024-03\", \"received\": 5, \"sent\": 6}\n"
+              "  ],\n"
+              "  \"interfaces\": {\n"
+              "    \"\\\\DEVICE\\\\TCPIP_{7}\": [\n"
+              "      {\"month\": \"2024-03\", \"received\": 5, \"sent\": 6}\n"
+              "    ]\n"
+              "  },\n"
+              "  \"aliases\": {\n"
+              "    \"\\\\DEVICE\\\\TCPIP_{7}\": \"Ethernet\"\n"
+              "  }\n"
+              "}\n");
+    EXPECT_EQ(StoredInterfaceName("Ethernet", view.aliases), "\\DEVICE\\TCPIP_{7}");
+    EXPECT_EQ(StoredInterfaceName("eth0", view.aliases), "eth0");
+    EXPECT_EQ(StoredInterfaceName("", view.aliases), "");
+}
+
 TEST(UsageText, AmountsUseUnitsOf1024) {
     EXPECT_EQ(ByteAmountText(0), "0 B");
     EXPECT_EQ(ByteAmountText(1023), "1023 B");

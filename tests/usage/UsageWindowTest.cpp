@@ -51,6 +51,37 @@ struct UsageFormRig : FormRig {
     }
 };
 
+TEST(UsageWindow, ListsInterfacesByTheirAliasAndFiltersByTheStoredName) {
+    UsageFormRig rig;
+    rig.table.Row(0).Alias("Ethernet");
+    Form1& form = rig.LoadWithUsage();
+    rig.Run(2, 4000);
+    form.FlushUsage();  // the alias is stored with the next write
+    form.ShowUsageWindow();
+    UsageWindow* window = form.DataUsageWindow();
+    ASSERT_NE(window, nullptr);
+    const int ethernet = window->InterfaceFilter->findText(QStringLiteral("Ethernet"));
+    ASSERT_EQ(ethernet, 1);
+    EXPECT_EQ(window->InterfaceFilter->itemData(ethernet).toString().toStdString(), "eth0");
+    window->InterfaceFilter->setCurrentIndex(ethernet);
+    std::uint64_t received = 0;
+    for (const auto& day : window->CurrentView().total) received += day.received;
+    EXPECT_EQ(received, 8000u);
+}
+
+TEST(UsageWindow, ClosingSaysHowMuchCouldNotBeStored) {
+    UsageFormRig rig;
+    // The database's folder cannot be made: a file stands in its way.
+    std::ofstream(rig.dir / "data") << "not a folder";
+    Form1& form = rig.LoadWithUsage();
+    rig.Run(2, 4000);
+    form.Form_QueryUnload();
+    ASSERT_FALSE(rig.boxes.shown().empty());
+    EXPECT_EQ(rig.boxes.shown().back().text,
+              "The data usage not yet stored (15.6 KB, 16000 bytes) could not be written to " +
+                  rig.usage.database.string() + " and is lost.");
+}
+
 TEST(UsageWindow, OpensOnFirstUseAndShowsWhatTheMainWindowRecorded) {
     UsageFormRig rig;
     Form1& form = rig.LoadWithUsage();

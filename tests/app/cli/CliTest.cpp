@@ -86,8 +86,9 @@ TEST(ListInterfaces, ListsEveryRowAndTotalsOnlyTheCountedOnes) {
     EXPECT_EQ(ListInterfaces(table, {}, out, err), 0);
 
     const std::string text = out.str();
-    EXPECT_NE(text.find("loopback  unknown"), std::string::npos) << text;
-    EXPECT_NE(text.find("wireless  down"), std::string::npos) << text;
+    EXPECT_NE(text.find("loopback  " + OperationalStatusText(4)), std::string::npos) << text;
+    EXPECT_NE(text.find("wireless  " + OperationalStatusText(kIfStatusDown)), std::string::npos)
+        << text;
     // The loopback row is listed but marked as not counted, and stays out of the totals.
     EXPECT_NE(text.find("5000  no (loopback)\n"), std::string::npos) << text;
     EXPECT_NE(text.find("567  yes (every interface)\n"), std::string::npos) << text;
@@ -114,12 +115,67 @@ TEST(ListInterfaces, ReportsAMissingTableService) {
     EXPECT_NE(out.str().find("Total received: 0 bytes"), std::string::npos);
 }
 
-TEST(InterfaceText, NamesTypesAndStatesAndShowsUnknownOnesAsNumbers) {
+TEST(InterfaceText, NamesTypesAndEachSystemsStatesAndShowsUnknownOnesAsNumbers) {
     EXPECT_EQ(InterfaceTypeText(kIfTypeTunnel), "tunnel");
     EXPECT_EQ(InterfaceTypeText(999), "type 999");
-    EXPECT_EQ(OperationalStatusText(7), "lowerlayerdown");
-    EXPECT_EQ(OperationalStatusText(0), "status 0");
-    EXPECT_EQ(OperationalStatusText(8), "status 8");
+    EXPECT_EQ(bytelora::Rfc2863StatusText(1), "up");
+    EXPECT_EQ(bytelora::Rfc2863StatusText(5), "dormant");
+    EXPECT_EQ(bytelora::Rfc2863StatusText(7), "lowerlayerdown");
+    EXPECT_EQ(bytelora::Rfc2863StatusText(0), "status 0");
+    EXPECT_EQ(bytelora::Rfc2863StatusText(8), "status 8");
+    // The IP Helper table's own values: a working adapter is "operational", not
+    // "dormant", and one that is down is "non-operational", not a number.
+    EXPECT_EQ(bytelora::IpHelperStatusText(0), "non-operational");
+    EXPECT_EQ(bytelora::IpHelperStatusText(2), "disconnected");
+    EXPECT_EQ(bytelora::IpHelperStatusText(4), "connected");
+    EXPECT_EQ(bytelora::IpHelperStatusText(5), "operational");
+    EXPECT_EQ(bytelora::IpHelperStatusText(6), "status 6");
+#ifdef _WIN32
+    EXPECT_EQ(OperationalStatusText(5), "operational");
+#else
+    EXPECT_EQ(OperationalStatusText(5), "dormant");
+#endif
+}
+
+TEST(ListInterfaces, NamesInterfacesByTheirAliasAndTakesItForAChoice) {
+    testing::FakeInterfaceTable table;
+    const std::string key = "\\DEVICE\\TCPIP_{00000002-0000-0000-0000-4E6574446576}";
+    table.AddRow(key, 2, kIfTypeEthernet, 1234, 567).Alias("Ethernet");
+    table.AddRow("wlan0", 3, kIfTypeWireless, 100, 10);
+    std::ostringstream out, err;
+    EXPECT_EQ(ListInterfaces(table, {"Ethernet"}, out, err), 0);
+    const std::string text = out.str();
+    EXPECT_EQ(text.find("TCPIP"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n2     Ethernet          ethernet  "), std::string::npos) << text;
+    EXPECT_NE(text.find("567  yes (chosen)\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("10  no (not chosen)\n"), std::string::npos) << text;
+
+    // A long alias widens the column instead of running into the next.
+    testing::FakeInterfaceTable wide;
+    wide.AddRow(key, 2, kIfTypeEthernet, 1, 1).Alias("Ethernet 2 (USB dock, office)");
+    std::ostringstream listed;
+    EXPECT_EQ(ListInterfaces(wide, {}, listed, err), 0);
+    EXPECT_NE(listed.str().find("Ethernet 2 (USB dock, office)  ethernet"), std::string::npos)
+        << listed.str();
+}
+
+TEST(InterfaceText, LabelsAreTheAliasWithTheDescriptionBeside) {
+    CInterface row;
+    row.InterfaceName("eth0");
+    EXPECT_EQ(bytelora::InterfaceLabelWithDescription(row), "eth0");
+    row.InterfaceDescription("eth0");
+    EXPECT_EQ(bytelora::InterfaceLabelWithDescription(row), "eth0");
+    row.InterfaceName("\\DEVICE\\TCPIP_{1}");
+    row.Alias("Wi-Fi");
+    row.InterfaceDescription("Intel(R) Wi-Fi 6 AX201 160MHz");
+    EXPECT_EQ(bytelora::InterfaceLabel(row), "Wi-Fi");
+    EXPECT_EQ(bytelora::InterfaceLabelWithDescription(row),
+              "Wi-Fi (Intel(R) Wi-Fi 6 AX201 160MHz)");
+    EXPECT_TRUE(bytelora::NamesInterface("Wi-Fi", row));
+    EXPECT_TRUE(bytelora::NamesInterface("\\DEVICE\\TCPIP_{1}", row));
+    EXPECT_FALSE(bytelora::NamesInterface("wi-fi", row));
+    row.Alias("");
+    EXPECT_FALSE(bytelora::NamesInterface("", row));
 }
 
 }  // namespace

@@ -76,5 +76,67 @@ TEST(UsageCommand, ADamagedDatabaseExitsWithOneAndChangesNothing) {
     EXPECT_EQ(std::filesystem::file_size(rig.Environment().database), 4096u);
 }
 
+TEST(UsageCommand, KeepsTheHistoryOfARenamedAliasAndSelectsByIt) {
+    UsageRig rig;
+    rig.clock.SetNow(bytelora::testing::Utc(2024, 3, 5, 12));
+    const std::string key = "\\DEVICE\\TCPIP_{7}";
+    const auto table = [&](const std::string& alias) {
+        CInterfaces rows;
+        auto row = std::make_shared<CInterface>();
+        row->InterfaceName(key);
+        row->Alias(alias);
+        rows.Add(row);
+        return rows;
+    };
+    {
+        UsageSession session(rig.Environment(), rig.clock, {});
+        session.Record({{key, 0, 0, 1000, 2000}, {"wlan0", 0, 0, 0, 0}});
+        session.NameInterfaces(table("Ethernet"));
+        session.Record({{key, 300, 30, 1300, 2030}, {"wlan0", 9, 9, 9, 9}});
+    }
+    EXPECT_EQ(rig.Run({"usage", "--months", "--csv", "--interface", "Ethernet"}), 0);
+    EXPECT_TRUE(rig.out.str().ends_with("\n2024-03,300,30,330\r\n")) << rig.out.str();
+    {
+        // Renamed: the hours stay with the key, and the JSON names the new alias.
+        UsageSession session(rig.Environment(), rig.clock, {});
+        session.Record({{key, 0, 0, 1300, 2030}});
+        session.NameInterfaces(table("LAN"));
+        session.Record({{key, 1, 1, 1301, 2031}});
+    }
+    EXPECT_EQ(rig.Run({"usage", "--months", "--json", "--interface", "LAN"}), 0);
+    EXPECT_NE(rig.out.str().find("{\"month\": \"2024-03\", \"received\": 301, \"sent\": 31}\n  ]"),
+              std::string::npos)
+        << rig.out.str();
+    EXPECT_NE(rig.out.str().find("  \"aliases\": {\n    \"\\\\DEVICE\\\\TCPIP_{7}\": \"LAN\"\n  }"),
+              std::string::npos)
+        << rig.out.str();
+    // The old alias names nothing any more.
+    EXPECT_EQ(rig.Run({"usage", "--months", "--csv", "--interface", "Ethernet"}), 1);
+    EXPECT_TRUE(rig.out.str().empty()) << rig.out.str();
+}
+
+TEST(UsageCommand, DamageInsideTheFileIsToldInOneSentence) {
+    UsageRig rig;
+    {
+        UsageSession session(rig.Environment(), rig.clock, {});
+        session.Record({{"eth0", 0, 0, 1000, 2000}});
+        session.Record({{"eth0", 300, 30, 1300, 2030}});
+    }
+    // The header stays sound; the pages after it are garbage.
+    const auto size = std::filesystem::file_size(rig.Environment().database);
+    ASSERT_GT(size, 4096u);
+    {
+        std::fstream file(rig.Environment().database,
+                          std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(4096);
+        file << std::string(size - 4096, 'z');
+    }
+    EXPECT_EQ(rig.Run({"usage", "--json"}), 1);
+    EXPECT_EQ(rig.err.str(), "bytelora-cli: the data usage database " +
+                                 rig.Environment().database.string() +
+                                 " cannot be read: database disk image is malformed. Bytelora "
+                                 "moves it aside and starts a new one when it next records.\n");
+}
+
 }  // namespace
 }  // namespace bytelora::cli
