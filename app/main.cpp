@@ -22,12 +22,18 @@
 #include "settings/QSettingsStore.h"
 #include "settings/StartupRegistration.h"
 #include "tray/QtTrayBackend.h"
+#include "tray/TrayIcons.h"
 #include "tray/cSysTray.h"
 #include "usage/UsageSession.h"
 
 int main(int argc, char** argv) {
     bytelora::PrepareProcess();
+    // One name wherever the desktop shows it: the tray entry, its notifications, the
+    // task switcher (Qt's default would be the file's lower-case name).
+    QCoreApplication::setApplicationName(QStringLiteral("Bytelora"));
     QApplication app(argc, argv);
+    // Every window without an icon of its own, the message boxes too, shows the program's.
+    QApplication::setWindowIcon(bytelora::ProgramIcon());
     // Qt keeps the style's drawing of each control in its pixmap cache, one per widget
     // and state: over half a megabyte for a window that draws most of them once. A small
     // cache still holds what is drawn again and again.

@@ -5,7 +5,7 @@ BYTELORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # Packages every build needs.
 BYTELORA_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libqt6sql6-sqlite
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xfixes0-dev libqt6sql6-sqlite
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation
   desktop-file-utils appstream dpkg-dev file xvfb xdotool

@@ -1,0 +1,94 @@
+// The notification area going away and coming back while the program runs: a panel that
+// crashes or restarts, or starts after the program at login.
+#include <QApplication>
+
+#include "FormRig.h"
+
+namespace bytelora::testing {
+namespace {
+
+// The desktop's notice arrives through the event loop.
+void TrayChanges(FormRig& rig, bool available) {
+    rig.tray.ReportTray(available);
+    QApplication::processEvents();
+}
+
+TEST(TrayComingAndGoing, AWindowHiddenInATrayThatGoesAwayComesBackAndHidesAgainOnceATrayIsBack) {
+    FormRig rig;
+    Form1& form = rig.Load();
+    form.ShowAfterLoad();
+    Minimise(form);
+    ASSERT_TRUE(form.HiddenInTray());
+
+    TrayChanges(rig, false);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.HiddenInTray());
+    EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
+    // Still wanted in the tray: the backend puts it into the next one by itself.
+    EXPECT_TRUE(form.cSysTray1()->InTray());
+    EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::DeleteIcon), 0u);
+
+    // Without a tray a minimise is an ordinary one.
+    Minimise(form);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.HiddenInTray());
+
+    // The minimised window goes into the tray that appears, as the minimise meant; no
+    // second balloon in the run.
+    TrayChanges(rig, true);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(form.HiddenInTray());
+    EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::ShowBalloon), 1u);
+    rig.tray.LeftClick();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.HiddenInTray());
+}
+
+TEST(TrayComingAndGoing, AHiddenStartWithoutATrayGoesIntoTheTrayThatStartsLate) {
+    FormRig rig;
+    rig.tray.SetAvailable(false);
+    rig.settings.Preset("Windows Startup", "On");
+    rig.settings.Preset("Minimized", "On");
+    Form1& form = rig.Load();
+    form.ShowAfterLoad();
+    ASSERT_TRUE(form.isVisible());  // minimised, where the desktop lists it
+    EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::ShowBalloon), 0u);
+
+    TrayChanges(rig, true);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(form.HiddenInTray());
+    EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::ShowBalloon), 1u);
+    rig.tray.LeftClick();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
+}
+
+TEST(TrayComingAndGoing, AShownWindowStaysAsItIsWhateverTheTrayDoes) {
+    FormRig rig;
+    Form1& form = rig.Load();
+    form.ShowAfterLoad();
+    TrayChanges(rig, false);
+    TrayChanges(rig, true);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.HiddenInTray());
+    EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::ShowBalloon), 0u);
+    // Hidden again, gone again: back again.
+    Minimise(form);
+    TrayChanges(rig, false);
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST(TrayComingAndGoing, ATrayGoneDuringShutdownDoesNotShowTheWindowAgain) {
+    FormRig rig;
+    rig.settings.Preset("Windows Startup", "On");
+    rig.settings.Preset("Minimized", "On");
+    Form1& form = rig.Load();
+    form.ShowAfterLoad();
+    ASSERT_TRUE(form.HiddenInTray());
+    form.Form_QueryUnload();
+    TrayChanges(rig, false);
+    EXPECT_FALSE(form.isVisible());
+}
+
+}  // namespace
+}  // namespace bytelora::testing
