@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/DisplayPlatform.h"
 #include "app/Form1.h"
 #include "app/MainLoop.h"
 #include "app/ProgramPaths.h"
@@ -31,7 +32,10 @@ int main(int argc, char** argv) {
     // One name wherever the desktop shows it: the tray entry, its notifications, the
     // task switcher (Qt's default would be the file's lower-case name).
     QCoreApplication::setApplicationName(QStringLiteral("Bytelora"));
+    // In a Wayland session, through XWayland: see DisplayPlatform.h.
+    bytelora::RequestDisplayPlatform();
     QApplication app(argc, argv);
+    bytelora::ForgetDisplayPlatformRequest();
     // Every window without an icon of its own, the message boxes too, shows the program's.
     QApplication::setWindowIcon(bytelora::ProgramIcon());
     // Qt keeps the style's drawing of each control in its pixmap cache, one per widget
