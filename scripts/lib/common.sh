@@ -12,6 +12,9 @@ BYTELORA_BUILD_PACKAGES=(
   # The real-display suite (tests/desktop): window managers, a tray host, and the tools
   # that drive and look at the windows.
   openbox icewm trayer wmctrl x11-utils imagemagick
+  # Notification areas that come and go: a StatusNotifierItem host on a session bus of
+  # its own.
+  lxqt-panel dbus
 )
 
 # The Windows cross build and the wine that runs its tests.
