@@ -239,6 +239,10 @@ void Form1::ShowAfterLoad() {
     if (windowState() & Qt::WindowMinimized) {
         if (parts_->tray && parts_->tray->TrayAvailable()) {
             Form_Resize();
+        } else if (!services_.minimiseIsSeen) {
+            // Neither a tray nor a minimise the desktop lists for sure: shown, not lost.
+            overrideWindowState(windowState() & ~Qt::WindowMinimized);
+            show();
         } else {
             // Start-up minimised the window as a state only; now the desktop does it.
             overrideWindowState(windowState() & ~Qt::WindowMinimized);

@@ -48,6 +48,11 @@ struct Services {
 
     // Where the data usage is kept; null records nothing and offers no usage window.
     const UsageEnvironment* usage = nullptr;
+
+    // Whether the program learns that its window was minimised. On native Wayland no
+    // client does, nor can it bring back a window it minimised itself, so a minimise
+    // cannot hide to the tray and a start-up minimise without a tray would lose the window.
+    bool minimiseIsSeen = true;
 };
 
 }  // namespace bytelora

@@ -94,6 +94,7 @@ int main(int argc, char** argv) {
 
     const UsageEnvironment usage = SystemUsageEnvironment();
     services.usage = &usage;
+    services.minimiseIsSeen = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 
     Form1 window(services);
     // The end of the desktop session may end the process without closing the window:

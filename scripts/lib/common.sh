@@ -15,6 +15,8 @@ BYTELORA_BUILD_PACKAGES=(
   # Notification areas that come and go: a StatusNotifierItem host on a session bus of
   # its own.
   lxqt-panel dbus
+  # A Wayland session: weston with XWayland, and Qt's Wayland platform.
+  weston xwayland qt6-wayland
 )
 
 # The Windows cross build and the wine that runs its tests.

@@ -90,5 +90,34 @@ TEST(TrayComingAndGoing, ATrayGoneDuringShutdownDoesNotShowTheWindowAgain) {
     EXPECT_FALSE(form.isVisible());
 }
 
+TEST(TrayComingAndGoing, WhereMinimisesAreNotSeenAHiddenStartWithoutATrayShowsTheWindow) {
+    FormRig rig;
+    rig.tray.SetAvailable(false);
+    rig.settings.Preset("Windows Startup", "On");
+    rig.settings.Preset("Minimized", "On");
+    Services services = rig.MakeServices();
+    services.minimiseIsSeen = false;  // native Wayland
+    rig.form = std::make_unique<Form1>(services);
+    Form1& form = *rig.form;
+    form.Form_Load();
+    form.ShowAfterLoad();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
+    EXPECT_FALSE(form.HiddenInTray());
+
+    // With a tray the hidden start hides into it: its icon brings the window back.
+    FormRig withTray;
+    withTray.settings.Preset("Windows Startup", "On");
+    withTray.settings.Preset("Minimized", "On");
+    Services trayServices = withTray.MakeServices();
+    trayServices.minimiseIsSeen = false;
+    withTray.form = std::make_unique<Form1>(trayServices);
+    withTray.form->Form_Load();
+    withTray.form->ShowAfterLoad();
+    EXPECT_TRUE(withTray.form->HiddenInTray());
+    withTray.tray.LeftClick();
+    EXPECT_TRUE(withTray.form->isVisible());
+}
+
 }  // namespace
 }  // namespace bytelora::testing
