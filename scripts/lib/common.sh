@@ -17,6 +17,8 @@ BYTELORA_BUILD_PACKAGES=(
   lxqt-panel dbus
   # A Wayland session: weston with XWayland, and Qt's Wayland platform.
   weston xwayland qt6-wayland
+  # High-density screens: Xft.dpi set with xrdb.
+  x11-xserver-utils
 )
 
 # The Windows cross build and the wine that runs its tests.
