@@ -13,6 +13,21 @@ void TrayChanges(FormRig& rig, bool available) {
     QApplication::processEvents();
 }
 
+// A start with both start-up options ticked ("Minimized to system tray"), shown as
+// start-up leaves it.
+struct HiddenStartRig : FormRig {
+    explicit HiddenStartRig(bool trayThere, bool minimiseIsSeen = true) {
+        tray.SetAvailable(trayThere);
+        settings.Preset("Windows Startup", "On");
+        settings.Preset("Minimized", "On");
+        Services services = MakeServices();
+        services.minimiseIsSeen = minimiseIsSeen;
+        form = std::make_unique<Form1>(services);
+        form->Form_Load();
+        form->ShowAfterLoad();
+    }
+};
+
 TEST(TrayComingAndGoing, AWindowHiddenInATrayThatGoesAwayComesBackAndHidesAgainOnceATrayIsBack) {
     FormRig rig;
     Form1& form = rig.Load();
@@ -45,12 +60,8 @@ TEST(TrayComingAndGoing, AWindowHiddenInATrayThatGoesAwayComesBackAndHidesAgainO
 }
 
 TEST(TrayComingAndGoing, AHiddenStartWithoutATrayGoesIntoTheTrayThatStartsLate) {
-    FormRig rig;
-    rig.tray.SetAvailable(false);
-    rig.settings.Preset("Windows Startup", "On");
-    rig.settings.Preset("Minimized", "On");
-    Form1& form = rig.Load();
-    form.ShowAfterLoad();
+    HiddenStartRig rig(false);
+    Form1& form = *rig.form;
     ASSERT_TRUE(form.isVisible());  // minimised, where the desktop lists it
     EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::ShowBalloon), 0u);
 
@@ -79,11 +90,8 @@ TEST(TrayComingAndGoing, AShownWindowStaysAsItIsWhateverTheTrayDoes) {
 }
 
 TEST(TrayComingAndGoing, ATrayGoneDuringShutdownDoesNotShowTheWindowAgain) {
-    FormRig rig;
-    rig.settings.Preset("Windows Startup", "On");
-    rig.settings.Preset("Minimized", "On");
-    Form1& form = rig.Load();
-    form.ShowAfterLoad();
+    HiddenStartRig rig(true);
+    Form1& form = *rig.form;
     ASSERT_TRUE(form.HiddenInTray());
     form.Form_QueryUnload();
     TrayChanges(rig, false);
@@ -91,29 +99,13 @@ TEST(TrayComingAndGoing, ATrayGoneDuringShutdownDoesNotShowTheWindowAgain) {
 }
 
 TEST(TrayComingAndGoing, WhereMinimisesAreNotSeenAHiddenStartWithoutATrayShowsTheWindow) {
-    FormRig rig;
-    rig.tray.SetAvailable(false);
-    rig.settings.Preset("Windows Startup", "On");
-    rig.settings.Preset("Minimized", "On");
-    Services services = rig.MakeServices();
-    services.minimiseIsSeen = false;  // native Wayland
-    rig.form = std::make_unique<Form1>(services);
-    Form1& form = *rig.form;
-    form.Form_Load();
-    form.ShowAfterLoad();
-    EXPECT_TRUE(form.isVisible());
-    EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
-    EXPECT_FALSE(form.HiddenInTray());
+    HiddenStartRig rig(false, false);  // native Wayland, no tray
+    EXPECT_TRUE(rig.form->isVisible());
+    EXPECT_FALSE(rig.form->windowState() & Qt::WindowMinimized);
+    EXPECT_FALSE(rig.form->HiddenInTray());
 
     // With a tray the hidden start hides into it: its icon brings the window back.
-    FormRig withTray;
-    withTray.settings.Preset("Windows Startup", "On");
-    withTray.settings.Preset("Minimized", "On");
-    Services trayServices = withTray.MakeServices();
-    trayServices.minimiseIsSeen = false;
-    withTray.form = std::make_unique<Form1>(trayServices);
-    withTray.form->Form_Load();
-    withTray.form->ShowAfterLoad();
+    HiddenStartRig withTray(true, false);
     EXPECT_TRUE(withTray.form->HiddenInTray());
     withTray.tray.LeftClick();
     EXPECT_TRUE(withTray.form->isVisible());

@@ -1,8 +1,37 @@
 # Shared by the real-display scripts beside it (sourced): a virtual display, throw-away
-# homes, bounded polling, screenshots and the looks of the program's windows.
-# The sourcing script sets: program, shots, work (a temporary folder), label; and pids=().
+# homes, a session bus and a StatusNotifierItem host, bounded polling, screenshots and
+# the looks of the program's windows. The sourcing script sets program, shots and label,
+# then calls need and begin.
 
 failures=0
+skip=77
+
+# need <tool...>: exits 77 (skipped) when one is missing.
+need() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit $skip; }
+  done
+}
+
+# begin: a temporary folder for the run ($work), an empty screenshot folder, and the
+# clean-up of every process started (in pids, and the program in app) at exit.
+begin() {
+  work=$(mktemp -d "/tmp/bytelora-$label.XXXXXX")
+  mkdir -p "$shots"
+  rm -f "$shots"/*.png
+  pids=()
+  app=
+  app_home=
+  trap cleanup EXIT
+}
+cleanup() {
+  local pid
+  [ -n "$app" ] && kill "$app" 2>/dev/null
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
 step() { echo "-- $label: $*"; }
 fail() {
   echo "FAIL ($label): $*"
@@ -105,6 +134,55 @@ stop_app() {
     echo "   program output:"
     sed 's/^/   | /' "$2/program.log"
   fi
+}
+
+# start_openbox: the window manager, in a home of its own.
+start_openbox() {
+  local home
+  home=$(fresh_home wm)
+  (with_home "$home" openbox --sm-disable >"$work/wm.log" 2>&1) &
+  pids+=($!)
+  until_true 20 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
+    { echo "openbox did not start"; cat "$work/wm.log"; exit 1; }
+}
+
+# new_bus: a session bus of its own; exports DBUS_SESSION_BUS_ADDRESS.
+bus=0
+new_bus() {
+  bus=$((bus + 1))
+  local socket="$work/bus$bus"
+  dbus-daemon --session --nofork --nopidfile --address="unix:path=$socket" >"$work/bus$bus.log" 2>&1 &
+  pids+=($!)
+  until_true 10 test -S "$socket" || { echo "dbus-daemon did not start"; exit 1; }
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$socket"
+}
+# panel_home: a home whose lxqt-panel has one panel along the top with only the
+# StatusNotifierItem host in it; prints the home.
+panel_home() {
+  local home
+  home=$(fresh_home panel)
+  mkdir -p "$home/config/lxqt"
+  printf '%s\n' '[General]' '__userfile__=true' 'panels=panel1' '' '[panel1]' 'plugins=statusnotifier' \
+    'position=Top' 'panelSize=28' '' '[statusnotifier]' 'type=statusnotifier' 'alignment=Right' \
+    >"$home/config/lxqt/panel.conf"
+  echo "$home"
+}
+# property <service> <path> <interface> <name>: a D-Bus property, as dbus-send prints it.
+property() {
+  dbus-send --session --print-reply --reply-timeout=2000 --dest="$1" "$2" \
+    org.freedesktop.DBus.Properties.Get string:"$3" string:"$4" 2>/dev/null
+}
+# The items the StatusNotifierItem watcher lists, one "<service>/<path>" a line.
+watcher_items() {
+  property org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.kde.StatusNotifierWatcher \
+    RegisteredStatusNotifierItems | sed -n 's/^ *string "\(.*\)"$/\1/p'
+}
+
+# stop: ends the program of the last start ($app, $app_home), if it runs.
+stop() {
+  [ -n "$app" ] || return 0
+  stop_app "$app" "$app_home"
+  app=
 }
 
 finish() {

@@ -11,53 +11,20 @@ set -euo pipefail
 program=$(readlink -f "$1")
 shots=$2
 label=scale
-skip=77
-
-for tool in Xvfb xdotool xwininfo xprop import openbox lxqt-panel dbus-daemon dbus-send xrdb; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit $skip; }
-done
-
-work=$(mktemp -d /tmp/bytelora-scale.XXXXXX)
-mkdir -p "$shots"
-rm -f "$shots"/*.png
-pids=()
-app=
-app_home=
-cleanup() {
-  local pid
-  [ -n "$app" ] && kill "$app" 2>/dev/null
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
 # shellcheck source=desktop-lib.sh
 source "$(dirname "$0")/desktop-lib.sh"
+need Xvfb xdotool xwininfo xprop import openbox lxqt-panel dbus-daemon dbus-send xrdb
+begin
 
 start_xvfb 2560x1600x24
 unset WAYLAND_DISPLAY SESSION_MANAGER QT_QPA_PLATFORM QT_SCALE_FACTOR QT_FONT_DPI
 unset QT_AUTO_SCREEN_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING
-wm_home=$(fresh_home wm)
-(with_home "$wm_home" openbox --sm-disable >"$work/wm.log" 2>&1) &
-pids+=($!)
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-until_true 20 wm_ready || { echo "openbox did not start"; cat "$work/wm.log"; exit 1; }
-dbus-daemon --session --nofork --nopidfile --address="unix:path=$work/bus" >"$work/bus.log" 2>&1 &
-pids+=($!)
-until_true 10 test -S "$work/bus" || { echo "dbus-daemon did not start"; exit 1; }
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
-panel_home=$(fresh_home panel)
-mkdir -p "$panel_home/config/lxqt"
-printf '[General]\n__userfile__=true\npanels=panel1\n\n[panel1]\nplugins=statusnotifier\nposition=Top\n\n[statusnotifier]\ntype=statusnotifier\n' \
-  >"$panel_home/config/lxqt/panel.conf"
+start_openbox
+new_bus
+panel_home=$(panel_home)
 (with_home "$panel_home" lxqt-panel >"$work/panel.log" 2>&1) &
 pids+=($!)
 
-watcher_items() {
-  dbus-send --session --print-reply --reply-timeout=2000 --dest=org.kde.StatusNotifierWatcher \
-    /StatusNotifierWatcher org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher \
-    string:RegisteredStatusNotifierItems 2>/dev/null | sed -n 's/^ *string "\(.*\)"$/\1/p'
-}
 # menu_entry <label>: what a click on that entry of the tray menu does, sent as the
 # panel sends it.
 menu_entry() {

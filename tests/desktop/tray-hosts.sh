@@ -11,36 +11,14 @@ set -euo pipefail
 program=$(readlink -f "$1")
 shots=$2
 label=tray-hosts
-skip=77
-
-for tool in Xvfb xdotool xwininfo xprop import openbox trayer lxqt-panel dbus-daemon dbus-send; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit $skip; }
-done
-
-work=$(mktemp -d /tmp/bytelora-trayhosts.XXXXXX)
-mkdir -p "$shots"
-rm -f "$shots"/*.png
-pids=()
-app=
-app_home=
-cleanup() {
-  local pid
-  [ -n "$app" ] && kill "$app" 2>/dev/null
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
 # shellcheck source=desktop-lib.sh
 source "$(dirname "$0")/desktop-lib.sh"
+need Xvfb xdotool xwininfo xprop import openbox trayer lxqt-panel dbus-daemon dbus-send
+begin
 
 start_xvfb
 unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
-wm_home=$(fresh_home wm)
-(with_home "$wm_home" openbox --sm-disable >"$work/wm.log" 2>&1) &
-pids+=($!)
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-until_true 20 wm_ready || { echo "openbox did not start"; cat "$work/wm.log"; exit 1; }
+start_openbox
 
 start_app() {  # start_app <name> [settings line...]
   app_home=$(fresh_home "$1")
@@ -49,52 +27,15 @@ start_app() {  # start_app <name> [settings line...]
   (with_home "$app_home" "$program" >"$app_home/program.log" 2>&1) &
   app=$!
 }
-stop() {
-  [ -n "$app" ] || return 0
-  stop_app "$app" "$app_home"
-  app=
-}
 
 # ---- A session bus and the StatusNotifierItem host ----
 
-bus=0
-new_bus() {
-  bus=$((bus + 1))
-  local socket="$work/bus$bus"
-  dbus-daemon --session --nofork --nopidfile --address="unix:path=$socket" >"$work/bus$bus.log" 2>&1 &
-  pids+=($!)
-  until_true 10 test -S "$socket" || { echo "dbus-daemon did not start"; exit 1; }
-  export DBUS_SESSION_BUS_ADDRESS="unix:path=$socket"
-}
-panel_home=$(fresh_home panel)
-mkdir -p "$panel_home/config/lxqt"
-cat >"$panel_home/config/lxqt/panel.conf" <<'CONF'
-[General]
-__userfile__=true
-panels=panel1
-
-[panel1]
-plugins=statusnotifier
-position=Top
-desktop=0
-panelSize=28
-width=100
-widthPercent=true
-alignment=1
-
-[statusnotifier]
-type=statusnotifier
-alignment=Right
-CONF
+panel_home=$(panel_home)
 panel=
 start_panel() {
   (with_home "$panel_home" lxqt-panel >>"$work/panel.log" 2>&1) &
   panel=$!
   pids+=($panel)
-}
-property() {  # property <service> <path> <interface> <name>
-  dbus-send --session --print-reply --reply-timeout=2000 --dest="$1" "$2" \
-    org.freedesktop.DBus.Properties.Get string:"$3" string:"$4" 2>/dev/null
 }
 host_ready() {
   property org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.kde.StatusNotifierWatcher \
@@ -103,9 +44,7 @@ host_ready() {
 # The program's item as the watcher lists it: "<service>/<path>".
 item=
 item_registered() {
-  item=$(property org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
-    org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems |
-    sed -n 's/^ *string "\(.*\)"$/\1/p' | head -n 1)
+  item=$(watcher_items | head -n 1)
   [ -n "$item" ]
 }
 item_property() { property "${item%%/*}" "/${item#*/}" org.kde.StatusNotifierItem "$1"; }

@@ -10,27 +10,10 @@ set -euo pipefail
 program=$(readlink -f "$1")
 shots=$2
 label=wayland
-skip=77
-
-for tool in weston Xwayland weston-screenshooter xdotool xwininfo xprop; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit $skip; }
-done
-
-work=$(mktemp -d /tmp/bytelora-wayland.XXXXXX)
-mkdir -p "$shots"
-rm -f "$shots"/*.png
-pids=()
-app=
-cleanup() {
-  local pid
-  [ -n "$app" ] && kill "$app" 2>/dev/null
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
 # shellcheck source=desktop-lib.sh
 source "$(dirname "$0")/desktop-lib.sh"
+need weston Xwayland weston-screenshooter xdotool xwininfo xprop
+begin
 
 unset DISPLAY WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
 session=$(fresh_home session)
@@ -67,11 +50,6 @@ run() {  # run <name> [env...] -- [settings line...]: starts the program in a fr
   (with_home "$app_home" env XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" "${vars[@]}" "$program" \
     >"$app_home/program.log" 2>&1) &
   app=$!
-}
-stop() {
-  [ -n "$app" ] || return 0
-  stop_app "$app" "$app_home"
-  app=
 }
 log_lines() { [ -f "$app_home/temp/Bytelora.txt" ] && wc -l <"$app_home/temp/Bytelora.txt" || echo 0; }
 
