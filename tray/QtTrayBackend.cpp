@@ -51,7 +51,8 @@ bool QtTrayBackend::IsAvailable() const {
 }
 
 void QtTrayBackend::MakeQtIcon() {
-    icon_ = std::make_unique<QSystemTrayIcon>();
+    // A child, so that one dropped but not yet deleted still ends with the backend.
+    icon_ = std::make_unique<QSystemTrayIcon>(this);
     connect(icon_.get(), &QSystemTrayIcon::activated, this, &QtTrayBackend::OnActivated);
     connect(icon_.get(), &QSystemTrayIcon::messageClicked, this, &QtTrayBackend::OnMessageClicked);
     icon_->setIcon(picture_);

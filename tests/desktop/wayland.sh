@@ -74,9 +74,15 @@ else
   grep -q 'set_minimized' "$app_home/program.log" &&
     fail "the window was minimised where nothing may bring it back"
   shot native-hidden-start
-  # A second start brings the running window forward and ends.
+  # A second start brings the running window forward and ends. Under the sanitizers its
+  # leak check is off: Qt's Wayland platform leaves libwayland-client's allocations to
+  # the end of the process, which this start reaches early.
   (with_home "$app_home" env XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" QT_QPA_PLATFORM=wayland \
-    timeout 20 "$program" >"$app_home/second.log" 2>&1) || fail "the second start did not hand over"
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+    timeout 20 "$program" >"$app_home/second.log" 2>&1) || {
+    fail "the second start did not hand over"
+    sed 's/^/   | /' "$app_home/second.log"
+  }
   kill -0 "$app" 2>/dev/null || fail "the first program ended on a second start"
   shot native-second-start
   # Keep the trace out of the report: it holds every request.
