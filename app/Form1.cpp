@@ -93,6 +93,13 @@ void Form1::WireEvents() {
                 if (button == 2) return;
                 RunUnguarded([&] { cSysTray1_MouseUp(button, id); });
             });
+    connect(parts_->tray.get(), &cSysTray::TrayAvailabilityChanged, this,
+            [this](bool available) {
+                RunUnguarded([&] { cSysTray1_AvailabilityChanged(available); });
+            },
+            // Bringing the window back or hiding it (with its balloon's wait) is not done
+            // inside the desktop's notice.
+            Qt::QueuedConnection);
     WireTrayMenu();
 
     // No timer handler may run before start-up has finished.
@@ -232,6 +239,10 @@ void Form1::ShowAfterLoad() {
     if (windowState() & Qt::WindowMinimized) {
         if (parts_->tray && parts_->tray->TrayAvailable()) {
             Form_Resize();
+        } else if (!services_.minimiseIsSeen) {
+            // Neither a tray nor a minimise the desktop lists for sure: shown, not lost.
+            overrideWindowState(windowState() & ~Qt::WindowMinimized);
+            show();
         } else {
             // Start-up minimised the window as a state only; now the desktop does it.
             overrideWindowState(windowState() & ~Qt::WindowMinimized);
@@ -276,6 +287,16 @@ void Form1::cSysTray1_MouseUp(int /*button*/, int /*id*/) {
     QWidget* focus = focusWidget() != nullptr ? focusWidget() : ListView1;
     focus->setFocus(Qt::ActiveWindowFocusReason);
     hiddenInTray_ = false;
+}
+
+void Form1::cSysTray1_AvailabilityChanged(bool available) {
+    if (!loaded_ || closing_) return;
+    if (!available) {
+        // Nothing could bring the window back from a tray that is gone.
+        if (hiddenInTray_) cSysTray1_MouseUp(0, 0);
+        return;
+    }
+    if (!hiddenInTray_ && isVisible() && (windowState() & Qt::WindowMinimized)) Form_Resize();
 }
 
 void Form1::Form_QueryUnload() {

@@ -92,6 +92,10 @@ class Form1 : public QWidget {
     void ShowAfterLoad();
     void Form_Resize();
     void cSysTray1_MouseUp(int button, int id);
+    // The notification area went away or a new one appeared: a window hidden in a tray
+    // that is gone comes back, and a window left minimised for want of a tray goes into
+    // the new one, as the minimise meant.
+    void cSysTray1_AvailabilityChanged(bool available);
     void Form_QueryUnload();
     void Form_Unload();
 

@@ -107,6 +107,7 @@ void Form1::ShowUsageWindow() {
     if (!parts_->usageWindow) {
         parts_->usageWindow = std::make_unique<UsageWindow>(*parts_->usage, services_.settings,
                                                             services_.boxes, services_.clock);
+        parts_->usageWindow->setWindowIcon(windowIcon());
     }
     parts_->usageWindow->show();
     parts_->usageWindow->raise();

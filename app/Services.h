@@ -54,6 +54,11 @@ struct Services {
     // One look at the per-application counter, for the "Applications" window; null
     // tells the window there is no counter.
     std::function<countd::FetchResult()> appCounts = nullptr;
+
+    // Whether the program learns that its window was minimised. On native Wayland no
+    // client does, nor can it bring back a window it minimised itself, so a minimise
+    // cannot hide to the tray and a start-up minimise without a tray would lose the window.
+    bool minimiseIsSeen = true;
 };
 
 }  // namespace bytelora

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/DisplayPlatform.h"
 #include "app/Form1.h"
 #include "app/MainLoop.h"
 #include "app/ProgramPaths.h"
@@ -24,12 +25,21 @@
 #include "settings/QSettingsStore.h"
 #include "settings/StartupRegistration.h"
 #include "tray/QtTrayBackend.h"
+#include "tray/TrayIcons.h"
 #include "tray/cSysTray.h"
 #include "usage/UsageSession.h"
 
 int main(int argc, char** argv) {
     bytelora::PrepareProcess();
+    // One name wherever the desktop shows it: the tray entry, its notifications, the
+    // task switcher (Qt's default would be the file's lower-case name).
+    QCoreApplication::setApplicationName(QStringLiteral("Bytelora"));
+    // In a Wayland session, through XWayland: see DisplayPlatform.h.
+    bytelora::RequestDisplayPlatform();
     QApplication app(argc, argv);
+    bytelora::ForgetDisplayPlatformRequest();
+    // Every window without an icon of its own, the message boxes too, shows the program's.
+    QApplication::setWindowIcon(bytelora::ProgramIcon());
     // Qt keeps the style's drawing of each control in its pixmap cache, one per widget
     // and state: over half a megabyte for a window that draws most of them once. A small
     // cache still holds what is drawn again and again.
@@ -90,6 +100,7 @@ int main(int argc, char** argv) {
         // Short: the window asks once a second on the user-interface thread.
         return countd::FetchCounts(countd::CountdSocketPath(), std::chrono::milliseconds(500));
     };
+    services.minimiseIsSeen = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 
     Form1 window(services);
     // The end of the desktop session may end the process without closing the window:

@@ -18,6 +18,7 @@ namespace bytelora {
 class TrayBackend {
   public:
     using MessageHandler = std::function<void(std::uint32_t lParam, std::uint32_t wParam)>;
+    using AvailabilityHandler = std::function<void(bool available)>;
 
     virtual ~TrayBackend() = default;
 
@@ -42,6 +43,13 @@ class TrayBackend {
     void SetMessageHandler(MessageHandler handler) { handler_ = std::move(handler); }
     bool HasMessageHandler() const { return static_cast<bool>(handler_); }
 
+    // Told when the desktop's notification area goes away or a new one appears while
+    // the program runs (a panel that crashed, restarted or started late). An entry that
+    // was added stays wanted: the backend puts it into the next notification area.
+    void SetAvailabilityHandler(AvailabilityHandler handler) {
+        availabilityHandler_ = std::move(handler);
+    }
+
   protected:
     // Called through a copy: the control's event handlers may take the icon out of the
     // tray, which replaces the handler while it is still running.
@@ -50,8 +58,15 @@ class TrayBackend {
         if (handler) handler(lParam, wParam);
     }
 
+    // Through a copy, for the same reason.
+    void ReportAvailability(bool available) const {
+        const AvailabilityHandler handler = availabilityHandler_;
+        if (handler) handler(available);
+    }
+
   private:
     MessageHandler handler_;
+    AvailabilityHandler availabilityHandler_;
     QMenu* menu_ = nullptr;
 };
 

@@ -70,10 +70,13 @@ cSysTray::cSysTray(TrayBackend& backend, const Clock& clock, EventPump pump, QOb
       backend_(backend),
       clock_(clock),
       pump_(std::move(pump)),
-      trayIcon_(TrayIconImage()) {}
+      trayIcon_(TrayIconImage()) {
+    backend_.SetAvailabilityHandler([this](bool available) { emit TrayAvailabilityChanged(available); });
+}
 
 cSysTray::~cSysTray() {
     // Nothing can be reported from here; the icon must not outlive the program.
+    backend_.SetAvailabilityHandler(nullptr);
     try {
         InTray(false);
     } catch (...) {

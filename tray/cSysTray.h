@@ -77,6 +77,9 @@ class cSysTray : public QObject {
     void MouseDown(std::int16_t Button, std::int32_t Id);
     void MouseUp(std::int16_t Button, std::int32_t Id);
     void MouseDblClick(std::int16_t Button, std::int32_t Id);
+    // The desktop's notification area went away (false) or a new one appeared (true)
+    // while the icon was wanted in it or not; the icon follows by itself.
+    void TrayAvailabilityChanged(bool available);
 
   private:
     void AddIcon();

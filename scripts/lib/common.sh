@@ -5,7 +5,7 @@ BYTELORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # Packages every build needs.
 BYTELORA_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libqt6sql6-sqlite
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xfixes0-dev libqt6sql6-sqlite
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation
   desktop-file-utils appstream dpkg-dev file xvfb xdotool
@@ -19,6 +19,13 @@ BYTELORA_BUILD_PACKAGES=(
   # embedded through bpftool's skeleton, and libbpf to load them. The counter's test
   # makes network namespaces and runs as another user (iproute2, util-linux's setpriv).
   clang bpftool libbpf-dev libelf-dev zlib1g-dev iproute2 util-linux
+  # Notification areas that come and go: a StatusNotifierItem host on a session bus of
+  # its own.
+  lxqt-panel dbus
+  # A Wayland session: weston with XWayland, and Qt's Wayland platform.
+  weston xwayland qt6-wayland
+  # High-density screens: Xft.dpi set with xrdb.
+  x11-xserver-utils
 )
 
 # The Windows cross build and the wine that runs its tests.

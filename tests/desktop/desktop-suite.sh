@@ -116,11 +116,12 @@ corner_of() {
   xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 } END { print x "," y }'
 }
 
-# The program's windows on the screen whose title is exactly the given one.
+# The program's windows on the screen whose title is exactly the given one. Qt gives the
+# tray icon's window the program's name as its title: it is left out by its size.
 window_named() {
   local id
   for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
-    viewable "$id" && { echo "$id"; return 0; }
+    viewable "$id" && [ "$(size_of "$id" | cut -dx -f1)" -ge 100 ] && { echo "$id"; return 0; }
   done
   return 1
 }

@@ -29,6 +29,11 @@ class FakeTrayBackend final : public TrayBackend {
 
     bool IsAvailable() const override { return available_; }
     void SetAvailable(bool available) { available_ = available; }
+    // The desktop's notification area goes away or a new one appears.
+    void ReportTray(bool available) {
+        available_ = available;
+        ReportAvailability(available);
+    }
 
     void AddIcon(const QIcon& icon, const QString& tip) override {
         calls_.push_back({Kind::AddIcon, icon, tip, {}, {}, 0});

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QMenu>
+
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -79,6 +82,100 @@ TEST(QtTrayBackendWithControl, RightClickRestoresLikeLeftAndMiddleDoesNothing) {
     backend.OnActivated(QSystemTrayIcon::MiddleClick);
 
     EXPECT_EQ(ups, (std::vector<std::int16_t>{1, 2}));
+}
+
+// A notification area that the test makes appear and go away.
+class FakeHostWatcher final : public TrayHostWatcher {
+  public:
+    explicit FakeHostWatcher(bool present) : present_(present) {}
+    bool HostPresent() const override { return present_; }
+    void Change(bool present) {
+        present_ = present;
+        emit HostChanged(present);
+    }
+
+  private:
+    bool present_;
+};
+
+struct WatchedBackend {
+    explicit WatchedBackend(bool present) {
+        auto owned = std::make_unique<FakeHostWatcher>(present);
+        watcher = owned.get();
+        backend = std::make_unique<QtTrayBackend>(std::move(owned));
+        backend->SetAvailabilityHandler([this](bool available) { notices.push_back(available); });
+    }
+    FakeHostWatcher* watcher = nullptr;
+    std::unique_ptr<QtTrayBackend> backend;
+    std::vector<bool> notices;
+};
+
+TEST(QtTrayBackendHosts, QtsIconIsOnlyMadeOnceATrayIsThereAndMadeAgainForANewOne) {
+    WatchedBackend rig(false);
+    QtTrayBackend& backend = *rig.backend;
+    QMenu menu;
+    backend.SetMenu(&menu);
+    // No tray yet: Qt is not asked, so that it does not settle on "no tray" for the run.
+    backend.AddIcon(TrayIconImage(), "first tip");
+    backend.ChangeTip("Bytelora \u2014 Download: 1 Kb/s, Upload: 2 Kb/s");
+    EXPECT_FALSE(backend.IsAvailable());
+    EXPECT_TRUE(backend.IsShown());
+    EXPECT_EQ(backend.QtIcon(), nullptr);
+    backend.ShowBalloon("Bytelora", "text", 5000);  // nowhere to come from: refused quietly
+
+    rig.watcher->Change(true);
+    ASSERT_NE(backend.QtIcon(), nullptr);
+    EXPECT_EQ(backend.QtIcon()->toolTip(), "Bytelora \u2014 Download: 1 Kb/s, Upload: 2 Kb/s");
+    EXPECT_EQ(backend.QtIcon()->contextMenu(), &menu);
+    EXPECT_FALSE(backend.QtIcon()->icon().isNull());
+    EXPECT_TRUE(backend.QtIcon()->isVisible());
+    QSystemTrayIcon* first = backend.QtIcon();
+
+    rig.watcher->Change(false);
+    EXPECT_EQ(backend.QtIcon(), nullptr);
+    EXPECT_TRUE(backend.IsShown());  // still wanted
+    rig.watcher->Change(true);
+    ASSERT_NE(backend.QtIcon(), nullptr);
+    EXPECT_NE(backend.QtIcon(), first);
+    EXPECT_EQ(rig.notices, (std::vector<bool>{true, false, true}));
+
+    // Clicks on the new icon reach the control as on the first.
+    Codes codes;
+    backend.SetMessageHandler([&](std::uint32_t l, std::uint32_t w) { codes.emplace_back(l, w); });
+    emit backend.QtIcon()->activated(QSystemTrayIcon::Trigger);
+    EXPECT_EQ(codes, (Codes{{0x201, 0}, {0x202, 0}}));
+    backend.SetMenu(nullptr);
+}
+
+TEST(QtTrayBackendHosts, ADeletedEntryIsNotPutIntoANewTray) {
+    WatchedBackend rig(true);
+    QtTrayBackend& backend = *rig.backend;
+    backend.AddIcon(QIcon(), "tip");
+    ASSERT_NE(backend.QtIcon(), nullptr);
+    backend.DeleteIcon();
+    EXPECT_EQ(backend.QtIcon(), nullptr);
+    rig.watcher->Change(false);
+    rig.watcher->Change(true);
+    EXPECT_EQ(backend.QtIcon(), nullptr);
+    EXPECT_EQ(rig.notices, (std::vector<bool>{false, true}));
+}
+
+TEST(QtTrayBackendHosts, TheControlPassesTheNoticesOnAndStopsWhenItEnds) {
+    WatchedBackend rig(true);
+    std::vector<bool> seen;
+    {
+        testing::FakeClock clock;
+        cSysTray tray(*rig.backend, clock, [] {});
+        QObject::connect(&tray, &cSysTray::TrayAvailabilityChanged,
+                         [&](bool available) { seen.push_back(available); });
+        tray.InTray(true);
+        rig.watcher->Change(false);
+        EXPECT_TRUE(tray.InTray());
+        EXPECT_FALSE(tray.TrayAvailable());
+        rig.watcher->Change(true);
+    }
+    rig.watcher->Change(false);  // the control has ended: nobody to tell
+    EXPECT_EQ(seen, (std::vector<bool>{false, true}));
 }
 
 }  // namespace

@@ -95,6 +95,9 @@ TEST(UsageWindow, OpensOnFirstUseAndShowsWhatTheMainWindowRecorded) {
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isModal());
+    // The program's own icon, not whatever the desktop gives a window without one.
+    EXPECT_EQ(window->windowIcon().availableSizes(), form.windowIcon().availableSizes());
+    EXPECT_FALSE(window->windowIcon().availableSizes().isEmpty());
     // This month by day: today holds the 40000 bytes, not yet written.
     std::uint64_t received = 0;
     for (const auto& day : window->CurrentView().total) received += day.received;
