@@ -16,128 +16,47 @@ wm=$2
 shots=$3
 countd=${4:-}
 peer=${5:-}
-skip=77
+label=$wm
+# shellcheck source=desktop-lib.sh
+source "$(dirname "$0")/desktop-lib.sh"
 
-need=(Xvfb xdotool xwininfo xprop wmctrl import "$wm")
-[ "$wm" = openbox ] && need+=(trayer)  # openbox has no notification area of its own
-for tool in "${need[@]}"; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit $skip; }
-done
-
-work=$(mktemp -d /tmp/bytelora-desktop.XXXXXX)
-mkdir -p "$shots"
-rm -f "$shots"/*.png
-pids=()
-app=
-cleanup() {
-  local pid
-  [ -n "$app" ] && kill "$app" 2>/dev/null
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-failures=0
-step() { echo "-- $wm: $*"; }
-fail() {
-  echo "FAIL ($wm): $*"
-  failures=$((failures + 1))
-  shot "failure-$failures"
-}
-# shot <name>: the whole screen, into the build tree.
-shot() { import -window root "$shots/$1.png" 2>/dev/null || true; }
-
-# until_true <seconds> <command...>: polls the command until it succeeds or time is up.
-until_true() {
-  local limit=$1 end
-  shift
-  end=$((SECONDS + limit))
-  until "$@"; do
-    [ "$SECONDS" -ge "$end" ] && return 1
-    sleep 0.1
-  done
-}
+need Xvfb xdotool xwininfo xprop wmctrl import "$wm"
+[ "$wm" = openbox ] && need trayer  # openbox has no notification area of its own
+begin
 
 # ---- The display, the window manager and the tray host ----
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" \
-  >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-until_true 20 test -s "$work/display" || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(tr -d '\n' <"$work/display")"
+start_xvfb
 unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
 export QT_QPA_PLATFORM=xcb
 
-# fresh_home <name>: a home, XDG folders and TEMP of its own; prints the home.
-fresh_home() {
-  local home="$work/$1"
-  mkdir -p "$home"/{home,config,state,data,cache,runtime,tmp,temp}
-  chmod 700 "$home/runtime"
-  echo "$home"
-}
-# with_home <home> <command...>: the command runs in place of env, so that a process
-# started in the background with it has the pid in $!.
-with_home() {
-  local home=$1
-  shift
-  exec env HOME="$home/home" XDG_CONFIG_HOME="$home/config" XDG_STATE_HOME="$home/state" \
-    XDG_DATA_HOME="$home/data" XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" \
-    TMPDIR="$home/tmp" TEMP="$home/temp" "$@"
-}
-
-wm_home=$(fresh_home wm)
 case "$wm" in
-  openbox) (with_home "$wm_home" openbox --sm-disable >"$work/wm.log" 2>&1) & ;;
-  icewm) (with_home "$wm_home" icewm >"$work/wm.log" 2>&1) & ;;
+  openbox) start_openbox ;;
+  icewm)
+    wm_home=$(fresh_home wm)
+    (with_home "$wm_home" icewm >"$work/wm.log" 2>&1) &
+    pids+=($!)
+    until_true 20 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
+      { echo "icewm did not start"; cat "$work/wm.log"; exit 1; }
+    ;;
   *) echo "unknown window manager $wm"; exit 2 ;;
 esac
-pids+=($!)
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-until_true 20 wm_ready || { echo "$wm did not start"; cat "$work/wm.log"; exit 1; }
 if [ "$wm" = openbox ]; then
-  (with_home "$wm_home" trayer --edge top --align right --widthtype request --height 24 \
+  (with_home "$(fresh_home tray)" trayer --edge top --align right --widthtype request --height 24 \
     --SetDockType true >"$work/trayer.log" 2>&1) &
   pids+=($!)
 fi
 
 # ---- Looking at windows ----
 
-hex() { printf '0x%x' "$1"; }
-viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-unmapped() { ! viewable "$1"; }
-managed() { xprop -root _NET_CLIENT_LIST | grep -qw "$(hex "$1")"; }
-unmanaged() { ! managed "$1"; }
 active() { xprop -root _NET_ACTIVE_WINDOW | grep -qw "$(hex "$1")"; }
 alive() { kill -0 "$app" 2>/dev/null; }
 ended() { ! alive; }
-size_of() { xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
 corner_of() {
   xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 } END { print x "," y }'
 }
-
-# The program's windows on the screen whose title is exactly the given one. Qt gives the
-# tray icon's window the program's name as its title: it is left out by its size.
-window_named() {
-  local id
-  for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
-    viewable "$id" && [ "$(size_of "$id" | cut -dx -f1)" -ge 100 ] && { echo "$id"; return 0; }
-  done
-  return 1
-}
 # The tray icon: the program's own small window, docked in the tray host.
-tray_icon() {
-  local id w h
-  for id in $(xdotool search --class '^bytelora$' 2>/dev/null); do
-    viewable "$id" || continue
-    read -r w h < <(size_of "$id" | tr x ' ')
-    if [ "$w" -ge 16 ] && [ "$w" -le 32 ] && [ "$h" -ge 16 ] && [ "$h" -le 32 ]; then
-      echo "$id"
-      return 0
-    fi
-  done
-  return 1
-}
+tray_icon() { xembed_icon; }
 # Windows of the program that float above the rest (the balloon), other than the tray icon.
 balloon() {
   local id
@@ -175,23 +94,11 @@ start() {
   local home
   home=$(fresh_home "$1")
   shift
-  mkdir -p "$home/config/Quillmark"
-  printf '[Bytelora]\n' >"$home/config/Quillmark/Bytelora.conf"
-  [ $# -gt 0 ] && printf '%s\n' "$@" >>"$home/config/Quillmark/Bytelora.conf"
+  settings_in "$home" "$@"
   app_home=$home
   (with_home "$home" "$program" >"$home/program.log" 2>&1) &
   app=$!
   until_true 20 eval 'tray=$(tray_icon)' || { fail "no tray icon"; return 1; }
-}
-stop() {
-  [ -n "$app" ] || return 0
-  kill "$app" 2>/dev/null || true
-  wait "$app" 2>/dev/null || true
-  if [ -s "$app_home/program.log" ]; then
-    echo "   program output:"
-    sed 's/^/   | /' "$app_home/program.log"
-  fi
-  app=
 }
 click_tray() { xdotool mousemove --window "$tray" 12 12 click 1; }
 
@@ -343,8 +250,4 @@ stop
 unset BYTELORA_COUNTD_SOCKET
 [ -n "${traffic:-}" ] && kill "$traffic" 2>/dev/null || true
 
-if [ "$failures" -ne 0 ]; then
-  echo "$wm: $failures failure(s); screenshots in $shots"
-  exit 1
-fi
-echo "$wm: all passed; screenshots in $shots"
+finish
