@@ -94,7 +94,7 @@ bool UsageRecorder::Flush() {
     }
     // An idle minute changes nothing on disk.
     if (pending_.empty() && written_ && counters_ == *written_ && aliasesStored_) return true;
-    const StoreFault fault = database_.Add(Pending(), StoredCounters{bootId_, counters_});
+    const StoreFault fault = database_.Add(Pending(), {}, StoredCounters{bootId_, counters_});
     if (fault == StoreFault::None) {
         pending_.clear();
         written_ = counters_;

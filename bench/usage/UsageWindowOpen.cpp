@@ -46,7 +46,7 @@ class PrintedBoxes final : public MessageBoxes {
 };
 
 void Add(UsageStore& store, const std::vector<UsageRow>& rows) {
-    if (store.Add(rows, {}) != StoreFault::None) {
+    if (store.Add(rows, {}, {}) != StoreFault::None) {
         std::fprintf(stderr, "the rows could not be written to %s\n", store.Location().c_str());
         std::exit(1);
     }

@@ -16,16 +16,25 @@ class MemoryDatabase final : public UsageDatabase {
     // Not even the stored counters can be read (the file could not be opened).
     bool unreadable = false;
     std::map<std::pair<UsageHour, std::string>, CounterPair> hours;
+    // (hour, executable) -> bytes; the names as last written.
+    std::map<std::pair<UsageHour, std::string>, CounterPair> appHours;
+    std::map<std::string, std::string> appNames;
     StoredCounters counters;
     int writes = 0;
 
-    StoreFault Add(const std::vector<UsageRow>& rows, const StoredCounters& latest) override {
+    StoreFault Add(const std::vector<UsageRow>& rows, const std::vector<AppUsageRow>& apps,
+                   const StoredCounters& latest) override {
         ++writes;
         if (unreadable) return StoreFault::ReadOnly;
         if (fault != StoreFault::None) return fault;
         for (const auto& row : rows) {
             hours[{row.hour, row.interfaceName}].received += row.received;
             hours[{row.hour, row.interfaceName}].sent += row.sent;
+        }
+        for (const auto& app : apps) {
+            appHours[{app.hour, app.executable}].received += app.received;
+            appHours[{app.hour, app.executable}].sent += app.sent;
+            appNames[app.executable] = app.name;
         }
         counters = latest;
         return StoreFault::None;
