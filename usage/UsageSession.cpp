@@ -36,6 +36,12 @@ void UsageSession::TryToRecord() {
     if (store_->GetState() == UsageStore::State::Newer) return;  // read only; already told
     lock_ = std::move(lock);
     recorder_ = std::make_unique<UsageRecorder>(*store_, clock_, environment_.bootId, tell_);
+    recorder_->CountApplications(appCounter_);
+}
+
+void UsageSession::CountApplications(AppCounter counter) {
+    appCounter_ = std::move(counter);
+    if (recorder_) recorder_->CountApplications(appCounter_);
 }
 
 void UsageSession::OpenForReading() {
@@ -113,6 +119,19 @@ std::vector<UsageRow> UsageSession::Rows(HourRange range) {
         }
         std::stable_sort(rows.begin(), rows.end(),
                          [](const UsageRow& a, const UsageRow& b) { return a.hour < b.hour; });
+    }
+    return rows;
+}
+
+std::vector<AppUsageRow> UsageSession::AppRows(HourRange range) {
+    if (!store_ || store_->GetState() == UsageStore::State::Missing) OpenForReading();
+    std::vector<AppUsageRow> rows = store_->AppRows(range);
+    if (recorder_) {
+        for (AppUsageRow& row : recorder_->PendingApps()) {
+            if (row.hour >= range.from && row.hour < range.to) rows.push_back(std::move(row));
+        }
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const AppUsageRow& a, const AppUsageRow& b) { return a.hour < b.hour; });
     }
     return rows;
 }

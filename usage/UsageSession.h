@@ -43,6 +43,9 @@ class UsageSession {
 
     // After each accepted table read.
     void Record(const std::vector<InterfaceChange>& changes);
+    // The counter of the applications' bytes, for whichever recorder this session runs
+    // (now or once it takes over).
+    void CountApplications(AppCounter counter);
     // The interfaces' aliases (for those that have one), from a table read.
     void NameInterfaces(const CInterfaces& table);
     // Writes what is pending (at exit and at the end of the session).
@@ -60,6 +63,8 @@ class UsageSession {
     // The rows of the hours in `range`: what is stored and what waits to be.
     std::vector<UsageRow> Rows(HourRange range);
     std::vector<std::string> InterfaceNames();
+    // The applications' rows of the hours in `range`: what is stored and what waits to be.
+    std::vector<AppUsageRow> AppRows(HourRange range);
     // Stored name -> alias, for the stored interfaces that have one.
     std::map<std::string, std::string> Aliases();
     UsageView View(const ViewRequest& request);
@@ -80,6 +85,7 @@ class UsageSession {
     std::unique_ptr<UsageLock> lock_;
     std::unique_ptr<UsageStore> store_;
     std::unique_ptr<UsageRecorder> recorder_;
+    AppCounter appCounter_;
     std::chrono::steady_clock::time_point lastTry_{};
 };
 

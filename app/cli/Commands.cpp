@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <iomanip>
 #include <ostream>
 #include <thread>
@@ -22,6 +23,8 @@
 #include "netstats/LinkSpeed.h"
 #include "settings/InterfaceChoice.h"
 #include "settings/QSettingsStore.h"
+#include "countd/CountdClient.h"
+#include "usage/UsageApps.h"
 #include "usage/UsageSession.h"
 
 namespace bytelora::cli {
@@ -172,6 +175,10 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
     UsageSession usage(SystemUsageEnvironment(), usageClock,
                        [&err](const std::string& message) { err << message << '\n'; });
     if (const std::string note = usage.NotRecordingNote(); !note.empty()) err << note << '\n';
+    // Each application's bytes too, where the counter runs; it is asked once a minute.
+    usage.CountApplications(AppCounterOf(
+        [] { return countd::FetchCounts(countd::CountdSocketPath(), std::chrono::milliseconds(500)); },
+        std::make_shared<const countd::AppNames>(countd::AppNames::ForThisSession())));
     // It counts the same interfaces as the meter.
     InterfaceSelection usageSelection(source.Probe());
     usageSelection.Choose(interfaces);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "countd/AppNames.h"
+#include "countd/CountdClient.h"
+#include "usage/UsageDatabase.h"
+#include "usage/UsageRecorder.h"
+
+// The applications' side of data usage: the per-application counter as the recorder
+// reads it, and the stored rows summed per application for the views.
+namespace bytelora {
+
+// The key an application is stored under: its executable, or "[name]" for programs the
+// kernel gave no executable.
+std::string AppKey(const std::string& executable, const std::string& name);
+
+// The processes of `uid` (every process when it is empty) and their exited ones in the
+// counter's reply, grouped by executable and named after their desktop entries.
+AppCounterRead AppCounterReadOf(const countd::Reply& reply, std::optional<std::uint32_t> uid,
+                                const countd::AppNames& names);
+
+// Asks the counter through `fetch` at each look, as this user; nothing when it does not
+// answer. The names are read once, when the counter is made.
+AppCounter AppCounterOf(std::function<countd::FetchResult()> fetch,
+                        std::shared_ptr<const countd::AppNames> names);
+
+// One application's bytes over a span of hours.
+struct AppTotal {
+    std::string name;        // the latest name it was stored with
+    std::string executable;  // the key it is stored under
+    std::uint64_t received = 0;
+    std::uint64_t sent = 0;
+    bool operator==(const AppTotal&) const = default;
+};
+
+// The rows summed per application, busiest first (then by name, so that the order is
+// the same on every run).
+std::vector<AppTotal> SumByApplication(const std::vector<AppUsageRow>& rows);
+
+}  // namespace bytelora
