@@ -11,6 +11,7 @@
 #include "countd/CountdClient.h"
 #include "usage/UsageDatabase.h"
 #include "usage/UsageRecorder.h"
+#include "usage/UsageView.h"
 
 // The applications' side of data usage: the per-application counter as the recorder
 // reads it, and the stored rows summed per application for the views.
@@ -42,5 +43,21 @@ struct AppTotal {
 // The rows summed per application, busiest first (then by name, so that the order is
 // the same on every run).
 std::vector<AppTotal> SumByApplication(const std::vector<AppUsageRow>& rows);
+
+// `bytelora-cli usage --apps --json`, one line:
+//   {"unit":"bytes","view":"days","from":"2024-03-01","to":"2024-03-05",
+//    "applications":[{"name":…,"executable":…,"received":N,"sent":N},…]}
+// "view" is "hours", "days", "months" or "years"; "from" and "to" are the local dates of
+// the first and the last hour the view covers (both included); applications come
+// busiest first. Invalid UTF-8 in a name becomes U+FFFD.
+std::string AppUsageJson(UsageViewKind kind, HourRange range, const LocalZone& zone,
+                         const std::vector<AppTotal>& totals);
+
+// CSV: "name,executable,received,sent,total", then one line per application, busiest
+// first; names and executables quoted, lines ending with CR LF.
+std::string AppUsageCsv(const std::vector<AppTotal>& totals);
+
+// A table for a terminal, with amounts in units of 1024 and a total line.
+std::string AppUsageTable(const std::vector<AppTotal>& totals);
 
 }  // namespace bytelora

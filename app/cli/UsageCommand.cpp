@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "settings/QSettingsStore.h"
+#include "usage/UsageApps.h"
 #include "usage/UsagePrometheus.h"
 #include "usage/UsageSpan.h"
 #include "usage/UsageText.h"
@@ -90,6 +91,25 @@ int Usage(const CliOptions& options, const UsageEnvironment& environment, const 
                           [&](const auto& entry) { return entry.first != named.interfaceName; });
         }
         out << PrometheusText(totals);
+    } else if (options.apps) {
+        ViewRequest request{options.view, clock.Now(), limit.monthStartDay, {}};
+        std::optional<std::chrono::year_month_day> firstStored;
+        if (const auto hour = store.FirstHour())
+            firstStored = LocalOf(*hour, environment.zone).date;
+        ApplySpan(request, {options.begin, options.end, firstStored}, environment.zone);
+        const HourRange range = RangeOfView(request, environment.zone);
+        const std::vector<AppTotal> totals = SumByApplication(store.AppRows(range));
+        switch (options.format) {
+            case UsageFormat::Json:
+                out << AppUsageJson(request.kind, range, environment.zone, totals);
+                break;
+            case UsageFormat::Csv:
+                out << AppUsageCsv(totals);
+                break;
+            case UsageFormat::Table:
+                out << AppUsageTable(totals);
+                break;
+        }
     } else {
         ViewRequest request{options.view, clock.Now(), limit.monthStartDay, named.interfaceName};
         request.top = options.top;
