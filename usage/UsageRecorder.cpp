@@ -127,6 +127,24 @@ std::vector<AppUsageRow> UsageRecorder::PendingApps() const {
     return rows;
 }
 
+std::map<std::string, AppCounterRead::App> AppMoves(const AppCounterRead& before,
+                                                    const AppCounterRead& now) {
+    std::map<std::string, AppCounterRead::App> moves;
+    const bool restarted = before.startedUnix != now.startedUnix;
+    for (const auto& [executable, app] : now.byExecutable) {
+        CounterPair earlier;
+        if (!restarted) {
+            const auto it = before.byExecutable.find(executable);
+            if (it != before.byExecutable.end()) earlier = it->second.bytes;
+        }
+        const CounterPair moved{
+            app.bytes.received >= earlier.received ? app.bytes.received - earlier.received : 0,
+            app.bytes.sent >= earlier.sent ? app.bytes.sent - earlier.sent : 0};
+        if (moved.received != 0 || moved.sent != 0) moves[executable] = {app.name, moved};
+    }
+    return moves;
+}
+
 void UsageRecorder::CollectApplications(UsageHour hour) {
     if (!appCounter_) return;
     std::optional<AppCounterRead> now = appCounter_();
@@ -134,27 +152,13 @@ void UsageRecorder::CollectApplications(UsageHour hour) {
     // counting meanwhile is added once it answers again.
     if (!now) return;
     // The first look only sets the base: what the counter holds then was counted over
-    // a time that is not this hour's. A counter that started again after the last look
-    // counted everything it holds since then, so all of it is added.
-    const bool first = !appBaseline_;
-    const bool restarted = !first && appBaseline_->startedUnix != now->startedUnix;
-    if (!first) {
-        for (const auto& [executable, app] : now->byExecutable) {
-            CounterPair before;
-            if (!restarted) {
-                const auto it = appBaseline_->byExecutable.find(executable);
-                if (it != appBaseline_->byExecutable.end()) before = it->second.bytes;
-            }
-            // A total below the last one (its exited programs were merged away) moved
-            // by an unknown amount: nothing is added rather than a guess.
-            const CounterPair moved{
-                app.bytes.received >= before.received ? app.bytes.received - before.received : 0,
-                app.bytes.sent >= before.sent ? app.bytes.sent - before.sent : 0};
-            if (moved.received == 0 && moved.sent == 0) continue;
+    // a time that is not this hour's.
+    if (appBaseline_) {
+        for (const auto& [executable, moved] : AppMoves(*appBaseline_, *now)) {
             AppCounterRead::App& entry = pendingApps_[{hour, executable}];
-            entry.name = app.name;
-            entry.bytes.received += moved.received;
-            entry.bytes.sent += moved.sent;
+            entry.name = moved.name;
+            entry.bytes.received += moved.bytes.received;
+            entry.bytes.sent += moved.bytes.sent;
         }
     }
     appBaseline_ = std::move(now);

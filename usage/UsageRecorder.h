@@ -31,6 +31,13 @@ struct AppCounterRead {
 // One look at the counter; nothing when there is no counter to ask.
 using AppCounter = std::function<std::optional<AppCounterRead>()>;
 
+// What each application moved between two looks at the counter, with its name now. A
+// counter that started again in between counted nothing older, so all it holds moved; a
+// total below the earlier one (exited programs merged away) moved by an unknown amount,
+// and counts nothing rather than a guess.
+std::map<std::string, AppCounterRead::App> AppMoves(const AppCounterRead& before,
+                                                    const AppCounterRead& now);
+
 // Turns the sampler's per-interface changes into hourly usage. Bytes are held in memory
 // and written in one transaction every minute (and when asked, at exit), so a crash
 // loses at most the last minute; the counters written with them let the next start add
@@ -66,6 +73,8 @@ class UsageRecorder {
     // Bytes not written yet, as rows.
     std::vector<UsageRow> Pending() const;
     std::vector<AppUsageRow> PendingApps() const;
+    // The counter as last looked at; nothing before the first look.
+    const std::optional<AppCounterRead>& LastAppLook() const { return appBaseline_; }
     // Their sum, received and sent.
     std::uint64_t PendingBytes() const;
 

@@ -136,6 +136,25 @@ std::vector<AppUsageRow> UsageSession::AppRows(HourRange range) {
     return rows;
 }
 
+std::map<std::string, CounterPair> UsageSession::AppBytesToday(
+    const std::optional<AppCounterRead>& live) {
+    ViewRequest today;
+    today.kind = UsageViewKind::Hours;  // today by hour, from local midnight
+    today.now = clock_.Now();
+    std::map<std::string, CounterPair> bytes;
+    for (const AppUsageRow& row : AppRows(RangeOfView(today, environment_.zone))) {
+        bytes[row.executable].received += row.received;
+        bytes[row.executable].sent += row.sent;
+    }
+    if (live && recorder_ && recorder_->LastAppLook()) {
+        for (const auto& [key, moved] : AppMoves(*recorder_->LastAppLook(), *live)) {
+            bytes[key].received += moved.bytes.received;
+            bytes[key].sent += moved.bytes.sent;
+        }
+    }
+    return bytes;
+}
+
 std::vector<std::string> UsageSession::InterfaceNames() {
     if (!store_) return {};
     std::vector<std::string> names = store_->InterfaceNames();

@@ -65,6 +65,10 @@ class UsageSession {
     std::vector<std::string> InterfaceNames();
     // The applications' rows of the hours in `range`: what is stored and what waits to be.
     std::vector<AppUsageRow> AppRows(HourRange range);
+    // Each application's bytes today (the local day), by the key it is stored under: what
+    // is stored, what waits to be, and what `live` (the counter now) holds beyond the
+    // recorder's last look. Without a recorder in this program, what is stored.
+    std::map<std::string, CounterPair> AppBytesToday(const std::optional<AppCounterRead>& live);
     // Stored name -> alias, for the stored interfaces that have one.
     std::map<std::string, std::string> Aliases();
     UsageView View(const ViewRequest& request);

@@ -385,6 +385,39 @@ TEST(UsageStore, TheRecordingSessionStoresApplicationsAndAReaderSeesThem) {
               (std::vector<AppUsageRow>{{"/usr/bin/curl", "curl", hour, 400, 50}}));
 }
 
+TEST(UsageStore, TodaysApplicationBytesAddTheStoredThePendingAndTheCounterSinceItsLastLook) {
+    StoreRig rig;
+    // 22:30 UTC on 4 March is 23:30 in Central Europe: the local day began at 23:00 UTC
+    // on the 3rd.
+    rig.clock.SetNow(testing::Utc(2024, 3, 4, 22) + minutes(30));
+    {
+        UsageStore store({rig.Database(), UsageStore::Mode::Record}, rig.clock, {});
+        ASSERT_EQ(store.Add({},
+                            {{"/usr/bin/curl", "curl", HourOf(testing::Utc(2024, 3, 3, 22)), 1, 1},
+                             {"/usr/bin/curl", "curl", HourOf(testing::Utc(2024, 3, 3, 23)), 10, 20}},
+                            {}),
+                  StoreFault::None);
+    }
+    AppCounterRead counter{5, {{"/usr/bin/curl", {"curl", {1000, 100}}}}};
+    auto session = rig.Session();
+    session->CountApplications([&]() -> std::optional<AppCounterRead> { return counter; });
+    session->Record(rig.Read(0));  // the first look: the base
+    counter.byExecutable["/usr/bin/curl"].bytes = {1300, 130};
+    counter.byExecutable["/bin/ping"] = {"ping", {4, 4}};
+    rig.clock.Advance(seconds(60));
+    session->Record(rig.Read(1));  // written: 300 and 30 more, and ping
+    counter.byExecutable["/usr/bin/curl"].bytes = {1350, 140};
+
+    using Bytes = std::map<std::string, CounterPair>;
+    EXPECT_EQ(session->AppBytesToday(counter),
+              (Bytes{{"/usr/bin/curl", {360, 60}}, {"/bin/ping", {4, 4}}}));
+    // Without a live look, what is stored.
+    EXPECT_EQ(session->AppBytesToday(std::nullopt),
+              (Bytes{{"/usr/bin/curl", {310, 50}}, {"/bin/ping", {4, 4}}}));
+    rig.clock.Advance(minutes(30));  // past midnight: a new day starts empty
+    EXPECT_EQ(session->AppBytesToday(std::nullopt), Bytes{});
+}
+
 TEST(UsageStore, WithoutALockFileTheBytesAreStillRecorded) {
     StoreRig rig;
     // A lock file that cannot be opened for writing, as in a read-only folder.
