@@ -10,10 +10,6 @@
 
 namespace bytelora {
 
-std::string AppKey(const std::string& executable, const std::string& name) {
-    return executable.empty() ? "[" + name + "]" : executable;
-}
-
 AppCounterRead AppCounterReadOf(const countd::Reply& reply, std::optional<std::uint32_t> uid,
                                 const countd::AppNames& names) {
     // Root is answered with every user's programs; a user's history holds only theirs.
@@ -29,7 +25,7 @@ AppCounterRead AppCounterReadOf(const countd::Reply& reply, std::optional<std::u
     read.startedUnix = reply.startedUnix;
     for (const countd::AppUsage& app :
          countd::GroupByApplication(own, names, std::nullopt).applications) {
-        read.byExecutable[AppKey(app.executable, app.name)] = {
+        read.byExecutable[countd::ApplicationKey(app.executable, app.name)] = {
             app.name, {app.bytes.received, app.bytes.sent}};
     }
     return read;

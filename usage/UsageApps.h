@@ -17,12 +17,9 @@
 // reads it, and the stored rows summed per application for the views.
 namespace bytelora {
 
-// The key an application is stored under: its executable, or "[name]" for programs the
-// kernel gave no executable.
-std::string AppKey(const std::string& executable, const std::string& name);
-
 // The processes of `uid` (every process when it is empty) and their exited ones in the
-// counter's reply, grouped by executable and named after their desktop entries.
+// counter's reply, grouped by executable and named after their desktop entries, under
+// countd::ApplicationKey.
 AppCounterRead AppCounterReadOf(const countd::Reply& reply, std::optional<std::uint32_t> uid,
                                 const countd::AppNames& names);
 
