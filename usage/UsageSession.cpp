@@ -110,30 +110,31 @@ std::string UsageSession::FlushAtExit() {
     return lost == 0 ? std::string() : LostAtExitMessage(lost, store_->Location());
 }
 
+namespace {
+
+// The stored rows with the pending ones of the same hours, ordered by hour.
+template <class Row>
+std::vector<Row> WithPending(std::vector<Row> rows, std::vector<Row> pending, HourRange range) {
+    for (Row& row : pending) {
+        if (row.hour >= range.from && row.hour < range.to) rows.push_back(std::move(row));
+    }
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const Row& a, const Row& b) { return a.hour < b.hour; });
+    return rows;
+}
+
+}  // namespace
+
 std::vector<UsageRow> UsageSession::Rows(HourRange range) {
     if (!store_ || store_->GetState() == UsageStore::State::Missing) OpenForReading();
-    std::vector<UsageRow> rows = store_->Rows(range);
-    if (recorder_) {
-        for (UsageRow& row : recorder_->Pending()) {
-            if (row.hour >= range.from && row.hour < range.to) rows.push_back(std::move(row));
-        }
-        std::stable_sort(rows.begin(), rows.end(),
-                         [](const UsageRow& a, const UsageRow& b) { return a.hour < b.hour; });
-    }
-    return rows;
+    if (!recorder_) return store_->Rows(range);
+    return WithPending(store_->Rows(range), recorder_->Pending(), range);
 }
 
 std::vector<AppUsageRow> UsageSession::AppRows(HourRange range) {
     if (!store_ || store_->GetState() == UsageStore::State::Missing) OpenForReading();
-    std::vector<AppUsageRow> rows = store_->AppRows(range);
-    if (recorder_) {
-        for (AppUsageRow& row : recorder_->PendingApps()) {
-            if (row.hour >= range.from && row.hour < range.to) rows.push_back(std::move(row));
-        }
-        std::stable_sort(rows.begin(), rows.end(),
-                         [](const AppUsageRow& a, const AppUsageRow& b) { return a.hour < b.hour; });
-    }
-    return rows;
+    if (!recorder_) return store_->AppRows(range);
+    return WithPending(store_->AppRows(range), recorder_->PendingApps(), range);
 }
 
 std::map<std::string, CounterPair> UsageSession::AppBytesToday(

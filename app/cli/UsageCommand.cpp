@@ -53,6 +53,17 @@ int TellLimit(UsageStore& store, const CliOptions& options, const UsageLimit& li
     return reached ? 1 : 0;
 }
 
+// The view the command line asks for, over the days its --begin and --end pick.
+ViewRequest RequestOf(UsageStore& store, const CliOptions& options, const std::string& interfaceName,
+                      const UsageLimit& limit, const LocalZone& zone, const Clock& clock) {
+    ViewRequest request{options.view, clock.Now(), limit.monthStartDay, interfaceName};
+    request.top = options.top;
+    std::optional<std::chrono::year_month_day> firstStored;
+    if (const auto hour = store.FirstHour()) firstStored = LocalOf(*hour, zone).date;
+    ApplySpan(request, {options.begin, options.end, firstStored}, zone);
+    return request;
+}
+
 }  // namespace
 
 int Usage(const CliOptions& options, const UsageEnvironment& environment, const UsageLimit& limit,
@@ -92,11 +103,8 @@ int Usage(const CliOptions& options, const UsageEnvironment& environment, const 
         }
         out << PrometheusText(totals);
     } else if (options.apps) {
-        ViewRequest request{options.view, clock.Now(), limit.monthStartDay, {}};
-        std::optional<std::chrono::year_month_day> firstStored;
-        if (const auto hour = store.FirstHour())
-            firstStored = LocalOf(*hour, environment.zone).date;
-        ApplySpan(request, {options.begin, options.end, firstStored}, environment.zone);
+        const ViewRequest request =
+            RequestOf(store, options, {}, limit, environment.zone, clock);
         const HourRange range = RangeOfView(request, environment.zone);
         const std::vector<AppTotal> totals = SumByApplication(store.AppRows(range));
         switch (options.format) {
@@ -111,12 +119,8 @@ int Usage(const CliOptions& options, const UsageEnvironment& environment, const 
                 break;
         }
     } else {
-        ViewRequest request{options.view, clock.Now(), limit.monthStartDay, named.interfaceName};
-        request.top = options.top;
-        std::optional<std::chrono::year_month_day> firstStored;
-        if (const auto hour = store.FirstHour())
-            firstStored = LocalOf(*hour, environment.zone).date;
-        ApplySpan(request, {options.begin, options.end, firstStored}, environment.zone);
+        const ViewRequest request =
+            RequestOf(store, options, named.interfaceName, limit, environment.zone, clock);
         UsageView view = BuildView(request, store.Rows(RangeOfView(request, environment.zone)),
                                    environment.zone);
         view.aliases = std::move(aliases);
