@@ -137,6 +137,12 @@ std::vector<AppUsageRow> UsageSession::AppRows(HourRange range) {
     return WithPending(store_->AppRows(range), recorder_->PendingApps(), range);
 }
 
+std::vector<AppTotal> UsageSession::AppTotals(HourRange range) {
+    if (!store_ || store_->GetState() == UsageStore::State::Missing) OpenForReading();
+    if (!recorder_) return SumByApplication(store_->AppSums(range));
+    return SumByApplication(WithPending(store_->AppSums(range), recorder_->PendingApps(), range));
+}
+
 std::map<std::string, CounterPair> UsageSession::AppBytesToday(
     const std::optional<AppCounterRead>& live) {
     ViewRequest today;

@@ -11,6 +11,7 @@
 
 #include "common/Clock.h"
 #include "monitor/TrafficSampler.h"
+#include "usage/UsageApps.h"
 #include "usage/UsageCalendar.h"
 #include "usage/UsageLimit.h"
 #include "usage/UsageLock.h"
@@ -65,6 +66,8 @@ class UsageSession {
     std::vector<std::string> InterfaceNames();
     // The applications' rows of the hours in `range`: what is stored and what waits to be.
     std::vector<AppUsageRow> AppRows(HourRange range);
+    // Each application's bytes over the hours in `range`, stored and waiting, busiest first.
+    std::vector<AppTotal> AppTotals(HourRange range);
     // Each application's bytes today (the local day), by the key it is stored under: what
     // is stored, what waits to be, and what `live` (the counter now) holds beyond the
     // recorder's last look. Without a recorder in this program, what is stored.

@@ -442,14 +442,13 @@ std::vector<UsageRow> UsageStore::Rows(HourRange range) {
     return rows;
 }
 
-std::vector<AppUsageRow> UsageStore::AppRows(HourRange range) {
+namespace {
+
+std::vector<AppUsageRow> AppRowsOf(QSqlDatabase& db, const QString& statement, HourRange range) {
     std::vector<AppUsageRow> rows;
-    if (state_ != State::Open && state_ != State::Newer) return rows;
-    QSqlQuery query(db_);
+    QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(
-        QStringLiteral("SELECT hour, executable, name, received, sent FROM app_hours "
-                       "WHERE hour >= ? AND hour < ? ORDER BY hour, executable"));
+    query.prepare(statement);
     query.bindValue(0, static_cast<qlonglong>(range.from));
     query.bindValue(1, static_cast<qlonglong>(range.to));
     // A database from before applications were counted has none.
@@ -461,6 +460,27 @@ std::vector<AppUsageRow> UsageStore::AppRows(HourRange range) {
                         static_cast<std::uint64_t>(query.value(4).toLongLong())});
     }
     return rows;
+}
+
+}  // namespace
+
+std::vector<AppUsageRow> UsageStore::AppRows(HourRange range) {
+    if (state_ != State::Open && state_ != State::Newer) return {};
+    return AppRowsOf(db_,
+                     QStringLiteral("SELECT hour, executable, name, received, sent FROM app_hours "
+                                    "WHERE hour >= ? AND hour < ? ORDER BY hour, executable"),
+                     range);
+}
+
+std::vector<AppUsageRow> UsageStore::AppSums(HourRange range) {
+    if (state_ != State::Open && state_ != State::Newer) return {};
+    // With max() as the only aggregate beside the sums, SQLite takes `name` from the row
+    // that holds the maximum: the latest hour's.
+    return AppRowsOf(db_,
+                     QStringLiteral("SELECT max(hour), executable, name, sum(received), sum(sent) "
+                                    "FROM app_hours WHERE hour >= ? AND hour < ? "
+                                    "GROUP BY executable ORDER BY executable"),
+                     range);
 }
 
 std::vector<std::string> UsageStore::InterfaceNames() {

@@ -71,6 +71,9 @@ class UsageStore final : public UsageDatabase {
     std::vector<UsageRow> Rows(HourRange range) override;
     std::vector<std::string> InterfaceNames() override;
     std::vector<AppUsageRow> AppRows(HourRange range) override;
+    // The same hours summed in the database, one row per application: its bytes in the
+    // range, with the latest of its hours and the name it had then.
+    std::vector<AppUsageRow> AppSums(HourRange range);
     AlertsGiven Alerts(const std::string& period) override;
     StoreFault SaveAlerts(const std::string& period, const AlertsGiven& given) override;
     std::string Location() const override;

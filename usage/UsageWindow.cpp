@@ -199,7 +199,7 @@ void UsageWindow::Refresh() {
     apps_.clear();
     if (apps) {
         request.interfaceName.clear();
-        apps_ = SumByApplication(usage_.AppRows(RangeOfView(request, usage_.Environment().zone)));
+        apps_ = usage_.AppTotals(RangeOfView(request, usage_.Environment().zone));
         FillAppTable();
     } else {
         FillTable();

@@ -106,7 +106,7 @@ int Usage(const CliOptions& options, const UsageEnvironment& environment, const 
         const ViewRequest request =
             RequestOf(store, options, {}, limit, environment.zone, clock);
         const HourRange range = RangeOfView(request, environment.zone);
-        const std::vector<AppTotal> totals = SumByApplication(store.AppRows(range));
+        const std::vector<AppTotal> totals = SumByApplication(store.AppSums(range));
         switch (options.format) {
             case UsageFormat::Json:
                 out << AppUsageJson(request.kind, range, environment.zone, totals);

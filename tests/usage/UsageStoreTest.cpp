@@ -363,6 +363,13 @@ TEST(UsageStore, ASecondVersionDatabaseGainsApplicationsKeepingEveryByte) {
               (std::vector<AppUsageRow>{{"/opt/x/x", "X", 12, 1, 1},
                                         {"/usr/bin/curl", "Curl", 12, 15, 3}}));
     EXPECT_TRUE(store.AppRows({13, 20}).empty());
+    // Summed in the database: the latest hour's name, whatever order the names came in.
+    ASSERT_EQ(store.Add({}, {{"/usr/bin/curl", "curl 8", 14, 1, 0}, {"/opt/x/x", "X", 11, 2, 0}},
+                        *stored),
+              StoreFault::None);
+    EXPECT_EQ(store.AppSums({0, 100}),
+              (std::vector<AppUsageRow>{{"/opt/x/x", "X", 12, 3, 1},
+                                        {"/usr/bin/curl", "curl 8", 14, 16, 3}}));
 }
 
 TEST(UsageStore, TheRecordingSessionStoresApplicationsAndAReaderSeesThem) {
