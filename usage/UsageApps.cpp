@@ -34,8 +34,7 @@ AppCounterRead AppCounterReadOf(const countd::Reply& reply, std::optional<std::u
 AppCounter AppCounterOf(std::function<countd::FetchResult()> fetch,
                         std::shared_ptr<const countd::AppNames> names) {
     if (!fetch || !names) return nullptr;
-    return [fetch = std::move(fetch),
-            names = std::move(names)]() -> std::optional<AppCounterRead> {
+    return [fetch = std::move(fetch), names = std::move(names)]() -> std::optional<AppCounterRead> {
         const countd::FetchResult fetched = fetch();
         if (!fetched.reply) return std::nullopt;
         return AppCounterReadOf(*fetched.reply, countd::ClientUserId(), *names);

@@ -94,8 +94,11 @@ bool UsageRecorder::Flush() {
     }
     CollectApplications(HourOf(clock_.Now()));
     // An idle minute changes nothing on disk.
-    if (pending_.empty() && pendingApps_.empty() && written_ && counters_ == *written_ && aliasesStored_) return true;
-    const StoreFault fault = database_.Add(Pending(), PendingApps(), StoredCounters{bootId_, counters_});
+    if (pending_.empty() && pendingApps_.empty() && written_ && counters_ == *written_ &&
+        aliasesStored_)
+        return true;
+    const StoreFault fault =
+        database_.Add(Pending(), PendingApps(), StoredCounters{bootId_, counters_});
     if (fault == StoreFault::None) {
         pending_.clear();
         pendingApps_.clear();
@@ -184,7 +187,8 @@ std::uint64_t UsageRecorder::PendingBytes() const {
 void UsageRecorder::DropStalePending(UsageHour now) {
     // The applications' bytes are a breakdown of the interfaces': they go with them,
     // and the message below covers both.
-    std::erase_if(pendingApps_, [&](const auto& entry) { return entry.first.first <= now - kPendingHours; });
+    std::erase_if(pendingApps_,
+                  [&](const auto& entry) { return entry.first.first <= now - kPendingHours; });
     if (pending_.empty() || pending_.begin()->first.first > now - kPendingHours) return;
     std::uint64_t dropped = 0;
     while (!pending_.empty() && pending_.begin()->first.first <= now - kPendingHours) {

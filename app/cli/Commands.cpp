@@ -2,8 +2,8 @@
 
 #include <chrono>
 #include <functional>
-#include <memory>
 #include <iomanip>
+#include <memory>
 #include <ostream>
 #include <thread>
 
@@ -11,6 +11,7 @@
 #include "app/cli/Interrupt.h"
 #include "common/Clock.h"
 #include "common/DateTimeText.h"
+#include "countd/CountdClient.h"
 #include "history/HistoryLog.h"
 #include "history/IntervalTable.h"
 #include "history/LoggingScheduler.h"
@@ -23,7 +24,6 @@
 #include "netstats/LinkSpeed.h"
 #include "settings/InterfaceChoice.h"
 #include "settings/QSettingsStore.h"
-#include "countd/CountdClient.h"
 #include "usage/UsageApps.h"
 #include "usage/UsageSession.h"
 
@@ -177,7 +177,9 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
     if (const std::string note = usage.NotRecordingNote(); !note.empty()) err << note << '\n';
     // Each application's bytes too, where the counter runs; it is asked once a minute.
     usage.CountApplications(AppCounterOf(
-        [] { return countd::FetchCounts(countd::CountdSocketPath(), std::chrono::milliseconds(500)); },
+        [] {
+            return countd::FetchCounts(countd::CountdSocketPath(), std::chrono::milliseconds(500));
+        },
         std::make_shared<const countd::AppNames>(countd::AppNames::ForThisSession())));
     // It counts the same interfaces as the meter.
     InterfaceSelection usageSelection(source.Probe());

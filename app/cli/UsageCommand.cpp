@@ -54,8 +54,9 @@ int TellLimit(UsageStore& store, const CliOptions& options, const UsageLimit& li
 }
 
 // The view the command line asks for, over the days its --begin and --end pick.
-ViewRequest RequestOf(UsageStore& store, const CliOptions& options, const std::string& interfaceName,
-                      const UsageLimit& limit, const LocalZone& zone, const Clock& clock) {
+ViewRequest RequestOf(UsageStore& store, const CliOptions& options,
+                      const std::string& interfaceName, const UsageLimit& limit,
+                      const LocalZone& zone, const Clock& clock) {
     ViewRequest request{options.view, clock.Now(), limit.monthStartDay, interfaceName};
     request.top = options.top;
     std::optional<std::chrono::year_month_day> firstStored;
@@ -103,8 +104,7 @@ int Usage(const CliOptions& options, const UsageEnvironment& environment, const 
         }
         out << PrometheusText(totals);
     } else if (options.apps) {
-        const ViewRequest request =
-            RequestOf(store, options, {}, limit, environment.zone, clock);
+        const ViewRequest request = RequestOf(store, options, {}, limit, environment.zone, clock);
         const HourRange range = RangeOfView(request, environment.zone);
         const std::vector<AppTotal> totals = SumByApplication(store.AppSums(range));
         switch (options.format) {

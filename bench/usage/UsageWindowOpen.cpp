@@ -131,8 +131,9 @@ int main(int argc, char** argv) {
     window.repaint();
     const double appsMs = lap();
     window.ByApplication->setChecked(false);
-    std::printf("open_ms %.1f controls_ms %.1f view_ms %.1f startup_database_ms %.1f apps_month_ms %.1f\n",
-                openMs, controlsMs, openMs - controlsMs, databaseMs, appsMs);
+    std::printf(
+        "open_ms %.1f controls_ms %.1f view_ms %.1f startup_database_ms %.1f apps_month_ms %.1f\n",
+        openMs, controlsMs, openMs - controlsMs, databaseMs, appsMs);
     std::fflush(stdout);
     if (!hold) return 0;
     return QApplication::exec();

@@ -31,7 +31,9 @@ TEST(UsageApps, TheRecorderReadsOnlyItsOwnUsersProgramsGroupedByExecutable) {
 
     // A counter that does not answer is no look at all.
     const AppCounter absent = AppCounterOf(
-        [] { return countd::FetchResult{std::nullopt, "not running"}; },
+        [] {
+            return countd::FetchResult{std::nullopt, "not running"};
+        },
         std::make_shared<const countd::AppNames>(none));
     EXPECT_FALSE(absent());
     EXPECT_FALSE(AppCounterOf(nullptr, std::make_shared<const countd::AppNames>(none)));
@@ -45,10 +47,9 @@ TEST(UsageApps, RowsAreSummedPerApplicationBusiestFirstWithTheLatestName) {
         {"/usr/bin/wget", "wget", 11, 60, 40},  // as busy as firefox: by name
         {"/usr/bin/curl", "old", 11, 0, 0},
     };
-    EXPECT_EQ(SumByApplication(rows),
-              (std::vector<AppTotal>{{"Curl", "/usr/bin/curl", 105, 1},
-                                     {"Firefox", "/opt/ff/firefox", 50, 50},
-                                     {"wget", "/usr/bin/wget", 60, 40}}));
+    EXPECT_EQ(SumByApplication(rows), (std::vector<AppTotal>{{"Curl", "/usr/bin/curl", 105, 1},
+                                                             {"Firefox", "/opt/ff/firefox", 50, 50},
+                                                             {"wget", "/usr/bin/wget", 60, 40}}));
     EXPECT_TRUE(SumByApplication({}).empty());
 }
 

@@ -321,12 +321,15 @@ TEST(UsageStore, ASecondVersionDatabaseGainsApplicationsKeepingEveryByte) {
                              "NULL) WITHOUT ROWID"),
               QStringLiteral("CREATE TABLE alerts(period TEXT PRIMARY KEY NOT NULL, near INTEGER "
                              "NOT NULL, reached INTEGER NOT NULL) WITHOUT ROWID"),
-              QStringLiteral("CREATE TABLE interfaces(name TEXT PRIMARY KEY NOT NULL) WITHOUT ROWID"),
-              QStringLiteral("INSERT INTO usage_hours VALUES(10, 'wlan0', %1, 6), (11, 'eth0', 7, 8)")
+              QStringLiteral(
+                  "CREATE TABLE interfaces(name TEXT PRIMARY KEY NOT NULL) WITHOUT ROWID"),
+              QStringLiteral(
+                  "INSERT INTO usage_hours VALUES(10, 'wlan0', %1, 6), (11, 'eth0', 7, 8)")
                   .arg(big + 1),
               QStringLiteral("INSERT INTO interfaces VALUES('eth0'), ('wlan0')"),
               QStringLiteral("INSERT INTO last_counters VALUES('eth0', 100, 200)"),
-              QStringLiteral("INSERT INTO state VALUES('boot_id', 'boot-1'), ('alias:eth0', 'Home')"),
+              QStringLiteral(
+                  "INSERT INTO state VALUES('boot_id', 'boot-1'), ('alias:eth0', 'Home')"),
               QStringLiteral("INSERT INTO alerts VALUES('2024-03-01', 1, 0)"),
               QStringLiteral("PRAGMA user_version=2")}) {
             ASSERT_TRUE(query.exec(statement)) << statement.toStdString();
@@ -355,9 +358,9 @@ TEST(UsageStore, ASecondVersionDatabaseGainsApplicationsKeepingEveryByte) {
     EXPECT_EQ(stored->counters.at("eth0"), (CounterPair{100, 200}));
 
     // Applications' hours add up per executable; the name is the latest one written.
-    ASSERT_EQ(store.Add({}, {{"/usr/bin/curl", "curl", 12, 5, 1}, {"/opt/x/x", "X", 12, 1, 1}},
-                        *stored),
-              StoreFault::None);
+    ASSERT_EQ(
+        store.Add({}, {{"/usr/bin/curl", "curl", 12, 5, 1}, {"/opt/x/x", "X", 12, 1, 1}}, *stored),
+        StoreFault::None);
     ASSERT_EQ(store.Add({}, {{"/usr/bin/curl", "Curl", 12, 10, 2}}, *stored), StoreFault::None);
     EXPECT_EQ(store.AppRows({12, 13}),
               (std::vector<AppUsageRow>{{"/opt/x/x", "X", 12, 1, 1},
@@ -399,11 +402,12 @@ TEST(UsageStore, TodaysApplicationBytesAddTheStoredThePendingAndTheCounterSinceI
     rig.clock.SetNow(testing::Utc(2024, 3, 4, 22) + minutes(30));
     {
         UsageStore store({rig.Database(), UsageStore::Mode::Record}, rig.clock, {});
-        ASSERT_EQ(store.Add({},
-                            {{"/usr/bin/curl", "curl", HourOf(testing::Utc(2024, 3, 3, 22)), 1, 1},
-                             {"/usr/bin/curl", "curl", HourOf(testing::Utc(2024, 3, 3, 23)), 10, 20}},
-                            {}),
-                  StoreFault::None);
+        ASSERT_EQ(
+            store.Add({},
+                      {{"/usr/bin/curl", "curl", HourOf(testing::Utc(2024, 3, 3, 22)), 1, 1},
+                       {"/usr/bin/curl", "curl", HourOf(testing::Utc(2024, 3, 3, 23)), 10, 20}},
+                      {}),
+            StoreFault::None);
     }
     AppCounterRead counter{5, {{"/usr/bin/curl", {"curl", {1000, 100}}}}};
     auto session = rig.Session();

@@ -39,7 +39,8 @@ TEST(UsageAppsCommand, SumsEachApplicationOverTheViewBusiestFirst) {
     EXPECT_EQ(rig.out.str(),
               "{\"unit\":\"bytes\",\"view\":\"days\",\"from\":\"2024-03-01\",\"to\":\"2024-03-05\","
               "\"applications\":["
-              "{\"name\":\"Fire\\\"fox\",\"executable\":\"/opt/ff/firefox\",\"received\":1000,\"sent\":100},"
+              "{\"name\":\"Fire\\\"fox\",\"executable\":\"/opt/ff/"
+              "firefox\",\"received\":1000,\"sent\":100},"
               "{\"name\":\"Curl\",\"executable\":\"/usr/bin/curl\",\"received\":150,\"sent\":15},"
               "{\"name\":\"ssh\",\"executable\":\"/usr/bin/ssh\",\"received\":1,\"sent\":1}]}\n");
 
@@ -53,10 +54,11 @@ TEST(UsageAppsCommand, SumsEachApplicationOverTheViewBusiestFirst) {
     // Months take in February; --begin and --end pick days.
     EXPECT_EQ(rig.Run({"usage", "--apps", "--months", "--csv"}), 0);
     EXPECT_NE(rig.out.str().find("\"wget\",\"/usr/bin/wget\",7,7,14\r\n"), std::string::npos);
-    EXPECT_EQ(rig.Run({"usage", "--apps", "--begin", "2024-03-02", "--end", "2024-03-02", "--json"}),
-              0);
-    EXPECT_NE(rig.out.str().find("\"from\":\"2024-03-02\",\"to\":\"2024-03-02\",\"applications\":"
-                                 "[{\"name\":\"curl\",\"executable\":\"/usr/bin/curl\",\"received\":100,"),
+    EXPECT_EQ(
+        rig.Run({"usage", "--apps", "--begin", "2024-03-02", "--end", "2024-03-02", "--json"}), 0);
+    EXPECT_NE(rig.out.str().find(
+                  "\"from\":\"2024-03-02\",\"to\":\"2024-03-02\",\"applications\":"
+                  "[{\"name\":\"curl\",\"executable\":\"/usr/bin/curl\",\"received\":100,"),
               std::string::npos)
         << rig.out.str();
 
@@ -75,12 +77,12 @@ TEST(UsageAppsCommand, ANameCannotBecomeASpreadsheetFormulaAndWrongCombinationsA
               std::string::npos)
         << rig.out.str();
 
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"usage", "--apps", "--top", "3"},
-             {"usage", "--apps", "--limit"},
-             {"usage", "--prometheus", "--apps"},
-             {"usage", "--apps", "--interface", "eth0"},
-             {"usage", "--apps", "--json", "--csv"}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"usage", "--apps", "--top", "3"},
+                                               {"usage", "--apps", "--limit"},
+                                               {"usage", "--prometheus", "--apps"},
+                                               {"usage", "--apps", "--interface", "eth0"},
+                                               {"usage", "--apps", "--json", "--csv"}}) {
         EXPECT_FALSE(ParseCommandLine(args).options) << args.back();
     }
 }
