@@ -50,7 +50,7 @@ void Form1::StartUsage() {
         if (services_.appCounts) {
             parts_->usage->CountApplications(AppCounterOf(
                 services_.appCounts,
-                std::make_shared<const countd::AppNames>(countd::AppNames::ForThisSession())));
+                &countd::AppNames::ForThisSession));
         }
         const QString folder = QString::fromStdString(parts_->settings.Get(kTextfileFolderKey, ""));
         if (!folder.isEmpty()) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <memory>
 
 #include "countd/AppsReport.h"
 #include "usage/UsageCalendar.h"
@@ -32,12 +33,16 @@ AppCounterRead AppCounterReadOf(const countd::Reply& reply, std::optional<std::u
 }
 
 AppCounter AppCounterOf(std::function<countd::FetchResult()> fetch,
-                        std::shared_ptr<const countd::AppNames> names) {
-    if (!fetch || !names) return nullptr;
-    return [fetch = std::move(fetch), names = std::move(names)]() -> std::optional<AppCounterRead> {
+                        std::function<countd::AppNames()> makeNames) {
+    if (!fetch || !makeNames) return nullptr;
+    // Shared: the recorder's copies of the function keep one set of names.
+    auto names = std::make_shared<std::optional<countd::AppNames>>();
+    return [fetch = std::move(fetch), makeNames = std::move(makeNames),
+            names]() -> std::optional<AppCounterRead> {
         const countd::FetchResult fetched = fetch();
         if (!fetched.reply) return std::nullopt;
-        return AppCounterReadOf(*fetched.reply, countd::ClientUserId(), *names);
+        if (!*names) names->emplace(makeNames());
+        return AppCounterReadOf(*fetched.reply, countd::ClientUserId(), **names);
     };
 }
 

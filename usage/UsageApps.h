@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,9 +23,10 @@ AppCounterRead AppCounterReadOf(const countd::Reply& reply, std::optional<std::u
                                 const countd::AppNames& names);
 
 // Asks the counter through `fetch` at each look, as this user; nothing when it does not
-// answer. The names are read once, when the counter is made.
+// answer. The names are made once, at the first answer: without a counter the desktop
+// entries are never read.
 AppCounter AppCounterOf(std::function<countd::FetchResult()> fetch,
-                        std::shared_ptr<const countd::AppNames> names);
+                        std::function<countd::AppNames()> makeNames);
 
 // One application's bytes over a span of hours.
 struct AppTotal {

@@ -3,7 +3,6 @@
 #include <chrono>
 #include <functional>
 #include <iomanip>
-#include <memory>
 #include <ostream>
 #include <thread>
 
@@ -180,7 +179,7 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
         [] {
             return countd::FetchCounts(countd::CountdSocketPath(), std::chrono::milliseconds(500));
         },
-        std::make_shared<const countd::AppNames>(countd::AppNames::ForThisSession())));
+        &countd::AppNames::ForThisSession));
     // It counts the same interfaces as the meter.
     InterfaceSelection usageSelection(source.Probe());
     usageSelection.Choose(interfaces);

@@ -29,14 +29,26 @@ TEST(UsageApps, TheRecorderReadsOnlyItsOwnUsersProgramsGroupedByExecutable) {
     EXPECT_EQ(all.byExecutable.at("/usr/bin/curl").bytes, (CounterPair{1006, 106}));
     EXPECT_EQ(all.byExecutable.count("/usr/sbin/sshd"), 1u);
 
-    // A counter that does not answer is no look at all.
-    const AppCounter absent = AppCounterOf(
-        [] {
-            return countd::FetchResult{std::nullopt, "not running"};
+    // A counter that does not answer is no look at all, and no desktop entry is read for
+    // it; the names are made once, at the first answer.
+    bool answers = false;
+    int namesMade = 0;
+    const AppCounter counter = AppCounterOf(
+        [&] {
+            return answers ? countd::FetchResult{reply, {}}
+                           : countd::FetchResult{std::nullopt, "not running"};
         },
-        std::make_shared<const countd::AppNames>(none));
-    EXPECT_FALSE(absent());
-    EXPECT_FALSE(AppCounterOf(nullptr, std::make_shared<const countd::AppNames>(none)));
+        [&] {
+            ++namesMade;
+            return countd::AppNames({}, {});
+        });
+    EXPECT_FALSE(counter());
+    EXPECT_EQ(namesMade, 0);
+    answers = true;
+    ASSERT_TRUE(counter());
+    EXPECT_TRUE(counter()->byExecutable.contains("/usr/bin/curl"));
+    EXPECT_EQ(namesMade, 1);
+    EXPECT_FALSE(AppCounterOf(nullptr, [] { return countd::AppNames({}, {}); }));
 }
 
 TEST(UsageApps, RowsAreSummedPerApplicationBusiestFirstWithTheLatestName) {
