@@ -375,26 +375,6 @@ TEST(UsageStore, ASecondVersionDatabaseGainsApplicationsKeepingEveryByte) {
                                         {"/usr/bin/curl", "curl 8", 14, 16, 3}}));
 }
 
-TEST(UsageStore, TheRecordingSessionStoresApplicationsAndAReaderSeesThem) {
-    StoreRig rig;
-    AppCounterRead counter{5, {{"/usr/bin/curl", {"curl", {1000, 100}}}}};
-    auto session = rig.Session();
-    session->CountApplications([&]() -> std::optional<AppCounterRead> { return counter; });
-    session->Record(rig.Read(0));
-    counter.byExecutable["/usr/bin/curl"].bytes = {1400, 150};
-    rig.clock.Advance(seconds(10));
-    session->Record(rig.Read(500));
-    const UsageHour hour = HourOf(rig.clock.Now());
-    // The counter is asked with the write, not with each read.
-    EXPECT_TRUE(session->AppRows({hour, hour + 1}).empty());
-    session->Flush();
-    EXPECT_EQ(session->AppRows({hour, hour + 1}),
-              (std::vector<AppUsageRow>{{"/usr/bin/curl", "curl", hour, 400, 50}}));
-    UsageStore reader({rig.Database(), UsageStore::Mode::Read}, rig.clock, {});
-    EXPECT_EQ(reader.AppRows({hour, hour + 1}),
-              (std::vector<AppUsageRow>{{"/usr/bin/curl", "curl", hour, 400, 50}}));
-}
-
 TEST(UsageStore, TodaysApplicationBytesAddTheStoredThePendingAndTheCounterSinceItsLastLook) {
     StoreRig rig;
     // 22:30 UTC on 4 March is 23:30 in Central Europe: the local day began at 23:00 UTC
