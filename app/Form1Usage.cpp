@@ -5,6 +5,7 @@
 #include "app/Form1.h"
 #include "app/Form1Parts.h"
 #include "common/AppText.h"
+#include "usage/UsageApps.h"
 #include "usage/UsagePrometheus.h"
 
 namespace bytelora {
@@ -44,6 +45,13 @@ void Form1::StartUsage() {
                 Qt::QueuedConnection);
         };
         parts_->usage = std::make_unique<UsageSession>(*services_.usage, services_.clock, tell);
+        // The applications' bytes are recorded where the counter runs; it is asked once a
+        // minute, with the write.
+        if (services_.appCounts) {
+            parts_->usage->CountApplications(AppCounterOf(
+                services_.appCounts,
+                &countd::AppNames::ForThisSession));
+        }
         const QString folder = QString::fromStdString(parts_->settings.Get(kTextfileFolderKey, ""));
         if (!folder.isEmpty()) {
             parts_->textfile = std::make_unique<PrometheusTextfile>(

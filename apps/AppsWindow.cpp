@@ -67,6 +67,17 @@ AppsWindow::AppsWindow(Fetch fetch, countd::AppNames names, const Clock& clock, 
     connect(&timer_, &QTimer::timeout, this, &AppsWindow::Refresh);
 }
 
+void AppsWindow::CountToday(BytesToday today) {
+    today_ = std::move(today);
+    const bool daily = static_cast<bool>(today_);
+    table_->setHorizontalHeaderItem(kReceived, new QTableWidgetItem(daily ? QStringLiteral("Received today")
+                                                                          : QStringLiteral("Received")));
+    table_->setHorizontalHeaderItem(kSent,
+                                    new QTableWidgetItem(daily ? QStringLiteral("Sent today") : QStringLiteral("Sent")));
+    table_->setToolTip(daily ? QStringLiteral("Received and sent: today, since midnight")
+                             : QStringLiteral("Received and sent: since the per-application counter started"));
+}
+
 void AppsWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     Refresh();
@@ -89,7 +100,16 @@ void AppsWindow::Refresh() {
         return;
     }
     notice_->hide();
-    ShowRows(rates_.Update(countd::GroupByApplication(*fetched.reply, names_, std::nullopt), clock_.Monotonic()));
+    std::vector<AppRateRow> rows =
+        rates_.Update(countd::GroupByApplication(*fetched.reply, names_, std::nullopt), clock_.Monotonic());
+    if (today_) {
+        const std::map<std::string, countd::ByteCounts> today = today_(*fetched.reply);
+        for (AppRateRow& row : rows) {
+            const auto it = today.find(countd::ApplicationKey(row.executable, row.name));
+            row.bytes = it == today.end() ? countd::ByteCounts{} : it->second;
+        }
+    }
+    ShowRows(rows);
 }
 
 void AppsWindow::ShowRows(const std::vector<AppRateRow>& rows) {

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
+#include <string>
 
 #include "apps/AppRates.h"
 #include "common/Clock.h"
@@ -15,7 +17,8 @@
 namespace bytelora {
 
 // The "Applications" window: each application's download and upload rate and its bytes
-// since the per-application counter started, busiest first, refreshed once a second
+// today (or, where data usage is not at hand, since the per-application counter
+// started), busiest first, refreshed once a second
 // while it is shown. Hidden, it asks the counter nothing. Without the counter it says so
 // in one line, with how to enable it.
 class AppsWindow : public QWidget {
@@ -24,7 +27,13 @@ class AppsWindow : public QWidget {
   public:
     using Fetch = std::function<countd::FetchResult()>;
 
+    // Each application's bytes today, by countd::ApplicationKey, given the counter's reply.
+    using BytesToday = std::function<std::map<std::string, countd::ByteCounts>(const countd::Reply&)>;
+
     AppsWindow(Fetch fetch, countd::AppNames names, const Clock& clock, QWidget* parent = nullptr);
+
+    // Shows each application's bytes today rather than since the counter started.
+    void CountToday(BytesToday today);
 
     // One look at the counter (the timer's work).
     void Refresh();
@@ -41,6 +50,7 @@ class AppsWindow : public QWidget {
     void ShowRows(const std::vector<AppRateRow>& rows);
 
     Fetch fetch_;
+    BytesToday today_;
     countd::AppNames names_;
     const Clock& clock_;
     AppRates rates_;

@@ -59,6 +59,10 @@ std::string JsonText(std::string_view text) {
     return out + "\"";
 }
 
+std::string ApplicationKey(const std::string& executable, const std::string& name) {
+    return executable.empty() ? "[" + name + "]" : executable;
+}
+
 AppsReport GroupByApplication(const Reply& reply, const AppNames& names,
                               const std::optional<ByteCounts>& interfacesSinceStart) {
     AppsReport report;
@@ -68,7 +72,7 @@ AppsReport GroupByApplication(const Reply& reply, const AppNames& names,
     const auto add = [&](const std::string& executable, const std::string& fallbackName, std::string_view unit,
                          const ByteCounts& bytes) {
         // A process without an executable (the kernel found none) is told by its name.
-        const std::string key = executable.empty() ? "[" + fallbackName + "]" : executable;
+        const std::string key = ApplicationKey(executable, fallbackName);
         auto [it, fresh] = byExecutable.try_emplace(key);
         if (fresh) {
             it->second.executable = executable;

@@ -28,6 +28,10 @@ struct AppsReport {
     std::optional<ByteCounts> other;
 };
 
+// The key an application is known by: its executable, or "[name]" for programs the
+// kernel gave no executable.
+std::string ApplicationKey(const std::string& executable, const std::string& name);
+
 // Groups processes and exited ones by executable and names each after its desktop
 // entry; `interfacesSinceStart` gives "other".
 AppsReport GroupByApplication(const Reply& reply, const AppNames& names,

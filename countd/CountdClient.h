@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -12,6 +13,10 @@ inline constexpr const char* kDefaultCountdSocket = "/run/bytelora/countd.socket
 inline constexpr const char* kCountdSocketVariable = "BYTELORA_COUNTD_SOCKET";
 // What a user does to have the counter.
 inline constexpr const char* kEnableCountdHint = "sudo systemctl enable --now bytelora-countd";
+
+// The user the counter answers this process as (it sees that user's processes only,
+// unless it is root); nothing where there is no counter.
+std::optional<std::uint32_t> ClientUserId();
 
 // BYTELORA_COUNTD_SOCKET when set, else the default.
 std::string CountdSocketPath();

@@ -35,6 +35,10 @@ bool WaitFor(int fd, short events, std::chrono::steady_clock::time_point deadlin
 
 }  // namespace
 
+std::optional<std::uint32_t> ClientUserId() {
+    return static_cast<std::uint32_t>(::geteuid());
+}
+
 FetchResult FetchCounts(const std::string& socketPath, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     sockaddr_un address{};

@@ -92,11 +92,16 @@ bool UsageRecorder::Flush() {
         DropStalePending(HourOf(clock_.Now()));
         return false;
     }
+    CollectApplications(HourOf(clock_.Now()));
     // An idle minute changes nothing on disk.
-    if (pending_.empty() && written_ && counters_ == *written_ && aliasesStored_) return true;
-    const StoreFault fault = database_.Add(Pending(), StoredCounters{bootId_, counters_});
+    if (pending_.empty() && pendingApps_.empty() && written_ && counters_ == *written_ &&
+        aliasesStored_)
+        return true;
+    const StoreFault fault =
+        database_.Add(Pending(), PendingApps(), StoredCounters{bootId_, counters_});
     if (fault == StoreFault::None) {
         pending_.clear();
+        pendingApps_.clear();
         written_ = counters_;
         // Only names: a failure is tried again with the next write, and is not told.
         if (!aliasesStored_) aliasesStored_ = database_.SaveAliases(aliases_) == StoreFault::None;
@@ -114,6 +119,52 @@ std::vector<UsageRow> UsageRecorder::Pending() const {
         rows.push_back({key.second, key.first, bytes.received, bytes.sent});
     }
     return rows;
+}
+
+std::vector<AppUsageRow> UsageRecorder::PendingApps() const {
+    std::vector<AppUsageRow> rows;
+    rows.reserve(pendingApps_.size());
+    for (const auto& [key, app] : pendingApps_) {
+        rows.push_back({key.second, app.name, key.first, app.bytes.received, app.bytes.sent});
+    }
+    return rows;
+}
+
+std::map<std::string, AppCounterRead::App> AppMoves(const AppCounterRead& before,
+                                                    const AppCounterRead& now) {
+    std::map<std::string, AppCounterRead::App> moves;
+    const bool restarted = before.startedUnix != now.startedUnix;
+    for (const auto& [executable, app] : now.byExecutable) {
+        CounterPair earlier;
+        if (!restarted) {
+            const auto it = before.byExecutable.find(executable);
+            if (it != before.byExecutable.end()) earlier = it->second.bytes;
+        }
+        const CounterPair moved{
+            app.bytes.received >= earlier.received ? app.bytes.received - earlier.received : 0,
+            app.bytes.sent >= earlier.sent ? app.bytes.sent - earlier.sent : 0};
+        if (moved.received != 0 || moved.sent != 0) moves[executable] = {app.name, moved};
+    }
+    return moves;
+}
+
+void UsageRecorder::CollectApplications(UsageHour hour) {
+    if (!appCounter_) return;
+    std::optional<AppCounterRead> now = appCounter_();
+    // No counter now: the last look stays the base, so that what the counter keeps
+    // counting meanwhile is added once it answers again.
+    if (!now) return;
+    // The first look only sets the base: what the counter holds then was counted over
+    // a time that is not this hour's.
+    if (appBaseline_) {
+        for (const auto& [executable, moved] : AppMoves(*appBaseline_, *now)) {
+            AppCounterRead::App& entry = pendingApps_[{hour, executable}];
+            entry.name = moved.name;
+            entry.bytes.received += moved.bytes.received;
+            entry.bytes.sent += moved.bytes.sent;
+        }
+    }
+    appBaseline_ = std::move(now);
 }
 
 void UsageRecorder::NameInterfaces(const std::map<std::string, std::string>& aliases) {
@@ -134,6 +185,10 @@ std::uint64_t UsageRecorder::PendingBytes() const {
 }
 
 void UsageRecorder::DropStalePending(UsageHour now) {
+    // The applications' bytes are a breakdown of the interfaces': they go with them,
+    // and the message below covers both.
+    std::erase_if(pendingApps_,
+                  [&](const auto& entry) { return entry.first.first <= now - kPendingHours; });
     if (pending_.empty() || pending_.begin()->first.first > now - kPendingHours) return;
     std::uint64_t dropped = 0;
     while (!pending_.empty() && pending_.begin()->first.first <= now - kPendingHours) {

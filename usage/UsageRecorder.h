@@ -16,6 +16,28 @@
 
 namespace bytelora {
 
+// What the per-application counter holds at one look: this user's programs' bytes since
+// the counter started, by executable, with the name each is known by now.
+struct AppCounterRead {
+    struct App {
+        std::string name;
+        CounterPair bytes;
+    };
+    // When the counter started: a new value means it started again from nothing.
+    std::int64_t startedUnix = 0;
+    std::map<std::string, App> byExecutable;
+};
+
+// One look at the counter; nothing when there is no counter to ask.
+using AppCounter = std::function<std::optional<AppCounterRead>()>;
+
+// What each application moved between two looks at the counter, with its name now. A
+// counter that started again in between counted nothing older, so all it holds moved; a
+// total below the earlier one (exited programs merged away) moved by an unknown amount,
+// and counts nothing rather than a guess.
+std::map<std::string, AppCounterRead::App> AppMoves(const AppCounterRead& before,
+                                                    const AppCounterRead& now);
+
 // Turns the sampler's per-interface changes into hourly usage. Bytes are held in memory
 // and written in one transaction every minute (and when asked, at exit), so a crash
 // loses at most the last minute; the counters written with them let the next start add
@@ -40,11 +62,19 @@ class UsageRecorder {
     // Writes what is pending now. True when nothing is left pending.
     bool Flush();
 
+    // The counter of the applications' bytes, asked at each write (never on the reads in
+    // between): what each application moved since the last look goes into the present
+    // hour, in the same transaction as the interfaces' bytes.
+    void CountApplications(AppCounter counter) { appCounter_ = std::move(counter); }
+
     // The aliases of the interfaces by name, stored with the next write when they changed.
     void NameInterfaces(const std::map<std::string, std::string>& aliases);
 
     // Bytes not written yet, as rows.
     std::vector<UsageRow> Pending() const;
+    std::vector<AppUsageRow> PendingApps() const;
+    // The counter as last looked at; nothing before the first look.
+    const std::optional<AppCounterRead>& LastAppLook() const { return appBaseline_; }
     // Their sum, received and sent.
     std::uint64_t PendingBytes() const;
 
@@ -56,6 +86,8 @@ class UsageRecorder {
     // Compares the first read with the stored counters once they can be read.
     void SettleStart();
     void DropStalePending(UsageHour now);
+    // Asks the counter and adds what each application moved since the last look.
+    void CollectApplications(UsageHour hour);
     void Tell(StoreFault fault);
 
     UsageDatabase& database_;
@@ -68,6 +100,11 @@ class UsageRecorder {
     std::chrono::steady_clock::time_point lastFlush_{};
     // (hour, interface) -> bytes received, sent.
     std::map<std::pair<UsageHour, std::string>, CounterPair> pending_;
+    AppCounter appCounter_;
+    // The counter's totals at the last look, which the next one is measured from.
+    std::optional<AppCounterRead> appBaseline_;
+    // (hour, executable) -> the name and the bytes not written yet.
+    std::map<std::pair<UsageHour, std::string>, AppCounterRead::App> pendingApps_;
     std::map<std::string, CounterPair> counters_;
     // The counters as last written.
     std::optional<std::map<std::string, CounterPair>> written_;

@@ -36,6 +36,12 @@ void UsageSession::TryToRecord() {
     if (store_->GetState() == UsageStore::State::Newer) return;  // read only; already told
     lock_ = std::move(lock);
     recorder_ = std::make_unique<UsageRecorder>(*store_, clock_, environment_.bootId, tell_);
+    recorder_->CountApplications(appCounter_);
+}
+
+void UsageSession::CountApplications(AppCounter counter) {
+    appCounter_ = std::move(counter);
+    if (recorder_) recorder_->CountApplications(appCounter_);
 }
 
 void UsageSession::OpenForReading() {
@@ -104,17 +110,56 @@ std::string UsageSession::FlushAtExit() {
     return lost == 0 ? std::string() : LostAtExitMessage(lost, store_->Location());
 }
 
+namespace {
+
+// The stored rows with the pending ones of the same hours, ordered by hour.
+template <class Row>
+std::vector<Row> WithPending(std::vector<Row> rows, std::vector<Row> pending, HourRange range) {
+    for (Row& row : pending) {
+        if (row.hour >= range.from && row.hour < range.to) rows.push_back(std::move(row));
+    }
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const Row& a, const Row& b) { return a.hour < b.hour; });
+    return rows;
+}
+
+}  // namespace
+
 std::vector<UsageRow> UsageSession::Rows(HourRange range) {
     if (!store_ || store_->GetState() == UsageStore::State::Missing) OpenForReading();
-    std::vector<UsageRow> rows = store_->Rows(range);
-    if (recorder_) {
-        for (UsageRow& row : recorder_->Pending()) {
-            if (row.hour >= range.from && row.hour < range.to) rows.push_back(std::move(row));
-        }
-        std::stable_sort(rows.begin(), rows.end(),
-                         [](const UsageRow& a, const UsageRow& b) { return a.hour < b.hour; });
+    if (!recorder_) return store_->Rows(range);
+    return WithPending(store_->Rows(range), recorder_->Pending(), range);
+}
+
+std::vector<AppUsageRow> UsageSession::AppRows(HourRange range) {
+    if (!store_ || store_->GetState() == UsageStore::State::Missing) OpenForReading();
+    if (!recorder_) return store_->AppRows(range);
+    return WithPending(store_->AppRows(range), recorder_->PendingApps(), range);
+}
+
+std::vector<AppTotal> UsageSession::AppTotals(HourRange range) {
+    if (!store_ || store_->GetState() == UsageStore::State::Missing) OpenForReading();
+    if (!recorder_) return SumByApplication(store_->AppSums(range));
+    return SumByApplication(WithPending(store_->AppSums(range), recorder_->PendingApps(), range));
+}
+
+std::map<std::string, CounterPair> UsageSession::AppBytesToday(
+    const std::optional<AppCounterRead>& live) {
+    ViewRequest today;
+    today.kind = UsageViewKind::Hours;  // today by hour, from local midnight
+    today.now = clock_.Now();
+    std::map<std::string, CounterPair> bytes;
+    for (const AppUsageRow& row : AppRows(RangeOfView(today, environment_.zone))) {
+        bytes[row.executable].received += row.received;
+        bytes[row.executable].sent += row.sent;
     }
-    return rows;
+    if (live && recorder_ && recorder_->LastAppLook()) {
+        for (const auto& [key, moved] : AppMoves(*recorder_->LastAppLook(), *live)) {
+            bytes[key].received += moved.bytes.received;
+            bytes[key].sent += moved.bytes.sent;
+        }
+    }
+    return bytes;
 }
 
 std::vector<std::string> UsageSession::InterfaceNames() {

@@ -11,6 +11,7 @@
 
 #include "common/Clock.h"
 #include "monitor/TrafficSampler.h"
+#include "usage/UsageApps.h"
 #include "usage/UsageCalendar.h"
 #include "usage/UsageLimit.h"
 #include "usage/UsageLock.h"
@@ -43,6 +44,9 @@ class UsageSession {
 
     // After each accepted table read.
     void Record(const std::vector<InterfaceChange>& changes);
+    // The counter of the applications' bytes, for whichever recorder this session runs
+    // (now or once it takes over).
+    void CountApplications(AppCounter counter);
     // The interfaces' aliases (for those that have one), from a table read.
     void NameInterfaces(const CInterfaces& table);
     // Writes what is pending (at exit and at the end of the session).
@@ -60,6 +64,14 @@ class UsageSession {
     // The rows of the hours in `range`: what is stored and what waits to be.
     std::vector<UsageRow> Rows(HourRange range);
     std::vector<std::string> InterfaceNames();
+    // The applications' rows of the hours in `range`: what is stored and what waits to be.
+    std::vector<AppUsageRow> AppRows(HourRange range);
+    // Each application's bytes over the hours in `range`, stored and waiting, busiest first.
+    std::vector<AppTotal> AppTotals(HourRange range);
+    // Each application's bytes today (the local day), by the key it is stored under: what
+    // is stored, what waits to be, and what `live` (the counter now) holds beyond the
+    // recorder's last look. Without a recorder in this program, what is stored.
+    std::map<std::string, CounterPair> AppBytesToday(const std::optional<AppCounterRead>& live);
     // Stored name -> alias, for the stored interfaces that have one.
     std::map<std::string, std::string> Aliases();
     UsageView View(const ViewRequest& request);
@@ -80,6 +92,7 @@ class UsageSession {
     std::unique_ptr<UsageLock> lock_;
     std::unique_ptr<UsageStore> store_;
     std::unique_ptr<UsageRecorder> recorder_;
+    AppCounter appCounter_;
     std::chrono::steady_clock::time_point lastTry_{};
 };
 

@@ -57,6 +57,11 @@ const char* const kMigrations[][4] = {
     {"CREATE TABLE IF NOT EXISTS interfaces(name TEXT PRIMARY KEY NOT NULL) WITHOUT ROWID",
      "INSERT OR IGNORE INTO interfaces(name) SELECT DISTINCT interface FROM usage_hours", nullptr,
      nullptr},
+    // 2 -> 3: the bytes of each application (the programs of one executable) per hour.
+    {"CREATE TABLE IF NOT EXISTS app_hours(hour INTEGER NOT NULL, executable TEXT NOT NULL, "
+     "name TEXT NOT NULL, received INTEGER NOT NULL DEFAULT 0, sent INTEGER NOT NULL DEFAULT 0, "
+     "PRIMARY KEY(hour, executable)) WITHOUT ROWID",
+     nullptr, nullptr, nullptr},
 };
 static_assert(std::size(kMigrations) == UsageStore::kSchemaVersion);
 
@@ -328,7 +333,8 @@ StoreFault UsageStore::Recover(StoreFault fault) {
     return fault;
 }
 
-StoreFault UsageStore::Add(const std::vector<UsageRow>& rows, const StoredCounters& counters) {
+StoreFault UsageStore::Add(const std::vector<UsageRow>& rows, const std::vector<AppUsageRow>& apps,
+                           const StoredCounters& counters) {
     if (options_.mode != Mode::Record) return StoreFault::ReadOnly;
     if (state_ == State::Unwritable) Open();
     if (state_ == State::Newer) return StoreFault::Newer;
@@ -362,6 +368,21 @@ StoreFault UsageStore::Add(const std::vector<UsageRow>& rows, const StoredCounte
         add.bindValue(2, static_cast<qlonglong>(row.received));
         add.bindValue(3, static_cast<qlonglong>(row.sent));
         if (!add.exec()) return fail(add);
+    }
+    if (!apps.empty()) {
+        QSqlQuery addApp(db_);
+        addApp.prepare(QStringLiteral(
+            "INSERT INTO app_hours(hour, executable, name, received, sent) VALUES(?, ?, ?, ?, ?) "
+            "ON CONFLICT(hour, executable) DO UPDATE SET name = excluded.name, "
+            "received = received + excluded.received, sent = sent + excluded.sent"));
+        for (const AppUsageRow& app : apps) {
+            addApp.bindValue(0, static_cast<qlonglong>(app.hour));
+            addApp.bindValue(1, QString::fromStdString(app.executable));
+            addApp.bindValue(2, QString::fromStdString(app.name));
+            addApp.bindValue(3, static_cast<qlonglong>(app.received));
+            addApp.bindValue(4, static_cast<qlonglong>(app.sent));
+            if (!addApp.exec()) return fail(addApp);
+        }
     }
     if (!query.exec(QStringLiteral("DELETE FROM last_counters"))) return fail(query);
     QSqlQuery counter(db_);
@@ -419,6 +440,47 @@ std::vector<UsageRow> UsageStore::Rows(HourRange range) {
                         static_cast<std::uint64_t>(query.value(3).toLongLong())});
     }
     return rows;
+}
+
+namespace {
+
+std::vector<AppUsageRow> AppRowsOf(QSqlDatabase& db, const QString& statement, HourRange range) {
+    std::vector<AppUsageRow> rows;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(statement);
+    query.bindValue(0, static_cast<qlonglong>(range.from));
+    query.bindValue(1, static_cast<qlonglong>(range.to));
+    // A database from before applications were counted has none.
+    if (!query.exec()) return rows;
+    while (query.next()) {
+        rows.push_back({query.value(1).toString().toStdString(),
+                        query.value(2).toString().toStdString(), query.value(0).toLongLong(),
+                        static_cast<std::uint64_t>(query.value(3).toLongLong()),
+                        static_cast<std::uint64_t>(query.value(4).toLongLong())});
+    }
+    return rows;
+}
+
+}  // namespace
+
+std::vector<AppUsageRow> UsageStore::AppRows(HourRange range) {
+    if (state_ != State::Open && state_ != State::Newer) return {};
+    return AppRowsOf(db_,
+                     QStringLiteral("SELECT hour, executable, name, received, sent FROM app_hours "
+                                    "WHERE hour >= ? AND hour < ? ORDER BY hour, executable"),
+                     range);
+}
+
+std::vector<AppUsageRow> UsageStore::AppSums(HourRange range) {
+    if (state_ != State::Open && state_ != State::Newer) return {};
+    // With max() as the only aggregate beside the sums, SQLite takes `name` from the row
+    // that holds the maximum: the latest hour's.
+    return AppRowsOf(db_,
+                     QStringLiteral("SELECT max(hour), executable, name, sum(received), sum(sent) "
+                                    "FROM app_hours WHERE hour >= ? AND hour < ? "
+                                    "GROUP BY executable ORDER BY executable"),
+                     range);
 }
 
 std::vector<std::string> UsageStore::InterfaceNames() {

@@ -25,9 +25,11 @@ namespace bytelora {
 //                                                  and "alias:<interface>" per alias
 //   alerts(period, near, reached)                  limit balloons shown per month
 //   interfaces(name)                               every interface with stored hours
+//   app_hours(hour, executable, name, received, sent)  bytes per application and UTC
+//                                                  hour, named as at the last write
 class UsageStore final : public UsageDatabase {
   public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     enum class Mode {
         // The one recorder: creates the folder and the file, moves a damaged file aside
@@ -63,10 +65,15 @@ class UsageStore final : public UsageDatabase {
     // For Read: why the database could not be read.
     const std::string& Problem() const { return problem_; }
 
-    StoreFault Add(const std::vector<UsageRow>& rows, const StoredCounters& counters) override;
+    StoreFault Add(const std::vector<UsageRow>& rows, const std::vector<AppUsageRow>& apps,
+                   const StoredCounters& counters) override;
     std::optional<StoredCounters> LastCounters() override;
     std::vector<UsageRow> Rows(HourRange range) override;
     std::vector<std::string> InterfaceNames() override;
+    std::vector<AppUsageRow> AppRows(HourRange range) override;
+    // The same hours summed in the database, one row per application: its bytes in the
+    // range, with the latest of its hours and the name it had then.
+    std::vector<AppUsageRow> AppSums(HourRange range);
     AlertsGiven Alerts(const std::string& period) override;
     StoreFault SaveAlerts(const std::string& period, const AlertsGiven& given) override;
     std::string Location() const override;

@@ -71,6 +71,10 @@ void UsageWindow::BuildControls() {
     Views->setCurrentIndex(1);
     InterfaceFilter = new QComboBox(this);
     InterfaceFilter->addItem(QStringLiteral("All counted interfaces"));
+    ByApplication = new QCheckBox(QStringLiteral("By application"), this);
+    ByApplication->setToolTip(
+        QStringLiteral("Each application's bytes today or this month, where the per-application "
+                       "counter ran while they were recorded"));
     ExportButton = new QPushButton(QStringLiteral("Export CSV…"), this);
     Chart = new UsageChart(this);
     Table = new QTableWidget(0, 4, this);
@@ -93,6 +97,7 @@ void UsageWindow::BuildControls() {
     top->addWidget(Views, 1);
     top->addWidget(new QLabel(QStringLiteral("Interface:"), this));
     top->addWidget(InterfaceFilter);
+    top->addWidget(ByApplication);
     top->addWidget(ExportButton);
     auto* limitBox = new QGroupBox(QStringLiteral("Monthly limit"), this);
     auto* form = new QFormLayout(limitBox);
@@ -109,6 +114,7 @@ void UsageWindow::BuildControls() {
 
     connect(Views, &QTabBar::currentChanged, this, [this] { Refresh(); });
     connect(InterfaceFilter, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+    connect(ByApplication, &QCheckBox::toggled, this, [this] { Refresh(); });
     connect(ExportButton, &QPushButton::clicked, this, [this] {
         const QString path = askSavePath ? askSavePath() : QString();
         if (!path.isEmpty()) ExportCsv(path);
@@ -170,8 +176,17 @@ void UsageWindow::FillInterfaces() {
     InterfaceFilter->setCurrentIndex(found < 0 ? kAllInterfaces : found);
 }
 
+bool UsageWindow::ShowsApplications() const {
+    return ByApplication->isChecked() && KindOfTab(Views->currentIndex()) != UsageViewKind::Months;
+}
+
 void UsageWindow::Refresh() {
     FillInterfaces();
+    // Applications are kept per application, not per interface; there are no months of them
+    // to show side by side.
+    const bool apps = ShowsApplications();
+    ByApplication->setEnabled(KindOfTab(Views->currentIndex()) != UsageViewKind::Months);
+    InterfaceFilter->setEnabled(!apps);
     ViewRequest request;
     request.kind = KindOfTab(Views->currentIndex());
     request.now = clock_.Now();
@@ -181,7 +196,14 @@ void UsageWindow::Refresh() {
     }
     view_ = usage_.View(request);
     Chart->SetBuckets(view_.total);
-    FillTable();
+    apps_.clear();
+    if (apps) {
+        request.interfaceName.clear();
+        apps_ = usage_.AppTotals(RangeOfView(request, usage_.Environment().zone));
+        FillAppTable();
+    } else {
+        FillTable();
+    }
     ShowProjection();
 }
 
@@ -200,6 +222,24 @@ void UsageWindow::FillTable() {
                                  Amount(bucket.received + bucket.sent)};
         for (int column = 0; column < 4; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
+            if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            Table->setItem(row, column, item);
+        }
+        ++row;
+    }
+}
+
+void UsageWindow::FillAppTable() {
+    Table->setHorizontalHeaderLabels({QStringLiteral("Application"), QStringLiteral("Received"),
+                                      QStringLiteral("Sent"), QStringLiteral("Total")});
+    Table->setRowCount(static_cast<int>(apps_.size()));
+    int row = 0;
+    for (const AppTotal& app : apps_) {
+        const QString cells[] = {QString::fromStdString(app.name), Amount(app.received),
+                                 Amount(app.sent), Amount(app.received + app.sent)};
+        for (int column = 0; column < 4; ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (column == 0) item->setToolTip(QString::fromStdString(app.executable));
             if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             Table->setItem(row, column, item);
         }
@@ -236,7 +276,7 @@ void UsageWindow::ShowProjection() {
 
 bool UsageWindow::ExportCsv(const QString& path) {
     QSaveFile file(path);
-    const std::string text = UsageCsv(view_);
+    const std::string text = ShowsApplications() ? AppUsageCsv(apps_) : UsageCsv(view_);
     if (file.open(QIODevice::WriteOnly) &&
         file.write(text.data(), static_cast<qint64>(text.size())) ==
             static_cast<qint64>(text.size()) &&

@@ -86,6 +86,8 @@ std::optional<std::string> ParseUsageOption(const std::vector<std::string>& args
         if (!date) return name + " needs a date as YYYY-MM-DD";
         (begin ? options.begin : options.end) = date;
         choices.bound = name;
+    } else if (arg == "--apps") {
+        options.apps = true;
     } else if (IsOption(arg, "--interface")) {
         const auto name = OptionValue(args, i, "--interface");
         if (!name || name->empty()) return "--interface needs a name";
@@ -104,6 +106,13 @@ std::optional<std::string> CheckUsageChoices(const CliOptions& options,
             return choices.what + " and " + choices.format + " cannot go together";
         if (!choices.bound.empty())
             return choices.what + " and " + choices.bound + " cannot go together";
+    }
+    // The applications' bytes are kept per application, not per interface, and summed
+    // over the view rather than shown per day.
+    if (options.apps) {
+        if (choices.what == "--top" || choices.what == "--limit" || choices.what == "--prometheus")
+            return "--apps and " + choices.what + " cannot go together";
+        if (!options.interfaceName.empty()) return "--apps and --interface cannot go together";
     }
     if (options.begin && options.end &&
         std::chrono::sys_days(*options.begin) > std::chrono::sys_days(*options.end))
@@ -220,6 +229,10 @@ std::string UsageText() {
         "  usage --prometheus [--interface NAME]\n"
         "                     the all-time totals per interface in Prometheus's text\n"
         "                     format\n"
+        "  usage --apps [--hours|--days|--months|--years] [--begin DATE] [--end DATE]\n"
+        "        [--json|--csv]\n"
+        "                     each application's bytes over the view, busiest first\n"
+        "                     (recorded where the per-application counter runs)\n"
         "  apps [--json]      each application's bytes since the per-application\n"
         "                     counter (bytelora-countd) started, and the traffic no\n"
         "                     local program owns\n"

@@ -29,6 +29,8 @@ struct CliOptions {
     UsageAction action = UsageAction::View;
     UsageViewKind view = UsageViewKind::Days;
     std::string interfaceName;
+    // `usage --apps`: each application's bytes over the view instead of the view itself.
+    bool apps = false;
     // `usage` and `apps [--json]`
     UsageFormat format = UsageFormat::Table;
     std::optional<std::chrono::year_month_day> begin;

@@ -10,6 +10,7 @@
 #include "app/cli/Interrupt.h"
 #include "common/Clock.h"
 #include "common/DateTimeText.h"
+#include "countd/CountdClient.h"
 #include "history/HistoryLog.h"
 #include "history/IntervalTable.h"
 #include "history/LoggingScheduler.h"
@@ -22,6 +23,7 @@
 #include "netstats/LinkSpeed.h"
 #include "settings/InterfaceChoice.h"
 #include "settings/QSettingsStore.h"
+#include "usage/UsageApps.h"
 #include "usage/UsageSession.h"
 
 namespace bytelora::cli {
@@ -172,6 +174,12 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
     UsageSession usage(SystemUsageEnvironment(), usageClock,
                        [&err](const std::string& message) { err << message << '\n'; });
     if (const std::string note = usage.NotRecordingNote(); !note.empty()) err << note << '\n';
+    // Each application's bytes too, where the counter runs; it is asked once a minute.
+    usage.CountApplications(AppCounterOf(
+        [] {
+            return countd::FetchCounts(countd::CountdSocketPath(), std::chrono::milliseconds(500));
+        },
+        &countd::AppNames::ForThisSession));
     // It counts the same interfaces as the meter.
     InterfaceSelection usageSelection(source.Probe());
     usageSelection.Choose(interfaces);

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "settings/QSettingsStore.h"
+#include "usage/UsageApps.h"
 #include "usage/UsagePrometheus.h"
 #include "usage/UsageSpan.h"
 #include "usage/UsageText.h"
@@ -52,6 +53,18 @@ int TellLimit(UsageStore& store, const CliOptions& options, const UsageLimit& li
     return reached ? 1 : 0;
 }
 
+// The view the command line asks for, over the days its --begin and --end pick.
+ViewRequest RequestOf(UsageStore& store, const CliOptions& options,
+                      const std::string& interfaceName, const UsageLimit& limit,
+                      const LocalZone& zone, const Clock& clock) {
+    ViewRequest request{options.view, clock.Now(), limit.monthStartDay, interfaceName};
+    request.top = options.top;
+    std::optional<std::chrono::year_month_day> firstStored;
+    if (const auto hour = store.FirstHour()) firstStored = LocalOf(*hour, zone).date;
+    ApplySpan(request, {options.begin, options.end, firstStored}, zone);
+    return request;
+}
+
 }  // namespace
 
 int Usage(const CliOptions& options, const UsageEnvironment& environment, const UsageLimit& limit,
@@ -90,13 +103,24 @@ int Usage(const CliOptions& options, const UsageEnvironment& environment, const 
                           [&](const auto& entry) { return entry.first != named.interfaceName; });
         }
         out << PrometheusText(totals);
+    } else if (options.apps) {
+        const ViewRequest request = RequestOf(store, options, {}, limit, environment.zone, clock);
+        const HourRange range = RangeOfView(request, environment.zone);
+        const std::vector<AppTotal> totals = SumByApplication(store.AppSums(range));
+        switch (options.format) {
+            case UsageFormat::Json:
+                out << AppUsageJson(request.kind, range, environment.zone, totals);
+                break;
+            case UsageFormat::Csv:
+                out << AppUsageCsv(totals);
+                break;
+            case UsageFormat::Table:
+                out << AppUsageTable(totals);
+                break;
+        }
     } else {
-        ViewRequest request{options.view, clock.Now(), limit.monthStartDay, named.interfaceName};
-        request.top = options.top;
-        std::optional<std::chrono::year_month_day> firstStored;
-        if (const auto hour = store.FirstHour())
-            firstStored = LocalOf(*hour, environment.zone).date;
-        ApplySpan(request, {options.begin, options.end, firstStored}, environment.zone);
+        const ViewRequest request =
+            RequestOf(store, options, named.interfaceName, limit, environment.zone, clock);
         UsageView view = BuildView(request, store.Rows(RangeOfView(request, environment.zone)),
                                    environment.zone);
         view.aliases = std::move(aliases);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLocale>
 
 #include "apps/AppRates.h"
 #include "apps/AppsWindow.h"
@@ -85,6 +86,33 @@ TEST(AppsWindow, AsksOnlyWhileShownAndSaysWhenTheCounterIsMissing) {
     const int looks = counter->looks;
     QApplication::processEvents();
     EXPECT_EQ(counter->looks, looks);
+}
+
+TEST(AppsWindow, ShowsEachApplicationsBytesTodayWhenGivenThem) {
+    auto counter = std::make_shared<FakeCounter>();
+    countd::Reply reply;
+    reply.startedUnix = 1;
+    reply.processes.push_back({7, 1, 1000, {900 << 20, 0}, "curl", "/usr/bin/curl", ""});
+    reply.processes.push_back({8, 1, 1000, {5, 5}, "kworker", "", ""});
+    counter->reply = reply;
+    testing::FakeClock clock;
+    AppsWindow window([counter] { return (*counter)(); }, countd::AppNames({}, {}), clock);
+    std::vector<countd::Reply> asked;
+    window.CountToday([&](const countd::Reply& live) {
+        asked.push_back(live);
+        return std::map<std::string, countd::ByteCounts>{{"/usr/bin/curl", {2048, 1024}},
+                                                         {"[kworker]", {7, 0}}};
+    });
+    EXPECT_EQ(window.Table().horizontalHeaderItem(3)->text(), "Received today");
+    window.show();
+    ASSERT_EQ(window.Table().rowCount(), 2);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], reply);  // the live counts, for what the recorder has not taken yet
+    // Not the 900 MB since the counter started: today's 2 KB.
+    EXPECT_EQ(window.Table().item(0, 0)->text(), "curl");
+    EXPECT_EQ(window.Table().item(0, 3)->text(), QLocale().formattedDataSize(2048, 1, QLocale::DataSizeTraditionalFormat));
+    EXPECT_EQ(window.Table().item(1, 3)->text(), QLocale().formattedDataSize(7, 1, QLocale::DataSizeTraditionalFormat));
+    window.hide();
 }
 
 }  // namespace

@@ -16,16 +16,25 @@ class MemoryDatabase final : public UsageDatabase {
     // Not even the stored counters can be read (the file could not be opened).
     bool unreadable = false;
     std::map<std::pair<UsageHour, std::string>, CounterPair> hours;
+    // (hour, executable) -> bytes; the names as last written.
+    std::map<std::pair<UsageHour, std::string>, CounterPair> appHours;
+    std::map<std::string, std::string> appNames;
     StoredCounters counters;
     int writes = 0;
 
-    StoreFault Add(const std::vector<UsageRow>& rows, const StoredCounters& latest) override {
+    StoreFault Add(const std::vector<UsageRow>& rows, const std::vector<AppUsageRow>& apps,
+                   const StoredCounters& latest) override {
         ++writes;
         if (unreadable) return StoreFault::ReadOnly;
         if (fault != StoreFault::None) return fault;
         for (const auto& row : rows) {
             hours[{row.hour, row.interfaceName}].received += row.received;
             hours[{row.hour, row.interfaceName}].sent += row.sent;
+        }
+        for (const auto& app : apps) {
+            appHours[{app.hour, app.executable}].received += app.received;
+            appHours[{app.hour, app.executable}].sent += app.sent;
+            appNames[app.executable] = app.name;
         }
         counters = latest;
         return StoreFault::None;
@@ -246,6 +255,136 @@ TEST(UsageRecorder, SaysHowMuchIsLostWhenTheLastWriteFails) {
     EXPECT_EQ(LostAtExitMessage(recorder.PendingBytes(), rig.db.Location()),
               "The data usage not yet stored (12.0 MB, 12607862 bytes) could not be written to "
               "/data/usage.sqlite and is lost.");
+}
+
+// A per-application counter the test moves by hand; absent while `running` is false.
+struct FakeAppCounter {
+    AppCounterRead now{1000, {}};
+    bool running = true;
+    int asked = 0;
+
+    void Move(const std::string& executable, const std::string& name, std::uint64_t received,
+              std::uint64_t sent) {
+        auto& app = now.byExecutable[executable];
+        app.name = name;
+        app.bytes.received += received;
+        app.bytes.sent += sent;
+    }
+    AppCounter Counter() {
+        return [this]() -> std::optional<AppCounterRead> {
+            ++asked;
+            if (!running) return std::nullopt;
+            return now;
+        };
+    }
+};
+
+TEST(UsageRecorder, AsksTheCounterAtEachWriteAndStoresWhatEachApplicationMovedSince) {
+    Rig rig;
+    FakeAppCounter apps;
+    apps.Move("/usr/bin/curl", "curl", 50000, 900);  // before the recorder started
+    UsageRecorder recorder = rig.Make();
+    recorder.CountApplications(apps.Counter());
+    recorder.Record(rig.Read(0));
+    EXPECT_EQ(apps.asked, 1);
+    EXPECT_TRUE(rig.db.appHours.empty());  // the first look is only the base
+
+    apps.Move("/usr/bin/curl", "curl", 300, 20);
+    apps.Move("/opt/firefox/firefox", "Firefox", 7, 8);
+    for (int second = 0; second < 59; ++second) {
+        rig.clock.Advance(seconds(1));
+        recorder.Record(rig.Read(10));
+    }
+    EXPECT_EQ(apps.asked, 1);  // never on the reads between writes
+    rig.clock.Advance(seconds(1));
+    recorder.Record(rig.Read(10));
+    EXPECT_EQ(apps.asked, 2);
+    EXPECT_EQ(rig.db.writes, 2);  // with the interfaces' bytes, in one write
+    const UsageHour hour = HourOf(rig.clock.Now());
+    EXPECT_EQ(rig.db.appHours.at({hour, "/usr/bin/curl"}), (CounterPair{300, 20}));
+    EXPECT_EQ(rig.db.appHours.at({hour, "/opt/firefox/firefox"}), (CounterPair{7, 8}));
+    EXPECT_EQ(rig.db.appNames.at("/opt/firefox/firefox"), "Firefox");
+    EXPECT_TRUE(recorder.PendingApps().empty());
+
+    // The write at exit asks once more: a crash loses at most the last minute.
+    apps.Move("/usr/bin/curl", "Curl", 1, 1);
+    rig.clock.Advance(seconds(5));
+    EXPECT_TRUE(recorder.Flush());
+    EXPECT_EQ(rig.db.appHours.at({HourOf(rig.clock.Now()), "/usr/bin/curl"}),
+              (CounterPair{301, 21}));
+    EXPECT_EQ(rig.db.appNames.at("/usr/bin/curl"), "Curl");
+}
+
+TEST(UsageRecorder, ApplicationBytesSurviveRestartsShrinkingTotalsAndAnAbsentCounter) {
+    Rig rig;
+    FakeAppCounter apps;
+    apps.Move("/usr/bin/wget", "wget", 1000, 1000);
+    UsageRecorder recorder = rig.Make();
+    recorder.CountApplications(apps.Counter());
+    recorder.Record(rig.Read(0));
+    const auto stored = [&](const std::string& executable) {
+        CounterPair sum;
+        for (const auto& [key, bytes] : rig.db.appHours) {
+            if (key.second != executable) continue;
+            sum.received += bytes.received;
+            sum.sent += bytes.sent;
+        }
+        return sum;
+    };
+    const auto minute = [&] {
+        rig.clock.Advance(seconds(60));
+        recorder.Record(rig.Read(1));
+    };
+
+    // Exited programs merged away: the total goes down; nothing negative or huge is stored,
+    // and the next minute counts from the lower total.
+    apps.now.byExecutable["/usr/bin/wget"].bytes = {400, 400};
+    minute();
+    EXPECT_EQ(stored("/usr/bin/wget"), (CounterPair{0, 0}));
+    apps.Move("/usr/bin/wget", "wget", 5, 6);
+    minute();
+    EXPECT_EQ(stored("/usr/bin/wget"), (CounterPair{5, 6}));
+
+    // No counter for a while: nothing stored, nothing told; what it kept counting
+    // meanwhile is added once it answers.
+    apps.running = false;
+    const std::size_t toldBefore = rig.told.size();
+    minute();
+    apps.running = true;
+    apps.Move("/usr/bin/wget", "wget", 70, 0);
+    minute();
+    EXPECT_EQ(stored("/usr/bin/wget"), (CounterPair{75, 6}));
+    EXPECT_EQ(rig.told.size(), toldBefore);
+
+    // The counter started again: everything it holds came after the last look.
+    apps.now = {2000, {}};
+    apps.Move("/usr/bin/wget", "wget", 30, 3);
+    minute();
+    EXPECT_EQ(stored("/usr/bin/wget"), (CounterPair{105, 9}));
+
+    // A write that fails keeps the applications' bytes with the interfaces' until it works.
+    rig.db.fault = StoreFault::Locked;
+    apps.Move("/usr/bin/wget", "wget", 100, 0);
+    minute();
+    EXPECT_EQ(recorder.PendingApps().size(), 1u);
+    rig.db.fault = StoreFault::None;
+    minute();
+    EXPECT_EQ(stored("/usr/bin/wget"), (CounterPair{205, 9}));
+    EXPECT_TRUE(recorder.PendingApps().empty());
+}
+
+TEST(UsageRecorder, WithoutACounterNoApplicationRowsAreWritten) {
+    Rig rig;
+    FakeAppCounter apps;
+    apps.running = false;
+    UsageRecorder recorder = rig.Make();
+    recorder.CountApplications(apps.Counter());
+    recorder.Record(rig.Read(0));
+    rig.clock.Advance(seconds(60));
+    recorder.Record(rig.Read(100));
+    EXPECT_EQ(rig.db.Sent(), 100u);
+    EXPECT_TRUE(rig.db.appHours.empty());
+    EXPECT_TRUE(rig.told.empty());
 }
 
 }  // namespace

@@ -198,7 +198,7 @@ TEST(UsageStore, LockedAndFullDatabasesKeepTheBytesUntilTheyCanBeWritten) {
     QSqlQuery(full.Connection()).exec(QStringLiteral("PRAGMA max_page_count=8"));
     std::vector<UsageRow> rows;
     for (const auto& change : many) rows.push_back({change.name, 5, 1, 1});
-    EXPECT_EQ(full.Add(rows, {}), StoreFault::Full);
+    EXPECT_EQ(full.Add(rows, {}, {}), StoreFault::Full);
     EXPECT_EQ(full.Rows({5, 6}).size(), 0u);  // nothing half-written
 }
 
@@ -296,9 +296,117 @@ TEST(UsageStore, AnOlderDatabaseIsUpgradedKeepingItsRows) {
     UsageStore store({rig.Database(), UsageStore::Mode::Record}, rig.clock, {});
     EXPECT_EQ(rig.Pragma(store.Connection(), "user_version").toInt(), UsageStore::kSchemaVersion);
     EXPECT_EQ(store.InterfaceNames(), (std::vector<std::string>{"eth0", "wlan0"}));
-    EXPECT_EQ(store.Add({{"ppp0", 12, 1, 1}}, {}), StoreFault::None);
+    EXPECT_EQ(store.Add({{"ppp0", 12, 1, 1}}, {}, {}), StoreFault::None);
     EXPECT_EQ(store.InterfaceNames(), (std::vector<std::string>{"eth0", "ppp0", "wlan0"}));
     EXPECT_EQ(rig.StoredReceived(), 13u);
+}
+
+TEST(UsageStore, ASecondVersionDatabaseGainsApplicationsKeepingEveryByte) {
+    StoreRig rig;
+    std::filesystem::create_directories(rig.Database().parent_path());
+    const std::int64_t big = std::int64_t{1} << 53;  // beyond what a double holds exactly
+    {
+        QSqlDatabase old =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v2"));
+        old.setDatabaseName(QString::fromStdString(rig.Database().string()));
+        ASSERT_TRUE(old.open());
+        QSqlQuery query(old);
+        for (const QString& statement :
+             {QStringLiteral("CREATE TABLE usage_hours(hour INTEGER NOT NULL, interface TEXT NOT "
+                             "NULL, received INTEGER NOT NULL DEFAULT 0, sent INTEGER NOT NULL "
+                             "DEFAULT 0, PRIMARY KEY(hour, interface)) WITHOUT ROWID"),
+              QStringLiteral("CREATE TABLE last_counters(interface TEXT PRIMARY KEY NOT NULL, "
+                             "received INTEGER NOT NULL, sent INTEGER NOT NULL) WITHOUT ROWID"),
+              QStringLiteral("CREATE TABLE state(key TEXT PRIMARY KEY NOT NULL, value TEXT NOT "
+                             "NULL) WITHOUT ROWID"),
+              QStringLiteral("CREATE TABLE alerts(period TEXT PRIMARY KEY NOT NULL, near INTEGER "
+                             "NOT NULL, reached INTEGER NOT NULL) WITHOUT ROWID"),
+              QStringLiteral(
+                  "CREATE TABLE interfaces(name TEXT PRIMARY KEY NOT NULL) WITHOUT ROWID"),
+              QStringLiteral(
+                  "INSERT INTO usage_hours VALUES(10, 'wlan0', %1, 6), (11, 'eth0', 7, 8)")
+                  .arg(big + 1),
+              QStringLiteral("INSERT INTO interfaces VALUES('eth0'), ('wlan0')"),
+              QStringLiteral("INSERT INTO last_counters VALUES('eth0', 100, 200)"),
+              QStringLiteral(
+                  "INSERT INTO state VALUES('boot_id', 'boot-1'), ('alias:eth0', 'Home')"),
+              QStringLiteral("INSERT INTO alerts VALUES('2024-03-01', 1, 0)"),
+              QStringLiteral("PRAGMA user_version=2")}) {
+            ASSERT_TRUE(query.exec(statement)) << statement.toStdString();
+        }
+        query.finish();
+        old.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("v2"));
+    {
+        // A reader leaves the file as it is and finds no applications in it.
+        UsageStore reader({rig.Database(), UsageStore::Mode::Read}, rig.clock, {});
+        EXPECT_TRUE(reader.AppRows({0, 100}).empty());
+        EXPECT_EQ(rig.Pragma(reader.Connection(), "user_version").toInt(), 2);
+    }
+    UsageStore store({rig.Database(), UsageStore::Mode::Record}, rig.clock, {});
+    EXPECT_EQ(rig.Pragma(store.Connection(), "user_version").toInt(), 3);
+    const auto rows = store.Rows({0, 100});
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].received, static_cast<std::uint64_t>(big + 1));
+    EXPECT_EQ(rows[1].sent, 8u);
+    EXPECT_EQ(store.Aliases(), (std::map<std::string, std::string>{{"eth0", "Home"}}));
+    EXPECT_TRUE(store.Alerts("2024-03-01").near);
+    const auto stored = store.LastCounters();
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->bootId, "boot-1");
+    EXPECT_EQ(stored->counters.at("eth0"), (CounterPair{100, 200}));
+
+    // Applications' hours add up per executable; the name is the latest one written.
+    ASSERT_EQ(
+        store.Add({}, {{"/usr/bin/curl", "curl", 12, 5, 1}, {"/opt/x/x", "X", 12, 1, 1}}, *stored),
+        StoreFault::None);
+    ASSERT_EQ(store.Add({}, {{"/usr/bin/curl", "Curl", 12, 10, 2}}, *stored), StoreFault::None);
+    EXPECT_EQ(store.AppRows({12, 13}),
+              (std::vector<AppUsageRow>{{"/opt/x/x", "X", 12, 1, 1},
+                                        {"/usr/bin/curl", "Curl", 12, 15, 3}}));
+    EXPECT_TRUE(store.AppRows({13, 20}).empty());
+    // Summed in the database: the latest hour's name, whatever order the names came in.
+    ASSERT_EQ(store.Add({}, {{"/usr/bin/curl", "curl 8", 14, 1, 0}, {"/opt/x/x", "X", 11, 2, 0}},
+                        *stored),
+              StoreFault::None);
+    EXPECT_EQ(store.AppSums({0, 100}),
+              (std::vector<AppUsageRow>{{"/opt/x/x", "X", 12, 3, 1},
+                                        {"/usr/bin/curl", "curl 8", 14, 16, 3}}));
+}
+
+TEST(UsageStore, TodaysApplicationBytesAddTheStoredThePendingAndTheCounterSinceItsLastLook) {
+    StoreRig rig;
+    // 22:30 UTC on 4 March is 23:30 in Central Europe: the local day began at 23:00 UTC
+    // on the 3rd.
+    rig.clock.SetNow(testing::Utc(2024, 3, 4, 22) + minutes(30));
+    {
+        UsageStore store({rig.Database(), UsageStore::Mode::Record}, rig.clock, {});
+        ASSERT_EQ(
+            store.Add({},
+                      {{"/usr/bin/curl", "curl", HourOf(testing::Utc(2024, 3, 3, 22)), 1, 1},
+                       {"/usr/bin/curl", "curl", HourOf(testing::Utc(2024, 3, 3, 23)), 10, 20}},
+                      {}),
+            StoreFault::None);
+    }
+    AppCounterRead counter{5, {{"/usr/bin/curl", {"curl", {1000, 100}}}}};
+    auto session = rig.Session();
+    session->CountApplications([&]() -> std::optional<AppCounterRead> { return counter; });
+    session->Record(rig.Read(0));  // the first look: the base
+    counter.byExecutable["/usr/bin/curl"].bytes = {1300, 130};
+    counter.byExecutable["/bin/ping"] = {"ping", {4, 4}};
+    rig.clock.Advance(seconds(60));
+    session->Record(rig.Read(1));  // written: 300 and 30 more, and ping
+    counter.byExecutable["/usr/bin/curl"].bytes = {1350, 140};
+
+    using Bytes = std::map<std::string, CounterPair>;
+    EXPECT_EQ(session->AppBytesToday(counter),
+              (Bytes{{"/usr/bin/curl", {360, 60}}, {"/bin/ping", {4, 4}}}));
+    // Without a live look, what is stored.
+    EXPECT_EQ(session->AppBytesToday(std::nullopt),
+              (Bytes{{"/usr/bin/curl", {310, 50}}, {"/bin/ping", {4, 4}}}));
+    rig.clock.Advance(minutes(30));  // past midnight: a new day starts empty
+    EXPECT_EQ(session->AppBytesToday(std::nullopt), Bytes{});
 }
 
 TEST(UsageStore, WithoutALockFileTheBytesAreStillRecorded) {

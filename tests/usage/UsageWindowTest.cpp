@@ -2,11 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLocale>
 #include <QMenu>
 
 #include <fstream>
 
 #include "app/FormRig.h"
+#include "apps/AppsWindow.h"
+#include "countd/CountdClient.h"
 #include "support/UsageZones.h"
 #include "tray/TrayMenu.h"
 #include "usage/UsagePrometheus.h"
@@ -202,6 +205,68 @@ TEST(UsageWindow, KeepsTheTextfileOfTheFolderTheSettingsName) {
     EXPECT_NE(text().find("bytelora_received_bytes_total{interface=\"eth0\"} 40000\n"),
               std::string::npos)
         << text();
+}
+
+TEST(UsageWindow, ListsTodaysAndThisMonthsApplicationsAndTheApplicationsWindowShowsToday) {
+    UsageFormRig rig;
+    rig.clock.SetNow(testing::Utc(2024, 3, 5, 10));
+    countd::Reply reply;
+    reply.startedUnix = 100;
+    reply.processes.push_back({7, 1, 0, {5000, 500}, "curl", "/usr/bin/curl", ""});
+    reply.processes.push_back({8, 1, 0, {10, 10}, "ssh", "/usr/bin/ssh", ""});
+    for (auto& process : reply.processes) process.uid = countd::ClientUserId().value_or(0);
+    int looks = 0;
+    Services services = rig.MakeServices();
+    services.usage = &rig.usage;
+    services.appCounts = [&] {
+        ++looks;
+        return countd::FetchResult{reply, {}};
+    };
+    rig.form = std::make_unique<Form1>(services);
+    Form1& form = *rig.form;
+    form.Form_Load();
+    form.UpdateInterfaceInfo();
+    EXPECT_EQ(looks, 1);  // the first write: the base
+    reply.processes[0].bytes = {5000 + 30000, 500 + 3000};
+    reply.processes[1].bytes = {10 + 700, 10 + 700};
+    rig.Run(61, 40000);
+    EXPECT_EQ(looks, 2);  // once a minute, not with each of the 244 reads
+
+    form.ShowUsageWindow();
+    UsageWindow* window = form.DataUsageWindow();
+    ASSERT_NE(window, nullptr);
+    window->Views->setCurrentIndex(0);  // today
+    window->ByApplication->setChecked(true);
+    EXPECT_TRUE(window->ShowsApplications());
+    EXPECT_FALSE(window->InterfaceFilter->isEnabled());
+    ASSERT_EQ(window->Table->rowCount(), 2);
+    EXPECT_EQ(window->Table->horizontalHeaderItem(0)->text(), "Application");
+    EXPECT_EQ(window->CurrentApps()[0].executable, "/usr/bin/curl");
+    EXPECT_EQ(window->CurrentApps()[0].received, 30000u);
+    EXPECT_EQ(window->CurrentApps()[1].sent, 700u);
+    window->Views->setCurrentIndex(1);  // this month holds the same
+    EXPECT_EQ(window->CurrentApps().size(), 2u);
+    window->Views->setCurrentIndex(2);  // months: per interface only
+    EXPECT_FALSE(window->ShowsApplications());
+    EXPECT_FALSE(window->ByApplication->isEnabled());
+    EXPECT_EQ(window->Table->horizontalHeaderItem(0)->text(), "Month");
+    window->close();
+
+    // The Applications window: today's stored bytes and what the counter holds beyond
+    // the last write, not the bytes since the counter started.
+    reply.processes[0].bytes.received += 1000;
+    form.ShowAppsWindow();
+    AppsWindow* apps = form.ApplicationsWindow();
+    ASSERT_NE(apps, nullptr);
+    ASSERT_EQ(apps->Table().rowCount(), 2);
+    const auto size = [](std::uint64_t bytes) {
+        return QLocale().formattedDataSize(static_cast<qint64>(bytes), 1,
+                                           QLocale::DataSizeTraditionalFormat);
+    };
+    EXPECT_EQ(apps->Table().item(0, 3)->text(), size(31000));
+    EXPECT_EQ(apps->Table().item(0, 4)->text(), size(3000));
+    apps->close();
+    rig.form.reset();  // its last write asks the fake counter, which ends with this test
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ struct UsageRig {
     void Store(const std::string& name, std::chrono::system_clock::time_point when,
                std::uint64_t received) {
         UsageStore store({Environment().database, UsageStore::Mode::Record}, clock, {});
-        ASSERT_EQ(store.Add({{name, HourOf(when), received, received * 2}}, {"boot", {}}),
+        ASSERT_EQ(store.Add({{name, HourOf(when), received, received * 2}}, {}, {"boot", {}}),
                   StoreFault::None);
     }
     int Run(const std::vector<std::string>& args) {
