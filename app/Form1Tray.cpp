@@ -1,12 +1,15 @@
 // The tray icon's menu, its live tip, and the choice of interfaces that the menu's
 // "Interfaces..." dialog makes.
 #include <functional>
+#include <map>
+#include <string>
 
 #include "app/Form1.h"
 #include "app/Form1Parts.h"
 #include "common/AppText.h"
 #include "settings/InterfaceChoice.h"
 #include "tray/TrayText.h"
+#include "usage/UsageSession.h"
 
 namespace bytelora {
 
@@ -81,7 +84,10 @@ void Form1::ShowInterfacesDialog() {
     // What the automatic choice would count, for the dialog's "automatic" ticks.
     InterfaceSelection automatic(services_.interfaceTable.Probe());
     automatic.Update(*table);
-    parts_->interfacesDialog->ShowInterfaces(*table, selection, &automatic);
+    // An adapter that is away now is named by the alias the history last saw for it.
+    const std::map<std::string, std::string> aliases =
+        DataUsage() ? DataUsage()->Aliases() : std::map<std::string, std::string>{};
+    parts_->interfacesDialog->ShowInterfaces(*table, selection, &automatic, aliases);
     parts_->interfacesDialog->show();
     parts_->interfacesDialog->raise();
     parts_->interfacesDialog->activateWindow();

@@ -72,7 +72,8 @@ InterfacesDialog::InterfacesDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void InterfacesDialog::ShowInterfaces(const CInterfaces& table, const InterfaceSelection& selection,
-                                      const InterfaceSelection* automatic) {
+                                      const InterfaceSelection* automatic,
+                                      const std::map<std::string, std::string>& knownAliases) {
     filling_ = true;
     List->clear();
     automaticTicks_.clear();
@@ -111,9 +112,13 @@ void InterfacesDialog::ShowInterfaces(const CInterfaces& table, const InterfaceS
     // A chosen interface that is away now keeps its place in the choice.
     for (const auto& name : selection.Chosen()) {
         if (std::find(listed.begin(), listed.end(), name) != listed.end()) continue;
-        auto* item =
-            new QTreeWidgetItem({Text(name), QString(), QStringLiteral("not present"), QString(),
-                                 QString(), QStringLiteral("No (not present)")});
+        const auto alias = knownAliases.find(name);
+        const bool named = alias != knownAliases.end() && !alias->second.empty();
+        auto* item = new QTreeWidgetItem({Text(named ? alias->second : name), QString(),
+                                          QStringLiteral("not present"), QString(), QString(),
+                                          QStringLiteral("No (not present)")});
+        item->setData(kName, Qt::UserRole, Text(name));
+        if (named) item->setToolTip(kName, Text(name));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(kName, Qt::Checked);
         List->addTopLevelItem(item);

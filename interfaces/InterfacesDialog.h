@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTreeWidget>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -30,9 +31,11 @@ class InterfacesDialog : public QDialog {
     // this table) and its choice. Names chosen but not in the table are listed too, so
     // they can be seen and un-ticked. `automatic`, decided for the same table without a
     // choice, gives the ticks that "Use the automatic choice" shows; without it, the
-    // ticks of `selection`.
+    // ticks of `selection`. `knownAliases` (key to alias, as the usage history last saw
+    // them) names a chosen interface that is away now by the alias the user knows.
     void ShowInterfaces(const CInterfaces& table, const InterfaceSelection& selection,
-                        const InterfaceSelection* automatic = nullptr);
+                        const InterfaceSelection* automatic = nullptr,
+                        const std::map<std::string, std::string>& knownAliases = {});
 
     // The choice as it stands in the dialog: empty for the automatic one.
     std::vector<std::string> Choice() const;

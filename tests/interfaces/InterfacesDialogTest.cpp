@@ -125,6 +125,18 @@ TEST(InterfacesDialog, ShowsTheAliasAndDescriptionAndStoresTheStableKey) {
     EXPECT_EQ(dialog.List->topLevelItem(0)->checkState(InterfacesDialog::kName), Qt::Checked);
     // A renamed alias keeps the choice: it is stored by the key.
     EXPECT_EQ(dialog.Choice(), std::vector<std::string>{"\\DEVICE\\TCPIP_{7}"});
+
+    // Unplugged, it is named by the alias the history last saw, and still stored by its key.
+    InterfaceSelection away(nullptr);
+    away.Choose({"\\DEVICE\\TCPIP_{7}", "\\DEVICE\\TCPIP_{9}"});
+    away.Update(CInterfaces{});
+    dialog.ShowInterfaces(CInterfaces{}, away, nullptr, {{"\\DEVICE\\TCPIP_{7}", "Ethernet"}});
+    EXPECT_EQ(Column(dialog, InterfacesDialog::kName),
+              (std::vector<std::string>{"Ethernet", "\\DEVICE\\TCPIP_{9}"}));
+    EXPECT_EQ(dialog.List->topLevelItem(0)->toolTip(InterfacesDialog::kName).toStdString(),
+              "\\DEVICE\\TCPIP_{7}");
+    EXPECT_EQ(dialog.Choice(),
+              (std::vector<std::string>{"\\DEVICE\\TCPIP_{7}", "\\DEVICE\\TCPIP_{9}"}));
 }
 
 TEST(InterfacesDialog, AChosenInterfaceThatIsAwayIsListedAndKept) {
