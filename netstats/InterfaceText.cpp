@@ -42,11 +42,15 @@ std::string InterfaceLabel(const CInterface& row) {
     return row.Alias().empty() ? row.InterfaceName() : row.Alias();
 }
 
-std::string InterfaceLabelWithDescription(const CInterface& row) {
+std::string DescriptionBesideAlias(const CInterface& row) {
     const std::string& description = row.InterfaceDescription();
-    if (row.Alias().empty() || description.empty() || description == row.Alias()) {
-        return InterfaceLabel(row);
-    }
+    if (row.Alias().empty() || description == row.Alias()) return {};
+    return description;
+}
+
+std::string InterfaceLabelWithDescription(const CInterface& row) {
+    const std::string description = DescriptionBesideAlias(row);
+    if (description.empty()) return InterfaceLabel(row);
     return row.Alias() + " (" + description + ")";
 }
 

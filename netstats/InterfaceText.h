@@ -21,6 +21,8 @@ std::string IpHelperStatusText(unsigned status);
 std::string InterfaceLabel(const CInterface& row);
 // The same, with the adapter's description beside an alias where it says more.
 std::string InterfaceLabelWithDescription(const CInterface& row);
+// The description alone where it says more than the alias, else empty.
+std::string DescriptionBesideAlias(const CInterface& row);
 // A name the user typed (`--interface`) names this row: its name or its alias.
 bool NamesInterface(const std::string& typed, const CInterface& row);
 

@@ -124,26 +124,47 @@ int ListInterfaces(InterfaceTableSource& source, const std::vector<std::string>&
     std::uint64_t sent = 0;
     std::size_t position = 0;
     // Names users know: the alias where there is one. The column is as wide as the longest.
+    // Where an alias has an adapter description, it ends the line, after the counted column.
     int nameWidth = 18;
+    bool describe = false;
     for (const auto& row : *table) {
         nameWidth = std::max(nameWidth, static_cast<int>(InterfaceLabel(*row).size()) + 2);
+        describe = describe || !DescriptionBesideAlias(*row).empty();
     }
-    out << std::left << std::setw(6) << "Index" << std::setw(nameWidth) << "Name" << std::setw(10)
-        << "Type" << std::setw(16) << "Status" << std::setw(7) << "Speed" << std::right
-        << std::setw(20) << "Received" << std::setw(20) << "Sent"
-        << "  Counted\n";
+    std::vector<std::string> counted;
+    int countedWidth = 9;
     for (const auto& row : *table) {
         const CountReason reason = selection.Reason(position++);
         if (IsCounted(reason)) {
             received += row->OctetsReceived();
             sent += row->OctetsSent();
         }
+        counted.push_back((IsCounted(reason) ? "yes (" : "no (") +
+                          std::string(CountReasonText(reason)) + ")");
+        countedWidth = std::max(countedWidth, static_cast<int>(counted.back().size()) + 2);
+    }
+    out << std::left << std::setw(6) << "Index" << std::setw(nameWidth) << "Name" << std::setw(10)
+        << "Type" << std::setw(16) << "Status" << std::setw(7) << "Speed" << std::right
+        << std::setw(20) << "Received" << std::setw(20) << "Sent" << "  ";
+    if (describe) {
+        out << std::left << std::setw(countedWidth) << "Counted" << "Description\n";
+    } else {
+        out << "Counted\n";
+    }
+    position = 0;
+    for (const auto& row : *table) {
         out << std::left << std::setw(6) << row->InterfaceIndex() << std::setw(nameWidth)
             << InterfaceLabel(*row) << std::setw(10) << InterfaceTypeText(row->InterfaceType())
             << std::setw(16) << OperationalStatusText(row->OperationalStatus()) << std::setw(7)
             << SpeedText(LinkSpeedBitsPerSecond(*row)) << std::right << std::setw(20)
-            << row->OctetsReceived() << std::setw(20) << row->OctetsSent() << "  "
-            << (IsCounted(reason) ? "yes" : "no") << " (" << CountReasonText(reason) << ")\n";
+            << row->OctetsReceived() << std::setw(20) << row->OctetsSent() << "  ";
+        const std::string& countedText = counted[position++];
+        const std::string description = DescriptionBesideAlias(*row);
+        if (description.empty()) {
+            out << countedText << '\n';
+        } else {
+            out << std::left << std::setw(countedWidth) << countedText << description << '\n';
+        }
     }
     out << "Total received: " << received << " bytes\n"
         << "Total sent: " << sent << " bytes\n";

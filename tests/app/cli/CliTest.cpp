@@ -141,6 +141,7 @@ TEST(ListInterfaces, NamesInterfacesByTheirAliasAndTakesItForAChoice) {
     testing::FakeInterfaceTable table;
     const std::string key = "\\DEVICE\\TCPIP_{00000002-0000-0000-0000-4E6574446576}";
     table.AddRow(key, 2, kIfTypeEthernet, 1234, 567).Alias("Ethernet");
+    table.Row(0).InterfaceDescription("Ethernet");  // nothing more to say beside the alias
     table.AddRow("wlan0", 3, kIfTypeWireless, 100, 10);
     std::ostringstream out, err;
     EXPECT_EQ(ListInterfaces(table, {"Ethernet"}, out, err), 0);
@@ -150,9 +151,21 @@ TEST(ListInterfaces, NamesInterfacesByTheirAliasAndTakesItForAChoice) {
     EXPECT_NE(text.find("567  yes (chosen)\n"), std::string::npos) << text;
     EXPECT_NE(text.find("10  no (not chosen)\n"), std::string::npos) << text;
 
+    // The adapter's description ends the line, in a column of its own.
+    table.Row(0).InterfaceDescription("Intel(R) PRO/1000 MT");
+    std::ostringstream described;
+    EXPECT_EQ(ListInterfaces(table, {"Ethernet"}, described, err), 0);
+    EXPECT_NE(described.str().find("  Counted          Description\n"), std::string::npos)
+        << described.str();
+    EXPECT_NE(described.str().find("567  yes (chosen)     Intel(R) PRO/1000 MT\n"),
+              std::string::npos)
+        << described.str();
+    EXPECT_NE(described.str().find("10  no (not chosen)\n"), std::string::npos) << described.str();
+
     // A long alias widens the column instead of running into the next.
     testing::FakeInterfaceTable wide;
     wide.AddRow(key, 2, kIfTypeEthernet, 1, 1).Alias("Ethernet 2 (USB dock, office)");
+    wide.Row(0).InterfaceDescription("");
     std::ostringstream listed;
     EXPECT_EQ(ListInterfaces(wide, {}, listed, err), 0);
     EXPECT_NE(listed.str().find("Ethernet 2 (USB dock, office)  ethernet"), std::string::npos)
