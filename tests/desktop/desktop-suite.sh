@@ -5,9 +5,10 @@
 # The real program on a real X server (Xvfb) under a real window manager with a tray
 # host, driven the way a user drives it (xdotool, wmctrl) and checked the way the desktop
 # sees it (xwininfo, xprop): minimise to the tray and back, a hidden start, a close while
-# start-up waits for its balloon, the interval list, the stacking of the two windows, and
-# the Applications window from the tray menu while traffic flows (with the per-application
-# counter when it is given and this runs as root; without, the window's notice).
+# start-up waits for its balloon, the interval list, the stacking of the two windows, the
+# Interfaces dialog with a chosen interface that is away, and the Applications window from
+# the tray menu while traffic flows (with the per-application counter when it is given and
+# this runs as root; without, the window's notice).
 # Each program start gets a fresh home, XDG folders and TEMP; nothing of the user's own is
 # touched. Every wait polls up to a bound; nothing is timed. Exit 77: cannot run here.
 set -euo pipefail
@@ -20,7 +21,7 @@ label=$wm
 # shellcheck source=desktop-lib.sh
 source "$(dirname "$0")/desktop-lib.sh"
 
-need Xvfb xdotool xwininfo xprop wmctrl import "$wm"
+need Xvfb xdotool xwininfo xprop wmctrl import sqlite3 "$wm"
 [ "$wm" = openbox ] && need trayer  # openbox has no notification area of its own
 begin
 
@@ -207,6 +208,25 @@ if start closing 'Windows Startup=On' 'Minimized=On'; then
     [ "$in_wait" = yes ] ||
       echo "   note: start-up had finished waiting for its balloon before the close came"
   fi
+fi
+stop
+
+# ---- The Interfaces dialog, with a chosen interface that is away ----
+
+step "the Interfaces dialog from the tray menu, a chosen interface unplugged"
+if start interfaces 'Interfaces=usb9'; then
+  # The usage history last saw usb9 under an alias; the dialog names it by that alias.
+  usage_db=$app_home/data/Bytelora/usage.sqlite
+  until_true 10 test -s "$usage_db" || fail "no usage history at start"
+  sqlite3 -cmd '.timeout 5000' "$usage_db" \
+    "INSERT OR REPLACE INTO state(key, value) VALUES ('alias:usb9', 'Phone tether')" ||
+    fail "could not give usb9 an alias in the usage history"
+  xdotool mousemove --window "$tray" 12 12 click 3
+  sleep 0.5
+  xdotool key Down Down Return
+  until_true 10 eval 'dialog=$(window_named Interfaces)' ||
+    fail "Interfaces... in the tray menu did not open the dialog"
+  [ -n "${dialog:-}" ] && shot interfaces-away
 fi
 stop
 
