@@ -4,12 +4,12 @@
 
 #include <cstdlib>
 
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 
 namespace bytelora {
 
-int RunMainWindow(Form1& window) {
-    window.Form_Load();
+int RunMainWindow(MainWindow& window) {
+    window.OnLoad();
     window.ShowAfterLoad();
     // A hidden start waits for its balloon before the event loop runs, and a close in
     // that wait cannot end a loop that has not begun: the program ends here instead.

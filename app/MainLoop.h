@@ -2,10 +2,10 @@
 
 namespace bytelora {
 
-class Form1;
+class MainWindow;
 
 // Loads the main window, shows it as start-up leaves it and runs the event loop until
 // the window is closed; returns the program's exit code.
-int RunMainWindow(Form1& window);
+int RunMainWindow(MainWindow& window);
 
 }  // namespace bytelora

@@ -11,22 +11,22 @@
 #include <memory>
 
 #include "app/DisplayPlatform.h"
-#include "app/Form1.h"
 #include "app/MainLoop.h"
+#include "app/MainWindow.h"
 #include "app/ProgramPaths.h"
+#include "app/QtLauncher.h"
+#include "app/QtMessageBoxes.h"
 #include "app/SingleInstance.h"
 #include "common/Clock.h"
 #include "common/ProcessSetup.h"
-#include "common/QtLauncher.h"
-#include "common/QtMessageBoxes.h"
 #include "countd/CountdClient.h"
 #include "history/HistoryLog.h"
 #include "netstats/InterfaceTableSource.h"
 #include "settings/QSettingsStore.h"
 #include "settings/StartupRegistration.h"
 #include "tray/QtTrayBackend.h"
+#include "tray/TrayIcon.h"
 #include "tray/TrayIcons.h"
-#include "tray/cSysTray.h"
 #include "usage/UsageSession.h"
 
 int main(int argc, char** argv) {
@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
     };
     services.minimiseIsSeen = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 
-    Form1 window(services);
+    MainWindow window(services);
     // The end of the desktop session may end the process without closing the window:
     // the pending data usage is written then.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
@@ -111,6 +111,6 @@ int main(int argc, char** argv) {
                      [&window] { window.FlushUsage(); });
     // The same restore as a click on the tray icon.
     QObject::connect(&instance, &SingleInstance::ActivationRequested, &window,
-                     [&window] { window.cSysTray1_MouseUp(0, 0); });
+                     [&window] { window.OnTrayMouseUp(0, 0); });
     return RunMainWindow(window);
 }

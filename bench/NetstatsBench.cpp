@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "netstats/CIpHelper.h"
 #include "netstats/IfTableReader.h"
 #include "netstats/InterfaceSelection.h"
+#include "netstats/InterfaceTotals.h"
 #include "tests/netstats/IfTableImage.h"
 #include "tests/netstats/ProcNetDev.h"
 
@@ -17,7 +17,7 @@ namespace {
 
 void LiveInterfacesRead(benchmark::State& state) {
     auto source = MakeSystemInterfaceTable();
-    CIpHelper helper(*source);
+    InterfaceTotals helper(*source);
     for (auto _ : state) {
         auto table = helper.Interfaces();
         benchmark::DoNotOptimize(table);
@@ -61,7 +61,7 @@ std::vector<std::uint8_t> HundredRowImage() {
 void ParseHundredRowIfTable(benchmark::State& state) {
     const auto image = HundredRowImage();
     for (auto _ : state) {
-        CInterfaces table;
+        InterfaceTable table;
         ParseIfTable(image, table);
         benchmark::DoNotOptimize(table);
     }
@@ -74,7 +74,7 @@ void ReadHundredRowIfTableWithTotals(benchmark::State& state) {
     class Source final : public InterfaceTableSource {
       public:
         explicit Source(testing::FakeGetIfTable& c) : call_(c) {}
-        TableReadResult Read(CInterfaces& into) override {
+        TableReadResult Read(InterfaceTable& into) override {
             return ReadIfTable(std::ref(call_), into);
         }
         unsigned CounterBits() const override { return 32; }
@@ -82,7 +82,7 @@ void ReadHundredRowIfTableWithTotals(benchmark::State& state) {
       private:
         testing::FakeGetIfTable& call_;
     } source(call);
-    CIpHelper helper(source);
+    InterfaceTotals helper(source);
     for (auto _ : state) {
         benchmark::DoNotOptimize(helper.Interfaces());
         benchmark::DoNotOptimize(helper.BytesReceived());
@@ -94,7 +94,7 @@ BENCHMARK(ReadHundredRowIfTableWithTotals);
 // probe is not asked, only the interfaces are compared with the previous read's.
 void DecideCountedInterfacesOfASteadyTable(benchmark::State& state) {
     auto source = MakeSystemInterfaceTable();
-    CIpHelper helper(*source);
+    InterfaceTotals helper(*source);
     const auto table = helper.Interfaces();
     InterfaceSelection selection(source->Probe());
     selection.Update(*table);
@@ -111,7 +111,7 @@ BENCHMARK(DecideCountedInterfacesOfASteadyTable);
 // interfaces and one route dump.
 void ProbeTheLiveInterfaces(benchmark::State& state) {
     auto source = MakeSystemInterfaceTable();
-    CIpHelper helper(*source);
+    InterfaceTotals helper(*source);
     const auto table = helper.Interfaces();
     std::vector<InterfaceFacts> facts;
     for (auto _ : state) {

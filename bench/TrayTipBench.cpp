@@ -7,15 +7,15 @@
 #include <QString>
 
 #include "tray/QtTrayBackend.h"
+#include "tray/TrayIcon.h"
 #include "tray/TrayText.h"
-#include "tray/cSysTray.h"
 
 namespace bytelora {
 namespace {
 
 void TrayTipChanged(benchmark::State& state) {
     QtTrayBackend backend;
-    cSysTray tray(backend);
+    TrayIcon tray(backend);
     tray.TrayTip(QStringLiteral("Bytelora"));
     tray.InTray(true);
     QApplication::processEvents();
@@ -35,7 +35,7 @@ BENCHMARK(TrayTipChanged)->Unit(benchmark::kMicrosecond);
 
 void TrayTipUnchanged(benchmark::State& state) {
     QtTrayBackend backend;
-    cSysTray tray(backend);
+    TrayIcon tray(backend);
     tray.InTray(true);
     const QString download = QStringLiteral("120 Kb/s");
     const QString upload = QStringLiteral("3 Kb/s");

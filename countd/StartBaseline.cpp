@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "netstats/CInterfaces.h"
+#include "netstats/InterfaceTable.h"
 
 namespace bytelora::countd {
 
@@ -18,7 +18,8 @@ bool ParseNumber(std::string_view text, Value& value) {
 
 }  // namespace
 
-ByteCounts MovedSince(const StartBaseline& baseline, const CInterfaces& now, const std::vector<bool>& counted) {
+ByteCounts MovedSince(const StartBaseline& baseline, const InterfaceTable& now,
+                      const std::vector<bool>& counted) {
     ByteCounts moved;
     std::size_t position = 0;
     for (const auto& row : now) {
@@ -54,7 +55,7 @@ ByteCounts MovedSince(const StartBaseline& baseline, const CInterfaces& now, con
 
 std::string BaselinePathFor(const std::string& socketPath) { return socketPath + ".start"; }
 
-StartBaseline BaselineOf(std::int64_t startedUnix, const CInterfaces& table) {
+StartBaseline BaselineOf(std::int64_t startedUnix, const InterfaceTable& table) {
     StartBaseline baseline{startedUnix, {}};
     for (const auto& row : table) {
         baseline.interfaces.push_back({row->InterfaceName(), row->InterfaceType(), row->OctetsReceived(),

@@ -9,7 +9,7 @@
 #include "countd/CountdProtocol.h"
 
 namespace bytelora {
-class CInterfaces;
+class InterfaceTable;
 }
 
 // The interface counters at the moment the counter started, which the counter leaves
@@ -34,7 +34,7 @@ struct StartBaseline {
 };
 
 std::string BaselinePathFor(const std::string& socketPath);
-StartBaseline BaselineOf(std::int64_t startedUnix, const CInterfaces& table);
+StartBaseline BaselineOf(std::int64_t startedUnix, const InterfaceTable& table);
 std::string WriteBaseline(const StartBaseline& baseline);
 std::optional<StartBaseline> ParseBaseline(std::string_view text);
 
@@ -42,6 +42,7 @@ std::optional<StartBaseline> ParseBaseline(std::string_view text);
 // Ethernet header (14 bytes a packet) is left out, as the programs' counts leave it out.
 // An interface missing from the baseline, or whose counters went back (it was made
 // again), counts from zero. `counted` has a flag for each row of `now`.
-ByteCounts MovedSince(const StartBaseline& baseline, const CInterfaces& now, const std::vector<bool>& counted);
+ByteCounts MovedSince(const StartBaseline& baseline, const InterfaceTable& now,
+                      const std::vector<bool>& counted);
 
 }  // namespace bytelora::countd

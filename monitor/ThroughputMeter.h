@@ -23,12 +23,12 @@ struct ThroughputReading {
     std::uint64_t receivedKilobytes = 0;
     std::uint64_t sentKilobytes = 0;
 
-    std::string downloadText = "0 Kb/s";  // Label9
-    std::string uploadText = "0 Kb/s";    // Label10
-    std::string receivedFigure = "0";     // Label1
-    std::string sentFigure = "0";         // Label2
-    // The cumulative texts (as lblRecv / lblSent show them) of the totals this tick
-    // measured to; kept in Label15 / Label16 until the next tick.
+    std::string downloadText = "0 Kb/s";  // downloadRateLabel
+    std::string uploadText = "0 Kb/s";    // uploadRateLabel
+    std::string receivedFigure = "0";     // receivedDifferenceLabel
+    std::string sentFigure = "0";         // sentDifferenceLabel
+    // The cumulative texts (as receivedKbLabel / sentKbLabel show them) of the totals this tick
+    // measured to; kept in previousReceivedLabel / previousSentLabel until the next tick.
     std::string receivedTotalText = "0";
     std::string sentTotalText = "0";
 };

@@ -1,6 +1,6 @@
 #include "monitor/TrafficSampler.h"
 
-#include "netstats/CIpHelper.h"
+#include "netstats/InterfaceTotals.h"
 
 namespace bytelora {
 
@@ -12,7 +12,7 @@ constexpr std::uint64_t kCounter32Range = std::uint64_t{1} << 32;
 
 TrafficSampler::TrafficSampler(unsigned counterBits) : wraps32_(counterBits == 32) {}
 
-void TrafficSampler::Sample(const CInterfaces& table, std::chrono::steady_clock::time_point at) {
+void TrafficSampler::Sample(const InterfaceTable& table, std::chrono::steady_clock::time_point at) {
     if (totals_.started && table.Count() == 0) {
         changes_.clear();
         return;
@@ -24,7 +24,7 @@ void TrafficSampler::Sample(const CInterfaces& table, std::chrono::steady_clock:
     matched_.assign(tracked_.size(), false);
     std::size_t count = 0;
     std::size_t position = 0;
-    for (const CInterfaces::Record& record : table) {
+    for (const InterfaceTable::Record& record : table) {
         const bool counted = selection_ ? selection_->Counts(position)
                                         : record && CountsTowardTotals(table, *record);
         ++position;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "monitor/TrafficTotals.h"
-#include "netstats/CInterfaces.h"
 #include "netstats/InterfaceSelection.h"
+#include "netstats/InterfaceTable.h"
 
 namespace bytelora {
 
@@ -38,7 +38,7 @@ class TrafficSampler {
     // starting point. An empty table after the first read is taken for a failed read
     // (a working table always has at least its loopback row) and changes nothing, so the
     // next good read counts the whole gap.
-    void Sample(const CInterfaces& table, std::chrono::steady_clock::time_point at);
+    void Sample(const InterfaceTable& table, std::chrono::steady_clock::time_point at);
 
     // Counts the rows that `selection` picks, asking it afresh at every read; without
     // one, every row but loopback and filter rows. An interface that starts to count

@@ -14,7 +14,7 @@ TrafficWatch::TrafficWatch(unsigned counterBits, std::string groupMark, Interfac
     sampler_.CountWith(&selection_);
 }
 
-void TrafficWatch::Sample(const CInterfaces& table, std::chrono::steady_clock::time_point at) {
+void TrafficWatch::Sample(const InterfaceTable& table, std::chrono::steady_clock::time_point at) {
     sampler_.Sample(table, at);
 }
 
@@ -37,10 +37,10 @@ std::uint64_t RunWatch(const WatchTableReader& read, const Clock& clock, const W
     watch.Selection().Choose(options.interfaces);
     const int samplesPerReport = std::max(options.samplesPerReport, 1);
     const auto period = std::max(options.samplePeriod, std::chrono::milliseconds{0});
-    const CInterfaces failedRead;
+    const InterfaceTable failedRead;
 
     const auto sampleNow = [&] {
-        const std::shared_ptr<CInterfaces> table = read();
+        const std::shared_ptr<InterfaceTable> table = read();
         watch.Sample(table ? *table : failedRead, clock.Monotonic());
     };
 

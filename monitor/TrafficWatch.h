@@ -10,7 +10,7 @@
 #include "common/Clock.h"
 #include "monitor/ThroughputMeter.h"
 #include "monitor/TrafficSampler.h"
-#include "netstats/CInterfaces.h"
+#include "netstats/InterfaceTable.h"
 
 namespace bytelora {
 
@@ -25,7 +25,7 @@ class TrafficWatch {
     TrafficWatch& operator=(const TrafficWatch&) = delete;
 
     // One table read, made at monotonic time `at` (the main window does this every 250 ms).
-    void Sample(const CInterfaces& table, std::chrono::steady_clock::time_point at);
+    void Sample(const InterfaceTable& table, std::chrono::steady_clock::time_point at);
     // One rate measurement over the reads so far (once a second).
     const ThroughputReading& Tick() { return meter_.Tick(sampler_.Totals()); }
 
@@ -64,7 +64,7 @@ struct WatchOptions {
 };
 
 // Reads the table now; may return null or an empty collection when the read failed.
-using WatchTableReader = std::function<std::shared_ptr<CInterfaces>()>;
+using WatchTableReader = std::function<std::shared_ptr<InterfaceTable>()>;
 // Waits for the given time (the console's sleep; a fake clock's advance in tests).
 using WatchSleeper = std::function<void(std::chrono::steady_clock::duration)>;
 // Receives each report; returning false ends the watch.

@@ -26,9 +26,9 @@ void HexDigits(std::string& out, std::uint8_t byte) {
     out.push_back(kDigits[byte & 0x0F]);
 }
 
-CInterfaces::Record ParseRow(const std::uint8_t* row) {
-    auto record = std::make_shared<CInterface>();
-    CInterface& r = *record;
+InterfaceTable::Record ParseRow(const std::uint8_t* row) {
+    auto record = std::make_shared<InterfaceRow>();
+    InterfaceRow& r = *record;
     const auto field = [row](std::size_t offset) { return LoadU32(row + offset); };
 
     r.InterfaceDescription(
@@ -98,7 +98,7 @@ std::string Utf16LeToUtf8(std::span<const std::uint8_t> units) {
     return out;
 }
 
-std::size_t ParseIfTable(std::span<const std::uint8_t> table, CInterfaces& into) {
+std::size_t ParseIfTable(std::span<const std::uint8_t> table, InterfaceTable& into) {
     if (table.size() < kIfTableHeaderSize) return 0;
     const std::size_t claimed = LoadU32(table.data());
     const std::size_t fitting = (table.size() - kIfTableHeaderSize) / kIfRowSize;
@@ -111,7 +111,7 @@ std::size_t ParseIfTable(std::span<const std::uint8_t> table, CInterfaces& into)
     return rows;
 }
 
-TableReadResult ReadIfTable(const GetIfTableCall& getIfTable, CInterfaces& into) {
+TableReadResult ReadIfTable(const GetIfTableCall& getIfTable, InterfaceTable& into) {
     std::uint32_t size = 0;
     if (getIfTable(nullptr, &size, 0) == kGetIfTableNotSupported) {
         return TableReadResult::NotSupported;

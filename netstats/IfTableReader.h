@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "netstats/CInterfaces.h"
+#include "netstats/InterfaceTable.h"
 #include "netstats/InterfaceTableSource.h"
 
 namespace bytelora {
@@ -57,11 +57,11 @@ using GetIfTableCall =
 
 // One read of the table: probe for the size, fill a buffer of exactly that size, parse
 // it. `into` gets records only when the result is Ok.
-TableReadResult ReadIfTable(const GetIfTableCall& getIfTable, CInterfaces& into);
+TableReadResult ReadIfTable(const GetIfTableCall& getIfTable, InterfaceTable& into);
 
 // Appends one record per row that lies wholly inside the buffer, whatever row count the
 // header claims. Returns the number of records appended.
-std::size_t ParseIfTable(std::span<const std::uint8_t> table, CInterfaces& into);
+std::size_t ParseIfTable(std::span<const std::uint8_t> table, InterfaceTable& into);
 
 // The hardware address as the table shows it: bytes joined by "-", a zero byte as "00",
 // any other in upper-case hex without a leading zero; at most the first 8 bytes.

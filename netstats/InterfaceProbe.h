@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "netstats/CInterfaces.h"
+#include "netstats/InterfaceTable.h"
 
 namespace bytelora {
 
@@ -25,7 +25,7 @@ class InterfaceProbe {
     virtual ~InterfaceProbe() = default;
 
     // Fills `facts` with one entry per record of `table`, in table order.
-    virtual void Probe(const CInterfaces& table, std::vector<InterfaceFacts>& facts) = 0;
+    virtual void Probe(const InterfaceTable& table, std::vector<InterfaceFacts>& facts) = 0;
 };
 
 }  // namespace bytelora

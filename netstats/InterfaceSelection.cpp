@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "netstats/CIpHelper.h"
+#include "netstats/InterfaceTotals.h"
 
 namespace bytelora {
 
@@ -47,7 +47,7 @@ void InterfaceSelection::Choose(std::vector<std::string> names) {
     choiceChanged_ = true;
 }
 
-bool InterfaceSelection::SameInterfaces(const CInterfaces& table) const {
+bool InterfaceSelection::SameInterfaces(const InterfaceTable& table) const {
     if (static_cast<std::size_t>(table.Count()) != keys_.size()) return false;
     std::size_t i = 0;
     for (const auto& row : table) {
@@ -61,7 +61,7 @@ bool InterfaceSelection::SameInterfaces(const CInterfaces& table) const {
     return true;
 }
 
-void InterfaceSelection::Update(const CInterfaces& table) {
+void InterfaceSelection::Update(const InterfaceTable& table) {
     if (!choiceChanged_ && SameInterfaces(table)) return;
     choiceChanged_ = false;
     keys_.clear();
@@ -88,7 +88,7 @@ void InterfaceSelection::Update(const CInterfaces& table) {
     Decide(table);
 }
 
-void InterfaceSelection::Decide(const CInterfaces& table) {
+void InterfaceSelection::Decide(const InterfaceTable& table) {
     reasons_.assign(keys_.size(), CountReason::Loopback);
     // Rows that can never count, whatever the choice.
     std::vector<bool> eligible(keys_.size(), false);

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "netstats/CInterfaces.h"
 #include "netstats/InterfaceProbe.h"
+#include "netstats/InterfaceTable.h"
 
 namespace bytelora {
 
@@ -55,7 +55,7 @@ class InterfaceSelection {
     // Decides every row of `table`. The probe is asked again only when the interfaces
     // (index, name, operational state) differ from the previous table's; otherwise this
     // costs one comparison per row.
-    void Update(const CInterfaces& table);
+    void Update(const InterfaceTable& table);
 
     // For the row at 0-based `position` of the table last given to Update.
     CountReason Reason(std::size_t position) const;
@@ -73,8 +73,8 @@ class InterfaceSelection {
         std::string alias;  // a choice may name the interface by it
     };
 
-    bool SameInterfaces(const CInterfaces& table) const;
-    void Decide(const CInterfaces& table);
+    bool SameInterfaces(const InterfaceTable& table) const;
+    void Decide(const InterfaceTable& table);
 
     InterfaceProbe* probe_;
     std::vector<std::string> chosen_;

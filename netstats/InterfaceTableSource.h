@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "netstats/CInterfaces.h"
 #include "netstats/InterfaceProbe.h"
+#include "netstats/InterfaceTable.h"
 
 namespace bytelora {
 
@@ -21,7 +21,7 @@ class InterfaceTableSource {
 
     // Appends one record per interface row to `into`, in table order. On a result
     // other than Ok, `into` holds no records.
-    virtual TableReadResult Read(CInterfaces& into) = 0;
+    virtual TableReadResult Read(InterfaceTable& into) = 0;
 
     // Width of the octet counters this source reports: 32 (they wrap at 2^32) or 64.
     virtual unsigned CounterBits() const = 0;

@@ -1,6 +1,6 @@
 #include "netstats/InterfaceText.h"
 
-#include "netstats/CInterface.h"
+#include "netstats/InterfaceRow.h"
 
 namespace bytelora {
 
@@ -38,23 +38,23 @@ std::string IpHelperStatusText(unsigned status) {
     return "status " + std::to_string(status);
 }
 
-std::string InterfaceLabel(const CInterface& row) {
+std::string InterfaceLabel(const InterfaceRow& row) {
     return row.Alias().empty() ? row.InterfaceName() : row.Alias();
 }
 
-std::string DescriptionBesideAlias(const CInterface& row) {
+std::string DescriptionBesideAlias(const InterfaceRow& row) {
     const std::string& description = row.InterfaceDescription();
     if (row.Alias().empty() || description == row.Alias()) return {};
     return description;
 }
 
-std::string InterfaceLabelWithDescription(const CInterface& row) {
+std::string InterfaceLabelWithDescription(const InterfaceRow& row) {
     const std::string description = DescriptionBesideAlias(row);
     if (description.empty()) return InterfaceLabel(row);
     return row.Alias() + " (" + description + ")";
 }
 
-bool NamesInterface(const std::string& typed, const CInterface& row) {
+bool NamesInterface(const std::string& typed, const InterfaceRow& row) {
     return typed == row.InterfaceName() || (!row.Alias().empty() && typed == row.Alias());
 }
 

@@ -4,7 +4,7 @@
 
 namespace bytelora {
 
-class CInterface;
+class InterfaceRow;
 
 // The text of a MIB-II interface type, for listings: "ethernet", "wireless"...; unknown
 // values as numbers.
@@ -18,12 +18,12 @@ std::string Rfc2863StatusText(unsigned status);
 std::string IpHelperStatusText(unsigned status);
 
 // The name to show the user: the alias where there is one, else the name.
-std::string InterfaceLabel(const CInterface& row);
+std::string InterfaceLabel(const InterfaceRow& row);
 // The same, with the adapter's description beside an alias where it says more.
-std::string InterfaceLabelWithDescription(const CInterface& row);
+std::string InterfaceLabelWithDescription(const InterfaceRow& row);
 // The description alone where it says more than the alias, else empty.
-std::string DescriptionBesideAlias(const CInterface& row);
+std::string DescriptionBesideAlias(const InterfaceRow& row);
 // A name the user typed (`--interface`) names this row: its name or its alias.
-bool NamesInterface(const std::string& typed, const CInterface& row);
+bool NamesInterface(const std::string& typed, const InterfaceRow& row);
 
 }  // namespace bytelora

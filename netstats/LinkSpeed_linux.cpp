@@ -3,7 +3,7 @@
 
 namespace bytelora {
 
-std::uint64_t LinkSpeedBitsPerSecond(const CInterface& row) {
+std::uint64_t LinkSpeedBitsPerSecond(const InterfaceRow& row) {
     return std::uint64_t{ReadLinkSpeedMbps(row.InterfaceName())} * 1'000'000u;
 }
 

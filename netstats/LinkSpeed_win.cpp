@@ -2,7 +2,7 @@
 
 namespace bytelora {
 
-std::uint64_t LinkSpeedBitsPerSecond(const CInterface& row) {
+std::uint64_t LinkSpeedBitsPerSecond(const InterfaceRow& row) {
     return row.Speed();
 }
 

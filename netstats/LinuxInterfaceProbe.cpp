@@ -148,12 +148,12 @@ bool HasHardwareDevice(const std::string& name, const std::string& root) {
 LinuxInterfaceProbe::LinuxInterfaceProbe(std::string sysClassNet, RouteDump routes)
     : sysClassNet_(std::move(sysClassNet)), routes_(std::move(routes)) {}
 
-void LinuxInterfaceProbe::Probe(const CInterfaces& table, std::vector<InterfaceFacts>& facts) {
+void LinuxInterfaceProbe::Probe(const InterfaceTable& table, std::vector<InterfaceFacts>& facts) {
     const auto routes = routes_ ? routes_() : std::nullopt;
     facts.assign(static_cast<std::size_t>(table.Count()), InterfaceFacts{});
     // Interfaces that went away are forgotten, so a returning index is looked at afresh.
     std::erase_if(known_, [&](const Known& known) {
-        return std::none_of(table.begin(), table.end(), [&](const CInterfaces::Record& row) {
+        return std::none_of(table.begin(), table.end(), [&](const InterfaceTable::Record& row) {
             return row && row->InterfaceIndex() == known.index &&
                    row->InterfaceName() == known.name;
         });

@@ -37,7 +37,7 @@ class LinuxInterfaceProbe final : public InterfaceProbe {
     explicit LinuxInterfaceProbe(std::string sysClassNet = kSysClassNet,
                                  RouteDump routes = DumpDefaultRouteInterfaces);
 
-    void Probe(const CInterfaces& table, std::vector<InterfaceFacts>& facts) override;
+    void Probe(const InterfaceTable& table, std::vector<InterfaceFacts>& facts) override;
 
     // How many sysfs look-ups were made (once per new interface).
     std::uint64_t Lookups() const { return lookups_; }

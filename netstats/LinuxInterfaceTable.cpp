@@ -59,7 +59,7 @@ bool LinuxInterfaceTable::EnsureSocket() {
     return true;
 }
 
-TableReadResult LinuxInterfaceTable::Read(CInterfaces& into) {
+TableReadResult LinuxInterfaceTable::Read(InterfaceTable& into) {
     if (!EnsureSocket()) return Fail();
     if (linksKept_ && !countersRefused_ && countersOnlyReads_ < kMaxCountersOnlyReads) {
         switch (ReadCounters()) {
@@ -86,7 +86,7 @@ TableReadResult LinuxInterfaceTable::Fail() {
     return TableReadResult::Failed;
 }
 
-TableReadResult LinuxInterfaceTable::ReadFull(CInterfaces& into) {
+TableReadResult LinuxInterfaceTable::ReadFull(InterfaceTable& into) {
     // The watch listens from before the dump on, so that no change after it is missed;
     // what it holds now is in the dump.
     if (!watch_.Valid()) {
@@ -268,10 +268,10 @@ LinuxInterfaceTable::Step LinuxInterfaceTable::TakeCounters(std::span<const std:
     return Step::More;
 }
 
-void LinuxInterfaceTable::CopyOut(CInterfaces& into) const {
+void LinuxInterfaceTable::CopyOut(InterfaceTable& into) const {
     into.Reserve(static_cast<std::size_t>(into.Count()) + links_.size());
-    for (const CInterface& link : links_) {
-        auto record = std::make_shared<CInterface>(link);
+    for (const InterfaceRow& link : links_) {
+        auto record = std::make_shared<InterfaceRow>(link);
         into.Add(record);
     }
 }

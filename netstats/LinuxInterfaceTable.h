@@ -23,7 +23,7 @@ class LinuxInterfaceTable final : public InterfaceTableSource {
   public:
     explicit LinuxInterfaceTable(std::string sysClassNet = kSysClassNet);
 
-    TableReadResult Read(CInterfaces& into) override;
+    TableReadResult Read(InterfaceTable& into) override;
     unsigned CounterBits() const override { return 64; }
     InterfaceProbe* Probe() override { return &probe_; }
 
@@ -36,13 +36,13 @@ class LinuxInterfaceTable final : public InterfaceTableSource {
 
     bool EnsureSocket();
     TableReadResult Fail();
-    TableReadResult ReadFull(CInterfaces& into);
+    TableReadResult ReadFull(InterfaceTable& into);
     Counters ReadCounters();
     Step Dump(std::uint16_t type, const void* body, std::size_t bodySize);
     Step ReceiveOnce(std::uint32_t seq);
     Step HandleMessage(std::uint16_t type, std::span<const std::uint8_t> payload);
     Step TakeCounters(std::span<const std::uint8_t> payload);
-    void CopyOut(CInterfaces& into) const;
+    void CopyOut(InterfaceTable& into) const;
     bool IsWireless(std::uint32_t index, const std::string& name);
     void ForgetUnseenLinks();
 
@@ -64,7 +64,7 @@ class LinuxInterfaceTable final : public InterfaceTableSource {
     // The last full read's records, their counters brought up to date by each read since;
     // trusted only while `linksKept_`, that is while the watch has been listening since
     // before the full read.
-    std::vector<CInterface> links_;
+    std::vector<InterfaceRow> links_;
     bool linksKept_ = false;
     // During a counters dump: which kept links have had theirs, where the next one
     // probably is (the kernel keeps its order), and whether the links differ.

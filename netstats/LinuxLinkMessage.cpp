@@ -18,7 +18,7 @@ namespace bytelora {
 namespace {
 
 template <typename Stats>
-void ApplyStats(const Stats& s, CInterface& r) {
+void ApplyStats(const Stats& s, InterfaceRow& r) {
     r.OctetsReceived(s.rx_bytes);
     r.OctetsSent(s.tx_bytes);
     // The kernel counts all packets plus multicast among them; MIB-II splits unicast and
@@ -38,7 +38,7 @@ void ApplyStats(const Stats& s, CInterface& r) {
 bool ParseLinkMessage(std::span<const std::uint8_t> payload, LinkMessage& out) {
     if (payload.size() < sizeof(ifinfomsg)) return false;
     const auto info = LoadPrefix<ifinfomsg>(payload);
-    CInterface& r = out.record;
+    InterfaceRow& r = out.record;
     out.arphrdType = info.ifi_type;
     r.InterfaceIndex(static_cast<std::uint32_t>(info.ifi_index));
     r.AdminStatus((info.ifi_flags & IFF_UP) != 0 ? kIfStatusUp : kIfStatusDown);
@@ -105,7 +105,7 @@ bool ParseStatsMessage(std::span<const std::uint8_t> payload, StatsMessage& out)
     return true;
 }
 
-void ApplyLinkStats64(std::span<const std::uint8_t> stats64, CInterface& record) {
+void ApplyLinkStats64(std::span<const std::uint8_t> stats64, InterfaceRow& record) {
     ApplyStats(LoadPrefix<rtnl_link_stats64>(stats64), record);
 }
 

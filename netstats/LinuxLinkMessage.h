@@ -3,14 +3,14 @@
 #include <cstdint>
 #include <span>
 
-#include "netstats/CInterface.h"
+#include "netstats/InterfaceRow.h"
 
 namespace bytelora {
 
 // What one RTM_NEWLINK message says about an interface. `arphrdType` is the kernel's
 // link type; the MIB-II type needs one more fact (wireless or not) from the caller.
 struct LinkMessage {
-    CInterface record;
+    InterfaceRow record;
     std::uint16_t arphrdType = 0;
     bool hasStats = false;  // neither IFLA_STATS64 nor IFLA_STATS: counters left at 0
 };
@@ -35,7 +35,7 @@ bool ParseStatsMessage(std::span<const std::uint8_t> payload, StatsMessage& out)
 
 // Sets a record's counters from the bytes of a struct rtnl_link_stats64, exactly as an
 // RTM_NEWLINK message's IFLA_STATS64 sets them.
-void ApplyLinkStats64(std::span<const std::uint8_t> stats64, CInterface& record);
+void ApplyLinkStats64(std::span<const std::uint8_t> stats64, InterfaceRow& record);
 
 // MIB-II ifType for a kernel link type (ethernet 6, wireless 71, loopback 24, ppp 23,
 // tunnel 131, anything else 1).

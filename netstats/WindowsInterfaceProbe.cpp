@@ -17,7 +17,7 @@ using MibTable = std::unique_ptr<Table, MibTableFree>;
 
 }  // namespace
 
-void FactsFromMibTables(const CInterfaces& rows, const MIB_IF_TABLE2* interfaces,
+void FactsFromMibTables(const InterfaceTable& rows, const MIB_IF_TABLE2* interfaces,
                         const MIB_IPFORWARD_TABLE2* routes, std::vector<InterfaceFacts>& facts) {
     facts.assign(static_cast<std::size_t>(rows.Count()), InterfaceFacts{});
     std::size_t at = 0;
@@ -44,7 +44,7 @@ void FactsFromMibTables(const CInterfaces& rows, const MIB_IF_TABLE2* interfaces
     }
 }
 
-void WindowsInterfaceProbe::Probe(const CInterfaces& table, std::vector<InterfaceFacts>& facts) {
+void WindowsInterfaceProbe::Probe(const InterfaceTable& table, std::vector<InterfaceFacts>& facts) {
     PMIB_IF_TABLE2 interfaces = nullptr;
     const MibTable<MIB_IF_TABLE2> ownedInterfaces(GetIfTable2(&interfaces) == NO_ERROR ? interfaces
                                                                                        : nullptr);

@@ -20,14 +20,14 @@ namespace bytelora {
 // Fills one fact per row of `rows`, matched by interface index: hardware and filter
 // from the MIB_IF_ROW2 flags, a default route from any route with prefix length 0.
 // Either table may be missing; then those facts stay false.
-void FactsFromMibTables(const CInterfaces& rows, const MIB_IF_TABLE2* interfaces,
+void FactsFromMibTables(const InterfaceTable& rows, const MIB_IF_TABLE2* interfaces,
                         const MIB_IPFORWARD_TABLE2* routes, std::vector<InterfaceFacts>& facts);
 
 // Windows facts from GetIfTable2 and GetIpForwardTable2, asked only when the set of
 // interfaces changes.
 class WindowsInterfaceProbe final : public InterfaceProbe {
   public:
-    void Probe(const CInterfaces& table, std::vector<InterfaceFacts>& facts) override;
+    void Probe(const InterfaceTable& table, std::vector<InterfaceFacts>& facts) override;
 };
 
 }  // namespace bytelora

@@ -59,9 +59,9 @@ class WindowsInterfaceTable final : public InterfaceTableSource {
   public:
     WindowsInterfaceTable() : wide_(ReadIfTable2() != nullptr) {}
 
-    TableReadResult Read(CInterfaces& into) override {
+    TableReadResult Read(InterfaceTable& into) override {
         if (!wide_) return ReadIfTable(CallGetIfTable, into);
-        CInterfaces rows;
+        InterfaceTable rows;
         const TableReadResult result = ReadIfTable(CallGetIfTable, rows);
         if (result != TableReadResult::Ok) return result;
         // A row without its 64-bit counters would mix two widths: the read fails, and

@@ -17,7 +17,7 @@ std::string WideText(const WCHAR* text, std::size_t capacity) {
 
 }  // namespace
 
-bool WidenFromIfTable2(const CInterfaces& rows, const MIB_IF_TABLE2& table) {
+bool WidenFromIfTable2(const InterfaceTable& rows, const MIB_IF_TABLE2& table) {
     bool all = true;
     for (const auto& row : rows) {
         if (!row) continue;

@@ -11,13 +11,13 @@
 #include <netioapi.h>
 // clang-format on
 
-#include "netstats/CInterfaces.h"
+#include "netstats/InterfaceTable.h"
 
 namespace bytelora {
 
 // Gives each row, matched by interface index, the 64-bit octet counters and the alias of
 // its MIB_IF_ROW2. False when a row has no entry there (it came or went between the two
 // reads); the rows that had one are changed all the same.
-bool WidenFromIfTable2(const CInterfaces& rows, const MIB_IF_TABLE2& table);
+bool WidenFromIfTable2(const InterfaceTable& rows, const MIB_IF_TABLE2& table);
 
 }  // namespace bytelora

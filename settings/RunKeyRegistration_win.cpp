@@ -3,7 +3,7 @@
 #include <memory>
 #include <system_error>
 
-#include "settings/RegStuff.h"
+#include "settings/Registry.h"
 
 namespace bytelora {
 
@@ -22,12 +22,12 @@ void RunKeyRegistration::Register(const std::filesystem::path& program) {
     if (program.filename().empty()) {
         throw StartupRegistrationError("Bytelora could not find its own program file.");
     }
-    regstuff::SetKeyValue(root_, keyPath_, ValueName(program), ValueData(program), REG_SZ);
+    registry::SetKeyValue(root_, keyPath_, ValueName(program), ValueData(program), REG_SZ);
 }
 
 void RunKeyRegistration::Unregister(const std::filesystem::path& program) {
     if (program.filename().empty()) return;
-    regstuff::DeleteKeyValue(root_, keyPath_, ValueName(program));
+    registry::DeleteKeyValue(root_, keyPath_, ValueName(program));
 }
 
 std::unique_ptr<StartupRegistration> MakeSystemStartupRegistration() {

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "settings/SettingsStore.h"
 #include "usage/UsageText.h"
 
 namespace bytelora {
@@ -33,6 +34,12 @@ UsageLimit LimitFromText(const std::string& megabytes, const std::string& monthS
     }
     limit.alert = alert != "Off";
     return limit;
+}
+
+UsageLimit StoredUsageLimit(SettingsStore& store) {
+    Settings settings(store);
+    return LimitFromText(settings.Get(kUsageLimitKey, "0"), settings.Get(kUsageMonthStartKey, "1"),
+                         settings.Get(kUsageAlertKey, "On"));
 }
 
 std::optional<std::uint64_t> ProjectedUse(std::uint64_t usedSoFar, std::chrono::seconds elapsed,

@@ -9,6 +9,8 @@
 
 namespace bytelora {
 
+class SettingsStore;
+
 // The monthly limit as the user set it.
 struct UsageLimit {
     std::uint64_t bytes = 0;  // 0: no limit
@@ -24,6 +26,9 @@ inline constexpr char kUsageAlertKey[] = "Usage Alert";
 // Reads a stored value leniently: anything unusable is the default.
 UsageLimit LimitFromText(const std::string& megabytes, const std::string& monthStart,
                          const std::string& alert);
+
+// The monthly limit as stored in the settings store; unusable values are the defaults.
+UsageLimit StoredUsageLimit(SettingsStore& store);
 
 // The use at the end of the period if the pace so far goes on; nothing in the first
 // hour, where the pace says nothing yet.

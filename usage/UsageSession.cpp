@@ -80,7 +80,7 @@ void UsageSession::Record(const std::vector<InterfaceChange>& changes) {
     }
 }
 
-void UsageSession::NameInterfaces(const CInterfaces& table) {
+void UsageSession::NameInterfaces(const InterfaceTable& table) {
     if (!recorder_) return;
     std::map<std::string, std::string> aliases;
     for (const auto& row : table) {

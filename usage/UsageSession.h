@@ -48,7 +48,7 @@ class UsageSession {
     // (now or once it takes over).
     void CountApplications(AppCounter counter);
     // The interfaces' aliases (for those that have one), from a table read.
-    void NameInterfaces(const CInterfaces& table);
+    void NameInterfaces(const InterfaceTable& table);
     // Writes what is pending (at exit and at the end of the session).
     void Flush();
     // The last write before the program ends: the message that says how much could not

@@ -18,7 +18,7 @@
 #include "common/Clock.h"
 #include "common/MessageBoxes.h"
 #include "settings/SettingsStore.h"
-#include "usage/UsageWindow.h"
+#include "views/UsageWindow.h"
 
 namespace {
 

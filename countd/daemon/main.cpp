@@ -21,8 +21,8 @@
 #include "countd/daemon/BpfCounter.h"
 #include "countd/daemon/CountdServer.h"
 #include "countd/daemon/DropPrivileges.h"
-#include "netstats/CIpHelper.h"
 #include "netstats/InterfaceTableSource.h"
+#include "netstats/InterfaceTotals.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 // "other" (see StartBaseline.h). Written whole under a temporary name, then renamed.
 std::string WriteStartBaseline(const std::string& socketPath, std::int64_t startedUnix) {
     auto source = bytelora::MakeSystemInterfaceTable();
-    bytelora::CIpHelper helper(*source);
+    bytelora::InterfaceTotals helper(*source);
     const auto table = helper.Interfaces();
     const std::string text = WriteBaseline(BaselineOf(startedUnix, *table));
     const std::string path = BaselinePathFor(socketPath);

@@ -13,7 +13,7 @@ BYTELORA_BUILD_PACKAGES=(
   # that drive and look at the windows.
   openbox icewm trayer wmctrl x11-utils imagemagick
   # bytelora-cli usage's Prometheus text is checked with promtool; sqlite3 fills a test
-  # database (tests/app/cli/usage-script.sh).
+  # database (tests/cli/usage-script.sh).
   prometheus sqlite3 tzdata
   # The per-application counter (countd/): its kernel programs, compiled with clang and
   # embedded through bpftool's skeleton, and libbpf to load them. The counter's test

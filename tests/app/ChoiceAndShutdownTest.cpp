@@ -10,32 +10,33 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "FormRig.h"
+#include "MainWindowRig.h"
 #include "app/MainLoop.h"
+#include "common/ReportLocations.h"
 
 namespace bytelora::testing {
 namespace {
 
-void CtrlSpace(Form1& form) {
+void CtrlSpace(MainWindow& form) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::ControlModifier, QStringLiteral(" "));
-    QApplication::sendEvent(form.ListView2, &press);
+    QApplication::sendEvent(form.intervalList, &press);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::ControlModifier, QStringLiteral(" "));
-    QApplication::sendEvent(form.ListView2, &release);
+    QApplication::sendEvent(form.intervalList, &release);
 }
 
-void Ticks(Form1& form, int count) {
-    for (int i = 0; i < count; ++i) form.Timer1_Timer();
+void Ticks(MainWindow& form, int count) {
+    for (int i = 0; i < count; ++i) form.OnLoggingTick();
 }
 
 TEST(IntervalChoice, CtrlClickOrCtrlSpaceOnTheChoiceKeepsItAndChoosesNothing) {
-    FormRig rig;
-    Form1& form = rig.Load();
+    MainWindowRig rig;
+    MainWindow& form = rig.Load();
     form.ShowAfterLoad();
     Ticks(form, 2);
 
     ClickIntervalItem(form, 1, Qt::ControlModifier);  // "Log every 5 seconds", the one selected
     EXPECT_EQ(SelectedInterval(form), "Log every 5 seconds");
-    form.ListView2->setFocus();
+    form.intervalList->setFocus();
     CtrlSpace(form);
     EXPECT_EQ(SelectedInterval(form), "Log every 5 seconds");
 
@@ -43,7 +44,7 @@ TEST(IntervalChoice, CtrlClickOrCtrlSpaceOnTheChoiceKeepsItAndChoosesNothing) {
     EXPECT_TRUE(rig.settings.writes().empty());
     EXPECT_EQ(form.SecondsElapsed(), 2);
     Ticks(form, 3);
-    EXPECT_EQ(form.ListView1->topLevelItemCount(), 1);
+    EXPECT_EQ(form.snapshotList->topLevelItemCount(), 1);
     EXPECT_EQ(rig.ErrorBoxCount(), 0);
 
     // A Ctrl+click on another entry is an ordinary choice.
@@ -55,42 +56,42 @@ TEST(IntervalChoice, CtrlClickOrCtrlSpaceOnTheChoiceKeepsItAndChoosesNothing) {
 TEST(IntervalChoice, AStoredPositionThatSelectsNothingFallsBackToTheDefault) {
     for (const char* stored : {"13", "0", "-1", "five"}) {
         SCOPED_TRACE(stored);
-        FormRig rig;
+        MainWindowRig rig;
         rig.settings.Preset("OftenIndex", stored);
-        Form1& form = rig.Load();
-        EXPECT_EQ(rig.ErrorBoxes("Form_Load", 172), 1);
+        MainWindow& form = rig.Load();
+        EXPECT_EQ(rig.ErrorBoxes(report::kLoad, 172), 1);
         EXPECT_EQ(SelectedInterval(form), "Log every 5 seconds");
         EXPECT_TRUE(rig.settings.writes().empty());  // stored when the user chooses
         const int boxes = rig.ErrorBoxCount();
 
         Ticks(form, 5);
-        EXPECT_EQ(form.ListView1->topLevelItemCount(), 1);
+        EXPECT_EQ(form.snapshotList->topLevelItemCount(), 1);
         EXPECT_EQ(rig.ErrorBoxCount(), boxes);
         EXPECT_TRUE(rig.settings.writes().empty());
     }
 }
 
 TEST(IntervalChoice, AListWithoutAChoiceIsToldOnceWhileItLasts) {
-    FormRig rig;
-    Form1& form = rig.Load();
+    MainWindowRig rig;
+    MainWindow& form = rig.Load();
     {
         // Only a fault of the program itself could do this.
-        const QSignalBlocker quiet(form.ListView2);
-        form.ListView2->clearSelection();
+        const QSignalBlocker quiet(form.intervalList);
+        form.intervalList->clearSelection();
     }
     Ticks(form, 4);
-    EXPECT_EQ(rig.ErrorBoxes("Timer1", 104), 1);
+    EXPECT_EQ(rig.ErrorBoxes(report::kLoggingTick, 104), 1);
     EXPECT_EQ(rig.ErrorBoxCount(), 1);
 
-    form.ListView2->setCurrentItem(form.ListView2->topLevelItem(0));
+    form.intervalList->setCurrentItem(form.intervalList->topLevelItem(0));
     Ticks(form, 1);
-    EXPECT_EQ(form.ListView1->topLevelItemCount(), 1);
+    EXPECT_EQ(form.snapshotList->topLevelItemCount(), 1);
     {
-        const QSignalBlocker quiet(form.ListView2);
-        form.ListView2->clearSelection();
+        const QSignalBlocker quiet(form.intervalList);
+        form.intervalList->clearSelection();
     }
     Ticks(form, 2);
-    EXPECT_EQ(rig.ErrorBoxes("Timer1", 104), 2);  // a new spell is told again
+    EXPECT_EQ(rig.ErrorBoxes(report::kLoggingTick, 104), 2);  // a new spell is told again
 }
 
 // A close that arrives while the tick lets events run, at each of the points before the
@@ -98,29 +99,29 @@ TEST(IntervalChoice, AListWithoutAChoiceIsToldOnceWhileItLasts) {
 TEST(Shutdown, ACloseWhileATickLetsEventsRunTakesNoSnapshot) {
     for (int closeAtStep : {1, 2}) {
         SCOPED_TRACE(closeAtStep);
-        FormRig rig;
+        MainWindowRig rig;
         rig.settings.Preset("OftenIndex", "1");
-        Form1& form = rig.Load();
+        MainWindow& form = rig.Load();
         form.ShowAfterLoad();
         int steps = 0;
         rig.onEvents = [&] {
             if (++steps == closeAtStep) form.close();
         };
-        form.Timer1_Timer();
+        form.OnLoggingTick();
 
         EXPECT_TRUE(form.Ended());
-        EXPECT_EQ(form.ListView1->topLevelItemCount(), 0);
+        EXPECT_EQ(form.snapshotList->topLevelItemCount(), 0);
         EXPECT_FALSE(std::filesystem::exists(rig.LogPath()));
         EXPECT_EQ(rig.ErrorBoxCount(), 0);
     }
 }
 
 TEST(Shutdown, ACloseDuringTheStartUpBalloonEndsTheProgram) {
-    FormRig rig;
+    MainWindowRig rig;
     rig.settings.Preset("Windows Startup", "On");
     rig.settings.Preset("Minimized", "On");
-    rig.form = std::make_unique<Form1>(rig.MakeServices());
-    Form1& form = *rig.form;
+    rig.form = std::make_unique<MainWindow>(rig.MakeServices());
+    MainWindow& form = *rig.form;
     // The user brings the window back from the tray and closes it, before the balloon's
     // wait, and so start-up, is over.
     int waitSteps = 0;
@@ -139,7 +140,7 @@ TEST(Shutdown, ACloseDuringTheStartUpBalloonEndsTheProgram) {
     EXPECT_EQ(RunMainWindow(form), EXIT_SUCCESS);
     EXPECT_TRUE(form.Ended());
     EXPECT_EQ(waitSteps, 1);  // the balloon went with the icon; the wait ended there
-    EXPECT_FALSE(form.cSysTray1()->InTray());
+    EXPECT_FALSE(form.Tray()->InTray());
     EXPECT_EQ(rig.ErrorBoxCount(), 0);
 }
 

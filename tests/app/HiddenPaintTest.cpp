@@ -3,9 +3,9 @@
 // step, and the table is read four times a second again.
 #include <QApplication>
 
-#include "FormRig.h"
-#include "app/CountdownBar.h"
-#include "app/CountdownFrame.h"
+#include "MainWindowRig.h"
+#include "widgets/CountdownBar.h"
+#include "widgets/CountdownFrame.h"
 
 namespace bytelora::testing {
 namespace {
@@ -15,11 +15,11 @@ int Drawings(const PaintCache& cache) {
 }
 
 TEST(HiddenPaint, NothingIsDrawnWhileHiddenAndShowingDrawsTheCurrentCountdown) {
-    FormRig rig;
+    MainWindowRig rig;
     rig.settings.Preset("OftenIndex", "3");  // 10 seconds
-    Form1& form = rig.Load();
-    auto* frame = qobject_cast<CountdownFrame*>(form.Frame1);
-    auto* bar = qobject_cast<CountdownBar*>(form.ProgressBar1);
+    MainWindow& form = rig.Load();
+    auto* frame = qobject_cast<CountdownFrame*>(form.countdownFrame);
+    auto* bar = qobject_cast<CountdownBar*>(form.countdownBar);
     ASSERT_NE(frame, nullptr);
     ASSERT_NE(bar, nullptr);
     form.show();
@@ -32,14 +32,14 @@ TEST(HiddenPaint, NothingIsDrawnWhileHiddenAndShowingDrawsTheCurrentCountdown) {
 
     form.hide();
     for (int i = 0; i < 4; ++i) {
-        form.Timer1_Timer();
+        form.OnLoggingTick();
         QApplication::processEvents();
     }
     EXPECT_EQ(Drawings(frame->Cache()), frameDrawn);
     EXPECT_EQ(Drawings(bar->Cache()), barDrawn);
     // The controls hold what they would show.
-    EXPECT_EQ(Title(form.Frame1), "Next bandwidth usage snapshot will occur in 00:00:06");
-    EXPECT_EQ(form.ProgressBar1->value(), 4);
+    EXPECT_EQ(Title(form.countdownFrame), "Next bandwidth usage snapshot will occur in 00:00:06");
+    EXPECT_EQ(form.countdownBar->value(), 4);
 
     form.show();
     QApplication::processEvents();
@@ -49,19 +49,19 @@ TEST(HiddenPaint, NothingIsDrawnWhileHiddenAndShowingDrawsTheCurrentCountdown) {
 }
 
 TEST(HiddenPaint, TheChartKeepsEveryStepWhileNothingShowsIt) {
-    FormRig rig;
-    Form1& form = rig.Load();
+    MainWindowRig rig;
+    MainWindow& form = rig.Load();
     form.UpdateInterfaceInfo();
     for (int second = 1; second <= 3; ++second) {
         rig.clock.Advance(std::chrono::seconds(1));
         rig.table.AddOctets(0, 512 * 1024, 0);  // a full-height download bar each second
         form.UpdateInterfaceInfo();
-        form.Timer3_Timer();
+        form.OnMeterTick();
     }
-    ASSERT_NE(form.GraphWindow(), nullptr);
-    EXPECT_FALSE(form.GraphWindow()->isVisible());
-    form.PushButton1_Click();
-    const QImage shown = form.GraphWindow()->Picture2->grab().toImage();
+    ASSERT_NE(form.Graph(), nullptr);
+    EXPECT_FALSE(form.Graph()->isVisible());
+    form.OnGraphButtonClicked();
+    const QImage shown = form.Graph()->surface->grab().toImage();
     const QImage& chart = form.ChartImage();
     // The graph window shows the chart as drawn: three red columns at the right.
     for (const int x : {chart.width() - 3, chart.width() - 5, chart.width() - 7}) {
@@ -75,47 +75,47 @@ void Fire(QTimer& timer) {
 }
 
 TEST(HiddenSampling, HiddenTheTableIsReadWithTheRatesAndShownFourTimesASecondAgain) {
-    FormRig rig;
-    Form1& form = rig.Load();
+    MainWindowRig rig;
+    MainWindow& form = rig.Load();
     form.UpdateInterfaceInfo();  // the baseline
-    ASSERT_TRUE(form.Timer2.isActive());
+    ASSERT_TRUE(form.samplerTimer.isActive());
 
     // Hidden: the meter's wake-up reads the table itself, before it takes the rates.
     int reads = rig.table.Reads();
     rig.table.AddOctets(0, 3 * 1024, 5 * 1024);
     rig.clock.Advance(std::chrono::seconds(1));
-    Fire(form.Timer3);
+    Fire(form.meterTimer);
     EXPECT_TRUE(form.SamplingWithMeter());
-    EXPECT_FALSE(form.Timer2.isActive());
+    EXPECT_FALSE(form.samplerTimer.isActive());
     EXPECT_EQ(rig.table.Reads(), reads + 1);
-    EXPECT_EQ(form.Label9->text().toStdString(), "3 Kb/s");
-    EXPECT_EQ(form.Label10->text().toStdString(), "5 Kb/s");
+    EXPECT_EQ(form.downloadRateLabel->text().toStdString(), "3 Kb/s");
+    EXPECT_EQ(form.uploadRateLabel->text().toStdString(), "5 Kb/s");
     rig.table.AddOctets(0, 7 * 1024, 0);
     rig.clock.Advance(std::chrono::seconds(1));
-    Fire(form.Timer3);
+    Fire(form.meterTimer);
     EXPECT_EQ(rig.table.Reads(), reads + 2);
-    EXPECT_EQ(form.Label9->text().toStdString(), "7 Kb/s");
-    EXPECT_EQ(form.Label10->text().toStdString(), "0 Kb/s");
+    EXPECT_EQ(form.downloadRateLabel->text().toStdString(), "7 Kb/s");
+    EXPECT_EQ(form.uploadRateLabel->text().toStdString(), "0 Kb/s");
 
     // Shown: the sampler has its own four ticks a second again, from the meter's tick on.
     form.show();
     reads = rig.table.Reads();
-    Fire(form.Timer3);
+    Fire(form.meterTimer);
     EXPECT_FALSE(form.SamplingWithMeter());
-    EXPECT_TRUE(form.Timer2.isActive());
-    EXPECT_EQ(form.Timer2.interval(), 250);
+    EXPECT_TRUE(form.samplerTimer.isActive());
+    EXPECT_EQ(form.samplerTimer.interval(), 250);
     EXPECT_EQ(rig.table.Reads(), reads);
-    Fire(form.Timer2);
+    Fire(form.samplerTimer);
     EXPECT_EQ(rig.table.Reads(), reads + 1);
 
     // The graph window alone on screen counts as shown.
     form.hide();
-    form.PushButton1_Click();
-    ASSERT_TRUE(form.GraphWindow()->isVisible());
-    Fire(form.Timer3);
+    form.OnGraphButtonClicked();
+    ASSERT_TRUE(form.Graph()->isVisible());
+    Fire(form.meterTimer);
     EXPECT_FALSE(form.SamplingWithMeter());
-    form.GraphWindow()->hide();
-    Fire(form.Timer3);
+    form.Graph()->hide();
+    Fire(form.meterTimer);
     EXPECT_TRUE(form.SamplingWithMeter());
 }
 
@@ -123,39 +123,39 @@ TEST(HiddenSampling, HiddenTheTableIsReadWithTheRatesAndShownFourTimesASecondAga
 // it holds what a window that was never hidden holds after the same ticks, a snapshot
 // (which sets three captions in a row) included.
 TEST(HiddenSampling, TheCountdownWaitsWhileHiddenAndShowsWhereItStands) {
-    FormRig hiddenRig;
-    FormRig plainRig;
-    for (FormRig* rig : {&hiddenRig, &plainRig}) rig->settings.Preset("OftenIndex", "2");
-    Form1& hidden = hiddenRig.Load();
-    Form1& plain = plainRig.Load();
-    Fire(hidden.Timer3);
+    MainWindowRig hiddenRig;
+    MainWindowRig plainRig;
+    for (MainWindowRig* rig : {&hiddenRig, &plainRig}) rig->settings.Preset("OftenIndex", "2");
+    MainWindow& hidden = hiddenRig.Load();
+    MainWindow& plain = plainRig.Load();
+    Fire(hidden.meterTimer);
     ASSERT_TRUE(hidden.SamplingWithMeter());
-    const std::string before = Title(hidden.Frame1);
-    const int valueBefore = hidden.ProgressBar1->value();
+    const std::string before = Title(hidden.countdownFrame);
+    const int valueBefore = hidden.countdownBar->value();
 
     const auto tick = [&](int times) {
         for (int i = 0; i < times; ++i) {
-            hidden.Timer1_Timer();
-            plain.Timer1_Timer();
+            hidden.OnLoggingTick();
+            plain.OnLoggingTick();
         }
     };
     tick(3);
-    EXPECT_EQ(Title(hidden.Frame1), before);
-    EXPECT_EQ(hidden.ProgressBar1->value(), valueBefore);
+    EXPECT_EQ(Title(hidden.countdownFrame), before);
+    EXPECT_EQ(hidden.countdownBar->value(), valueBefore);
     hidden.show();
-    EXPECT_EQ(Title(hidden.Frame1), Title(plain.Frame1));
-    EXPECT_EQ(hidden.ProgressBar1->value(), plain.ProgressBar1->value());
-    EXPECT_EQ(hidden.ProgressBar1->value(), 3);
+    EXPECT_EQ(Title(hidden.countdownFrame), Title(plain.countdownFrame));
+    EXPECT_EQ(hidden.countdownBar->value(), plain.countdownBar->value());
+    EXPECT_EQ(hidden.countdownBar->value(), 3);
 
     hidden.hide();
     tick(2);  // the fifth tick takes a snapshot
-    EXPECT_EQ(hidden.ListView1->topLevelItemCount(), 1);
-    EXPECT_NE(hidden.ProgressBar1->value(), plain.ProgressBar1->value());
+    EXPECT_EQ(hidden.snapshotList->topLevelItemCount(), 1);
+    EXPECT_NE(hidden.countdownBar->value(), plain.countdownBar->value());
     hidden.show();
-    EXPECT_EQ(Title(hidden.Frame1), Title(plain.Frame1));
-    EXPECT_EQ(Title(hidden.Frame1), "Next bandwidth usage snapshot will occur in 00:00:00");
-    EXPECT_EQ(hidden.ProgressBar1->value(), plain.ProgressBar1->value());
-    EXPECT_EQ(hidden.ProgressBar1->value(), 0);
+    EXPECT_EQ(Title(hidden.countdownFrame), Title(plain.countdownFrame));
+    EXPECT_EQ(Title(hidden.countdownFrame), "Next bandwidth usage snapshot will occur in 00:00:00");
+    EXPECT_EQ(hidden.countdownBar->value(), plain.countdownBar->value());
+    EXPECT_EQ(hidden.countdownBar->value(), 0);
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 
 #include <fstream>
 
-#include "FormRig.h"
+#include "MainWindowRig.h"
+#include "common/ReportLocations.h"
 
 namespace bytelora::testing {
 namespace {
@@ -15,17 +16,17 @@ constexpr char kLog[] =
     "3/5/24 12:00:01 PM Download: 1 Kb/s Upload: 2 Kb/s\r\n"
     "3/5/24 12:00:06 PM Download: 3 Kb/s Upload: 4 Kb/s\r\n";
 
-struct HistoryRig : FormRig {
+struct HistoryRig : MainWindowRig {
     HistoryRig() {
         Load();
-        form->ListView1->addTopLevelItem(new QTreeWidgetItem({QStringLiteral("a row")}));
+        form->snapshotList->addTopLevelItem(new QTreeWidgetItem({QStringLiteral("a row")}));
     }
     void WriteLog() { std::ofstream(LogPath(), std::ios::binary) << kLog; }
 };
 
 TEST(HistoryCommands, ViewOpensTheLogInTheEditorOrSaysThereIsNone) {
     HistoryRig rig;
-    rig.form->PushButton2_Click();
+    rig.form->OnViewLogClicked();
     ASSERT_EQ(rig.boxes.shown().size(), 1u);
     EXPECT_EQ(rig.boxes.shown()[0].text, kNoHistory);
     EXPECT_EQ(rig.boxes.shown()[0].title, "Bytelora");
@@ -33,29 +34,29 @@ TEST(HistoryCommands, ViewOpensTheLogInTheEditorOrSaysThereIsNone) {
     EXPECT_TRUE(rig.launcher.calls().empty());
 
     rig.WriteLog();
-    rig.form->PushButton2_Click();
+    rig.form->OnViewLogClicked();
     EXPECT_EQ(rig.launcher.textFiles(), std::vector<std::string>{rig.LogPath()});
 
     rig.launcher.FailWith("No text editor was found.");
-    rig.form->PushButton2_Click();
-    EXPECT_EQ(rig.ErrorBoxes("PushButton2_Click", 102), 1);
+    rig.form->OnViewLogClicked();
+    EXPECT_EQ(rig.ErrorBoxes(report::kViewLogButton, 102), 1);
 }
 
 TEST(HistoryCommands, CopyPutsTheWholeLogOnTheClipboard) {
     HistoryRig rig;
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-    rig.form->PushButton3_Click();  // no log: nothing at all
+    rig.form->OnCopyLogClicked();  // no log: nothing at all
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
     EXPECT_TRUE(rig.boxes.shown().empty());
     // The box that keeps the copy is made only when there is something to keep.
     EXPECT_EQ(rig.form->findChild<QTextEdit*>(), nullptr);
 
     rig.WriteLog();
-    rig.form->PushButton3_Click();
+    rig.form->OnCopyLogClicked();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), kLog);
-    ASSERT_NE(rig.form->findChild<QTextEdit*>(QStringLiteral("RichTextBox1")), nullptr);
-    EXPECT_TRUE(rig.form->RichTextBox1()->toPlainText().startsWith("3/5/24 12:00:01 PM"));
-    EXPECT_FALSE(rig.form->RichTextBox1()->isVisible());
+    ASSERT_NE(rig.form->findChild<QTextEdit*>(QStringLiteral("clipboardBox")), nullptr);
+    EXPECT_TRUE(rig.form->ClipboardBox()->toPlainText().startsWith("3/5/24 12:00:01 PM"));
+    EXPECT_FALSE(rig.form->ClipboardBox()->isVisible());
     EXPECT_TRUE(rig.boxes.shown().empty());
 }
 
@@ -77,37 +78,37 @@ TEST(HistoryCommands, ClearAsksAndOnlyAYesDeletes) {
         } else {
             rig.boxes.FailAsk("The box cannot be shown.");
         }
-        rig.form->PushButton6_Click();
+        rig.form->OnClearLogClicked();
         ASSERT_EQ(rig.boxes.asked().size(), 1u) << c.name;
         EXPECT_EQ(rig.boxes.asked()[0].text,
                   "Are you sure you want to delete the history log and start over?");
         EXPECT_EQ(std::filesystem::exists(rig.LogPath()), c.logExists && !c.cleared) << c.name;
-        EXPECT_EQ(rig.form->ListView1->topLevelItemCount(), c.cleared ? 0 : 1) << c.name;
+        EXPECT_EQ(rig.form->snapshotList->topLevelItemCount(), c.cleared ? 0 : 1) << c.name;
         EXPECT_EQ(rig.ErrorBoxCount(), c.errorBoxes) << c.name;
-        EXPECT_EQ(rig.ErrorBoxes("PushButton6_Click", 100), c.errorBoxes) << c.name;
+        EXPECT_EQ(rig.ErrorBoxes(report::kClearLogButton, 100), c.errorBoxes) << c.name;
     }
 }
 
 TEST(HistoryCommands, HelpOpensTheLocalPage) {
     HistoryRig rig;
-    rig.form->PushButton4_Click();
+    rig.form->OnHelpClicked();
     EXPECT_EQ(rig.launcher.pages(),
               std::vector<std::string>{(rig.dir / "help" / "bytelora-help.html").string()});
     rig.launcher.FailWith("No browser was found.");
-    rig.form->PushButton4_Click();
-    EXPECT_EQ(rig.ErrorBoxes("PushButton4_Click", 100), 1);
+    rig.form->OnHelpClicked();
+    EXPECT_EQ(rig.ErrorBoxes(report::kHelpButton, 100), 1);
 }
 
 TEST(HistoryCommands, TheGraphWindowIsShownOnceAndKept) {
     HistoryRig rig;
-    Form2* graph = rig.form->GraphWindow();
-    rig.form->PushButton1_Click();
-    rig.form->PushButton1_Click();
-    EXPECT_EQ(rig.form->GraphWindow(), graph);
+    GraphWindow* graph = rig.form->Graph();
+    rig.form->OnGraphButtonClicked();
+    rig.form->OnGraphButtonClicked();
+    EXPECT_EQ(rig.form->Graph(), graph);
     EXPECT_TRUE(graph->isVisible());
     graph->close();  // only hides it
     EXPECT_FALSE(graph->isVisible());
-    rig.form->PushButton1_Click();
+    rig.form->OnGraphButtonClicked();
     EXPECT_TRUE(graph->isVisible());
     EXPECT_EQ(rig.ErrorBoxCount(), 0);
 }

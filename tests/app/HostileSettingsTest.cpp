@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "FormRig.h"
+#include "MainWindowRig.h"
+#include "common/ReportLocations.h"
 #include "history/LoggingScheduler.h"
 #include "settings/QSettingsStore.h"
 #include "support/FileBytes.h"
@@ -93,7 +94,7 @@ IntervalOutcome ExpectedInterval(const std::string& name) {
 
 // The window after such a start: the monitor measures, a choice in the list is stored,
 // and, where logging can be turned on, a snapshot reaches the list and the log.
-void ExpectUsable(FormRig& rig, Form1& form) {
+void ExpectUsable(MainWindowRig& rig, MainWindow& form) {
     const int boxesBefore = rig.ErrorBoxCount();
     form.ShowAfterLoad();
 
@@ -101,29 +102,29 @@ void ExpectUsable(FormRig& rig, Form1& form) {
     rig.clock.Advance(std::chrono::seconds(1));
     rig.table.AddOctets(0, 40 * KB, 4 * KB);
     form.UpdateInterfaceInfo();
-    form.Timer3_Timer();
-    EXPECT_EQ(form.Label9->text(), "40 Kb/s");
-    EXPECT_EQ(form.Label10->text(), "4 Kb/s");
+    form.OnMeterTick();
+    EXPECT_EQ(form.downloadRateLabel->text(), "40 Kb/s");
+    EXPECT_EQ(form.uploadRateLabel->text(), "4 Kb/s");
 
-    form.ListView2->setCurrentItem(form.ListView2->topLevelItem(0));  // "Log every 1 second"
-    form.ListView2_Click();
+    form.intervalList->setCurrentItem(form.intervalList->topLevelItem(0));  // "Log every 1 second"
+    form.OnIntervalListClicked();
     EXPECT_EQ(rig.settings.Value("OftenIndex"), "1");
     EXPECT_EQ(form.LogInterval(), 1);
 
-    if (form.PushButton5->text() == kTurnOnCaption) form.PushButton5_Click();
-    if (form.Timer1.isActive()) {
-        form.Timer1_Timer();
-        ASSERT_EQ(form.ListView1->topLevelItemCount(), 1);
-        const std::string row = form.ListView1->topLevelItem(0)->text(0).toStdString();
+    if (form.loggingButton->text() == kTurnOnCaption) form.OnLoggingButtonClicked();
+    if (form.loggingTimer.isActive()) {
+        form.OnLoggingTick();
+        ASSERT_EQ(form.snapshotList->topLevelItemCount(), 1);
+        const std::string row = form.snapshotList->topLevelItem(0)->text(0).toStdString();
         EXPECT_EQ(ReadFileBytes(rig.LogPath()), row + "\r\n");
         EXPECT_NE(row.find(" Download: 40 Kb/s Upload: 4 Kb/s"), std::string::npos) << row;
     } else {
         // Only a stored state that is neither word leaves the switch without a caption
         // of its own; the tick then only says that logging is off.
-        EXPECT_EQ(form.PushButton5->text(), kLoggingButtonDesignCaption);
-        form.Timer1_Timer();
-        EXPECT_EQ(Title(form.Frame1), kLogOffText);
-        EXPECT_EQ(form.ListView1->topLevelItemCount(), 0);
+        EXPECT_EQ(form.loggingButton->text(), kLoggingButtonDesignCaption);
+        form.OnLoggingTick();
+        EXPECT_EQ(Title(form.countdownFrame), kLogOffText);
+        EXPECT_EQ(form.snapshotList->topLevelItemCount(), 0);
     }
     EXPECT_EQ(rig.ErrorBoxCount(), boxesBefore);
 }
@@ -131,21 +132,21 @@ void ExpectUsable(FormRig& rig, Form1& form) {
 TEST(HostileSettings, IntervalPositionGivesOnlyTheConversionBoxes) {
     for (const Hostile& hostile : HostileValues()) {
         SCOPED_TRACE(hostile.name);
-        FormRig rig;
+        MainWindowRig rig;
         rig.settings.Preset("OftenIndex", hostile.value);
-        Form1& form = rig.Load();
+        MainWindow& form = rig.Load();
 
         const IntervalOutcome expected = ExpectedInterval(hostile.name);
-        EXPECT_EQ(rig.ErrorBoxes("Form_Load", 170), expected.boxesAt170);
-        EXPECT_EQ(rig.ErrorBoxes("Form_Load", 172), expected.boxesAt172);
+        EXPECT_EQ(rig.ErrorBoxes(report::kLoad, 170), expected.boxesAt170);
+        EXPECT_EQ(rig.ErrorBoxes(report::kLoad, 172), expected.boxesAt172);
         EXPECT_EQ(rig.ErrorBoxCount(), expected.boxesAt170 + expected.boxesAt172);
-        const auto selected = form.ListView2->selectedItems();
+        const auto selected = form.intervalList->selectedItems();
         ASSERT_EQ(selected.size(), 1);
-        EXPECT_EQ(form.ListView2->indexOfTopLevelItem(selected.front()) + 1,
+        EXPECT_EQ(form.intervalList->indexOfTopLevelItem(selected.front()) + 1,
                   expected.position == 0 ? 2 : expected.position);
         // Start-up went on past the failure to its end, and wrote nothing back.
         EXPECT_FALSE(form.Loading());
-        EXPECT_TRUE(form.Timer1.isActive());
+        EXPECT_TRUE(form.loggingTimer.isActive());
         EXPECT_EQ(form.HistoryLogPath(), rig.LogPath());
         EXPECT_TRUE(rig.settings.writes().empty());
         ExpectUsable(rig, form);
@@ -155,13 +156,13 @@ TEST(HostileSettings, IntervalPositionGivesOnlyTheConversionBoxes) {
 TEST(HostileSettings, LoggingStateOtherThanTheTwoWordsLeavesTheDesign) {
     for (const Hostile& hostile : HostileValues()) {
         SCOPED_TRACE(hostile.name);
-        FormRig rig;
+        MainWindowRig rig;
         rig.settings.Preset("StartStopState", hostile.value);
-        Form1& form = rig.Load();
+        MainWindow& form = rig.Load();
         EXPECT_EQ(rig.ErrorBoxCount(), 0);
-        EXPECT_EQ(form.PushButton5->text(), kLoggingButtonDesignCaption);
-        EXPECT_EQ(Title(form.Frame1), kCountdownPrefix);
-        EXPECT_FALSE(form.Timer1.isActive());
+        EXPECT_EQ(form.loggingButton->text(), kLoggingButtonDesignCaption);
+        EXPECT_EQ(Title(form.countdownFrame), kCountdownPrefix);
+        EXPECT_FALSE(form.loggingTimer.isActive());
         EXPECT_EQ(SelectedInterval(form), "Log every 5 seconds");
         EXPECT_FALSE(form.Loading());
         EXPECT_TRUE(rig.settings.writes().empty());
@@ -174,13 +175,13 @@ TEST(HostileSettings, LoggingStateOtherThanTheTwoWordsLeavesTheDesign) {
 TEST(HostileSettings, StartupOptionOtherThanOnIsCleared) {
     for (const Hostile& hostile : HostileValues()) {
         SCOPED_TRACE(hostile.name);
-        FormRig rig;
+        MainWindowRig rig;
         rig.settings.Preset("Windows Startup", hostile.value);
         rig.settings.Preset("Minimized", "On");
-        Form1& form = rig.Load();
+        MainWindow& form = rig.Load();
         EXPECT_EQ(rig.ErrorBoxCount(), 0);
-        EXPECT_FALSE(form.Check4->isChecked());
-        EXPECT_TRUE(form.Check8->isHidden());
+        EXPECT_FALSE(form.startWithSessionBox->isChecked());
+        EXPECT_TRUE(form.startHiddenBox->isHidden());
         EXPECT_TRUE(rig.startup.calls().empty());
         EXPECT_FALSE(form.Loading());
         ExpectUsable(rig, form);
@@ -193,14 +194,14 @@ TEST(HostileSettings, StartupOptionOtherThanOnIsCleared) {
 TEST(HostileSettings, MinimizedOtherThanOnOpensTheWindowNormally) {
     for (const Hostile& hostile : HostileValues()) {
         SCOPED_TRACE(hostile.name);
-        FormRig rig;
+        MainWindowRig rig;
         rig.settings.Preset("Windows Startup", "On");
         rig.settings.Preset("Minimized", hostile.value);
-        Form1& form = rig.Load();
+        MainWindow& form = rig.Load();
         EXPECT_EQ(rig.ErrorBoxCount(), 0);
-        EXPECT_TRUE(form.Check4->isChecked());
-        EXPECT_FALSE(form.Check8->isChecked());
-        EXPECT_FALSE(form.Check8->isHidden());
+        EXPECT_TRUE(form.startWithSessionBox->isChecked());
+        EXPECT_FALSE(form.startHiddenBox->isChecked());
+        EXPECT_FALSE(form.startHiddenBox->isHidden());
         // Nothing was ticked, so nothing was written back or registered.
         EXPECT_TRUE(rig.settings.writes().empty());
         EXPECT_TRUE(rig.startup.calls().empty());
@@ -245,7 +246,7 @@ TEST(HostileSettings, AHandWrittenSettingsFileReachesStartUpAsText) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FormRig rig;
+        MainWindowRig rig;
         const auto file = rig.dir / "Bytelora.conf";
         {
             std::ofstream out(file, std::ios::binary);
@@ -253,17 +254,17 @@ TEST(HostileSettings, AHandWrittenSettingsFileReachesStartUpAsText) {
         }
         QSettingsStore store(file);
         const Services base = rig.MakeServices();
-        Form1 form(Services{store, base.interfaceTable, base.clock, base.boxes, base.launcher,
-                            base.startup, base.tray, base.programFile, base.programFolder,
-                            base.environment, base.helpPage, base.processEvents,
-                            base.waitForEvents});
-        form.Form_Load();
+        MainWindow form(Services{store, base.interfaceTable, base.clock, base.boxes, base.launcher,
+                                 base.startup, base.tray, base.programFile, base.programFolder,
+                                 base.environment, base.helpPage, base.processEvents,
+                                 base.waitForEvents});
+        form.OnLoad();
         EXPECT_EQ(rig.ErrorBoxCount(), c.boxes);
-        const auto selected = form.ListView2->selectedItems();
+        const auto selected = form.intervalList->selectedItems();
         EXPECT_EQ(
-            selected.isEmpty() ? 0 : form.ListView2->indexOfTopLevelItem(selected.front()) + 1,
+            selected.isEmpty() ? 0 : form.intervalList->indexOfTopLevelItem(selected.front()) + 1,
             c.position);
-        EXPECT_EQ(form.Timer1.isActive(), c.loggingOn);
+        EXPECT_EQ(form.loggingTimer.isActive(), c.loggingOn);
         EXPECT_FALSE(form.Loading());
         EXPECT_EQ(ReadFileBytes(file.string()), c.file);  // start-up writes nothing back
     }

@@ -1,17 +1,17 @@
 #include <QFontInfo>
 
-#include "FormRig.h"
+#include "MainWindowRig.h"
 
 namespace bytelora::testing {
 namespace {
 
-QRect InWindow(const Form1& form, const QWidget* control) {
+QRect InWindow(const MainWindow& form, const QWidget* control) {
     return QRect(control->mapTo(&form, QPoint(0, 0)), control->size());
 }
 
 TEST(Layout, ClientAreaIsFixedAndEveryVisibleControlLiesInside) {
-    FormRig rig;
-    Form1& form = rig.Load();
+    MainWindowRig rig;
+    MainWindow& form = rig.Load();
     form.ShowAfterLoad();
     EXPECT_EQ(form.size(), QSize(536, 462));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
@@ -30,38 +30,38 @@ TEST(Layout, ClientAreaIsFixedAndEveryVisibleControlLiesInside) {
     }
     EXPECT_GT(visible, 13);
     // The value holders keep their places beyond the right edge and are never shown.
-    for (const QWidget* holder :
-         {static_cast<QWidget*>(form.lblRecv), static_cast<QWidget*>(form.Label16),
-          static_cast<QWidget*>(form.RichTextBox1())}) {
+    for (const QWidget* holder : {static_cast<QWidget*>(form.receivedKbLabel),
+                                  static_cast<QWidget*>(form.previousSentLabel),
+                                  static_cast<QWidget*>(form.ClipboardBox())}) {
         EXPECT_FALSE(holder->isVisible());
         EXPECT_GE(holder->x(), client.width());
     }
 }
 
 TEST(Layout, ControlsSitWhereTheyWereDesigned) {
-    FormRig rig;
-    Form1 form(rig.MakeServices());
+    MainWindowRig rig;
+    MainWindow form(rig.MakeServices());
     struct Case {
         const char* name;
         QRect geometry;
         const char* caption;
     };
     for (const Case& c :
-         {Case{"Frame1", {8, 8, 520, 57}, "Next bandwidth usage snapshot will occur in "},
-          Case{"ProgressBar1", {16, 19, 488, 27}, ""}, Case{"ListView1", {8, 72, 520, 112}, ""},
-          Case{"ListView2", {8, 192, 520, 106}, ""},
-          Case{"Frame2", {8, 303, 520, 49}, "Startup Options"},
-          Case{"Check4", {16, 20, 262, 17}, "Load this software on Windows startup"},
-          Case{"Check8", {280, 20, 172, 17}, "Minimized to system tray"},
-          Case{"PushButton5", {8, 360, 256, 27}, "Turn On Automatic Logging"},
-          Case{"PushButton1", {272, 360, 256, 27}, "View History Graph"},
-          Case{"PushButton2", {8, 394, 256, 27}, "View History Log"},
-          Case{"PushButton3", {272, 394, 256, 27}, "Copy History To Clipboard"},
-          Case{"PushButton4", {8, 428, 256, 27}, "Help"},
-          Case{"PushButton6", {272, 428, 256, 27}, "Clear History Log"},
-          Case{"lblRecv", {568, 176, 81, 33}, "Label1"},
-          Case{"Label9", {672, 176, 81, 33}, "Label3"},
-          Case{"Label2", {680, 104, 97, 33}, "Label2"}}) {
+         {Case{"countdownFrame", {8, 8, 520, 57}, "Next bandwidth usage snapshot will occur in "},
+          Case{"countdownBar", {16, 19, 488, 27}, ""}, Case{"snapshotList", {8, 72, 520, 112}, ""},
+          Case{"intervalList", {8, 192, 520, 106}, ""},
+          Case{"startupOptionsFrame", {8, 303, 520, 49}, "Startup Options"},
+          Case{"startWithSessionBox", {16, 20, 262, 17}, "Load this software on Windows startup"},
+          Case{"startHiddenBox", {280, 20, 172, 17}, "Minimized to system tray"},
+          Case{"loggingButton", {8, 360, 256, 27}, "Turn On Automatic Logging"},
+          Case{"graphButton", {272, 360, 256, 27}, "View History Graph"},
+          Case{"viewLogButton", {8, 394, 256, 27}, "View History Log"},
+          Case{"copyLogButton", {272, 394, 256, 27}, "Copy History To Clipboard"},
+          Case{"helpButton", {8, 428, 256, 27}, "Help"},
+          Case{"clearLogButton", {272, 428, 256, 27}, "Clear History Log"},
+          Case{"receivedKbLabel", {568, 176, 81, 33}, "Label1"},
+          Case{"downloadRateLabel", {672, 176, 81, 33}, "Label3"},
+          Case{"sentDifferenceLabel", {680, 104, 97, 33}, "Label2"}}) {
         const auto* control = form.findChild<QWidget*>(QString::fromLatin1(c.name));
         ASSERT_NE(control, nullptr) << c.name;
         EXPECT_EQ(control->geometry(), c.geometry) << c.name;
@@ -71,26 +71,27 @@ TEST(Layout, ControlsSitWhereTheyWereDesigned) {
         if (auto* label = qobject_cast<const QLabel*>(control)) caption = label->text();
         EXPECT_EQ(caption, c.caption) << c.name;
     }
-    EXPECT_EQ(form.ProgressBar1->text(), "Progress Bar");
-    EXPECT_EQ(form.Frame1->font().family(), "Arial");
-    EXPECT_TRUE(form.Frame1->font().bold());
-    EXPECT_EQ(form.Frame1->font().pointSizeF(), 9.0);
-    EXPECT_EQ(form.PushButton3->font().pointSizeF(), 11.25);
-    EXPECT_FALSE(form.ListView1->rootIsDecorated());
+    EXPECT_EQ(form.countdownBar->text(), "Progress Bar");
+    EXPECT_EQ(form.countdownFrame->font().family(), "Arial");
+    EXPECT_TRUE(form.countdownFrame->font().bold());
+    EXPECT_EQ(form.countdownFrame->font().pointSizeF(), 9.0);
+    EXPECT_EQ(form.copyLogButton->font().pointSizeF(), 11.25);
+    EXPECT_FALSE(form.snapshotList->rootIsDecorated());
 }
 
 TEST(Layout, TabOrderStartsAtTheSnapshotList) {
-    FormRig rig;
-    Form1& form = rig.Load();
+    MainWindowRig rig;
+    MainWindow& form = rig.Load();
     const std::vector<QWidget*> expected = {
-        form.ListView1,   form.ListView2, form.PushButton5, form.PushButton3, form.PushButton1,
-        form.PushButton2, form.Check8,    form.Check4,      form.PushButton4, form.PushButton6};
+        form.snapshotList, form.intervalList,  form.loggingButton,  form.copyLogButton,
+        form.graphButton,  form.viewLogButton, form.startHiddenBox, form.startWithSessionBox,
+        form.helpButton,   form.clearLogButton};
     std::vector<QWidget*> order;
-    QWidget* at = form.ListView1;
+    QWidget* at = form.snapshotList;
     do {
         if (at->focusPolicy() & Qt::TabFocus) order.push_back(at);
         at = at->nextInFocusChain();
-    } while (at != form.ListView1 && order.size() < 40);
+    } while (at != form.snapshotList && order.size() < 40);
     EXPECT_EQ(order, expected);
 }
 

@@ -1,4 +1,4 @@
-#include "FormRig.h"
+#include "MainWindowRig.h"
 
 namespace bytelora::testing {
 namespace {
@@ -6,43 +6,43 @@ namespace {
 constexpr std::uint64_t KB = 1024;
 
 TEST(Monitor, FirstSampleCountsFromZeroAndRatesFollowTheTable) {
-    FormRig rig;
+    MainWindowRig rig;
     rig.table.SetOctets(0, 5'000'000, 70'000);
-    Form1& form = rig.Load();
+    MainWindow& form = rig.Load();
 
     form.UpdateInterfaceInfo();
     EXPECT_FALSE(form.FirstSample());
-    EXPECT_EQ(form.lblRecv->text(), "0");
-    EXPECT_EQ(form.lblSent->text(), "0");
+    EXPECT_EQ(form.receivedKbLabel->text(), "0");
+    EXPECT_EQ(form.sentKbLabel->text(), "0");
 
     // One second later 120 KB came in and 3 KB went out.
     rig.clock.Advance(std::chrono::seconds(1));
     rig.table.AddOctets(0, 120 * KB, 3 * KB);
     form.UpdateInterfaceInfo();
-    form.Timer3_Timer();
-    EXPECT_EQ(form.lblRecv->text(), "120");
-    EXPECT_EQ(form.Label9->text(), "120 Kb/s");
-    EXPECT_EQ(form.Label10->text(), "3 Kb/s");
-    EXPECT_EQ(form.Label15->text(), "120");
-    EXPECT_EQ(form.Label16->text(), "3");
+    form.OnMeterTick();
+    EXPECT_EQ(form.receivedKbLabel->text(), "120");
+    EXPECT_EQ(form.downloadRateLabel->text(), "120 Kb/s");
+    EXPECT_EQ(form.uploadRateLabel->text(), "3 Kb/s");
+    EXPECT_EQ(form.previousReceivedLabel->text(), "120");
+    EXPECT_EQ(form.previousSentLabel->text(), "3");
 
     // A quiet second gives zero rates and grouped totals stay as they were.
     rig.clock.Advance(std::chrono::seconds(1));
     form.UpdateInterfaceInfo();
-    form.Timer3_Timer();
-    EXPECT_EQ(form.Label9->text(), "0 Kb/s");
-    EXPECT_EQ(form.Label10->text(), "0 Kb/s");
+    form.OnMeterTick();
+    EXPECT_EQ(form.downloadRateLabel->text(), "0 Kb/s");
+    EXPECT_EQ(form.uploadRateLabel->text(), "0 Kb/s");
     EXPECT_EQ(rig.ErrorBoxCount(), 0);
 }
 
 TEST(Monitor, EveryTickDrawsOneStepOfTheChart) {
-    FormRig rig;
-    Form1& form = rig.Load();
+    MainWindowRig rig;
+    MainWindow& form = rig.Load();
     form.UpdateInterfaceInfo();
     rig.clock.Advance(std::chrono::seconds(1));
     rig.table.AddOctets(0, 800 * KB, 256 * KB);  // download beyond full scale, upload at half
     form.UpdateInterfaceInfo();
-    form.Timer3_Timer();
+    form.OnMeterTick();
 
     const QImage& chart = form.ChartImage();
     const int w = chart.width();
@@ -60,7 +60,7 @@ TEST(Monitor, EveryTickDrawsOneStepOfTheChart) {
     // One more quiet tick scrolls the step two pixels to the left.
     rig.clock.Advance(std::chrono::seconds(1));
     form.UpdateInterfaceInfo();
-    form.Timer3_Timer();
+    form.OnMeterTick();
     EXPECT_EQ(&form.ChartImage(), &chart);  // the same image, brought up to date
     EXPECT_EQ(chart.pixel(w - 6, h - 1), green);
     EXPECT_EQ(chart.pixel(w - 4, h - 1), black);

@@ -1,4 +1,5 @@
-#include "FormRig.h"
+#include "MainWindowRig.h"
+#include "common/ReportLocations.h"
 
 namespace bytelora::testing {
 namespace {
@@ -12,15 +13,15 @@ std::vector<std::string> Writes(const MemorySettingsStore& store) {
 }
 
 TEST(StartupOptions, TickingAndClearingRegistersAndStoresInOrder) {
-    FormRig rig;
-    Form1& form = rig.Load();
-    form.Check4->setChecked(true);
-    EXPECT_FALSE(form.Check8->isHidden());
-    form.Check8->setChecked(true);
-    form.Check4->setChecked(false);
+    MainWindowRig rig;
+    MainWindow& form = rig.Load();
+    form.startWithSessionBox->setChecked(true);
+    EXPECT_FALSE(form.startHiddenBox->isHidden());
+    form.startHiddenBox->setChecked(true);
+    form.startWithSessionBox->setChecked(false);
 
-    EXPECT_FALSE(form.Check8->isChecked());
-    EXPECT_TRUE(form.Check8->isHidden());
+    EXPECT_FALSE(form.startHiddenBox->isChecked());
+    EXPECT_TRUE(form.startHiddenBox->isHidden());
     EXPECT_EQ(Writes(rig.settings),
               (std::vector<std::string>{"Windows Startup=On", "Minimized=On", "Minimized=Off",
                                         "Windows Startup=Off"}));
@@ -31,12 +32,12 @@ TEST(StartupOptions, TickingAndClearingRegistersAndStoresInOrder) {
 }
 
 TEST(StartupOptions, ARegistrationThatFailsIsToldAndTheBoxFollowsIt) {
-    FormRig rig;
-    Form1& form = rig.Load();
+    MainWindowRig rig;
+    MainWindow& form = rig.Load();
     rig.startup.FailCalls("Autostart folder is not writable.");
-    form.Check4->setChecked(true);
-    EXPECT_FALSE(form.Check4->isChecked());
-    EXPECT_TRUE(form.Check8->isHidden());
+    form.startWithSessionBox->setChecked(true);
+    EXPECT_FALSE(form.startWithSessionBox->isChecked());
+    EXPECT_TRUE(form.startHiddenBox->isHidden());
     EXPECT_TRUE(rig.settings.writes().empty());
     ASSERT_EQ(rig.boxes.shown().size(), 1u);
     EXPECT_NE(rig.boxes.shown()[0].text.find("Autostart folder is not writable."),
@@ -44,31 +45,31 @@ TEST(StartupOptions, ARegistrationThatFailsIsToldAndTheBoxFollowsIt) {
 
     // Registered after all, then removing fails: it stays ticked and stored "On".
     rig.startup.StopFailing();
-    form.Check4->setChecked(true);
-    form.Check8->setChecked(true);
+    form.startWithSessionBox->setChecked(true);
+    form.startHiddenBox->setChecked(true);
     rig.startup.FailCalls("Autostart entry cannot be removed.");
-    form.Check4->setChecked(false);
-    EXPECT_TRUE(form.Check4->isChecked());
-    EXPECT_TRUE(form.Check8->isChecked());
+    form.startWithSessionBox->setChecked(false);
+    EXPECT_TRUE(form.startWithSessionBox->isChecked());
+    EXPECT_TRUE(form.startHiddenBox->isChecked());
     EXPECT_EQ(rig.settings.Value("Windows Startup"), "On");
     EXPECT_EQ(rig.settings.Value("Minimized"), "On");
     EXPECT_EQ(rig.boxes.shown().size(), 2u);
 }
 
 TEST(StartupOptions, ASettingThatCannotBeStoredIsTold) {
-    FormRig rig;
-    Form1& form = rig.Load();
+    MainWindowRig rig;
+    MainWindow& form = rig.Load();
     rig.settings.FailWrites("Settings file is read-only.");
-    form.ListView2->setCurrentItem(form.ListView2->topLevelItem(0));
-    form.Check4->setChecked(true);
+    form.intervalList->setCurrentItem(form.intervalList->topLevelItem(0));
+    form.startWithSessionBox->setChecked(true);
     ASSERT_EQ(rig.boxes.shown().size(), 2u);
     for (const auto& box : rig.boxes.shown()) {
         EXPECT_NE(box.text.find("Settings file is read-only."), std::string::npos);
     }
     EXPECT_NE(rig.boxes.shown()[0].text.find("OftenIndex"), std::string::npos);
     // The guarded logging switch reports it in its error box.
-    form.PushButton5_Click();
-    EXPECT_EQ(rig.ErrorBoxes("PushButton5_Click", 114), 1);
+    form.OnLoggingButtonClicked();
+    EXPECT_EQ(rig.ErrorBoxes(report::kLoggingButton, 114), 1);
 }
 
 }  // namespace

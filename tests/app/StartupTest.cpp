@@ -1,30 +1,30 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "FormRig.h"
-#include "app/StoredNumber.h"
+#include "MainWindowRig.h"
+#include "settings/StoredNumber.h"
 
 namespace bytelora::testing {
 namespace {
 
-TEST(FormLoad, FirstRunUsesEveryDefault) {
-    FormRig rig;
-    Form1& form = rig.Load();
+TEST(Startup, FirstRunUsesEveryDefault) {
+    MainWindowRig rig;
+    MainWindow& form = rig.Load();
 
     EXPECT_EQ(form.windowTitle(), "Bytelora");
     EXPECT_FALSE(form.windowIcon().isNull());
-    EXPECT_EQ(form.PushButton5->text(), "Turn Off Automatic Log");
-    EXPECT_TRUE(form.Timer1.isActive());
-    EXPECT_EQ(form.Timer1.interval(), 1000);
+    EXPECT_EQ(form.loggingButton->text(), "Turn Off Automatic Log");
+    EXPECT_TRUE(form.loggingTimer.isActive());
+    EXPECT_EQ(form.loggingTimer.interval(), 1000);
     EXPECT_EQ(SelectedInterval(form), "Log every 5 seconds");
-    EXPECT_EQ(form.ListView2->topLevelItemCount(), 12);
-    EXPECT_EQ(form.ListView2->headerItem()->text(0),
+    EXPECT_EQ(form.intervalList->topLevelItemCount(), 12);
+    EXPECT_EQ(form.intervalList->headerItem()->text(0),
               "How often would you like to log bandwidth usage?");
-    EXPECT_EQ(form.ListView1->headerItem()->text(0), "Bandwidth Usage");
-    EXPECT_EQ(form.ListView1->topLevelItemCount(), 0);
-    EXPECT_FALSE(form.Check4->isChecked());
-    EXPECT_FALSE(form.Check8->isChecked());
-    EXPECT_TRUE(form.Check8->isHidden());
+    EXPECT_EQ(form.snapshotList->headerItem()->text(0), "Bandwidth Usage");
+    EXPECT_EQ(form.snapshotList->topLevelItemCount(), 0);
+    EXPECT_FALSE(form.startWithSessionBox->isChecked());
+    EXPECT_FALSE(form.startHiddenBox->isChecked());
+    EXPECT_TRUE(form.startHiddenBox->isHidden());
     EXPECT_FALSE(form.Loading());
     EXPECT_TRUE(form.FirstSample());
     EXPECT_EQ(form.RecvFullScale(), 512.0);
@@ -34,20 +34,20 @@ TEST(FormLoad, FirstRunUsesEveryDefault) {
     EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::AddIcon), 1u);
     EXPECT_EQ(rig.tray.Last(FakeTrayBackend::Kind::AddIcon)->tip, "Bytelora");
     EXPECT_EQ(form.HistoryLogPath(), rig.LogPath());
-    EXPECT_TRUE(form.GraphWindow() != nullptr && form.GraphWindow()->isHidden());
-    EXPECT_TRUE(form.Timer2.isActive());
-    EXPECT_EQ(form.Timer2.interval(), 250);
-    EXPECT_EQ(form.Timer3.timerType(), Qt::PreciseTimer);
+    EXPECT_TRUE(form.Graph() != nullptr && form.Graph()->isHidden());
+    EXPECT_TRUE(form.samplerTimer.isActive());
+    EXPECT_EQ(form.samplerTimer.interval(), 250);
+    EXPECT_EQ(form.meterTimer.timerType(), Qt::PreciseTimer);
 
     form.ShowAfterLoad();
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(form.HiddenInTray());
-    EXPECT_EQ(form.focusWidget(), form.ListView1);
+    EXPECT_EQ(form.focusWidget(), form.snapshotList);
     const QRect screen = form.screen()->availableGeometry();
     EXPECT_LE((form.frameGeometry().center() - screen.center()).manhattanLength(), 2);
 }
 
-TEST(FormLoad, LoggingStateFollowsOnlyTheExactWords) {
+TEST(Startup, LoggingStateFollowsOnlyTheExactWords) {
     struct Case {
         const char* stored;
         const char* caption;
@@ -62,31 +62,31 @@ TEST(FormLoad, LoggingStateFollowsOnlyTheExactWords) {
                false},
           Case{"On", "Turn Off Automatic Log", "Next bandwidth usage snapshot will occur in ",
                true}}) {
-        FormRig rig;
+        MainWindowRig rig;
         rig.settings.Preset("StartStopState", c.stored);
-        Form1& form = rig.Load();
-        EXPECT_EQ(form.PushButton5->text(), c.caption) << c.stored;
-        EXPECT_EQ(Title(form.Frame1), c.frame) << c.stored;
-        EXPECT_EQ(form.Timer1.isActive(), c.running) << c.stored;
-        if (form.PushButton5->text() != "Turn On Automatic Logging") continue;
+        MainWindow& form = rig.Load();
+        EXPECT_EQ(form.loggingButton->text(), c.caption) << c.stored;
+        EXPECT_EQ(Title(form.countdownFrame), c.frame) << c.stored;
+        EXPECT_EQ(form.loggingTimer.isActive(), c.running) << c.stored;
+        if (form.loggingButton->text() != "Turn On Automatic Logging") continue;
         // The design caption names neither action: a click changes and stores nothing.
-        form.PushButton5_Click();
-        EXPECT_EQ(form.PushButton5->text(), c.caption) << c.stored;
-        EXPECT_FALSE(form.Timer1.isActive()) << c.stored;
+        form.OnLoggingButtonClicked();
+        EXPECT_EQ(form.loggingButton->text(), c.caption) << c.stored;
+        EXPECT_FALSE(form.loggingTimer.isActive()) << c.stored;
         EXPECT_TRUE(rig.settings.writes().empty()) << c.stored;
     }
 }
 
-TEST(FormLoad, BothStartupOptionsHideTheWindowInTheTray) {
-    FormRig rig;
+TEST(Startup, BothStartupOptionsHideTheWindowInTheTray) {
+    MainWindowRig rig;
     rig.settings.Preset("Windows Startup", "On");
     rig.settings.Preset("Minimized", "On");
-    Form1& form = rig.Load();
-    EXPECT_TRUE(form.Check4->isChecked());
-    EXPECT_TRUE(form.Check8->isChecked());
-    EXPECT_FALSE(form.Check8->isHidden());
+    MainWindow& form = rig.Load();
+    EXPECT_TRUE(form.startWithSessionBox->isChecked());
+    EXPECT_TRUE(form.startHiddenBox->isChecked());
+    EXPECT_FALSE(form.startHiddenBox->isHidden());
     EXPECT_TRUE(rig.startup.calls().empty());
-    // Ticking Check8 from the store writes its value again, and nothing else.
+    // Ticking startHiddenBox from the store writes its value again, and nothing else.
     ASSERT_EQ(rig.settings.writtenKeys(), std::vector<std::string>{"Minimized"});
     EXPECT_EQ(rig.settings.writes()[0].value, "On");
 
@@ -108,28 +108,28 @@ TEST(FormLoad, BothStartupOptionsHideTheWindowInTheTray) {
     EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
 }
 
-TEST(FormLoad, NoTimerHandlerRunsBeforeLoadHasFinished) {
-    FormRig rig;
-    Form1 form(rig.MakeServices());
+TEST(Startup, NoTimerHandlerRunsBeforeLoadHasFinished) {
+    MainWindowRig rig;
+    MainWindow form(rig.MakeServices());
     EXPECT_FALSE(form.Loaded());
-    EXPECT_FALSE(form.Timer2.isActive());
-    EXPECT_FALSE(form.Timer3.isActive());
-    QMetaObject::invokeMethod(&form.Timer2, "timeout", Qt::DirectConnection);
+    EXPECT_FALSE(form.samplerTimer.isActive());
+    EXPECT_FALSE(form.meterTimer.isActive());
+    QMetaObject::invokeMethod(&form.samplerTimer, "timeout", Qt::DirectConnection);
     EXPECT_EQ(rig.table.Reads(), 0);
-    form.Form_Load();
+    form.OnLoad();
     EXPECT_TRUE(form.Loaded());
 }
 
-TEST(FormLoad, TableServiceMissingIsToldOncePerRun) {
-    FormRig rig;
+TEST(Startup, TableServiceMissingIsToldOncePerRun) {
+    MainWindowRig rig;
     rig.table.SetResult(TableReadResult::NotSupported);
-    Form1& form = rig.Load();
+    MainWindow& form = rig.Load();
     for (int i = 0; i < 3; ++i) form.UpdateInterfaceInfo();
     ASSERT_EQ(rig.boxes.shown().size(), 1u);
     EXPECT_EQ(rig.boxes.shown()[0].text, "IP Helper is not supported by this system.");
     EXPECT_EQ(rig.boxes.shown()[0].title, "Bytelora");
     EXPECT_EQ(rig.boxes.shown()[0].icon, BoxIcon::None);
-    EXPECT_EQ(form.lblRecv->text(), "0");
+    EXPECT_EQ(form.receivedKbLabel->text(), "0");
 }
 
 TEST(StoredNumber, ConvertsLikeTheStoredSettingsWereAlwaysRead) {

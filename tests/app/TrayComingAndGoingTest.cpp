@@ -2,35 +2,35 @@
 // crashes or restarts, or starts after the program at login.
 #include <QApplication>
 
-#include "FormRig.h"
+#include "MainWindowRig.h"
 
 namespace bytelora::testing {
 namespace {
 
 // The desktop's notice arrives through the event loop.
-void TrayChanges(FormRig& rig, bool available) {
+void TrayChanges(MainWindowRig& rig, bool available) {
     rig.tray.ReportTray(available);
     QApplication::processEvents();
 }
 
 // A start with both start-up options ticked ("Minimized to system tray"), shown as
 // start-up leaves it.
-struct HiddenStartRig : FormRig {
+struct HiddenStartRig : MainWindowRig {
     explicit HiddenStartRig(bool trayThere, bool minimiseIsSeen = true) {
         tray.SetAvailable(trayThere);
         settings.Preset("Windows Startup", "On");
         settings.Preset("Minimized", "On");
         Services services = MakeServices();
         services.minimiseIsSeen = minimiseIsSeen;
-        form = std::make_unique<Form1>(services);
-        form->Form_Load();
+        form = std::make_unique<MainWindow>(services);
+        form->OnLoad();
         form->ShowAfterLoad();
     }
 };
 
 TEST(TrayComingAndGoing, AWindowHiddenInATrayThatGoesAwayComesBackAndHidesAgainOnceATrayIsBack) {
-    FormRig rig;
-    Form1& form = rig.Load();
+    MainWindowRig rig;
+    MainWindow& form = rig.Load();
     form.ShowAfterLoad();
     Minimise(form);
     ASSERT_TRUE(form.HiddenInTray());
@@ -40,7 +40,7 @@ TEST(TrayComingAndGoing, AWindowHiddenInATrayThatGoesAwayComesBackAndHidesAgainO
     EXPECT_FALSE(form.HiddenInTray());
     EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
     // Still wanted in the tray: the backend puts it into the next one by itself.
-    EXPECT_TRUE(form.cSysTray1()->InTray());
+    EXPECT_TRUE(form.Tray()->InTray());
     EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::DeleteIcon), 0u);
 
     // Without a tray a minimise is an ordinary one.
@@ -61,7 +61,7 @@ TEST(TrayComingAndGoing, AWindowHiddenInATrayThatGoesAwayComesBackAndHidesAgainO
 
 TEST(TrayComingAndGoing, AHiddenStartWithoutATrayGoesIntoTheTrayThatStartsLate) {
     HiddenStartRig rig(false);
-    Form1& form = *rig.form;
+    MainWindow& form = *rig.form;
     ASSERT_TRUE(form.isVisible());  // minimised, where the desktop lists it
     EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::ShowBalloon), 0u);
 
@@ -75,8 +75,8 @@ TEST(TrayComingAndGoing, AHiddenStartWithoutATrayGoesIntoTheTrayThatStartsLate) 
 }
 
 TEST(TrayComingAndGoing, AShownWindowStaysAsItIsWhateverTheTrayDoes) {
-    FormRig rig;
-    Form1& form = rig.Load();
+    MainWindowRig rig;
+    MainWindow& form = rig.Load();
     form.ShowAfterLoad();
     TrayChanges(rig, false);
     TrayChanges(rig, true);
@@ -91,9 +91,9 @@ TEST(TrayComingAndGoing, AShownWindowStaysAsItIsWhateverTheTrayDoes) {
 
 TEST(TrayComingAndGoing, ATrayGoneDuringShutdownDoesNotShowTheWindowAgain) {
     HiddenStartRig rig(true);
-    Form1& form = *rig.form;
+    MainWindow& form = *rig.form;
     ASSERT_TRUE(form.HiddenInTray());
-    form.Form_QueryUnload();
+    form.OnCloseRequested();
     TrayChanges(rig, false);
     EXPECT_FALSE(form.isVisible());
 }

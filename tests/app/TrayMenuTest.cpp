@@ -2,10 +2,10 @@
 #include <QApplication>
 #include <QMenu>
 
-#include "FormRig.h"
-#include "apps/AppsWindow.h"
-#include "interfaces/InterfacesDialog.h"
+#include "MainWindowRig.h"
 #include "tray/TrayMenu.h"
+#include "views/AppsWindow.h"
+#include "views/InterfacesDialog.h"
 
 namespace bytelora::testing {
 namespace {
@@ -17,13 +17,13 @@ void RunQueued() {
 }
 
 TEST(TrayMenu, TheFormsMenuRestoresOpensTheDialogAndQuitsAsClosingDoes) {
-    FormRig rig;
+    MainWindowRig rig;
     rig.settings.Preset("Windows Startup", "On");
     rig.settings.Preset("Minimized", "On");
-    Form1& form = rig.Load();
+    MainWindow& form = rig.Load();
     form.ShowAfterLoad();
     ASSERT_TRUE(form.HiddenInTray());
-    TrayMenu* menu = form.cSysTray1Menu();
+    TrayMenu* menu = form.TrayIconMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(rig.tray.Menu(), &menu->Menu());
 
@@ -50,23 +50,23 @@ TEST(TrayMenu, TheFormsMenuRestoresOpensTheDialogAndQuitsAsClosingDoes) {
     menu->QuitAction()->trigger();
     RunQueued();
     EXPECT_TRUE(form.Ended());
-    EXPECT_FALSE(form.Timer1.isActive());
+    EXPECT_FALSE(form.loggingTimer.isActive());
     EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::DeleteIcon), 1u);
-    EXPECT_FALSE(form.cSysTray1()->InTray());
+    EXPECT_FALSE(form.Tray()->InTray());
 }
 
 TEST(TrayMenu, ApplicationsOpensTheWindowThatAsksTheCounterOnlyWhileShown) {
-    FormRig rig;
+    MainWindowRig rig;
     int looks = 0;
     Services services = rig.MakeServices();
     services.appCounts = [&looks] {
         ++looks;
         return countd::FetchResult{std::nullopt, "no counter here"};
     };
-    rig.form = std::make_unique<Form1>(services);
-    Form1& form = *rig.form;
+    rig.form = std::make_unique<MainWindow>(services);
+    MainWindow& form = *rig.form;
     QAction* entry = nullptr;
-    for (QAction* action : form.cSysTray1Menu()->Menu().actions()) {
+    for (QAction* action : form.TrayIconMenu()->Menu().actions()) {
         if (action->text() == QString::fromUtf8("Applications\u2026")) entry = action;
     }
     ASSERT_NE(entry, nullptr);
@@ -83,14 +83,14 @@ TEST(TrayMenu, ApplicationsOpensTheWindowThatAsksTheCounterOnlyWhileShown) {
 }
 
 TEST(TrayMenu, TheTipShowsTheRatesAndIsSentOnlyWhenItChanges) {
-    FormRig rig;
-    Form1& form = rig.Load();
+    MainWindowRig rig;
+    MainWindow& form = rig.Load();
     form.UpdateInterfaceInfo();
     const auto second = [&](std::uint64_t down, std::uint64_t up) {
         rig.clock.Advance(std::chrono::seconds(1));
         rig.table.AddOctets(0, down, up);
         form.UpdateInterfaceInfo();
-        form.Timer3_Timer();
+        form.OnMeterTick();
         form.UpdateTrayTip();
     };
     rig.tray.ClearCalls();
@@ -110,24 +110,24 @@ TEST(TrayMenu, TheTipShowsTheRatesAndIsSentOnlyWhenItChanges) {
 }
 
 TEST(TrayMenu, TheStoredChoiceCountsOnlyItsInterfacesAndANewOneMakesNoJump) {
-    FormRig rig;
+    MainWindowRig rig;
     rig.table.AddRow("wlan0", 3, kIfTypeWireless, 0, 0);
     rig.settings.Preset("Interfaces", "wlan0");
-    Form1& form = rig.Load();
+    MainWindow& form = rig.Load();
     form.UpdateInterfaceInfo();
     rig.table.AddOctets(0, 500 * KB, 0);  // eth0
     rig.table.AddOctets(1, 7 * KB, 0);    // wlan0
     form.UpdateInterfaceInfo();
-    EXPECT_EQ(form.lblRecv->text(), "7");
+    EXPECT_EQ(form.receivedKbLabel->text(), "7");
 
     // Both from now on: eth0 starts from where it stands, so the total does not jump.
     form.ChooseInterfaces({"eth0", "wlan0"});
     EXPECT_EQ(rig.settings.Value("Interfaces"), "eth0, wlan0");
     form.UpdateInterfaceInfo();
-    EXPECT_EQ(form.lblRecv->text(), "7");
+    EXPECT_EQ(form.receivedKbLabel->text(), "7");
     rig.table.AddOctets(0, 10 * KB, 0);
     form.UpdateInterfaceInfo();
-    EXPECT_EQ(form.lblRecv->text(), "17");
+    EXPECT_EQ(form.receivedKbLabel->text(), "17");
 
     form.ChooseInterfaces({});
     EXPECT_EQ(rig.settings.Value("Interfaces"), "");
@@ -136,15 +136,15 @@ TEST(TrayMenu, TheStoredChoiceCountsOnlyItsInterfacesAndANewOneMakesNoJump) {
 }
 
 TEST(TrayMenu, ADamagedStoredChoiceCountsAutomaticallyWithOneMessageAndIsKept) {
-    FormRig rig;
+    MainWindowRig rig;
     rig.settings.Preset("Interfaces", "eth0,,wlan0");
-    Form1& form = rig.Load();
+    MainWindow& form = rig.Load();
     ASSERT_EQ(rig.boxes.shown().size(), 1u);
     EXPECT_NE(rig.boxes.shown()[0].text.find("\"eth0,,wlan0\""), std::string::npos);
     form.UpdateInterfaceInfo();
     rig.table.AddOctets(0, 3 * KB, 0);
     form.UpdateInterfaceInfo();
-    EXPECT_EQ(form.lblRecv->text(), "3");
+    EXPECT_EQ(form.receivedKbLabel->text(), "3");
     for (int i = 0; i < 8; ++i) form.UpdateInterfaceInfo();
     EXPECT_EQ(rig.boxes.shown().size(), 1u);
     EXPECT_EQ(rig.settings.Value("Interfaces"), "eth0,,wlan0");

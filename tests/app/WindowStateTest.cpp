@@ -3,13 +3,14 @@
 
 #include <fstream>
 
-#include "FormRig.h"
+#include "MainWindowRig.h"
+#include "common/ReportLocations.h"
 #include "support/FileBytes.h"
 
 namespace bytelora::testing {
 namespace {
 
-struct ShownRig : FormRig {
+struct ShownRig : MainWindowRig {
     ShownRig() {
         Load();
         form->ShowAfterLoad();
@@ -18,7 +19,7 @@ struct ShownRig : FormRig {
 
 TEST(WindowState, AMinimiseHidesToTheTrayWithOneBalloonPerRun) {
     ShownRig rig;
-    Form1& form = *rig.form;
+    MainWindow& form = *rig.form;
     Minimise(form);
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(form.HiddenInTray());
@@ -42,58 +43,58 @@ TEST(WindowState, AMinimiseHidesToTheTrayWithOneBalloonPerRun) {
 TEST(WindowState, ATrayRestoreGivesTheFocusBackToTheControlThatHadIt) {
     {
         ShownRig rig;
-        Form1& form = *rig.form;
-        EXPECT_EQ(form.focusWidget(), form.ListView1);
-        form.PushButton5->setFocus();
+        MainWindow& form = *rig.form;
+        EXPECT_EQ(form.focusWidget(), form.snapshotList);
+        form.loggingButton->setFocus();
         Minimise(form);
         rig.tray.LeftClick();
-        EXPECT_EQ(form.focusWidget(), form.PushButton5);
+        EXPECT_EQ(form.focusWidget(), form.loggingButton);
     }
     {
         // Started hidden, the window has never been shown: the snapshot list, as when it is.
-        FormRig rig;
+        MainWindowRig rig;
         rig.settings.Preset("Windows Startup", "On");
         rig.settings.Preset("Minimized", "On");
-        Form1& form = rig.Load();
+        MainWindow& form = rig.Load();
         form.ShowAfterLoad();
         EXPECT_FALSE(form.isVisible());
         EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
         rig.tray.LeftClick();
         EXPECT_TRUE(form.isVisible());
-        EXPECT_EQ(form.focusWidget(), form.ListView1);
+        EXPECT_EQ(form.focusWidget(), form.snapshotList);
     }
 }
 
 TEST(WindowState, WithoutATrayAMinimiseStaysAnOrdinaryMinimise) {
-    FormRig rig;
+    MainWindowRig rig;
     rig.tray.SetAvailable(false);
     rig.settings.Preset("Windows Startup", "On");
     rig.settings.Preset("Minimized", "On");
-    Form1& form = rig.Load();
+    MainWindow& form = rig.Load();
     form.ShowAfterLoad();
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(form.windowState() & Qt::WindowMinimized);
     EXPECT_FALSE(form.HiddenInTray());
-    form.Form_Resize();
+    form.OnResize();
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::ShowBalloon), 0u);
 }
 
 TEST(WindowState, ClosingWhileLoggingStopsEverythingAndKeepsTheLog) {
     ShownRig rig;
-    Form1& form = *rig.form;
-    form.ListView2->setCurrentItem(form.ListView2->topLevelItem(0));  // every second
-    form.Timer1_Timer();
-    form.PushButton1_Click();  // the graph window is open too
+    MainWindow& form = *rig.form;
+    form.intervalList->setCurrentItem(form.intervalList->topLevelItem(0));  // every second
+    form.OnLoggingTick();
+    form.OnGraphButtonClicked();  // the graph window is open too
     const int stepsBefore = rig.eventSteps;
 
     EXPECT_TRUE(form.close());
     EXPECT_TRUE(form.Ended());
-    EXPECT_FALSE(form.Timer1.isActive());
-    EXPECT_FALSE(form.cSysTray1()->InTray());
+    EXPECT_FALSE(form.loggingTimer.isActive());
+    EXPECT_FALSE(form.Tray()->InTray());
     EXPECT_EQ(rig.tray.Count(FakeTrayBackend::Kind::DeleteIcon), 1u);
     EXPECT_EQ(rig.eventSteps, stepsBefore + 1);
-    EXPECT_FALSE(form.GraphWindow()->isVisible());
+    EXPECT_FALSE(form.Graph()->isVisible());
     const std::string log = ReadFileBytes(rig.LogPath());
     EXPECT_EQ(log.find("\r\n"), log.size() - 2);
     EXPECT_EQ(rig.ErrorBoxCount(), 0);
@@ -101,7 +102,7 @@ TEST(WindowState, ClosingWhileLoggingStopsEverythingAndKeepsTheLog) {
 
 TEST(WindowState, ClosingEndsTheEventLoopEvenWithTheGraphWindowShown) {
     ShownRig rig;
-    rig.form->PushButton1_Click();
+    rig.form->OnGraphButtonClicked();
     bool closed = false;
     QTimer::singleShot(0, rig.form.get(), [&] { closed = rig.form->close(); });
     // Should the close not end the loop, this ends it and the test fails below.
@@ -111,37 +112,37 @@ TEST(WindowState, ClosingEndsTheEventLoopEvenWithTheGraphWindowShown) {
     fallback.start(3000);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(closed);
-    EXPECT_FALSE(rig.form->GraphWindow()->isVisible());
+    EXPECT_FALSE(rig.form->Graph()->isVisible());
 }
 
 TEST(WindowState, AFailingShutdownStepIsReportedAndShutdownGoesOn) {
     ShownRig rig;
     rig.onEvents = [] { throw std::runtime_error("The event queue is broken."); };
     rig.form->close();
-    EXPECT_EQ(rig.ErrorBoxes("Form_QueryUnload", 104), 1);
+    EXPECT_EQ(rig.ErrorBoxes(report::kCloseRequest, 104), 1);
     EXPECT_TRUE(rig.form->Ended());
-    EXPECT_FALSE(rig.form->cSysTray1()->InTray());
+    EXPECT_FALSE(rig.form->Tray()->InTray());
 }
 
 TEST(WindowState, PointerIsAHandOverButtonsButNeverReplacesTheHourglass) {
     ShownRig rig;
-    Form1& form = *rig.form;
+    MainWindow& form = *rig.form;
     EXPECT_EQ(form.MouseIcon(), nullptr);  // no cursor file beside the program
-    form.PushButton_MouseMove();
+    form.OnMouseMoveOverButton();
     EXPECT_EQ(form.Pointer(), MousePointer::Custom);
     EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
-    form.ListView2_MouseMove();
+    form.OnMouseMoveOverIntervalList();
     EXPECT_EQ(form.Pointer(), MousePointer::Default);
 
     form.SetPointer(MousePointer::Hourglass);
-    form.PushButton_MouseMove();
-    form.Frame1_MouseMove();
+    form.OnMouseMoveOverButton();
+    form.OnMouseMoveOverCountdown();
     EXPECT_EQ(form.Pointer(), MousePointer::Hourglass);
     EXPECT_EQ(form.cursor().shape(), Qt::WaitCursor);
 }
 
 TEST(WindowState, TheHandCursorFileBesideTheProgramIsLoaded) {
-    FormRig rig;
+    MainWindowRig rig;
     // A cursor file is an icon file of type 2 whose entry holds the hot spot.
     QImage image(32, 32, QImage::Format_ARGB32);
     image.fill(Qt::blue);
@@ -156,10 +157,10 @@ TEST(WindowState, TheHandCursorFileBesideTheProgramIsLoaded) {
         patch.seekp(12);
         patch.put(3);  // hot spot y
     }
-    Form1& form = rig.Load();
+    MainWindow& form = rig.Load();
     ASSERT_NE(form.MouseIcon(), nullptr);
     EXPECT_EQ(form.MouseIcon()->hotSpot(), QPoint(6, 3));
-    form.PushButton_MouseMove();
+    form.OnMouseMoveOverButton();
     EXPECT_EQ(form.cursor().shape(), Qt::BitmapCursor);
 }
 

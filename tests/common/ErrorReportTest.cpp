@@ -1,4 +1,5 @@
 #include "common/ErrorReport.h"
+#include "common/ReportLocations.h"
 
 #include <gtest/gtest.h>
 
@@ -50,9 +51,10 @@ TEST(ErrorMessage, SupportAddressLooksLikeAnAddress) {
 }
 
 TEST(LocationText, JoinsProjectStampModuleAndRoutine) {
-    EXPECT_EQ(LocationText("Form1", "Form_Load"), kFormLoad);
-    EXPECT_EQ(LocationText("Form1", "Timer1"), "in ByteloraApp2021/08/31.Form1.Timer1 ");
-    EXPECT_EQ(LocationText("Form2", "Form_QueryUnload"),
+    EXPECT_EQ(LocationText(report::kMainWindow, report::kLoad), kFormLoad);
+    EXPECT_EQ(LocationText(report::kMainWindow, report::kLoggingTick),
+              "in ByteloraApp2021/08/31.Form1.Timer1 ");
+    EXPECT_EQ(LocationText(report::kGraphWindow, report::kCloseRequest),
               "in ByteloraApp2021/08/31.Form2.Form_QueryUnload ");
 }
 
@@ -71,7 +73,7 @@ class GuardTest : public ::testing::Test {
   protected:
     RecordingMessageBoxes boxes;
     ErrorReporter reporter{boxes};
-    StatementGuard guard{reporter, "Form1", "Form_Load"};
+    StatementGuard guard{reporter, report::kMainWindow, report::kLoad};
     std::vector<int> ran;
 };
 
@@ -99,7 +101,7 @@ TEST_F(GuardTest, HandlerThatRunsThroughShowsNothingAndTestPassesItsValue) {
 }
 
 TEST_F(GuardTest, FailingTestRunsTheThenBranch) {
-    if (guard.Test(202, []() -> bool { throw std::runtime_error("Check4 gone"); })) {
+    if (guard.Test(202, []() -> bool { throw std::runtime_error("check box gone"); })) {
         ran.push_back(204);
     } else {
         ran.push_back(210);
@@ -110,7 +112,7 @@ TEST_F(GuardTest, FailingTestRunsTheThenBranch) {
 }
 
 TEST_F(GuardTest, FailureOfACalledRoutineCarriesTheCallersLocation) {
-    StatementGuard timer{reporter, "Form1", "Timer1"};
+    StatementGuard timer{reporter, report::kMainWindow, report::kLoggingTick};
     const auto unguardedHelper = [] { throw std::runtime_error("Permission denied"); };
     timer.Run(118, unguardedHelper);
     ASSERT_EQ(boxes.shown().size(), 1U);

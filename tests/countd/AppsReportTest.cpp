@@ -2,7 +2,7 @@
 
 #include "countd/AppsReport.h"
 #include "countd/StartBaseline.h"
-#include "netstats/CInterfaces.h"
+#include "netstats/InterfaceTable.h"
 
 namespace bytelora::countd {
 namespace {
@@ -46,9 +46,10 @@ TEST(AppsReport, JsonIsExactlyTheDocumentedShape) {
     EXPECT_EQ(JsonText("caf\xc3\xa9 \xe2\x82"), "\"caf\xc3\xa9 \xEF\xBF\xBD\xEF\xBF\xBD\"");
 }
 
-std::shared_ptr<CInterface> Row(const std::string& name, std::uint32_t type, std::uint64_t received,
-                                std::uint64_t sent, std::uint64_t packets) {
-    auto row = std::make_shared<CInterface>();
+std::shared_ptr<InterfaceRow> Row(const std::string& name, std::uint32_t type,
+                                  std::uint64_t received, std::uint64_t sent,
+                                  std::uint64_t packets) {
+    auto row = std::make_shared<InterfaceRow>();
     row->InterfaceName(name);
     row->InterfaceType(type);
     row->OctetsReceived(received);
@@ -67,12 +68,12 @@ TEST(StartBaseline, WrittenAndReadBackAndRefusedWhenDamaged) {
 }
 
 TEST(StartBaseline, InterfacesMovedSinceTheStartWithoutTheirEthernetHeaders) {
-    CInterfaces atStart;
+    InterfaceTable atStart;
     { auto r = Row("eth0", kIfTypeEthernet, 1000, 500, 10); atStart.Add(r); }
     { auto r = Row("wg0", kIfTypeTunnel, 100, 100, 1); atStart.Add(r); }
     { auto r = Row("lo", kIfTypeLoopback, 5, 5, 1); atStart.Add(r); }
     const StartBaseline baseline = BaselineOf(7, atStart);
-    CInterfaces now;
+    InterfaceTable now;
     { auto r = Row("eth0", kIfTypeEthernet, 1000 + 2014, 500 + 1014 - 14 * 0, 10 + 2); now.Add(r); }
     { auto r = Row("wg0", kIfTypeTunnel, 50, 60, 1); now.Add(r); }   // made again since: counts from zero
     { auto r = Row("usb0", kIfTypeEthernet, 0, 0, 0); now.Add(r); }  // new, idle

@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
-#include "netstats/CInterfaces.h"
 #include "netstats/IfTableReader.h"
+#include "netstats/InterfaceTable.h"
 
 namespace bytelora::fuzz {
 namespace {
@@ -54,9 +54,9 @@ bool ValidUtf8(const std::string& text) {
 }
 
 // Every property of every record can be read, and the texts are sound.
-void CheckRecords(const CInterfaces& records) {
+void CheckRecords(const InterfaceTable& records) {
     for (std::int32_t position = 1; position <= records.Count(); ++position) {
-        const CInterface& record = *records.Item(position);
+        const InterfaceRow& record = *records.Item(position);
         Check(ValidUtf8(record.InterfaceName()), "names are UTF-8");
         Check(ValidUtf8(record.InterfaceDescription()), "descriptions are UTF-8");
         Check(record.InterfaceDescription().size() <= 3 * kIfDescrBytes,
@@ -87,7 +87,7 @@ void RunIfTableInput(const std::uint8_t* data, std::size_t size) {
 
     // The table image alone, at its own length.
     {
-        CInterfaces records;
+        InterfaceTable records;
         const std::size_t parsed = ParseIfTable(image, records);
         Check(parsed == static_cast<std::size_t>(records.Count()),
               "the count returned is the count added");
@@ -125,7 +125,7 @@ void RunIfTableInput(const std::uint8_t* data, std::size_t size) {
         return fillResult;
     };
 
-    CInterfaces records;
+    InterfaceTable records;
     const TableReadResult result = ReadIfTable(call, records);
     CheckRecords(records);
     if (result != TableReadResult::Ok) {

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "netstats/CInterface.h"
-#include "netstats/CInterfaces.h"
+#include "netstats/InterfaceRow.h"
+#include "netstats/InterfaceTable.h"
 
 namespace bytelora::testing {
 
@@ -19,10 +19,10 @@ struct Row {
     std::uint32_t type = kIfTypeEthernet;
 };
 
-inline CInterfaces Table(std::initializer_list<Row> rows) {
-    CInterfaces table;
+inline InterfaceTable Table(std::initializer_list<Row> rows) {
+    InterfaceTable table;
     for (const Row& row : rows) {
-        auto record = std::make_shared<CInterface>();
+        auto record = std::make_shared<InterfaceRow>();
         record->InterfaceIndex(row.index);
         record->InterfaceName(row.name);
         record->InterfaceType(row.type);

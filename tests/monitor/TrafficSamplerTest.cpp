@@ -122,7 +122,7 @@ TEST(TrafficSampler, LoopbackTrafficIsNotNetworkTraffic) {
 TEST(TrafficSampler, AnEmptyTableAfterStartIsAFailedReadThatLosesNothing) {
     TrafficSampler sampler(64);
     sampler.Sample(Table({{2, "eth0", 1'000, 1'000}}), At(0));
-    sampler.Sample(CInterfaces{}, At(0.25));
+    sampler.Sample(InterfaceTable{}, At(0.25));
     EXPECT_EQ(sampler.TrackedInterfaces(), 1u);
     EXPECT_EQ(sampler.Totals().sampledAt, At(0));
 
@@ -134,7 +134,7 @@ TEST(TrafficSampler, AnEmptyTableAfterStartIsAFailedReadThatLosesNothing) {
 
 TEST(TrafficSampler, AnEmptyFirstReadStillCountsOnlyTrafficSinceStart) {
     TrafficSampler sampler(64);
-    sampler.Sample(CInterfaces{}, At(0));
+    sampler.Sample(InterfaceTable{}, At(0));
     EXPECT_TRUE(sampler.Totals().started);
     sampler.Sample(Table({{2, "eth0", 7'000'000, 3'000'000}}), At(0.25));
     sampler.Sample(Table({{2, "eth0", 7'000'100, 3'000'000}}), At(0.5));
@@ -148,7 +148,7 @@ TEST(TrafficSampler, AnEmptyFirstReadStillCountsOnlyTrafficSinceStart) {
 TEST(TrafficSampler, CountsEachByteOnceAndAChangeOfChoiceMakesNoJump) {
     class UplinkProbe final : public InterfaceProbe {
       public:
-        void Probe(const CInterfaces& table, std::vector<InterfaceFacts>& out) override {
+        void Probe(const InterfaceTable& table, std::vector<InterfaceFacts>& out) override {
             out.clear();
             for (const auto& row : table) out.push_back({row->InterfaceName() == "eth0", false});
         }
@@ -179,16 +179,16 @@ TEST(TrafficSampler, CountsEachByteOnceAndAChangeOfChoiceMakesNoJump) {
     sampler.Sample(host(1'300'000, 700'000, 700'000), At(4));
     EXPECT_EQ(sampler.Totals().bytesReceived, 250'000u);
     EXPECT_EQ(sampler.TrackedInterfaces(), 0u);
-    CInterfaces back = host(1'400'000, 800'000, 800'000);
-    auto usb = std::make_shared<CInterface>();
+    InterfaceTable back = host(1'400'000, 800'000, 800'000);
+    auto usb = std::make_shared<InterfaceRow>();
     usb->InterfaceIndex(9);
     usb->InterfaceName("usb0");
     usb->OctetsReceived(7'000'000);
     back.Add(usb);
     sampler.Sample(back, At(5));
-    usb = std::make_shared<CInterface>(*back.Item(5));
+    usb = std::make_shared<InterfaceRow>(*back.Item(5));
     usb->OctetsReceived(7'000'300);
-    CInterfaces later = host(1'500'000, 900'000, 900'000);
+    InterfaceTable later = host(1'500'000, 900'000, 900'000);
     later.Add(usb);
     sampler.Sample(later, At(6));
     EXPECT_EQ(sampler.Totals().bytesReceived, 250'300u);

@@ -25,11 +25,11 @@ struct SteadyLink {
     std::chrono::steady_clock::time_point start = clock.Monotonic();
     int reads = 0;
 
-    std::shared_ptr<CInterfaces> operator()() {
+    std::shared_ptr<InterfaceTable> operator()() {
         ++reads;
         const double seconds = std::chrono::duration<double>(clock.Monotonic() - start).count();
         const auto count = static_cast<std::uint64_t>(seconds * bytesPerSecond) + 1'000'000;
-        return std::make_shared<CInterfaces>(Table({{2, "eth0", count, count / 2}}));
+        return std::make_shared<InterfaceTable>(Table({{2, "eth0", count, count / 2}}));
     }
 };
 
@@ -91,10 +91,10 @@ TEST(TrafficWatch, FailedReadsDoNotDisturbTheCount) {
     int call = 0;
     std::string last;
     RunWatch(
-        [&]() -> std::shared_ptr<CInterfaces> {
+        [&]() -> std::shared_ptr<InterfaceTable> {
             ++call;
             if (call % 3 == 0) return nullptr;
-            if (call % 5 == 0) return std::make_shared<CInterfaces>();
+            if (call % 5 == 0) return std::make_shared<InterfaceTable>();
             return link();
         },
         clock, [&](std::chrono::steady_clock::duration d) { clock.Advance(d); },

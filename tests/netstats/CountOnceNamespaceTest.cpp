@@ -92,7 +92,7 @@ struct Network {
     TrafficWatch watch(table.CounterBits(), ",", table.Probe());
     std::map<std::string, std::pair<std::uint64_t, std::uint64_t>> first, last;
     const auto read = [&](bool isFirst) {
-        CInterfaces rows;
+        InterfaceTable rows;
         table.Read(rows);
         watch.Sample(rows, std::chrono::steady_clock::now());
         for (const auto& row : rows) {
@@ -126,7 +126,7 @@ struct Network {
            << last["up0"].first - first["up0"].first << '\n';
     report << "bridge " << last["br0"].first - first["br0"].first << '\n';
     std::size_t position = 0;
-    CInterfaces rows;
+    InterfaceTable rows;
     table.Read(rows);
     watch.Selection().Update(rows);
     for (const auto& row : rows) {

@@ -13,14 +13,14 @@ using testing::MakeIfTableImage;
 using testing::PutU32;
 using testing::RowOffset;
 
-CInterfaces Parse(const std::vector<std::uint8_t>& image) {
-    CInterfaces table;
+InterfaceTable Parse(const std::vector<std::uint8_t>& image) {
+    InterfaceTable table;
     ParseIfTable(image, table);
     return table;
 }
 
-CInterfaces::Record OneRow(const IfRowFields& fields) {
-    CInterfaces table = Parse(MakeIfTableImage({fields}));
+InterfaceTable::Record OneRow(const IfRowFields& fields) {
+    InterfaceTable table = Parse(MakeIfTableImage({fields}));
     EXPECT_EQ(table.Count(), 1);
     return table.Item(1);
 }
@@ -29,7 +29,7 @@ TEST(IfTableParse, EveryRowComesInTableOrder) {
     EXPECT_EQ(Parse(MakeIfTableImage({})).Count(), 0);
     std::vector<IfRowFields> rows(100);
     for (std::uint32_t i = 0; i < 100; ++i) rows[i].index = 1000 - i;
-    const CInterfaces table = Parse(MakeIfTableImage(rows));
+    const InterfaceTable table = Parse(MakeIfTableImage(rows));
     ASSERT_EQ(table.Count(), 100);
     for (std::int32_t i = 1; i <= 100; ++i) {
         EXPECT_EQ(table.Item(i)->InterfaceIndex(), static_cast<std::uint32_t>(1001 - i));
@@ -169,7 +169,7 @@ TEST(IfTableParse, LastChangeIsADayCountUpToTheLastRepresentableDate) {
 
 TEST(IfTableRead, ProbesThenFillsABufferOfExactlyTheProbedSize) {
     FakeGetIfTable call{MakeIfTableImage(std::vector<IfRowFields>(3))};
-    CInterfaces table;
+    InterfaceTable table;
     EXPECT_EQ(ReadIfTable(std::ref(call), table), TableReadResult::Ok);
     EXPECT_EQ(call.calls, 2);
     EXPECT_EQ(call.fillBufferSize, call.image.size());
@@ -197,7 +197,7 @@ TEST(IfTableRead, FailuresLeaveTheCollectionEmpty) {
         call.probeResult = c.probeResult;
         call.probeSize = c.probeSize;
         call.fillResult = c.fillResult;
-        CInterfaces table;
+        InterfaceTable table;
         EXPECT_EQ(ReadIfTable(std::ref(call), table), c.result) << c.what;
         EXPECT_EQ(call.calls, c.calls) << c.what;
         EXPECT_EQ(table.Count(), c.result == TableReadResult::Ok ? 2 : 0) << c.what;
@@ -208,7 +208,7 @@ TEST(IfTableRead, ASizeReportedBackLargerThanTheBufferIsIgnored) {
     FakeGetIfTable call{MakeIfTableImage(std::vector<IfRowFields>(2))};
     PutU32(call.image, 0, 50);
     call.sizeAfterFill = 0xFFFFFF00;
-    CInterfaces table;
+    InterfaceTable table;
     EXPECT_EQ(ReadIfTable(std::ref(call), table), TableReadResult::Ok);
     EXPECT_EQ(table.Count(), 2);
 }

@@ -18,7 +18,7 @@ class FakeProbe final : public InterfaceProbe {
     std::map<std::string, InterfaceFacts> facts;
     int asked = 0;
 
-    void Probe(const CInterfaces& table, std::vector<InterfaceFacts>& out) override {
+    void Probe(const InterfaceTable& table, std::vector<InterfaceFacts>& out) override {
         ++asked;
         out.clear();
         for (const auto& row : table) out.push_back(facts[row->InterfaceName()]);
@@ -31,10 +31,10 @@ struct Row {
     std::uint32_t type = kIfTypeEthernet;
 };
 
-CInterfaces Table(const std::vector<Row>& rows) {
-    CInterfaces table;
+InterfaceTable Table(const std::vector<Row>& rows) {
+    InterfaceTable table;
     for (const Row& row : rows) {
-        auto record = std::make_shared<CInterface>();
+        auto record = std::make_shared<InterfaceRow>();
         record->InterfaceName(row.name);
         record->InterfaceIndex(row.index);
         record->InterfaceType(row.type);
@@ -110,7 +110,7 @@ TEST(InterfaceSelectionTest, ProbesOnlyWhenTheInterfacesChange) {
     FakeProbe probe;
     probe.facts["eth0"] = {true, false, false};
     InterfaceSelection selection(&probe);
-    const CInterfaces table = Table(kHost);
+    const InterfaceTable table = Table(kHost);
     for (int read = 0; read < 100; ++read) selection.Update(table);
     EXPECT_EQ(probe.asked, 1);
 
@@ -118,7 +118,7 @@ TEST(InterfaceSelectionTest, ProbesOnlyWhenTheInterfacesChange) {
     selection.Update(Table({{"lo", 1, kIfTypeLoopback}, {"eth0", 2}, {"usb0", 9}}));
     selection.Update(Table({{"lo", 1, kIfTypeLoopback}, {"eth0", 2}}));
     selection.Update(Table({{"lo", 1, kIfTypeLoopback}, {"eth1", 2}}));
-    CInterfaces down = Table({{"lo", 1, kIfTypeLoopback}, {"eth1", 2}});
+    InterfaceTable down = Table({{"lo", 1, kIfTypeLoopback}, {"eth1", 2}});
     (*std::next(down.begin()))->OperationalStatus(kIfStatusDown);
     selection.Update(down);
     selection.Update(down);
@@ -126,7 +126,7 @@ TEST(InterfaceSelectionTest, ProbesOnlyWhenTheInterfacesChange) {
 
     // A probe that answers for the wrong number of rows is taken as knowing nothing.
     class ShortProbe final : public InterfaceProbe {
-        void Probe(const CInterfaces&, std::vector<InterfaceFacts>& out) override {
+        void Probe(const InterfaceTable&, std::vector<InterfaceFacts>& out) override {
             out.assign(1, InterfaceFacts{true, true, false});
         }
     } shortProbe;

@@ -54,13 +54,13 @@ class PrivateNetwork {
     ASSERT_TRUE(Shell("ip link set lo up"));                                          \
     if (!Shell("ip link add v0 type veth peer name v1")) GTEST_SKIP() << "no veth links"
 
-CInterfaces Full() {
-    CInterfaces table;
+InterfaceTable Full() {
+    InterfaceTable table;
     EXPECT_EQ(LinuxInterfaceTable().Read(table), TableReadResult::Ok);
     return table;
 }
 
-const CInterface* Find(const CInterfaces& table, const std::string& name) {
+const InterfaceRow* Find(const InterfaceTable& table, const std::string& name) {
     for (const auto& row : table) {
         if (row->InterfaceName() == name) return row.get();
     }
@@ -68,51 +68,54 @@ const CInterface* Find(const CInterfaces& table, const std::string& name) {
 }
 
 // The row of that name, or an empty record when there is none.
-const CInterface& Row(const CInterfaces& table, const std::string& name) {
-    static const CInterface missing;
-    const CInterface* row = Find(table, name);
+const InterfaceRow& Row(const InterfaceTable& table, const std::string& name) {
+    static const InterfaceRow missing;
+    const InterfaceRow* row = Find(table, name);
     return row != nullptr ? *row : missing;
 }
 
 TEST(LinkChanges, EachChangeShowsAtTheNextReadAndTheReadAfterTakesOnlyCounters) {
     ENTER_PRIVATE_NETWORK(network);
     LinuxInterfaceTable source;
-    CInterfaces table;
+    InterfaceTable table;
     ASSERT_EQ(source.Read(table), TableReadResult::Ok);
     ASSERT_EQ(source.FullReads(), 1u);
 
     // Each leaves the links' carriers down (v1 stays down), so no byte moves.
-    const std::pair<const char*, bool (*)(const CInterfaces&)> changes[] = {
+    const std::pair<const char*, bool (*)(const InterfaceTable&)> changes[] = {
         {"link set v0 mtu 1400",
-         [](const CInterfaces& t) { return Row(t, "v0").MaximumTransmissionUnit() == 1400; }},
+         [](const InterfaceTable& t) { return Row(t, "v0").MaximumTransmissionUnit() == 1400; }},
         {"link set v0 up",
-         [](const CInterfaces& t) { return Row(t, "v0").AdminStatus() == kIfStatusUp; }},
+         [](const InterfaceTable& t) { return Row(t, "v0").AdminStatus() == kIfStatusUp; }},
         {"link set v0 address 02:00:00:00:00:07",
-         [](const CInterfaces& t) { return Row(t, "v0").AdapterAddress() == "2-00-00-00-00-7"; }},
-        {"link set v1 name w1", [](const CInterfaces& t) { return Find(t, "w1") != nullptr; }},
-        {"link add b0 type bridge", [](const CInterfaces& t) { return Find(t, "b0") != nullptr; }},
+         [](const InterfaceTable& t) {
+             return Row(t, "v0").AdapterAddress() == "2-00-00-00-00-7";
+         }},
+        {"link set v1 name w1", [](const InterfaceTable& t) { return Find(t, "w1") != nullptr; }},
+        {"link add b0 type bridge",
+         [](const InterfaceTable& t) { return Find(t, "b0") != nullptr; }},
         {"link set b0 up",
-         [](const CInterfaces& t) { return Row(t, "b0").AdminStatus() == kIfStatusUp; }},
-        {"link del b0", [](const CInterfaces& t) { return Find(t, "b0") == nullptr; }},
+         [](const InterfaceTable& t) { return Row(t, "b0").AdminStatus() == kIfStatusUp; }},
+        {"link del b0", [](const InterfaceTable& t) { return Find(t, "b0") == nullptr; }},
         {"link set v0 down",
-         [](const CInterfaces& t) { return Row(t, "v0").AdminStatus() == kIfStatusDown; }},
-        {"link del v0", [](const CInterfaces& t) { return t.Count() == 1; }},
+         [](const InterfaceTable& t) { return Row(t, "v0").AdminStatus() == kIfStatusDown; }},
+        {"link del v0", [](const InterfaceTable& t) { return t.Count() == 1; }},
     };
     for (const auto& [command, holds] : changes) {
         SCOPED_TRACE(command);
         // One read that takes only the counters, then the change.
-        CInterfaces before;
+        InterfaceTable before;
         ASSERT_EQ(source.Read(before), TableReadResult::Ok);
         testing::ExpectSameRecords(before, Full(), true);
         const std::uint64_t fullReads = source.FullReads();
         ASSERT_TRUE(Shell(std::string("ip ") + command));
 
-        CInterfaces after;
+        InterfaceTable after;
         ASSERT_EQ(source.Read(after), TableReadResult::Ok);
         EXPECT_TRUE(holds(after));
         testing::ExpectSameRecords(after, Full(), true);
         EXPECT_EQ(source.FullReads(), fullReads + 1);
-        CInterfaces next;
+        InterfaceTable next;
         ASSERT_EQ(source.Read(next), TableReadResult::Ok);
         testing::ExpectSameRecords(next, Full(), true);
         EXPECT_EQ(source.FullReads(), fullReads + 1);
@@ -122,9 +125,9 @@ TEST(LinkChanges, EachChangeShowsAtTheNextReadAndTheReadAfterTakesOnlyCounters) 
 TEST(LinkChanges, AFloodOfChangesThatOverrunsTheWatchStillShows) {
     ENTER_PRIVATE_NETWORK(network);
     LinuxInterfaceTable source;
-    CInterfaces first;
+    InterfaceTable first;
     ASSERT_EQ(source.Read(first), TableReadResult::Ok);
-    CInterfaces second;
+    InterfaceTable second;
     ASSERT_EQ(source.Read(second), TableReadResult::Ok);
     const std::uint64_t fullReads = source.FullReads();
 
@@ -137,11 +140,11 @@ TEST(LinkChanges, AFloodOfChangesThatOverrunsTheWatchStillShows) {
         lines << "link set v0 mtu 1234\n";
     }
     ASSERT_TRUE(Shell("ip -batch " + batch.string()));
-    CInterfaces after;
+    InterfaceTable after;
     ASSERT_EQ(source.Read(after), TableReadResult::Ok);
     EXPECT_EQ(Row(after, "v0").MaximumTransmissionUnit(), 1234u);
     EXPECT_EQ(source.FullReads(), fullReads + 1);
-    CInterfaces next;
+    InterfaceTable next;
     ASSERT_EQ(source.Read(next), TableReadResult::Ok);
     testing::ExpectSameRecords(next, Full(), true);
     EXPECT_EQ(source.FullReads(), fullReads + 1);
@@ -174,7 +177,7 @@ TEST(LinkChanges, CountersFollowTheTrafficExactlyWhicheverWayTheyAreRead) {
     ENTER_PRIVATE_NETWORK(network);
     LinuxInterfaceTable source;
     const auto loopback = [&](std::uint64_t& received, std::uint64_t& sent) {
-        CInterfaces table;
+        InterfaceTable table;
         ASSERT_EQ(source.Read(table), TableReadResult::Ok);
         testing::ExpectSameRecords(table, Full(), true);
         received = Row(table, "lo").OctetsReceived();

@@ -113,10 +113,10 @@ class FakeSysfs {
     testing::TempDir dir_;
 };
 
-CInterfaces Table(const std::vector<std::pair<std::string, std::uint32_t>>& rows) {
-    CInterfaces table;
+InterfaceTable Table(const std::vector<std::pair<std::string, std::uint32_t>>& rows) {
+    InterfaceTable table;
     for (const auto& [name, index] : rows) {
-        auto record = std::make_shared<CInterface>();
+        auto record = std::make_shared<InterfaceRow>();
         record->InterfaceName(name);
         record->InterfaceIndex(index);
         table.Add(record);
@@ -139,18 +139,18 @@ TEST(LinuxInterfaceProbeTest, HardwareFromSysfsOncePerInterfaceAndRoutesPerProbe
         return routes;
     });
 
-    const CInterfaces table = Table({{"lo", 1},
-                                     {"eno1", 2},
-                                     {"wlp2s0", 3},
-                                     {"usb0", 4},
-                                     {"br0", 5},
-                                     {"veth9", 6},
-                                     {"wg0", 9},
-                                     {"ifb0", 10},
-                                     {"bond0", 11},
-                                     {"eno1.10", 12},
-                                     {"gone", 13},
-                                     {"../eno1", 14}});
+    const InterfaceTable table = Table({{"lo", 1},
+                                        {"eno1", 2},
+                                        {"wlp2s0", 3},
+                                        {"usb0", 4},
+                                        {"br0", 5},
+                                        {"veth9", 6},
+                                        {"wg0", 9},
+                                        {"ifb0", 10},
+                                        {"bond0", 11},
+                                        {"eno1.10", 12},
+                                        {"gone", 13},
+                                        {"../eno1", 14}});
     std::vector<InterfaceFacts> facts;
     probe.Probe(table, facts);
     ASSERT_EQ(facts.size(), 12u);

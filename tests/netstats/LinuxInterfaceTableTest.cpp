@@ -14,7 +14,7 @@
 
 #include "ProcNetDev.h"
 #include "SameRecords.h"
-#include "netstats/CIpHelper.h"
+#include "netstats/InterfaceTotals.h"
 #include "netstats/LinkSpeed.h"
 #include "netstats/LinuxLinkMessage.h"
 #include "netstats/LinuxSysfs.h"
@@ -77,7 +77,7 @@ TEST(LinuxLinkMessage, PrefersTheSixtyFourBitCounters) {
 
     LinkMessage link;
     ASSERT_TRUE(ParseLinkMessage(payload.Bytes(), link));
-    const CInterface& r = link.record;
+    const InterfaceRow& r = link.record;
     EXPECT_EQ(r.InterfaceName(), "eth7");
     EXPECT_EQ(r.InterfaceDescription(), "eth7");
     EXPECT_EQ(r.InterfaceIndex(), 7u);
@@ -149,15 +149,15 @@ TEST(LinuxLinkMessage, StatsMessageCountersLandAsTheLinkMessagesDo) {
     ASSERT_TRUE(ParseStatsMessage(stats.Bytes(), message));
     EXPECT_EQ(message.index, 42u);
     ASSERT_EQ(message.stats64.size(), sizeof(wide));
-    CInterface fromStats;
+    InterfaceRow fromStats;
     ApplyLinkStats64(message.stats64, fromStats);
     LinkPayload link(ARPHRD_ETHER, IFF_UP, 42);
     link.Attr(IFLA_STATS64, wide);
     LinkMessage fromLink;
     ASSERT_TRUE(ParseLinkMessage(link.Bytes(), fromLink));
-    CInterfaces a, b;
-    auto ra = std::make_shared<CInterface>(fromStats);
-    auto rb = std::make_shared<CInterface>(fromLink.record);
+    InterfaceTable a, b;
+    auto ra = std::make_shared<InterfaceRow>(fromStats);
+    auto rb = std::make_shared<InterfaceRow>(fromLink.record);
     rb->InterfaceIndex(0);
     rb->AdminStatus(0);
     rb->OperationalStatus(0);
@@ -227,11 +227,11 @@ TEST(LinuxSysfs, LinkSpeedIsZeroWhenUnknown) {
     EXPECT_EQ(ReadLinkSpeedMbps("lo"), 0u);  // the real loopback: the read itself fails
 }
 
-std::vector<CInterfaces::Record> Rows(const CInterfaces& table) {
+std::vector<InterfaceTable::Record> Rows(const InterfaceTable& table) {
     return {table.begin(), table.end()};
 }
 
-const CInterface* Find(const CInterfaces& table, const std::string& name) {
+const InterfaceRow* Find(const InterfaceTable& table, const std::string& name) {
     for (const auto& row : table) {
         if (row->InterfaceName() == name) return row.get();
     }
@@ -241,7 +241,7 @@ const CInterface* Find(const CInterfaces& table, const std::string& name) {
 TEST(LinuxInterfaceTable, ReadsTheLiveTableWithLoopbackAndUniqueIndexes) {
     auto source = MakeSystemInterfaceTable();
     EXPECT_EQ(source->CounterBits(), 64u);
-    CInterfaces table;
+    InterfaceTable table;
     ASSERT_EQ(source->Read(table), TableReadResult::Ok);
     ASSERT_GT(table.Count(), 0);
     std::set<std::uint32_t> indexes;
@@ -251,7 +251,7 @@ TEST(LinuxInterfaceTable, ReadsTheLiveTableWithLoopbackAndUniqueIndexes) {
         EXPECT_TRUE(indexes.insert(row->InterfaceIndex()).second) << row->InterfaceName();
         EXPECT_EQ(row->Speed(), 0u);  // speed is for the listing only, never read here
     }
-    const CInterface* lo = Find(table, "lo");
+    const InterfaceRow* lo = Find(table, "lo");
     ASSERT_NE(lo, nullptr);
     EXPECT_EQ(lo->InterfaceType(), kIfTypeLoopback);
     EXPECT_EQ(lo->AdminStatus(), kIfStatusUp);
@@ -260,7 +260,7 @@ TEST(LinuxInterfaceTable, ReadsTheLiveTableWithLoopbackAndUniqueIndexes) {
 
 TEST(LinuxInterfaceTable, NonLoopbackTotalsAgreeWithProcNetDev) {
     auto source = MakeSystemInterfaceTable();
-    CIpHelper helper(*source);
+    InterfaceTotals helper(*source);
     std::vector<testing::ProcNetDevRow> before, after;
     std::string buffer;
     ASSERT_TRUE(testing::ReadProcNetDev(before, buffer));
@@ -270,7 +270,7 @@ TEST(LinuxInterfaceTable, NonLoopbackTotalsAgreeWithProcNetDev) {
     const auto sum = [&](const std::vector<testing::ProcNetDevRow>& rows, bool received) {
         std::uint64_t total = 0;
         for (const auto& row : rows) {
-            const CInterface* match = Find(*table, row.name);
+            const InterfaceRow* match = Find(*table, row.name);
             EXPECT_NE(match, nullptr) << row.name;
             if (match != nullptr && match->InterfaceType() != kIfTypeLoopback) {
                 total += received ? row.rxBytes : row.txBytes;
@@ -289,7 +289,7 @@ TEST(LinuxInterfaceTable, RepeatedReadsOnOneSocketNeverGoBackwards) {
     LinuxInterfaceTable source;
     std::map<std::uint32_t, std::uint64_t> last;
     for (int read = 0; read < 40; ++read) {
-        CInterfaces table;
+        InterfaceTable table;
         ASSERT_EQ(source.Read(table), TableReadResult::Ok) << read;
         for (const auto& row : table) {
             const auto [it, fresh] = last.try_emplace(row->InterfaceIndex(), row->OctetsReceived());
@@ -301,12 +301,12 @@ TEST(LinuxInterfaceTable, RepeatedReadsOnOneSocketNeverGoBackwards) {
 
 TEST(LinuxInterfaceTable, CountersOnlyReadsAgreeWithAFullRead) {
     LinuxInterfaceTable source;
-    CInterfaces first;
+    InterfaceTable first;
     ASSERT_EQ(source.Read(first), TableReadResult::Ok);
     for (int read = 0; read < 3; ++read) {
-        CInterfaces light;
+        InterfaceTable light;
         ASSERT_EQ(source.Read(light), TableReadResult::Ok);
-        CInterfaces full;
+        InterfaceTable full;
         ASSERT_EQ(LinuxInterfaceTable().Read(full), TableReadResult::Ok);
         testing::ExpectSameRecords(light, full, false);
         testing::ExpectSameRecords(first, light, false);
@@ -318,7 +318,7 @@ TEST(LinuxInterfaceTable, CountersOnlyReadsAgreeWithAFullRead) {
 TEST(LinuxInterfaceTable, WirelessIsLookedUpOncePerInterface) {
     // Find a wired-looking interface of this machine and pretend, through a sysfs copy
     // of our own, that it is wireless.
-    CInterfaces probe;
+    InterfaceTable probe;
     ASSERT_EQ(LinuxInterfaceTable().Read(probe), TableReadResult::Ok);
     const auto rows = Rows(probe);
     const auto ethernet = std::find_if(rows.begin(), rows.end(), [](const auto& row) {
@@ -330,7 +330,7 @@ TEST(LinuxInterfaceTable, WirelessIsLookedUpOncePerInterface) {
     testing::TempDir sysfs;
     fs::create_directories(sysfs / name / "wireless");
     LinuxInterfaceTable source(sysfs.path().string());
-    CInterfaces first;
+    InterfaceTable first;
     ASSERT_EQ(source.Read(first), TableReadResult::Ok);
     EXPECT_EQ(Find(first, name)->InterfaceType(), kIfTypeWireless);
 
@@ -339,7 +339,7 @@ TEST(LinuxInterfaceTable, WirelessIsLookedUpOncePerInterface) {
     // (one comes now and then even when nothing changed) has used the cache.
     const std::uint64_t fullReads = source.FullReads();
     for (int read = 0; read < 200 && source.FullReads() == fullReads; ++read) {
-        CInterfaces second;
+        InterfaceTable second;
         ASSERT_EQ(source.Read(second), TableReadResult::Ok);
         EXPECT_EQ(Find(second, name)->InterfaceType(), kIfTypeWireless);  // cached, not re-read
     }

@@ -2,17 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "netstats/CInterfaces.h"
+#include "netstats/InterfaceTable.h"
 
 namespace bytelora::testing {
 
 // Every field of two tables, row by row. Without `counters`, the counters of `newer`
 // need only be at least those of `older`.
-inline void ExpectSameRecords(const CInterfaces& older, const CInterfaces& newer, bool counters) {
+inline void ExpectSameRecords(const InterfaceTable& older, const InterfaceTable& newer,
+                              bool counters) {
     ASSERT_EQ(older.Count(), newer.Count());
     for (std::int32_t i = 1; i <= older.Count(); ++i) {
-        const CInterface& a = *older.Item(i);
-        const CInterface& b = *newer.Item(i);
+        const InterfaceRow& a = *older.Item(i);
+        const InterfaceRow& b = *newer.Item(i);
         SCOPED_TRACE(b.InterfaceName());
         EXPECT_EQ(a.InterfaceName(), b.InterfaceName());
         EXPECT_EQ(a.InterfaceDescription(), b.InterfaceDescription());

@@ -29,10 +29,10 @@ class Crafted {
     std::vector<std::max_align_t> bytes_;
 };
 
-CInterfaces Rows(const std::vector<std::uint32_t>& indexes) {
-    CInterfaces rows;
+InterfaceTable Rows(const std::vector<std::uint32_t>& indexes) {
+    InterfaceTable rows;
     for (std::uint32_t index : indexes) {
-        auto record = std::make_shared<CInterface>();
+        auto record = std::make_shared<InterfaceRow>();
         record->InterfaceIndex(index);
         record->InterfaceType(kIfTypeEthernet);
         record->InterfaceName("if" + std::to_string(index));
@@ -62,7 +62,7 @@ TEST(WindowsInterfaceProbeTest, FlagsAndRoutesAreMatchedByIndex) {
     routes.row(2).InterfaceIndex = 9;  // a loopback default is no way out
     routes.row(2).Loopback = TRUE;
 
-    const CInterfaces rows = Rows({7, 8, 9, 10, 11});
+    const InterfaceTable rows = Rows({7, 8, 9, 10, 11});
     std::vector<InterfaceFacts> facts;
     FactsFromMibTables(rows, interfaces.table(), routes.table(), facts);
     ASSERT_EQ(facts.size(), 5u);
@@ -79,7 +79,7 @@ TEST(WindowsInterfaceProbeTest, FlagsAndRoutesAreMatchedByIndex) {
     class Fixed final : public InterfaceProbe {
       public:
         explicit Fixed(std::vector<InterfaceFacts> f) : f_(std::move(f)) {}
-        void Probe(const CInterfaces&, std::vector<InterfaceFacts>& out) override { out = f_; }
+        void Probe(const InterfaceTable&, std::vector<InterfaceFacts>& out) override { out = f_; }
         std::vector<InterfaceFacts> f_;
     } probe(facts);
     InterfaceSelection selection(&probe);
@@ -98,7 +98,7 @@ TEST(WindowsInterfaceProbeTest, FlagsAndRoutesAreMatchedByIndex) {
 }
 
 TEST(WindowsWideCounters, TheNewerTablesCountersAndAliasReplaceTheOldOnesByIndex) {
-    CInterfaces rows = Rows({7, 9});
+    InterfaceTable rows = Rows({7, 9});
     for (const auto& row : rows) {
         row->OctetsReceived(0xFFFFFFF0u);  // the old table's 32-bit view
         row->OctetsSent(5);
@@ -120,7 +120,7 @@ TEST(WindowsWideCounters, TheNewerTablesCountersAndAliasReplaceTheOldOnesByIndex
     EXPECT_EQ(rows.Item(2)->InterfaceName(), "if9");  // the key stays
 
     // A row that came between the two reads has no 64-bit counters: the read is refused.
-    CInterfaces late = Rows({7, 11});
+    InterfaceTable late = Rows({7, 11});
     EXPECT_FALSE(WidenFromIfTable2(late, *interfaces.table()));
 }
 

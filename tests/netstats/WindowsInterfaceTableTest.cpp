@@ -8,8 +8,8 @@
 #include <sstream>
 #include <string>
 
-#include "netstats/CIpHelper.h"
 #include "netstats/InterfaceTableSource.h"
+#include "netstats/InterfaceTotals.h"
 #include "netstats/LinkSpeed.h"
 
 namespace bytelora {
@@ -50,7 +50,7 @@ TEST(WindowsInterfaceTable, ReadsTheIpHelperTable) {
     auto source = MakeSystemInterfaceTable();
     // Wine has GetIfTable2, as every Windows since Vista has: the counters are 64-bit.
     EXPECT_EQ(source->CounterBits(), 64u);
-    CInterfaces table;
+    InterfaceTable table;
     ASSERT_EQ(source->Read(table), TableReadResult::Ok);
     ASSERT_GT(table.Count(), 0);
     const std::regex address("^$|^(00|[1-9A-F][0-9A-F]?)(-(00|[1-9A-F][0-9A-F]?)){0,7}$");
@@ -70,7 +70,7 @@ TEST(WindowsInterfaceTable, TotalsAgreeWithTheHostsNetworkCounters) {
     const HostTotals before = ReadHostTotals();
     if (!before.readable) GTEST_SKIP() << "not running under wine on a Linux host";
     auto source = MakeSystemInterfaceTable();
-    CIpHelper helper(*source);
+    InterfaceTotals helper(*source);
     helper.Interfaces();
     const HostTotals after = ReadHostTotals();
     // Traffic may flow between the reads; the table's totals lie between the two.

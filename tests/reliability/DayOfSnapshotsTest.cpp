@@ -120,7 +120,7 @@ struct Day {
             inOctets += kInPerRead;
             outOctets += kOutPerRead;
             table.SetOctets(1, inOctets & 0xFFFFFFFFu, outOctets & 0xFFFFFFFFu);
-            CInterfaces tableRead;
+            InterfaceTable tableRead;
             table.Read(tableRead);
             watch.Sample(tableRead, clock.Monotonic());
             clock.Advance(250ms);

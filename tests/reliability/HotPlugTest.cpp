@@ -117,7 +117,7 @@ struct Tick {
     for (int read = 1; Clock::now() - start < kRunTime; ++read) {
         std::this_thread::sleep_until(due);
         due += 250ms;
-        CInterfaces rows;
+        InterfaceTable rows;
         table.Read(rows);
         watch.Sample(rows, Clock::now());
         mostInterfaces = std::max(mostInterfaces, watch.Sampler().TrackedInterfaces());

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/RegStuff.h"
+#include "settings/Registry.h"
 #include "support/RefusalText.h"
 
 namespace bytelora {
@@ -52,26 +52,26 @@ std::vector<BYTE> Bytes(const std::wstring& text) {
 
 TEST(SetTypedValue, WritesTextWithItsNulNumbersAsFourBytesAndNothingElse) {
     ScratchKey scratch;
-    regstuff::RegistryKey key;
+    registry::RegistryKey key;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, scratch.path().c_str(), 0, nullptr, 0,
                               KEY_ALL_ACCESS, nullptr, key.Receive(), nullptr),
               ERROR_SUCCESS);
 
-    EXPECT_EQ(regstuff::SetTypedValue(key.get(), L"Text", REG_SZ, L"C:\\a b\\x.exe"),
+    EXPECT_EQ(registry::SetTypedValue(key.get(), L"Text", REG_SZ, L"C:\\a b\\x.exe"),
               ERROR_SUCCESS);
     const auto text = Read(scratch.path(), L"Text");
     EXPECT_EQ(text.type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(text.data, Bytes(L"C:\\a b\\x.exe"));
 
-    EXPECT_EQ(regstuff::SetTypedValue(key.get(), L"Number", REG_DWORD, L"4294967295"),
+    EXPECT_EQ(registry::SetTypedValue(key.get(), L"Number", REG_DWORD, L"4294967295"),
               ERROR_SUCCESS);
     const auto number = Read(scratch.path(), L"Number");
     EXPECT_EQ(number.type, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(number.data, (std::vector<BYTE>{0xFF, 0xFF, 0xFF, 0xFF}));
 
-    EXPECT_EQ(regstuff::SetTypedValue(key.get(), L"Bad", REG_DWORD, L"12x"),
+    EXPECT_EQ(registry::SetTypedValue(key.get(), L"Bad", REG_DWORD, L"12x"),
               static_cast<LSTATUS>(ERROR_INVALID_DATA));
-    EXPECT_EQ(regstuff::SetTypedValue(key.get(), L"Other", REG_BINARY, L"abc"), ERROR_SUCCESS);
+    EXPECT_EQ(registry::SetTypedValue(key.get(), L"Other", REG_BINARY, L"abc"), ERROR_SUCCESS);
     EXPECT_EQ(Read(scratch.path(), L"Bad").result, static_cast<LSTATUS>(ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(Read(scratch.path(), L"Other").result, static_cast<LSTATUS>(ERROR_FILE_NOT_FOUND));
 }

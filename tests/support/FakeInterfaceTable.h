@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "netstats/CInterface.h"
-#include "netstats/CInterfaces.h"
+#include "netstats/InterfaceRow.h"
+#include "netstats/InterfaceTable.h"
 #include "netstats/InterfaceTableSource.h"
 
 namespace bytelora::testing {
@@ -21,10 +21,10 @@ namespace bytelora::testing {
 class FakeInterfaceTable final : public InterfaceTableSource {
   public:
     // Returns the row for further setting (address, description, status...).
-    CInterface& AddRow(const std::string& name, std::uint32_t index,
-                       std::uint32_t type = kIfTypeEthernet, std::uint64_t octetsIn = 0,
-                       std::uint64_t octetsOut = 0) {
-        CInterface row;
+    InterfaceRow& AddRow(const std::string& name, std::uint32_t index,
+                         std::uint32_t type = kIfTypeEthernet, std::uint64_t octetsIn = 0,
+                         std::uint64_t octetsOut = 0) {
+        InterfaceRow row;
         row.InterfaceName(name);
         row.InterfaceDescription(name);
         row.InterfaceIndex(index);
@@ -37,7 +37,7 @@ class FakeInterfaceTable final : public InterfaceTableSource {
         return rows_.back();
     }
     // Row by 0-based position, as added.
-    CInterface& Row(std::size_t position) { return rows_.at(position); }
+    InterfaceRow& Row(std::size_t position) { return rows_.at(position); }
     void SetOctets(std::size_t position, std::uint64_t octetsIn, std::uint64_t octetsOut) {
         Row(position).OctetsReceived(octetsIn);
         Row(position).OctetsSent(octetsOut);
@@ -53,11 +53,11 @@ class FakeInterfaceTable final : public InterfaceTableSource {
     void SetCounterBits(unsigned bits) { counterBits_ = bits; }
     int Reads() const { return reads_; }
 
-    TableReadResult Read(CInterfaces& into) override {
+    TableReadResult Read(InterfaceTable& into) override {
         ++reads_;
         if (result_ != TableReadResult::Ok) return result_;
         for (const auto& row : rows_) {
-            auto record = std::make_shared<CInterface>(row);
+            auto record = std::make_shared<InterfaceRow>(row);
             into.Add(record);
         }
         return TableReadResult::Ok;
@@ -65,7 +65,7 @@ class FakeInterfaceTable final : public InterfaceTableSource {
     unsigned CounterBits() const override { return counterBits_; }
 
   private:
-    std::vector<CInterface> rows_;
+    std::vector<InterfaceRow> rows_;
     TableReadResult result_ = TableReadResult::Ok;
     unsigned counterBits_ = 64;
     int reads_ = 0;

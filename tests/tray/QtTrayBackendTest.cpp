@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "support/FakeClock.h"
+#include "tray/TrayIcon.h"
 #include "tray/TrayIcons.h"
-#include "tray/cSysTray.h"
 
 namespace bytelora {
 namespace {
@@ -71,9 +71,9 @@ TEST_F(QtTrayBackendTest, AddAndDeleteFollowTheIcon) {
 TEST(QtTrayBackendWithControl, RightClickRestoresLikeLeftAndMiddleDoesNothing) {
     QtTrayBackend backend;
     testing::FakeClock clock;
-    cSysTray tray(backend, clock, [] {});
+    TrayIcon tray(backend, clock, [] {});
     std::vector<std::int16_t> ups;
-    QObject::connect(&tray, &cSysTray::MouseUp,
+    QObject::connect(&tray, &TrayIcon::MouseUp,
                      [&](std::int16_t button, std::int32_t) { ups.push_back(button); });
     tray.InTray(true);
 
@@ -165,8 +165,8 @@ TEST(QtTrayBackendHosts, TheControlPassesTheNoticesOnAndStopsWhenItEnds) {
     std::vector<bool> seen;
     {
         testing::FakeClock clock;
-        cSysTray tray(*rig.backend, clock, [] {});
-        QObject::connect(&tray, &cSysTray::TrayAvailabilityChanged,
+        TrayIcon tray(*rig.backend, clock, [] {});
+        QObject::connect(&tray, &TrayIcon::TrayAvailabilityChanged,
                          [&](bool available) { seen.push_back(available); });
         tray.InTray(true);
         rig.watcher->Change(false);

@@ -6,7 +6,7 @@
 
 #include "support/FakeClock.h"
 #include "support/FakeTrayBackend.h"
-#include "tray/cSysTray.h"
+#include "tray/TrayIcon.h"
 
 namespace bytelora {
 namespace {
@@ -17,14 +17,14 @@ using testing::FakeTrayBackend;
 // Every event of the control, written down as "Name(button,id)".
 class EventLog {
   public:
-    explicit EventLog(cSysTray& tray) {
-        QObject::connect(&tray, &cSysTray::MouseMove,
+    explicit EventLog(TrayIcon& tray) {
+        QObject::connect(&tray, &TrayIcon::MouseMove,
                          [this](std::int32_t id) { Add("MouseMove(" + std::to_string(id) + ")"); });
-        QObject::connect(&tray, &cSysTray::MouseDown,
+        QObject::connect(&tray, &TrayIcon::MouseDown,
                          [this](std::int16_t b, std::int32_t id) { Add("MouseDown", b, id); });
-        QObject::connect(&tray, &cSysTray::MouseUp,
+        QObject::connect(&tray, &TrayIcon::MouseUp,
                          [this](std::int16_t b, std::int32_t id) { Add("MouseUp", b, id); });
-        QObject::connect(&tray, &cSysTray::MouseDblClick,
+        QObject::connect(&tray, &TrayIcon::MouseDblClick,
                          [this](std::int16_t b, std::int32_t id) { Add("MouseDblClick", b, id); });
     }
     std::vector<std::string> events;
@@ -66,7 +66,7 @@ TEST(TrayMessage, EachCodeRaisesItsEventThroughTheHookAndOnlyBalloonEndsClearThe
         SCOPED_TRACE(c.lParam);
         FakeTrayBackend backend;
         FakeClock clock;
-        cSysTray tray(backend, clock, [] {});
+        TrayIcon tray(backend, clock, [] {});
         EventLog log(tray);
         tray.InTray(true);
         tray.ShowBalloon("text", "title", 0, false);  // no wait: stays up

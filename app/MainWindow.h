@@ -1,0 +1,250 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QCursor>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Services.h"
+#include "widgets/CountdownBar.h"
+#include "widgets/CountdownFrame.h"
+
+namespace bytelora {
+
+class InterfaceTotals;
+class ErrorReporter;
+class InterfaceTable;
+class GraphWindow;
+class MainWindowParts;
+class InterfacesDialog;
+class TrayMenu;
+class TrayIcon;
+class UsageSession;
+class UsageWindow;
+class AppsWindow;
+
+// The pointer setting of the main window: the default arrow, the busy hourglass, or the
+// custom hand image loaded at start-up.
+enum class MousePointer { Default = 0, Hourglass = 11, Custom = 99 };
+
+// The main window. Every control carries its design name as member and object name, and
+// every handler is public so that the program's events and the tests reach the same code.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    // The snapshot list shows the newest rows of the run, at most this many: at one
+    // snapshot a second an unbounded list would take gigabytes within months, and the
+    // history log keeps every line anyway.
+    static constexpr int kMaxSnapshotRows = 10000;
+
+    explicit MainWindow(Services services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Visible controls.
+    CountdownFrame* countdownFrame = nullptr;
+    CountdownBar* countdownBar = nullptr;
+    QTreeWidget* snapshotList = nullptr;
+    QTreeWidget* intervalList = nullptr;
+    QGroupBox* startupOptionsFrame = nullptr;
+    QCheckBox* startWithSessionBox = nullptr;
+    QCheckBox* startHiddenBox = nullptr;
+    QPushButton* loggingButton = nullptr;
+    QPushButton* graphButton = nullptr;
+    QPushButton* viewLogButton = nullptr;
+    QPushButton* copyLogButton = nullptr;
+    QPushButton* helpButton = nullptr;
+    QPushButton* clearLogButton = nullptr;
+
+    // Value holders: hidden, beyond the right edge of the client area.
+    QLabel* receivedKbLabel = nullptr;
+    QLabel* sentKbLabel = nullptr;
+    QLabel* downloadRateLabel = nullptr;
+    QLabel* uploadRateLabel = nullptr;
+    QLabel* previousReceivedLabel = nullptr;
+    QLabel* previousSentLabel = nullptr;
+    QLabel* receivedDifferenceLabel = nullptr;
+    QLabel* sentDifferenceLabel = nullptr;
+    // The box that the copy command fills, hidden like the holders. Made at its first use:
+    // a text box costs a document, its layout and the default font from start-up on.
+    QTextEdit* ClipboardBox();
+
+    // Timers. loggingTimer is the logging timer: stopped means logging is off.
+    QTimer loggingTimer;
+    QTimer samplerTimer;
+    QTimer meterTimer;
+
+    // Start-up and window life.
+    void OnLoad();
+    // Shows the window as start-up left it: normal and centred, or hidden in the tray.
+    void ShowAfterLoad();
+    void OnResize();
+    void OnTrayMouseUp(int button, int id);
+    // The notification area went away or a new one appeared: a window hidden in a tray
+    // that is gone comes back, and a window left minimised for want of a tray goes into
+    // the new one, as the minimise meant.
+    void OnTrayAvailabilityChanged(bool available);
+    void OnCloseRequested();
+    void OnUnload();
+
+    // Live monitor.
+    void UpdateInterfaceInfo();
+    void OnMeterTick();
+    // What the sampler's and the meter's timers run. While neither window is on screen
+    // the table is read in the meter's wake-up instead of four times a second.
+    void SamplerWakeUp();
+    void MeterWakeUp();
+    bool SamplingWithMeter() const { return samplingWithMeter_; }
+
+    // The tray menu, the live tip and the choice of interfaces.
+    // Sets the tray tip to the current rates, once a second, when the text changed.
+    void UpdateTrayTip();
+    // Opens (or brings forward) the "Interfaces" dialog over the latest table read.
+    void ShowInterfacesDialog();
+    // Counts the given interfaces from the next read on and stores the choice; empty
+    // names mean the automatic choice.
+    void ChooseInterfaces(const std::vector<std::string>& names);
+    TrayMenu* TrayIconMenu() const;
+    InterfacesDialog* InterfacesWindow() const;
+
+    // Logging and history.
+    void OnLoggingTick();
+    void OnLoggingButtonClicked();
+    void OnIntervalListClicked();
+    void OnGraphButtonClicked();
+    void OnViewLogClicked();
+    void OnCopyLogClicked();
+    void OnHelpClicked();
+    void OnClearLogClicked();
+
+    // Start with the session.
+    void OnStartWithSessionClicked();
+    void OnStartHiddenClicked();
+
+    // Pointer rules.
+    void OnMouseMoveOverWindow();
+    void OnMouseMoveOverSnapshotList();
+    void OnMouseMoveOverIntervalList();
+    void OnMouseMoveOverCountdown();
+    void OnMouseMoveOverStartupOptions();
+    void OnMouseMoveOverButton();
+
+    // State that the handlers share.
+    bool Loading() const { return loading_; }
+    bool Loaded() const { return loaded_; }
+    bool HiddenInTray() const { return hiddenInTray_; }
+    bool FirstSample() const { return firstSample_; }
+    double RecvFullScale() const { return recvFullScale_; }
+    double SentFullScale() const { return sentFullScale_; }
+    const std::string& HistoryLogPath() const { return historyLogPath_; }
+    std::int32_t LogInterval() const;
+    std::int32_t SecondsElapsed() const;
+    MousePointer Pointer() const { return pointer_; }
+    void SetPointer(MousePointer pointer);
+    const QCursor* MouseIcon() const { return mouseIcon_ ? &*mouseIcon_ : nullptr; }
+    GraphWindow* Graph() const;
+    TrayIcon* Tray() const;
+    const QImage& ChartImage() const;
+    // Whether a close of the window has ended the program.
+    bool Ended() const { return ended_; }
+
+    // Data usage: the "Data usage" window, made the first time it is shown, and the
+    // write of what is pending (at exit and at the end of the desktop session).
+    void ShowUsageWindow();
+    UsageWindow* DataUsageWindow() const;
+    UsageSession* DataUsage() const;
+    void FlushUsage();
+    void FlushUsageAtExit();
+
+    // The "Applications" window, made the first time it is shown.
+    void ShowAppsWindow();
+    AppsWindow* ApplicationsWindow() const;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildControls();
+    void SetTabOrder();
+    void WireEvents();
+    void WireTrayMenu();
+    // Applies the stored choice of interfaces; a damaged one is told once and left as it is.
+    void LoadInterfaceChoice();
+    void CentreOnScreen();
+    // Stores one setting; a store that cannot be written is told to the user.
+    bool StoreSetting(const std::string& key, const std::string& value);
+    // Runs a handler that has no error report box of its own: a failure is told in a
+    // plain box instead of escaping into Qt's event dispatch.
+    template <class Handler>
+    void RunUnguarded(Handler&& handler);
+    void SetLoggingTimer(bool running);
+    // Restarts a newly started logging timer in step with the sampler's timer.
+    void AlignLoggingTimer();
+    std::string SelectedIntervalText() const;
+    // The countdown's caption and bar value, held back while hidden in the tray.
+    bool HoldsCountdown() const;
+    void ShowCaption(const QString& text);
+    void ShowProgress(int value);
+    QString Caption() const;
+    void ShowHeldCountdown();
+    void SelectInterval(int position);
+    void OnIntervalSelectionChanged();
+    void OnIntervalItemClicked();
+    bool OverOwnArea(QWidget* widget, QEvent* event) const;
+    bool OnScreen() const;
+    void SampleWithMeter(bool together);
+    void StartUsage();
+    void RecordUsage(const InterfaceTable& table);
+    void CheckUsageLimit();
+
+    Services services_;
+    std::unique_ptr<ErrorReporter> reporter_;
+    std::unique_ptr<MainWindowParts> parts_;
+
+    bool loading_ = false;
+    bool loaded_ = false;
+    bool hiddenInTray_ = false;
+    bool firstSample_ = true;
+    bool inLoggingTick_ = false;
+    bool closing_ = false;
+    bool ended_ = false;
+    bool intervalUnreadable_ = false;
+    // The chosen interval's text, read from the list once per choice instead of every
+    // tick; emptied when the list's selection or items change.
+    mutable std::optional<std::string> intervalText_;
+    bool selectingInterval_ = false;
+    bool selectionChangedByMouse_ = false;
+    bool intervalPressed_ = false;
+    // The row of the interval list's current choice; -1 before the first.
+    int intervalRow_ = -1;
+    bool placed_ = false;
+    bool alignLoggingTimer_ = false;
+    bool samplingWithMeter_ = false;
+    double recvFullScale_ = 512.0;
+    double sentFullScale_ = 512.0;
+    std::string historyLogPath_;
+    QString savedFrameCaption_;
+    std::optional<QString> heldCaption_;
+    std::optional<int> heldProgress_;
+    MousePointer pointer_ = MousePointer::Default;
+    std::optional<QCursor> mouseIcon_;
+    QTextEdit* clipboardBox_ = nullptr;
+};
+
+}  // namespace bytelora

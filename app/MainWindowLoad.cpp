@@ -1,0 +1,170 @@
+// Start-up: everything the window needs is set up here before it is first shown.
+#include <QSignalBlocker>
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "app/HandCursor.h"
+#include "app/MainWindow.h"
+#include "app/MainWindowParts.h"
+#include "app/Skin.h"
+#include "app/Twips.h"
+#include "common/AppText.h"
+#include "common/ReportLocations.h"
+#include "common/Utilities.h"
+#include "history/HistoryLog.h"
+#include "history/IntervalTable.h"
+#include "monitor/LocaleGroupMark.h"
+#include "settings/StoredNumber.h"
+#include "tray/TrayIcons.h"
+
+namespace bytelora {
+namespace {
+
+constexpr char kHandCursorFile[] = "HAND-M.CUR";
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void MainWindow::SetLoggingTimer(bool running) {
+    if (!running) {
+        loggingTimer.stop();
+        alignLoggingTimer_ = false;
+    } else if (!loggingTimer.isActive()) {
+        loggingTimer.start(kLoggingTimerIntervalMs);
+        alignLoggingTimer_ = samplerTimer.isActive() || samplingWithMeter_;
+    }
+}
+
+void MainWindow::AlignLoggingTimer() {
+    // Started from a tick of the sampler, the logging timer comes due together with the
+    // sampler's ticks from then on: one wake-up a second instead of two. Its first tick
+    // comes at most a quarter of a second later for it.
+    if (!alignLoggingTimer_) return;
+    alignLoggingTimer_ = false;
+    if (loggingTimer.isActive()) loggingTimer.start(kLoggingTimerIntervalMs);
+}
+
+void MainWindow::SelectInterval(int position) {
+    if (position < 1 || position > intervalList->topLevelItemCount()) {
+        throw std::out_of_range("Index out of bounds");
+    }
+    // Selecting from the stored choice is no choice of the user's.
+    selectingInterval_ = true;
+    QTreeWidgetItem* item = intervalList->topLevelItem(position - 1);
+    intervalList->setCurrentItem(item);
+    item->setSelected(true);
+    selectingInterval_ = false;
+    intervalRow_ = position - 1;
+}
+
+void MainWindow::OnLoad() {
+    StatementGuard guard(*reporter_, report::kMainWindow, report::kLoad);
+
+    guard.Run(100, [&] { ApplySkin(*this, services_.programFolder); });
+    guard.Run(102, [&] {
+        parts_->ipHelper = std::make_unique<InterfaceTotals>(
+            services_.interfaceTable, [this](const std::string& message) {
+                services_.boxes.Show(AppTitle(), message, BoxIcon::None);
+            });
+        parts_->watch = std::make_unique<TrafficWatch>(
+            parts_->ipHelper->CounterBits(), LocaleGroupMark(), services_.interfaceTable.Probe());
+        LoadInterfaceChoice();
+    });
+    guard.Run(104, [&] { firstSample_ = true; });
+    guard.Run(106, [&] { recvFullScale_ = StripChart::kRecvFullScale; });
+    guard.Run(108, [&] { sentFullScale_ = StripChart::kSentFullScale; });
+    guard.Run(112, [&] { loading_ = true; });
+    guard.Run(114, [&] {
+        setWindowTitle(QString::fromLatin1(kProductName));
+        setWindowIcon(ProgramIcon());
+        SetAppTitle();
+    });
+
+    const auto handCursor = services_.programFolder / kHandCursorFile;
+    if (guard.Test(134, [&] { return FileExists(PathToUtf8(handCursor)); })) {
+        guard.Run(136, [&] { mouseIcon_ = LoadCursorFile(handCursor); });
+    }
+
+    guard.Run(138, [&] { intervalList->setHeaderLabels({Text(kIntervalColumnHeader)}); });
+    guard.Run(140, [&] { intervalList->setColumnWidth(0, TwipsToPixels(kListColumnWidthTwips)); });
+    int statement = 142;
+    for (const IntervalEntry& entry : kIntervalTable) {
+        guard.Run(statement,
+                  [&] { intervalList->addTopLevelItem(new QTreeWidgetItem({Text(entry.text)})); });
+        statement += 2;
+    }
+    guard.Run(166, [&] { snapshotList->setHeaderLabels({Text(kSnapshotColumnHeader)}); });
+    guard.Run(168, [&] { snapshotList->setColumnWidth(0, TwipsToPixels(kListColumnWidthTwips)); });
+
+    int position = 0;
+    guard.Run(170, [&] {
+        position = ToInteger16(parts_->settings.Get(kOftenIndexKey, kOftenIndexDefault));
+    });
+    guard.Run(172, [&] { SelectInterval(position); });
+    // A stored choice that selects nothing falls back to the default entry, stored only
+    // when the user chooses.
+    if (intervalList->selectedItems().isEmpty() &&
+        intervalList->topLevelItemCount() >= kDefaultIntervalPosition) {
+        SelectInterval(kDefaultIntervalPosition);
+    }
+
+    guard.Run(174, [&] {
+        parts_->graph =
+            std::make_unique<GraphWindow>(*reporter_, &parts_->chart.Image(), ProgramIcon());
+        parts_->graph->surface->SetImageSource([this] { return &parts_->chart.Image(); });
+    });
+    // (176) The graph's surface measures in pixels from the start.
+
+    std::string loggingState;
+    guard.Run(178, [&] {
+        loggingState = parts_->settings.Get(kStartStopStateKey, kStartStopStateDefault);
+    });
+    if (guard.Test(180, [&] {
+            return LoggingStateFromSetting(loggingState) == StoredLoggingState::Off;
+        })) {
+        guard.Run(182, [&] { loggingButton->setText(QString::fromLatin1(kTurnOnCaption)); });
+        guard.Run(184, [&] { countdownFrame->setTitle(QString::fromLatin1(kLogTurnedOffText)); });
+        guard.Run(186, [&] { SetLoggingTimer(false); });
+    } else if (guard.Test(188, [&] {
+                   return LoggingStateFromSetting(loggingState) == StoredLoggingState::On;
+               })) {
+        guard.Run(190, [&] { loggingButton->setText(QString::fromLatin1(kTurnOffCaption)); });
+        guard.Run(192, [&] { SetLoggingTimer(true); });
+    }
+
+    guard.Run(194, [&] { parts_->tray->TrayTip(QString::fromLatin1(kProductName)); });
+    guard.Run(196, [&] { parts_->tray->InTray(true); });
+
+    guard.Run(198, [&] {
+        startWithSessionBox->setChecked(parts_->settings.Get("Windows Startup", "Off") == "On");
+    });
+    guard.Run(
+        200, [&] { startHiddenBox->setChecked(parts_->settings.Get("Minimized", "Off") == "On"); });
+    if (guard.Test(202, [&] { return startWithSessionBox->isChecked(); })) {
+        guard.Run(204, [&] { startHiddenBox->setVisible(true); });
+        if (guard.Test(206, [&] { return startHiddenBox->isChecked(); })) {
+            // Only the window's own state: the desktop never sees a window that start-up
+            // hides in the tray (ShowAfterLoad).
+            guard.Run(208, [&] { overrideWindowState(windowState() | Qt::WindowMinimized); });
+        }
+    } else {
+        guard.Run(210, [&] { startHiddenBox->setVisible(false); });
+    }
+
+    guard.Run(210, [&] { historyLogPath_ = bytelora::HistoryLogPath(services_.environment); });
+    guard.Run(212, [&] { loading_ = false; });
+    // (214) The graph window exists since statement 174.
+
+    loaded_ = true;
+    // Started together, the three timers come due in the same wake-ups.
+    samplerTimer.start();
+    meterTimer.start();
+    if (loggingTimer.isActive()) loggingTimer.start(kLoggingTimerIntervalMs);
+    alignLoggingTimer_ = false;
+}
+
+}  // namespace bytelora

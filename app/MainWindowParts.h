@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+
+#include "common/ErrorReport.h"
+#include "history/LoggingScheduler.h"
+#include "monitor/TrafficWatch.h"
+#include "netstats/InterfaceTotals.h"
+#include "settings/SettingsStore.h"
+#include "tray/TrayIcon.h"
+#include "tray/TrayMenu.h"
+#include "usage/UsageSession.h"
+#include "views/AppsWindow.h"
+#include "views/GraphWindow.h"
+#include "views/InterfacesDialog.h"
+#include "views/UsageWindow.h"
+#include "widgets/StripChart.h"
+
+namespace bytelora {
+
+// The long-lived objects that belong to the main window and end with it.
+class MainWindowParts {
+  public:
+    explicit MainWindowParts(SettingsStore& store) : settings(store) {}
+
+    Settings settings;
+    std::unique_ptr<InterfaceTotals> ipHelper;
+    std::unique_ptr<TrafficWatch> watch;
+    StripChart chart;
+    LoggingScheduler scheduler;
+    std::unique_ptr<TrayIcon> tray;
+    std::unique_ptr<GraphWindow> graph;
+    std::unique_ptr<TrayMenu> trayMenu;
+    std::unique_ptr<InterfacesDialog> interfacesDialog;
+    std::unique_ptr<UsageSession> usage;
+    // node_exporter's textfile, when the settings name a folder for it.
+    std::unique_ptr<PrometheusTextfile> textfile;
+    std::unique_ptr<UsageWindow> usageWindow;
+    std::unique_ptr<AppsWindow> appsWindow;
+    std::chrono::steady_clock::time_point lastLimitCheck{};
+    bool usageStarted = false;
+};
+
+}  // namespace bytelora

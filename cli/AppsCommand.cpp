@@ -1,0 +1,97 @@
+#include "cli/AppsCommand.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "countd/AppsReport.h"
+#include "countd/CountdClient.h"
+#include "countd/ProcFiles.h"
+#include "countd/StartBaseline.h"
+#include "netstats/InterfaceSelection.h"
+#include "netstats/InterfaceTotals.h"
+#include "usage/UsageText.h"
+
+namespace bytelora::cli {
+
+namespace {
+
+// The counted interfaces' bytes since the counter started, from the record it left at
+// its start; empty without a record of this very start.
+std::optional<countd::ByteCounts> InterfacesSinceStart(const std::string& socketPath,
+                                                       std::int64_t startedUnix,
+                                                       InterfaceTableSource& source,
+                                                       const std::vector<std::string>& interfaces) {
+    const auto baseline =
+        countd::ParseBaseline(countd::ReadFileText(countd::BaselinePathFor(socketPath), 1 << 20));
+    if (!baseline || baseline->startedUnix != startedUnix) return std::nullopt;
+    InterfaceTotals helper(source);
+    const auto table = helper.Interfaces();
+    if (!table || table->Count() == 0) return std::nullopt;
+    InterfaceSelection selection(source.Probe());
+    selection.Choose(interfaces);
+    selection.Update(*table);
+    std::vector<bool> counted;
+    for (std::size_t i = 0; i < selection.Rows(); ++i) counted.push_back(selection.Counts(i));
+    return countd::MovedSince(*baseline, *table, counted);
+}
+
+// Names and paths come from other users' programs: no control character of theirs
+// reaches the terminal.
+std::string Printable(std::string text) {
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+    }
+    return text;
+}
+
+std::string Padded(std::string text, std::size_t width, bool right = false) {
+    if (text.size() >= width) return text + " ";
+    const std::string pad(width - text.size(), ' ');
+    return right ? pad + text : text + pad;
+}
+
+}  // namespace
+
+std::string AppsTable(const countd::AppsReport& report) {
+    std::size_t nameWidth = 12;
+    for (const auto& app : report.applications) {
+        nameWidth = std::max(nameWidth, std::min<std::size_t>(app.name.size() + 2, 32));
+    }
+    std::string out = Padded("Application", nameWidth) + Padded("Received", 12, true) +
+                      Padded("Sent", 12, true) + " Executable\n";
+    for (const auto& app : report.applications) {
+        out += Padded(Printable(app.name), nameWidth) +
+               Padded(ByteAmountText(app.bytes.received), 12, true) +
+               Padded(ByteAmountText(app.bytes.sent), 12, true) + " " + Printable(app.executable) +
+               "\n";
+    }
+    const std::string label = report.everyUser
+                                  ? "Other (traffic no local program owns: forwarded, bridged)"
+                                  : "Other (traffic none of your programs owns: other users', "
+                                    "forwarded, bridged)";
+    if (report.other) {
+        out += label + ": " + ByteAmountText(report.other->received) + " received, " +
+               ByteAmountText(report.other->sent) + " sent\n";
+    } else {
+        out += label + ": not known (the counter left no record of the interfaces at its start)\n";
+    }
+    return out;
+}
+
+int Apps(const CliOptions& options, InterfaceTableSource& source,
+         const std::vector<std::string>& interfaces, const std::string& socketPath,
+         std::ostream& out, std::ostream& err) {
+    const countd::FetchResult fetched = countd::FetchCounts(socketPath);
+    if (!fetched.reply) {
+        err << fetched.problem << '\n';
+        return 1;
+    }
+    const countd::AppsReport report = countd::GroupByApplication(
+        *fetched.reply, countd::AppNames::ForThisSession(),
+        InterfacesSinceStart(socketPath, fetched.reply->startedUnix, source, interfaces));
+    out << (options.format == UsageFormat::Json ? countd::AppsJson(report) : AppsTable(report));
+    out.flush();
+    return out ? 0 : 1;
+}
+
+}  // namespace bytelora::cli

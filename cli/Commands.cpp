@@ -1,0 +1,249 @@
+#include "cli/Commands.h"
+
+#include <chrono>
+#include <functional>
+#include <iomanip>
+#include <ostream>
+#include <thread>
+
+#include "cli/Interrupt.h"
+#include "common/Clock.h"
+#include "countd/CountdClient.h"
+#include "history/DateTimeText.h"
+#include "history/HistoryLog.h"
+#include "history/IntervalTable.h"
+#include "history/LoggingScheduler.h"
+#include "history/SnapshotWriter.h"
+#include "monitor/LocaleGroupMark.h"
+#include "monitor/TrafficWatch.h"
+#include "netstats/InterfaceSelection.h"
+#include "netstats/InterfaceText.h"
+#include "netstats/InterfaceTotals.h"
+#include "netstats/LinkSpeed.h"
+#include "settings/InterfaceChoice.h"
+#include "settings/QSettingsStore.h"
+#include "settings/StoredNumber.h"
+#include "usage/UsageApps.h"
+#include "usage/UsageSession.h"
+
+namespace bytelora::cli {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Sleeps in short slices so that Ctrl-C ends a wait at once.
+void InterruptibleSleep(std::chrono::steady_clock::duration duration) {
+    const auto until = std::chrono::steady_clock::now() + duration;
+    while (!Interrupted()) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= until) return;
+        std::this_thread::sleep_for(
+            std::min<std::chrono::steady_clock::duration>(until - now, 50ms));
+    }
+}
+
+std::string SpeedText(std::uint64_t bitsPerSecond) {
+    if (bitsPerSecond == 0) return "-";
+    if (bitsPerSecond % 1000000000 == 0) return std::to_string(bitsPerSecond / 1000000000) + "G";
+    if (bitsPerSecond % 1000000 == 0) return std::to_string(bitsPerSecond / 1000000) + "M";
+    return std::to_string(bitsPerSecond);
+}
+
+// The interval chosen in the window, read the way the window reads it; an unusable
+// stored value falls back to the default choice.
+int StoredIntervalPosition(std::ostream& err) {
+    QSettingsStore store;
+    Settings settings(store);
+    const std::string stored = settings.Get(kOftenIndexKey, kOftenIndexDefault);
+    try {
+        const int position = ToInteger16(stored);
+        if (IsIntervalPosition(position)) return position;
+    } catch (const std::exception&) {
+    }
+    err << "The stored interval \"" << stored << "\" is not one of the choices; using \""
+        << IntervalAt(kDefaultIntervalPosition).text << "\".\n";
+    return kDefaultIntervalPosition;
+}
+
+InterfaceTotals MakeHelper(InterfaceTableSource& source, std::ostream& err) {
+    return InterfaceTotals(source, [&err](const std::string& message) { err << message << '\n'; });
+}
+
+// Runs the sampler and the meter as the window does (a table read every 250 ms, rates
+// once a second) and hands each second's reading, with the wall-clock text of its
+// moment, to `each` until Ctrl-C.
+// `onRead`, when given, sees every table read.
+void RunRates(InterfaceTableSource& source, const std::vector<std::string>& interfaces,
+              std::ostream& err,
+              const std::function<void(const ThroughputReading&, const std::string&)>& each,
+              const std::function<void(const InterfaceTable&, const Clock&)>& onRead = {}) {
+    InstallInterruptHandler();
+    InterfaceTotals helper = MakeHelper(source, err);
+    SystemClock clock;
+    WatchOptions options;
+    options.counterBits = helper.CounterBits();
+    options.groupMark = LocaleGroupMark();
+    options.probe = source.Probe();
+    options.interfaces = interfaces;
+    RunWatch(
+        [&] {
+            auto table = helper.Interfaces();
+            if (table && onRead) onRead(*table, clock);
+            return table;
+        },
+        clock, InterruptibleSleep,
+        [&](const ThroughputReading& reading) {
+            if (Interrupted()) return false;
+            each(reading, LocalDateTimeText(clock.Now()));
+            return !Interrupted();
+        },
+        options);
+}
+
+}  // namespace
+
+std::vector<std::string> InterfacesToCount(const std::vector<std::string>& given,
+                                           std::ostream& err) {
+    if (!given.empty()) return given;
+    QSettingsStore store;
+    Settings settings(store);
+    const std::string stored = settings.Get(kInterfacesKey, kInterfacesDefault);
+    if (auto names = ParseInterfaceChoice(stored)) return *names;
+    err << DamagedInterfaceChoiceMessage(stored) << '\n';
+    return {};
+}
+
+int ListInterfaces(InterfaceTableSource& source, const std::vector<std::string>& interfaces,
+                   std::ostream& out, std::ostream& err) {
+    InterfaceTotals helper = MakeHelper(source, err);
+    const auto table = helper.Interfaces();
+    InterfaceSelection selection(source.Probe());
+    selection.Choose(interfaces);
+    selection.Update(*table);
+    std::uint64_t received = 0;
+    std::uint64_t sent = 0;
+    std::size_t position = 0;
+    // Names users know: the alias where there is one. The column is as wide as the longest.
+    // Where an alias has an adapter description, it ends the line, after the counted column.
+    int nameWidth = 18;
+    bool describe = false;
+    for (const auto& row : *table) {
+        nameWidth = std::max(nameWidth, static_cast<int>(InterfaceLabel(*row).size()) + 2);
+        describe = describe || !DescriptionBesideAlias(*row).empty();
+    }
+    std::vector<std::string> counted;
+    int countedWidth = 9;
+    for (const auto& row : *table) {
+        const CountReason reason = selection.Reason(position++);
+        if (IsCounted(reason)) {
+            received += row->OctetsReceived();
+            sent += row->OctetsSent();
+        }
+        counted.push_back((IsCounted(reason) ? "yes (" : "no (") +
+                          std::string(CountReasonText(reason)) + ")");
+        countedWidth = std::max(countedWidth, static_cast<int>(counted.back().size()) + 2);
+    }
+    out << std::left << std::setw(6) << "Index" << std::setw(nameWidth) << "Name" << std::setw(10)
+        << "Type" << std::setw(16) << "Status" << std::setw(7) << "Speed" << std::right
+        << std::setw(20) << "Received" << std::setw(20) << "Sent"
+        << "  ";
+    if (describe) {
+        out << std::left << std::setw(countedWidth) << "Counted"
+            << "Description\n";
+    } else {
+        out << "Counted\n";
+    }
+    position = 0;
+    for (const auto& row : *table) {
+        out << std::left << std::setw(6) << row->InterfaceIndex() << std::setw(nameWidth)
+            << InterfaceLabel(*row) << std::setw(10) << InterfaceTypeText(row->InterfaceType())
+            << std::setw(16) << OperationalStatusText(row->OperationalStatus()) << std::setw(7)
+            << SpeedText(LinkSpeedBitsPerSecond(*row)) << std::right << std::setw(20)
+            << row->OctetsReceived() << std::setw(20) << row->OctetsSent() << "  ";
+        const std::string& countedText = counted[position++];
+        const std::string description = DescriptionBesideAlias(*row);
+        if (description.empty()) {
+            out << countedText << '\n';
+        } else {
+            out << std::left << std::setw(countedWidth) << countedText << description << '\n';
+        }
+    }
+    out << "Total received: " << received << " bytes\n"
+        << "Total sent: " << sent << " bytes\n";
+    return 0;
+}
+
+int Watch(InterfaceTableSource& source, const std::vector<std::string>& interfaces,
+          std::ostream& out, std::ostream& err) {
+    RunRates(
+        source, interfaces, err, [&out](const ThroughputReading& reading, const std::string& now) {
+            out << ComposeSnapshotText(now, reading.downloadText, reading.uploadText) << std::endl;
+        });
+    return 0;
+}
+
+int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
+        const std::vector<std::string>& interfaces, const std::string& textfileDir,
+        std::ostream& out, std::ostream& err) {
+    const int position = every ? IntervalPosition(*every) : StoredIntervalPosition(err);
+    const IntervalEntry& entry = IntervalAt(position);
+    const std::string logPath = HistoryLogPath();
+    err << "Taking a bandwidth usage snapshot every " << entry.seconds << " s into " << logPath
+        << " (Ctrl-C ends).\n";
+
+    // The data usage is recorded too, unless the window (or another log) already does.
+    // Its sampler works on the same reads as the meter's.
+    SystemClock usageClock;
+    UsageSession usage(SystemUsageEnvironment(), usageClock,
+                       [&err](const std::string& message) { err << message << '\n'; });
+    if (const std::string note = usage.NotRecordingNote(); !note.empty()) err << note << '\n';
+    // Each application's bytes too, where the counter runs; it is asked once a minute.
+    usage.CountApplications(AppCounterOf(
+        [] {
+            return countd::FetchCounts(countd::CountdSocketPath(), std::chrono::milliseconds(500));
+        },
+        &countd::AppNames::ForThisSession));
+    // It counts the same interfaces as the meter.
+    InterfaceSelection usageSelection(source.Probe());
+    usageSelection.Choose(interfaces);
+    TrafficSampler usageSampler(source.CounterBits());
+    usageSampler.CountWith(&usageSelection);
+    std::optional<PrometheusTextfile> textfile;
+    if (!textfileDir.empty()) {
+        textfile.emplace(textfileDir, usageClock,
+                         [&err](const std::string& message) { err << message << '\n'; });
+    }
+    const auto recordUsage = [&](const InterfaceTable& table, const Clock& clock) {
+        if (table.Count() == 0) return;
+        usageSampler.Sample(table, clock.Monotonic());
+        usage.Record(usageSampler.LastChanges());
+        usage.NameInterfaces(table);
+        if (textfile) textfile->Update(usage, usageSampler.LastChanges());
+    };
+
+    LoggingScheduler scheduler;
+    scheduler.SetLogInterval(entry.seconds);
+    RunRates(
+        source, interfaces, err,
+        [&](const ThroughputReading& reading, const std::string& now) {
+            scheduler.CountTick();
+            if (!scheduler.SnapshotDue()) return;
+            const std::string line =
+                ComposeSnapshotText(now, reading.downloadText, reading.uploadText);
+            try {
+                AppendToHistoryLog(logPath, line);
+                out << line << std::endl;
+            } catch (const std::exception& failure) {
+                err << failure.what() << '\n';
+            }
+            scheduler.Restart();
+        },
+        recordUsage);
+    // Ctrl-C or SIGTERM ended the loop: what is pending is written now.
+    if (const std::string lost = usage.FlushAtExit(); !lost.empty()) err << lost << '\n';
+    if (textfile) textfile->Write(usage);
+    return 0;
+}
+
+}  // namespace bytelora::cli

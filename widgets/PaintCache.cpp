@@ -1,0 +1,111 @@
+#include "widgets/PaintCache.h"
+
+#include <QBackingStore>
+#include <QEvent>
+#include <QStyle>
+
+namespace bytelora {
+
+QImage::Format ScreenImageFormat(const QWidget& widget) {
+    const QWidget* window = widget.window();
+    QBackingStore* store = window != nullptr ? window->backingStore() : nullptr;
+    if (const auto* image =
+            store != nullptr ? dynamic_cast<const QImage*>(store->paintDevice()) : nullptr;
+        image != nullptr && !image->isNull()) {
+        return image->format();
+    }
+    return QImage::Format_ARGB32_Premultiplied;
+}
+
+QImage ScreenImage(const QWidget& widget, const QSize& size) {
+    const qreal ratio = widget.devicePixelRatioF();
+    QImage image(size * ratio, ScreenImageFormat(widget));
+    image.setDevicePixelRatio(ratio);
+    image.setDotsPerMeterX(qRound(widget.logicalDpiX() / 0.0254));
+    image.setDotsPerMeterY(qRound(widget.logicalDpiY() / 0.0254));
+    return image;
+}
+
+bool PaintCache::Usable(const QWidget& widget) {
+    const QStyle* style = widget.style();
+    if (style == nullptr || style->inherits("QStyleSheetStyle")) return false;
+    if (widget.testAttribute(Qt::WA_StyledBackground)) return false;
+    return widget.palette().brush(QPalette::Window).style() == Qt::SolidPattern;
+}
+
+void PaintCache::MarkOpaque(QWidget& widget, const QEvent* change) {
+    if (change != nullptr && change->type() != QEvent::StyleChange &&
+        change->type() != QEvent::PaletteChange) {
+        return;
+    }
+    widget.setAttribute(Qt::WA_OpaquePaintEvent, Usable(widget));
+}
+
+void PaintCache::Refresh(const QWidget& widget, const QRegion& stale,
+                         const std::function<void(QPainter&)>& draw, const PaintCache* under) {
+    const qreal ratio = widget.devicePixelRatioF();
+    const QSize pixels = widget.size() * ratio;
+    const QImage::Format format = ScreenImageFormat(widget);
+    QRect part = stale.boundingRect();
+    if (image_.size() != pixels || image_.devicePixelRatio() != ratio ||
+        image_.format() != format) {
+        image_ = QImage(pixels, format);
+        image_.setDevicePixelRatio(ratio);
+        part = widget.rect();
+    }
+    part &= widget.rect();
+    if (part.isEmpty()) return;
+    (part == widget.rect() ? fullRefreshes_ : partRefreshes_)++;
+    // The part is drawn on an image of its own: the styles set clips of their own, which
+    // would let them draw past a clip set here, over what the image already holds.
+    QImage fresh = ScreenImage(widget, part.size());
+    {
+        QPainter painter(&fresh);
+        painter.translate(-part.topLeft());
+        // What lies under the widget: its parent's picture where that is at hand.
+        painter.fillRect(part, widget.palette().brush(QPalette::Window));
+        if (under != nullptr && !under->Empty()) {
+            const QPoint at = widget.pos();
+            under->Paint(painter, part, at);
+        }
+        // What QPainter takes from a widget it begins on.
+        painter.setPen(widget.palette().color(widget.foregroundRole()));
+        painter.setBrush(widget.palette().brush(widget.backgroundRole()));
+        painter.setBackground(widget.palette().brush(widget.backgroundRole()));
+        painter.setFont(widget.font());
+        painter.setLayoutDirection(widget.layoutDirection());
+        draw(painter);
+    }
+    QPainter copy(&image_);
+    copy.setCompositionMode(QPainter::CompositionMode_Source);
+    copy.drawImage(part.topLeft(), fresh);
+}
+
+void PaintCache::Copy(const PaintCache& from, const QRect& to, int shift) {
+    if (from.image_.isNull()) return;
+    if (image_.size() != from.image_.size() || image_.format() != from.image_.format() ||
+        image_.devicePixelRatio() != from.image_.devicePixelRatio()) {
+        image_ = QImage(from.image_.size(), from.image_.format());
+        image_.setDevicePixelRatio(from.image_.devicePixelRatio());
+        image_.fill(Qt::transparent);
+    }
+    if (to.isEmpty()) return;
+    QPainter painter(&image_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    from.Paint(painter, to, QPoint(shift, 0));
+}
+
+void PaintCache::Paint(QWidget& widget, const QRegion& region) const {
+    QPainter painter(&widget);
+    for (const QRect& rect : region) Paint(painter, rect, QPoint(0, 0));
+}
+
+void PaintCache::Paint(QPainter& painter, const QRect& rect, const QPoint& from) const {
+    const qreal ratio = image_.devicePixelRatio();
+    const QRect source = rect.translated(from);
+    painter.drawImage(QRectF(rect), image_,
+                      QRectF(source.x() * ratio, source.y() * ratio, source.width() * ratio,
+                             source.height() * ratio));
+}
+
+}  // namespace bytelora
