@@ -5,7 +5,7 @@
 #include <array>
 
 #include "netstats/IfTableReader.h"
-#include "netstats/Utf8.h"
+#include "netstats/Utf8Encoder.h"
 
 namespace bytelora {
 

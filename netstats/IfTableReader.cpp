@@ -4,7 +4,7 @@
 #include <memory>
 #include <new>
 
-#include "netstats/Utf8.h"
+#include "netstats/Utf8Encoder.h"
 
 namespace bytelora {
 
