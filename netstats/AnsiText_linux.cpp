@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "netstats/IfTableReader.h"
+#include "netstats/AnsiText.h"
 #include "netstats/Utf8Encoder.h"
 
 namespace bytelora {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "netstats/AnsiText.h"
 #include "netstats/Utf8Encoder.h"
 
 namespace bytelora {
