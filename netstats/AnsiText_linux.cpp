@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <array>
 
-#include "netstats/IfTableReader.h"
-#include "netstats/Utf8.h"
+#include "netstats/AnsiText.h"
+#include "netstats/Utf8Encoder.h"
 
 namespace bytelora {
 

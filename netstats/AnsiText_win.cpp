@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 
-#include "netstats/IfTableReader.h"
+#include "netstats/AnsiText.h"
 
 namespace bytelora {
 

@@ -4,7 +4,8 @@
 #include <memory>
 #include <new>
 
-#include "netstats/Utf8.h"
+#include "netstats/AnsiText.h"
+#include "netstats/Utf8Encoder.h"
 
 namespace bytelora {
 

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <memory>
 
 #include "netstats/LinuxLinkMessage.h"
 #include "netstats/NetlinkBytes.h"
@@ -290,10 +289,6 @@ bool LinuxInterfaceTable::IsWireless(std::uint32_t index, const std::string& nam
 
 void LinuxInterfaceTable::ForgetUnseenLinks() {
     std::erase_if(wirelessCache_, [](const WirelessEntry& entry) { return !entry.seen; });
-}
-
-std::unique_ptr<InterfaceTableSource> MakeSystemInterfaceTable() {
-    return std::make_unique<LinuxInterfaceTable>();
 }
 
 }  // namespace bytelora

@@ -1,7 +1,7 @@
 #include "settings/AutostartEntry.h"
 
 #include "settings/StartupRegistration.h"
-#include "settings/Utf8.h"
+#include "settings/Utf8Check.h"
 
 namespace bytelora {
 

@@ -1,7 +1,7 @@
 #include "settings/IniFileCheck.h"
 
 #include "common/PlatformFiles.h"
-#include "settings/Utf8.h"
+#include "settings/Utf8Check.h"
 
 #include <system_error>
 

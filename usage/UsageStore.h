@@ -89,6 +89,13 @@ class UsageStore final : public UsageDatabase {
     QSqlDatabase& Connection() { return db_; }
 
   private:
+    // The one check before every read: the tables are there to read.
+    bool Readable() const;
+    // The one check before every write: why nothing may be written now, None when it may.
+    StoreFault WriteRefusal() const;
+    // The recorder tries again to open a file it could not open before.
+    void RetryUnwritable();
+
     void Open();
     // `immutable`: read a file nobody can be writing without the -shm file that a
     // database in WAL mode otherwise needs (a folder this user cannot write).

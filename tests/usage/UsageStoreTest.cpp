@@ -132,6 +132,43 @@ TEST(UsageStore, MovesADamagedFileAsideAndStartsANewOne) {
     EXPECT_EQ(rig.StoredReceived(), 42u);
 }
 
+// The header check lets this one through: the schema check finds it, and the recorder
+// then moves it aside as above.
+TEST(UsageStore, ADatabaseDamagedBehindASoundHeaderIsMovedAsideToo) {
+    StoreRig rig;
+    {
+        auto session = rig.Session();
+        session->Record(rig.Read(0));
+        session->Record(rig.Read(64));
+    }
+    rig.told.clear();
+    ASSERT_GT(fs::file_size(rig.Database()), 8192u);
+    {
+        std::fstream file(rig.Database(), std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(4096);  // the second page: a table's root
+        file << std::string(4096, 'x');
+    }
+    const std::uintmax_t damagedSize = fs::file_size(rig.Database());
+
+    UsageStore store({rig.Database(), UsageStore::Mode::Record}, rig.clock,
+                     [&](const std::string& text) { rig.told.push_back(text); });
+    EXPECT_EQ(store.GetState(), UsageStore::State::Open);
+    fs::path aside;
+    for (const auto& entry : fs::directory_iterator(rig.Database().parent_path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("usage.sqlite.damaged-", 0) == 0) aside = entry.path();
+    }
+    ASSERT_FALSE(aside.empty());
+    EXPECT_EQ(fs::file_size(aside), damagedSize);
+    ASSERT_EQ(rig.told.size(), 1u);
+    EXPECT_EQ(rig.told[0], "The data usage database " + rig.Database().string() +
+                               " was damaged. It was kept as " + aside.string() +
+                               " and a new database was started.");
+    EXPECT_EQ(store.Rows({INT64_MIN / 2, INT64_MAX / 2}).size(), 0u);
+    EXPECT_EQ(store.Add({{"eth0", 5, 7, 9}}, {}, {}), StoreFault::None);
+    EXPECT_EQ(store.Rows({5, 6}).size(), 1u);
+}
+
 TEST(UsageStore, ANewerDatabaseIsOnlyRead) {
     StoreRig rig;
     {

@@ -1,4 +1,4 @@
-#include "settings/Utf8.h"
+#include "settings/Utf8Check.h"
 
 namespace bytelora {
 
