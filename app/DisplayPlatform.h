@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "history/HistoryLog.h"
+#include "common/Environment.h"
 
 namespace bytelora {
 

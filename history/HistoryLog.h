@@ -1,17 +1,11 @@
 #pragma once
 
-#include <functional>
-#include <optional>
 #include <stdexcept>
 #include <string>
 
+#include "common/Environment.h"
+
 namespace bytelora {
-
-// Reads one environment variable; nullopt when it is not set.
-using EnvironmentLookup = std::function<std::optional<std::string>(const std::string& name)>;
-
-// The process's own environment (UTF-8 text).
-std::optional<std::string> ProcessEnvironment(const std::string& name);
 
 // A history log that cannot be written or read; what() names the file and the reason.
 class HistoryLogError : public std::runtime_error {

@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -114,14 +113,6 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 }
 
 }  // namespace
-
-std::optional<std::string> ProcessEnvironment(const std::string& name) {
-    const char* value = std::getenv(name.c_str());
-    if (value == nullptr) {
-        return std::nullopt;
-    }
-    return std::string(value);
-}
 
 std::string HistoryLogPath(const EnvironmentLookup& environment) {
     const std::string fileName = HistoryLogFileName();

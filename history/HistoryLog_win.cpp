@@ -86,22 +86,6 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 
 }  // namespace
 
-std::optional<std::string> ProcessEnvironment(const std::string& name) {
-    const std::wstring wideName = WidenOrFail(name, CP_UTF8);
-    ::SetLastError(ERROR_SUCCESS);
-    const DWORD needed = ::GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
-    if (needed == 0) {
-        if (::GetLastError() == ERROR_ENVVAR_NOT_FOUND) {
-            return std::nullopt;
-        }
-        return std::string();
-    }
-    std::wstring value(needed, L'\0');
-    const DWORD length = ::GetEnvironmentVariableW(wideName.c_str(), value.data(), needed);
-    value.resize(length < needed ? length : 0);
-    return NarrowOrFail(value, CP_UTF8);
-}
-
 std::string HistoryLogPath(const EnvironmentLookup& environment) {
     return environment("TEMP").value_or(std::string()) + "\\" + HistoryLogFileName();
 }
