@@ -19,7 +19,7 @@
 #include "common/ProcessSetup.h"
 #include "common/QtLauncher.h"
 #include "common/QtMessageBoxes.h"
-#include "countd/CountdClient.h"
+#include "countd/client/CountdClient.h"
 #include "history/HistoryLog.h"
 #include "netstats/InterfaceTableSource.h"
 #include "settings/QSettingsStore.h"

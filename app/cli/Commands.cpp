@@ -10,7 +10,7 @@
 #include "app/cli/Interrupt.h"
 #include "common/Clock.h"
 #include "common/DateTimeText.h"
-#include "countd/CountdClient.h"
+#include "countd/client/CountdClient.h"
 #include "history/HistoryLog.h"
 #include "history/IntervalTable.h"
 #include "history/LoggingScheduler.h"

@@ -10,7 +10,7 @@
 #include "app/cli/Commands.h"
 #include "app/cli/UsageCommand.h"
 #include "common/ProcessSetup.h"
-#include "countd/CountdClient.h"
+#include "countd/client/CountdClient.h"
 #include "netstats/InterfaceTableSource.h"
 
 int main(int argc, char** argv) {

@@ -9,7 +9,7 @@
 
 #include "app/FormRig.h"
 #include "apps/AppsWindow.h"
-#include "countd/CountdClient.h"
+#include "countd/client/CountdClient.h"
 #include "support/UsageZones.h"
 #include "tray/TrayMenu.h"
 #include "usage/UsagePrometheus.h"

@@ -1,4 +1,4 @@
-#include "countd/AppNames.h"
+#include "countd/client/AppNames.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "countd/StartBaseline.h"
+#include "countd/protocol/StartBaseline.h"
 
 #include <charconv>
 

@@ -12,9 +12,8 @@
 #include <vector>
 
 #include "common/UniqueFd.h"
-#include "countd/CountdClient.h"
+#include "countd/client/CountdClient.h"
 #include "countd/daemon/CountdServer.h"
-#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 namespace bytelora::countd {
@@ -175,19 +174,6 @@ TEST(CountdServer, RunsItsPeriodicWork) {
     ServerRig rig(limits);
     for (int i = 0; i < 200 && rig.ticks() < 3; ++i) std::this_thread::sleep_for(10ms);
     EXPECT_GE(rig.ticks(), 3);
-}
-
-TEST(CountdClient, SaysInOneLineWhenThereIsNoCounterAndHowToEnableIt) {
-    testing::TempDir dir;
-    const FetchResult missing = FetchCounts((dir / "none.socket").string());
-    EXPECT_FALSE(missing.reply);
-    EXPECT_EQ(missing.problem.find('\n'), std::string::npos);
-    EXPECT_NE(missing.problem.find("sudo systemctl enable --now bytelora-countd"), std::string::npos);
-
-    testing::ScopedEnv unset(kCountdSocketVariable, std::nullopt);
-    EXPECT_EQ(CountdSocketPath(), "/run/bytelora/countd.socket");
-    testing::ScopedEnv set(kCountdSocketVariable, "/tmp/x.socket");
-    EXPECT_EQ(CountdSocketPath(), "/tmp/x.socket");
 }
 
 }  // namespace

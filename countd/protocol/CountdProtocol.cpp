@@ -1,4 +1,4 @@
-#include "countd/CountdProtocol.h"
+#include "countd/protocol/CountdProtocol.h"
 
 #include <charconv>
 

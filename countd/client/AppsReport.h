@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "countd/AppNames.h"
-#include "countd/CountdProtocol.h"
+#include "countd/client/AppNames.h"
+#include "countd/protocol/CountdProtocol.h"
 
 // The counter's reply as applications: `bytelora-cli apps` and the Applications window.
 namespace bytelora::countd {

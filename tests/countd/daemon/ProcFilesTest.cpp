@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "countd/ProcFiles.h"
+#include "countd/daemon/ProcFiles.h"
 
 namespace bytelora::countd {
 namespace {

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "common/UniqueFd.h"
-#include "countd/CountdClient.h"
+#include "countd/client/CountdClient.h"
 
 namespace bytelora::countd {
 

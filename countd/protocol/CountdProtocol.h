@@ -18,6 +18,10 @@
 namespace bytelora::countd {
 
 inline constexpr int kProtocolVersion = 1;
+// Where the counter serves unless told otherwise, and the variable that points the
+// clients elsewhere.
+inline constexpr const char* kDefaultCountdSocket = "/run/bytelora/countd.socket";
+inline constexpr const char* kCountdSocketVariable = "BYTELORA_COUNTD_SOCKET";
 // The longest request accepted, newline included; longer input is refused unread.
 inline constexpr std::size_t kMaxRequestBytes = 64;
 

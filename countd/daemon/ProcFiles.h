@@ -25,6 +25,5 @@ std::string Cgroup2MountFromMountInfo(std::string_view mountInfo);
 // The readers, on the live system; an unreadable file gives the empty result.
 std::optional<std::uint64_t> ReadStartTicks(std::uint32_t pid);
 std::string ReadUnit(std::uint32_t pid);
-std::string ReadFileText(const std::string& path, std::size_t limit = 1 << 20);
 
 }  // namespace bytelora::countd

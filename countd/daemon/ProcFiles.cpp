@@ -1,9 +1,10 @@
-#include "countd/ProcFiles.h"
+#include "countd/daemon/ProcFiles.h"
 
 #include <charconv>
-#include <fstream>
 #include <iterator>
 #include <vector>
+
+#include "countd/protocol/FileText.h"
 
 namespace bytelora::countd {
 
@@ -89,16 +90,6 @@ std::string Cgroup2MountFromMountInfo(std::string_view mountInfo) {
         if (fields.size() == 5 && fields[3] == "/") return std::string(fields[4]);
     }
     return {};
-}
-
-std::string ReadFileText(const std::string& path, std::size_t limit) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    std::string text;
-    text.resize(limit);
-    in.read(text.data(), static_cast<std::streamsize>(limit));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return text;
 }
 
 std::optional<std::uint64_t> ReadStartTicks(std::uint32_t pid) {

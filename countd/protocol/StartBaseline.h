@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "countd/CountdProtocol.h"
+#include "countd/protocol/CountdProtocol.h"
 
 namespace bytelora {
 class CInterfaces;

@@ -1,4 +1,4 @@
-#include "countd/CountdClient.h"
+#include "countd/client/CountdClient.h"
 
 namespace bytelora::countd {
 

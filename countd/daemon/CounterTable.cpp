@@ -1,4 +1,4 @@
-#include "countd/CounterTable.h"
+#include "countd/daemon/CounterTable.h"
 
 #include <set>
 

@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "common/UniqueFd.h"
-#include "countd/CountdClient.h"
+#include "countd/client/CountdClient.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "countd/CountdProtocol.h"
+#include "countd/protocol/CountdProtocol.h"
 
 namespace bytelora::countd {
 

@@ -1,4 +1,4 @@
-#include "countd/AppsReport.h"
+#include "countd/client/AppsReport.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "countd/CountdProtocol.h"
+#include "countd/protocol/CountdProtocol.h"
 
 namespace bytelora::countd {
 namespace {

@@ -5,12 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "countd/CountdProtocol.h"
+#include "countd/protocol/CountdProtocol.h"
 
 namespace bytelora::countd {
 
-inline constexpr const char* kDefaultCountdSocket = "/run/bytelora/countd.socket";
-inline constexpr const char* kCountdSocketVariable = "BYTELORA_COUNTD_SOCKET";
 // What a user does to have the counter.
 inline constexpr const char* kEnableCountdHint = "sudo systemctl enable --now bytelora-countd";
 

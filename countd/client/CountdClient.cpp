@@ -1,4 +1,4 @@
-#include "countd/CountdClient.h"
+#include "countd/client/CountdClient.h"
 
 #include <cstdlib>
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "countd/AppNames.h"
+#include "countd/client/AppNames.h"
 #include "support/TempDir.h"
 
 namespace bytelora::countd {

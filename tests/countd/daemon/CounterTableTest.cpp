@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "countd/CounterTable.h"
+#include "countd/daemon/CounterTable.h"
 
 namespace bytelora::countd {
 namespace {
