@@ -14,11 +14,11 @@
 set -euo pipefail
 countd=$1
 peer=$2
+. "$(dirname "$0")/../../support/netns.sh"
 
-skip() { echo "SKIPPED: $*"; exit 77; }
-[ "$(id -u)" -eq 0 ] || skip "the counter's accuracy test needs root (network namespaces and loading eBPF programs)"
-command -v ip >/dev/null || skip "no ip command (iproute2)"
-command -v setpriv >/dev/null || skip "no setpriv (util-linux)"
+[ "$(id -u)" -eq 0 ] || netns_skip "the counter's accuracy test needs root (network namespaces and loading eBPF programs)"
+command -v setpriv >/dev/null || netns_skip "no setpriv (util-linux)"
+netns_require "the counter's accuracy test"
 
 tag=bl22$$
 ns_a=${tag}a
@@ -31,29 +31,18 @@ cleanup() {
   local job
   for job in $(jobs -p); do kill "$job" 2>/dev/null || true; done
   wait 2>/dev/null || true
-  ip netns del "$ns_a" 2>/dev/null || true
-  ip netns del "$ns_b" 2>/dev/null || true
   rm -rf "$work"
 }
-trap cleanup EXIT
+netns_at_exit cleanup
 
-ip netns add "$ns_a" 2>/dev/null || skip "ip netns add is refused here"
-ip netns add "$ns_b"
-ip link add veth-a netns "$ns_a" type veth peer name veth-b netns "$ns_b"
-setup_side() { # <ns> <dev> <address> <peer address> <peer mac>
-  local ns=$1 dev=$2 address=$3 peer_address=$4 peer_mac=$5
-  ip netns exec "$ns" sysctl -qw net.ipv6.conf.all.disable_ipv6=1 net.ipv6.conf.default.disable_ipv6=1
-  ip -n "$ns" link set lo up
-  ip -n "$ns" addr add "$address/24" dev "$dev"
-  ip -n "$ns" link set "$dev" up
-  ip -n "$ns" neigh replace "$peer_address" lladdr "$peer_mac" dev "$dev" nud permanent
-}
+netns_pair --no-ipv6 "$ns_a" "$ns_b" veth-a veth-b 10.22.0.1/24 10.22.0.2/24
+# Static neighbours and no ARP: each side knows the other's address.
 mac_a=$(ip -n "$ns_a" -o link show veth-a | grep -o 'link/ether [0-9a-f:]*' | cut -d' ' -f2)
 mac_b=$(ip -n "$ns_b" -o link show veth-b | grep -o 'link/ether [0-9a-f:]*' | cut -d' ' -f2)
 ip -n "$ns_a" link set veth-a arp off
 ip -n "$ns_b" link set veth-b arp off
-setup_side "$ns_a" veth-a 10.22.0.1 10.22.0.2 "$mac_b"
-setup_side "$ns_b" veth-b 10.22.0.2 10.22.0.1 "$mac_a"
+ip -n "$ns_a" neigh replace 10.22.0.2 lladdr "$mac_b" dev veth-a nud permanent
+ip -n "$ns_b" neigh replace 10.22.0.1 lladdr "$mac_a" dev veth-b nud permanent
 
 # A program whose socket is older than the counter.
 mkdir -p "$work/bin"
@@ -80,7 +69,7 @@ done
 if [ ! -S "$socket" ]; then
   reason=$(head -1 "$work/countd.log")
   case "$reason" in
-    *"kernel refused"*|*"cannot attach"*|*"no cgroup v2"*|*"cannot open the cgroup"*) skip "$reason" ;;
+    *"kernel refused"*|*"cannot attach"*|*"no cgroup v2"*|*"cannot open the cgroup"*) netns_skip "$reason" ;;
     *) echo "FAIL: the counter did not start: $reason"; exit 1 ;;
   esac
 fi
