@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "countd/CountdClient.h"
+#include "countd/client/CountdClient.h"
 
 namespace bytelora {
 

@@ -19,7 +19,7 @@
 #include "app/SingleInstance.h"
 #include "common/Clock.h"
 #include "common/ProcessSetup.h"
-#include "countd/CountdClient.h"
+#include "countd/client/CountdClient.h"
 #include "history/HistoryLog.h"
 #include "netstats/InterfaceTableSource.h"
 #include "settings/QSettingsStore.h"

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <ostream>
 
-#include "countd/AppsReport.h"
-#include "countd/CountdClient.h"
-#include "countd/ProcFiles.h"
-#include "countd/StartBaseline.h"
+#include "countd/client/AppsReport.h"
+#include "countd/client/CountdClient.h"
+#include "countd/protocol/FileText.h"
+#include "countd/protocol/StartBaseline.h"
 #include "netstats/InterfaceSelection.h"
 #include "netstats/InterfaceTotals.h"
 #include "usage/UsageText.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/CliOptions.h"
-#include "countd/AppsReport.h"
+#include "countd/client/AppsReport.h"
 #include "netstats/InterfaceTableSource.h"
 
 namespace bytelora::cli {

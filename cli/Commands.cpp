@@ -8,7 +8,7 @@
 
 #include "cli/Interrupt.h"
 #include "common/Clock.h"
-#include "countd/CountdClient.h"
+#include "countd/client/CountdClient.h"
 #include "history/DateTimeText.h"
 #include "history/HistoryLog.h"
 #include "history/IntervalTable.h"

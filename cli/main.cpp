@@ -10,7 +10,7 @@
 #include "cli/Commands.h"
 #include "cli/UsageCommand.h"
 #include "common/ProcessSetup.h"
-#include "countd/CountdClient.h"
+#include "countd/client/CountdClient.h"
 #include "netstats/InterfaceTableSource.h"
 
 int main(int argc, char** argv) {

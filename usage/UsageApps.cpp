@@ -5,7 +5,7 @@
 #include <map>
 #include <memory>
 
-#include "countd/AppsReport.h"
+#include "countd/client/AppsReport.h"
 #include "usage/UsageCalendar.h"
 #include "usage/UsageText.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "countd/AppNames.h"
-#include "countd/CountdClient.h"
+#include "countd/client/AppNames.h"
+#include "countd/client/CountdClient.h"
 #include "usage/UsageDatabase.h"
 #include "usage/UsageRecorder.h"
 #include "usage/UsageView.h"

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "common/Clock.h"
-#include "countd/AppNames.h"
-#include "countd/AppRates.h"
-#include "countd/CountdClient.h"
+#include "countd/client/AppNames.h"
+#include "countd/client/AppRates.h"
+#include "countd/client/CountdClient.h"
 
 namespace bytelora {
 

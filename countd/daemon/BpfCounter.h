@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/UniqueFd.h"
-#include "countd/CounterTable.h"
+#include "countd/daemon/CounterTable.h"
 
 struct countd_bpf;
 
@@ -16,7 +16,7 @@ namespace bytelora::countd {
 // maps they count into. Loading needs root; reading and deleting through the held map
 // descriptors goes on working after root is given up: since kernel 6.0,
 // kernel.unprivileged_bpf_disabled refuses only map creation and program loads (seen on
-// 6.18 with the setting at 2, and checked by tests/countd/countd-accuracy.sh).
+// 6.18 with the setting at 2, and checked by tests/countd/daemon/countd-accuracy.sh).
 class BpfCounter {
   public:
     struct Loaded {

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <vector>
 
-#include "countd/CountdProtocol.h"
+#include "countd/protocol/CountdProtocol.h"
 
 namespace bytelora::countd {
 

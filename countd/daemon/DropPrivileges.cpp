@@ -12,7 +12,7 @@
 #include <sstream>
 #include <vector>
 
-#include "countd/ProcFiles.h"
+#include "countd/protocol/FileText.h"
 
 namespace bytelora::countd {
 

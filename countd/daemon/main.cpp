@@ -14,13 +14,14 @@
 #include <string>
 #include <vector>
 
-#include "countd/CountdClient.h"
-#include "countd/CounterTable.h"
-#include "countd/ProcFiles.h"
-#include "countd/StartBaseline.h"
 #include "countd/daemon/BpfCounter.h"
 #include "countd/daemon/CountdServer.h"
+#include "countd/daemon/CounterTable.h"
 #include "countd/daemon/DropPrivileges.h"
+#include "countd/daemon/ProcFiles.h"
+#include "countd/protocol/CountdProtocol.h"
+#include "countd/protocol/FileText.h"
+#include "countd/protocol/StartBaseline.h"
 #include "netstats/InterfaceTableSource.h"
 #include "netstats/InterfaceTotals.h"
 

@@ -11,7 +11,7 @@
 
 #include "cli/AppsCommand.h"
 #include "common/UniqueFd.h"
-#include "countd/StartBaseline.h"
+#include "countd/protocol/StartBaseline.h"
 #include "support/FakeInterfaceTable.h"
 #include "support/TempDir.h"
 

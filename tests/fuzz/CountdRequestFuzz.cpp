@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "countd/CountdProtocol.h"
+#include "countd/protocol/CountdProtocol.h"
 
 namespace bytelora::fuzz {
 

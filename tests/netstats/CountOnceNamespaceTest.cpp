@@ -5,10 +5,7 @@
 // falls to the default-route rule: the uplink counts, the bridge and the port do not,
 // and the measured rates add up to the uplink's own counters. Needs root and `ip netns`.
 #include <arpa/inet.h>
-#include <fcntl.h>
 #include <netinet/in.h>
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -17,7 +14,6 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <sstream>
 #include <string>
@@ -26,15 +22,14 @@
 #include "monitor/TrafficWatch.h"
 #include "netstats/LinuxInterfaceTable.h"
 #include "support/ChildProcess.h"
+#include "support/NetworkNamespace.h"
 
 namespace bytelora {
 namespace {
 
 using namespace std::chrono_literals;
 
-bool Shell(const std::string& command) {
-    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
-}
+using testing::Shell;
 
 struct Network {
     const std::string suffix = std::to_string(::getpid());
@@ -74,19 +69,12 @@ struct Network {
 // Runs in a child: sends from inside the guest, measures inside the host, and writes
 // what it found to `out`.
 [[noreturn]] void MeasureInside(const Network& net, int out) {
-    const int hostFd = ::open(("/run/netns/" + net.host).c_str(), O_RDONLY | O_CLOEXEC);
-    const int guestFd = ::open(("/run/netns/" + net.guest).c_str(), O_RDONLY | O_CLOEXEC);
-    if (hostFd < 0 || guestFd < 0 || ::setns(guestFd, CLONE_NEWNET) != 0) ::_exit(3);
+    if (!testing::EnterNamedNetworkNamespace(net.guest)) ::_exit(3);
     // A socket stays in the namespace it was made in.
     const int sender = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (sender < 0 || ::setns(hostFd, CLONE_NEWNET) != 0) ::_exit(4);
+    if (sender < 0 || !testing::EnterNamedNetworkNamespace(net.host)) ::_exit(4);
     // sysfs as the host namespace sees it, for the hardware look-ups.
-    if (::unshare(CLONE_NEWNS) != 0 ||
-        ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-        ::_exit(5);
-    }
-    ::umount2("/sys", MNT_DETACH);
-    if (::mount("sysfs", "/sys", "sysfs", 0, nullptr) != 0) ::_exit(6);
+    if (!testing::MountSysfsOfThisNetworkNamespace().empty()) ::_exit(5);
 
     LinuxInterfaceTable table;
     TrafficWatch watch(table.CounterBits(), ",", table.Probe());

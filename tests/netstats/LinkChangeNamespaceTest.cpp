@@ -19,14 +19,13 @@
 #include "SameRecords.h"
 #include "common/UniqueFd.h"
 #include "netstats/LinuxInterfaceTable.h"
+#include "support/NetworkNamespace.h"
 #include "support/TempDir.h"
 
 namespace bytelora {
 namespace {
 
-bool Shell(const std::string& command) {
-    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
-}
+using testing::Shell;
 
 // Moves this thread (and the commands it starts) into a new, unnamed network namespace,
 // and back when it goes; the namespace goes with the last socket in it.

@@ -55,7 +55,7 @@ for file in ./usr/bin/bytelora ./usr/bin/bytelora-cli \
 done
 # The per-application counter, where it was built: the program, its hardened unit, and
 # maintainer scripts that make its user and enable it (but leave another root alone).
-if [ -x "$build/countd/bytelora-countd" ]; then
+if [ -x "$build/countd/daemon/bytelora-countd" ]; then
   for file in ./usr/sbin/bytelora-countd ./usr/lib/systemd/system/bytelora-countd.service; do
     grep -qx "$file" <<<"$contents" || fail "the package lacks $file"
   done

@@ -25,7 +25,7 @@ share/icons/hicolor/64x64/apps/$id.png
 share/icons/hicolor/scalable/apps/$id.svg
 share/metainfo/$id.metainfo.xml"
 # With the per-application counter: its program and its service.
-if [ -x "$build/countd/bytelora-countd" ]; then
+if [ -x "$build/countd/daemon/bytelora-countd" ]; then
   expected=$(printf '%s\nlib/systemd/system/bytelora-countd.service\nsbin/bytelora-countd\n' "$expected" | LC_ALL=C sort)
 fi
 actual=$(cd "$prefix" && find . \( -type f -o -type l \) | sed 's|^\./||' | LC_ALL=C sort)

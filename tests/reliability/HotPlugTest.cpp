@@ -4,10 +4,7 @@
 // live table inside one of the namespaces. No rate may be negative, and none may be
 // more than what was really sent. Needs root and `ip netns`; about half a minute.
 #include <arpa/inet.h>
-#include <fcntl.h>
 #include <netinet/in.h>
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,7 +14,6 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <random>
 #include <sstream>
 #include <string>
@@ -27,6 +23,7 @@
 #include "monitor/TrafficWatch.h"
 #include "netstats/LinuxInterfaceTable.h"
 #include "support/ChildProcess.h"
+#include "support/NetworkNamespace.h"
 
 namespace bytelora {
 namespace {
@@ -40,9 +37,7 @@ constexpr std::size_t kPayload = 1000;  // bytes of one datagram
 constexpr std::size_t kOnTheWire = kPayload + 8 + 20 + 14;  // + UDP, IPv4, Ethernet
 constexpr int kDatagramsPerRead = 40;  // at most 160 per second: about 170 KB/s
 
-bool Shell(const std::string& command) {
-    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
-}
+using testing::Shell;
 
 std::string Address(int pair, int end) {
     return "10.77." + std::to_string(pair) + "." + std::to_string(end);
@@ -92,14 +87,9 @@ struct Tick {
 // second, and sends datagrams to whichever peers exist. Writes one line per tick and a
 // last line with the totals to `out`.
 [[noreturn]] void MonitorInside(const std::string& name, int out) {
-    const int nsFd = ::open(("/run/netns/" + name).c_str(), O_RDONLY | O_CLOEXEC);
-    if (nsFd < 0 || ::setns(nsFd, CLONE_NEWNET) != 0) ::_exit(3);
+    if (!testing::EnterNamedNetworkNamespace(name)) ::_exit(3);
     // sysfs as this namespace sees it, as `ip netns exec` does, for the link look-ups.
-    if (::unshare(CLONE_NEWNS) == 0 &&
-        ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0) {
-        ::umount2("/sys", MNT_DETACH);
-        ::mount("sysfs", "/sys", "sysfs", 0, nullptr);
-    }
+    testing::MountSysfsOfThisNetworkNamespace();
 
     const int sock = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (sock < 0) ::_exit(4);

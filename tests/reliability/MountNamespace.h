@@ -1,6 +1,5 @@
 #pragma once
 
-#include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -8,6 +7,8 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+
+#include "support/NetworkNamespace.h"
 
 namespace bytelora::testing {
 
@@ -21,9 +22,8 @@ class PrivateTmpfs {
             reason_ = "needs root to mount a file system";
             return;
         }
-        if (::unshare(CLONE_NEWNS) != 0 ||
-            ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-            reason_ = std::string("no mount namespace: ") + std::strerror(errno);
+        if (std::string why = EnterPrivateMountNamespace(); !why.empty()) {
+            reason_ = why;
             return;
         }
         std::filesystem::create_directories(folder_);

@@ -5,12 +5,14 @@
 # processes on free loopback ports with folders of their own. Prometheus's HTTP API must
 # then give the interface's sent total that `usage --json` gives for all time, and the
 # counter must never have gone backwards.
-# Usage: prometheus-e2e.sh <bytelora-cli> <bytelora_traffic>. Needs root and `ip netns`.
+# Usage: prometheus-e2e.sh <bytelora-cli> <bytelora_traffic>. Needs root and `ip netns`;
+# without them it skips (exit 77) saying why.
 set -euo pipefail
 cli=$1
 traffic=$2
+. "$(dirname "$0")/../support/netns.sh"
 say() { echo "prometheus-e2e: $*"; }
-[ "$(id -u)" -eq 0 ] || { say "skipped: needs root for network namespaces"; exit 0; }
+netns_require prometheus-e2e
 for tool in prometheus prometheus-node-exporter curl ss; do
   command -v "$tool" >/dev/null || { say "FAIL: $tool is missing"; exit 1; }
 done
@@ -25,20 +27,10 @@ cleanup() {
   local pid
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  ip netns del "$ns1" 2>/dev/null || true
-  ip netns del "$ns2" 2>/dev/null || true
   rm -rf "$work"
 }
-trap cleanup EXIT
-if ! ip netns add "$ns1" 2>/dev/null; then say "skipped: ip netns add is refused here"; exit 0; fi
-ip netns add "$ns2"
-ip -n "$ns1" link set lo up
-ip -n "$ns2" link set lo up
-ip -n "$ns1" link add "$near" type veth peer name "$far" netns "$ns2"
-ip -n "$ns1" addr add 10.79.0.1/24 dev "$near"
-ip -n "$ns2" addr add 10.79.0.2/24 dev "$far"
-ip -n "$ns1" link set "$near" up
-ip -n "$ns2" link set "$far" up
+netns_at_exit cleanup
+netns_pair "$ns1" "$ns2" "$near" "$far" 10.79.0.1/24 10.79.0.2/24
 
 # A free loopback port: one nobody listens on, not the one picked before.
 free_port() {

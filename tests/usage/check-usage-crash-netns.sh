@@ -10,11 +10,12 @@ set -u
 cli=$1 kill_after=$2
 . "$(dirname "$0")/../support/usage-netns.sh"
 pids=()
-netns_cleanup_more() {
+stop_programs() {
   local pid
   for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
 }
 netns_start blcrash 46 1500
+netns_at_exit stop_programs
 # send_mb <MB>: that much in datagrams of 1400 bytes.
 send_mb() { send $(($1 * 1000 * 1000)) 1400; }
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "countd/AppRates.h"
+#include "countd/client/AppRates.h"
 #include "support/FakeClock.h"
 #include "views/AppsWindow.h"
 

@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "app/MainWindowRig.h"
-#include "countd/CountdClient.h"
+#include "countd/client/CountdClient.h"
 #include "support/UsageZones.h"
 #include "tray/TrayMenu.h"
 #include "usage/UsagePrometheus.h"

@@ -9,12 +9,13 @@ set -u
 runner=$1 cli=$2
 . "$(dirname "$0")/../support/usage-netns.sh"
 log_pid=
-netns_cleanup_more() {
+stop_wine() {
   [ -n "$log_pid" ] && kill "$log_pid" 2>/dev/null
   in_ns env WINEPREFIX="$work/prefix" wineserver -k >/dev/null 2>&1
 }
 # A 64 KiB MTU keeps the packet count (and the time) small.
 netns_start bl4g 44 65535
+netns_at_exit stop_wine
 
 # The prefix and its services (which read the interface table) start inside.
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

@@ -1,0 +1,12 @@
+#include "countd/client/CountdClient.h"
+
+#include <cstdlib>
+
+namespace bytelora::countd {
+
+std::string CountdSocketPath() {
+    const char* path = std::getenv(kCountdSocketVariable);
+    return path && *path ? path : kDefaultCountdSocket;
+}
+
+}  // namespace bytelora::countd

@@ -1,0 +1,186 @@
+#!/usr/bin/env bash
+# The counter against the kernel's own counters, as root, in two network namespaces of
+# its own joined by a veth pair: three programs with executables of their own send
+# known payloads (bulk TCP, UDP datagrams, 100 short TCP connections) to three sinks.
+#  - each program's sent bytes, and its sink's received bytes, lie between the payload
+#    and the payload with its headers (UDP: exactly 28 bytes a datagram);
+#  - on each side, every packet on the veth belongs to one of these programs (static
+#    neighbours, no IPv6: no ARP nor neighbour discovery), so the programs' sum equals
+#    the veth's bytes minus 14 bytes of Ethernet header a packet, within 0.1 %;
+#  - a socket made before the counter started is counted from its first use on;
+#  - the counter runs with no capabilities, and another user sees none of root's programs.
+# Exits 77 (skipped) with one line saying why where it cannot run.
+# usage: countd-accuracy.sh <bytelora-countd> <countd_traffic_peer>
+set -euo pipefail
+countd=$1
+peer=$2
+. "$(dirname "$0")/../../support/netns.sh"
+
+[ "$(id -u)" -eq 0 ] || netns_skip "the counter's accuracy test needs root (network namespaces and loading eBPF programs)"
+command -v setpriv >/dev/null || netns_skip "no setpriv (util-linux)"
+netns_require "the counter's accuracy test"
+
+tag=bl22$$
+ns_a=${tag}a
+ns_b=${tag}b
+work=$(mktemp -d)
+chmod 755 "$work"  # other users reach the socket
+cleanup() {
+  # Every program this script started and that still runs (after a failure, a sink still
+  # waits for its sender, the old sender for its signal).
+  local job
+  for job in $(jobs -p); do kill "$job" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+netns_at_exit cleanup
+
+netns_pair --no-ipv6 "$ns_a" "$ns_b" veth-a veth-b 10.22.0.1/24 10.22.0.2/24
+# Static neighbours and no ARP: each side knows the other's address.
+mac_a=$(ip -n "$ns_a" -o link show veth-a | grep -o 'link/ether [0-9a-f:]*' | cut -d' ' -f2)
+mac_b=$(ip -n "$ns_b" -o link show veth-b | grep -o 'link/ether [0-9a-f:]*' | cut -d' ' -f2)
+ip -n "$ns_a" link set veth-a arp off
+ip -n "$ns_b" link set veth-b arp off
+ip -n "$ns_a" neigh replace 10.22.0.2 lladdr "$mac_b" dev veth-a nud permanent
+ip -n "$ns_b" neigh replace 10.22.0.1 lladdr "$mac_a" dev veth-b nud permanent
+
+# A program whose socket is older than the counter.
+mkdir -p "$work/bin"
+cp "$peer" "$work/bin/old-sender"
+BYTELORA_PEER_WAIT_FILE=$work/go ip netns exec "$ns_a" "$work/bin/old-sender" udp-send 10.22.0.2 5004 100 500 >/dev/null &
+old_sender=$!
+for _ in $(seq 200); do [ -e "$work/go.socket" ] && break; sleep 0.02; done
+
+# Started as another user, the counter refuses and says why.
+if setpriv --reuid=65534 --regid=65534 --clear-groups "$countd" --socket "$work/refused.socket" 2>"$work/refused.log"; then
+  echo "FAIL: the counter ran without root"; exit 1
+fi
+grep -q "must be started as root" "$work/refused.log" || { echo "FAIL: $(cat "$work/refused.log")"; exit 1; }
+
+# The counter, on a socket of the test's own.
+socket=$work/countd.socket
+"$countd" --socket "$socket" --user nobody 2>"$work/countd.log" &
+countd_pid=$!
+for _ in $(seq 100); do
+  [ -S "$socket" ] && break
+  kill -0 "$countd_pid" 2>/dev/null || break
+  sleep 0.05
+done
+if [ ! -S "$socket" ]; then
+  reason=$(head -1 "$work/countd.log")
+  case "$reason" in
+    *"kernel refused"*|*"cannot attach"*|*"no cgroup v2"*|*"cannot open the cgroup"*) netns_skip "$reason" ;;
+    *) echo "FAIL: the counter did not start: $reason"; exit 1 ;;
+  esac
+fi
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+cap_eff=$(awk '/^CapEff:/ {print $2}' "/proc/$countd_pid/status")
+counter_uid=$(awk '/^Uid:/ {print $3}' "/proc/$countd_pid/status")
+[ "$cap_eff" = 0000000000000000 ] || fail "the counter kept capabilities: CapEff $cap_eff"
+[ "$counter_uid" != 0 ] || fail "the counter still runs as root"
+grep -q '^NoNewPrivs:[[:space:]]*1' "/proc/$countd_pid/status" || fail "the counter may gain privileges again"
+
+# One executable per role.
+for role in bulk-sender bulk-sink udp-sender udp-sink short-sender short-sink old-sink; do
+  cp "$peer" "$work/bin/$role"
+done
+veth_bytes() { # <ns> <dev>: "<bytes both ways> <packets both ways>"
+  local s=/sys/class/net/$2/statistics
+  ip netns exec "$1" sh -c "echo \$((\$(cat $s/rx_bytes) + \$(cat $s/tx_bytes))) \$((\$(cat $s/rx_packets) + \$(cat $s/tx_packets)))"
+}
+read -r a_bytes0 a_packets0 < <(veth_bytes "$ns_a" veth-a)
+read -r b_bytes0 b_packets0 < <(veth_bytes "$ns_b" veth-b)
+
+bulk_bytes=$((20 * 1024 * 1024))
+udp_count=5000 udp_size=1000
+short_count=100 short_size=1000
+in_b() { ip netns exec "$ns_b" "$@"; }
+in_a() { ip netns exec "$ns_a" "$@"; }
+in_b "$work/bin/bulk-sink" tcp-sink 5001 1 "$work/ready1" >"$work/bulk-sink.out" &
+sink1=$!
+in_b "$work/bin/udp-sink" udp-sink 5002 $((udp_count * udp_size)) "$work/ready2" >"$work/udp-sink.out" &
+sink2=$!
+in_b "$work/bin/short-sink" tcp-sink 5003 "$short_count" "$work/ready3" >"$work/short-sink.out" &
+sink3=$!
+in_b "$work/bin/old-sink" udp-sink 5004 $((100 * 500)) "$work/ready4" >/dev/null &
+sink4=$!
+for _ in $(seq 200); do
+  [ -e "$work/ready1" ] && [ -e "$work/ready2" ] && [ -e "$work/ready3" ] && [ -e "$work/ready4" ] && break
+  sleep 0.05
+done
+in_a "$work/bin/bulk-sender" tcp-send 10.22.0.2 5001 1 "$bulk_bytes" >"$work/bulk-sender.out" &
+send1=$!
+in_a "$work/bin/udp-sender" udp-send 10.22.0.2 5002 "$udp_count" "$udp_size" >"$work/udp-sender.out" &
+send2=$!
+in_a "$work/bin/short-sender" tcp-send 10.22.0.2 5003 "$short_count" "$short_size" >"$work/short-sender.out" &
+send3=$!
+touch "$work/go"
+for p in $send1 $send2 $send3 $sink1 $sink2 $sink3 $sink4 $old_sender; do wait "$p" || fail "a traffic program failed"; done
+
+read -r a_bytes1 a_packets1 < <(veth_bytes "$ns_a" veth-a)
+read -r b_bytes1 b_packets1 < <(veth_bytes "$ns_b" veth-b)
+"$peer" query "$socket" >"$work/root.txt"
+
+counted() { # <role> <received|sent>
+  local column=3
+  [ "$2" = sent ] && column=4
+  awk -v exe="$work/bin/$1" -v c=$column '$1 == "program" && $5 == exe {sum += $c} END {print sum + 0}' "$work/root.txt"
+}
+# between <what> <value> <low> <high>
+between() {
+  if [ "$2" -lt "$3" ] || [ "$2" -gt "$4" ]; then fail "$1: $2 bytes, not between $3 and $4"; fi
+}
+tcp_high() { # <payload> <connections>: the payload with at most 60 bytes of headers for
+  # each 1448-byte segment and 10 header-only packets a connection
+  echo $(($1 + ($1 / 1448 + 1) * 60 + $2 * 10 * 60))
+}
+for role in bulk short; do
+  payload=$(cat "$work/$role-sender.out")
+  connections=1
+  [ "$role" = short ] && connections=$short_count
+  between "$role-sender sent" "$(counted "$role-sender" sent)" "$payload" "$(tcp_high "$payload" "$connections")"
+  received=$(cat "$work/$role-sink.out")
+  [ "$received" = "$payload" ] || fail "$role-sink read $received of $payload bytes"
+  between "$role-sink received" "$(counted "$role-sink" received)" "$received" "$(tcp_high "$received" "$connections")"
+done
+udp_payload=$(cat "$work/udp-sender.out")
+udp_received=$(cat "$work/udp-sink.out")
+[ "$(counted udp-sender sent)" = $((udp_payload + 28 * udp_count)) ] ||
+  fail "udp-sender sent $(counted udp-sender sent), not $udp_payload + 28 a datagram"
+[ "$(counted udp-sink received)" = $((udp_received + 28 * udp_received / udp_size)) ] ||
+  fail "udp-sink received $(counted udp-sink received), not $udp_received + 28 a datagram"
+
+# The old socket is tagged at its first send, which the kernel reports after the
+# datagram left: the 99 after it are the program's. (In the sums below,
+# that first datagram is the one packet of the veth that no program's count holds.)
+[ "$(counted old-sender sent)" = $((99 * (500 + 28))) ] ||
+  fail "a socket older than the counter: $(counted old-sender sent) bytes counted, not 99 datagrams"
+
+# Each side: the programs' sum against the veth.
+side_check() { # <side> <veth bytes> <veth packets> <roles...>
+  local side=$1 bytes=$2 packets=$3 sum=0 role
+  shift 3
+  for role in "$@"; do sum=$((sum + $(counted "$role" received) + $(counted "$role" sent))); done
+  local expected=$((bytes - 14 * packets))
+  local difference=$((sum > expected ? sum - expected : expected - sum))
+  echo "side $side: programs $sum bytes, veth $bytes bytes in $packets packets, expected $expected, off by $difference"
+  [ $((difference * 1000)) -le "$expected" ] || fail "side $side: the programs' sum is off by more than 0.1 %"
+}
+side_check A $((a_bytes1 - a_bytes0)) $((a_packets1 - a_packets0)) bulk-sender udp-sender short-sender old-sender
+side_check B $((b_bytes1 - b_bytes0)) $((b_packets1 - b_packets0)) bulk-sink udp-sink short-sink old-sink
+
+# Another user sees their own programs only: none of root's, no untagged bytes.
+setpriv --reuid=54321 --regid=54321 --clear-groups "$peer" query "$socket" >"$work/other.txt" ||
+  fail "another user could not ask the counter"
+if grep -q '^untagged' "$work/other.txt" || awk '$1 == "program" && $2 != 54321 {found = 1} END {exit !found}' "$work/other.txt"; then
+  fail "another user sees what is not theirs: $(head -3 "$work/other.txt")"
+fi
+grep -q "$work/bin" "$work/other.txt" && fail "another user sees root's test programs"
+grep -q "^program 0 .*$work/bin/bulk-sender" "$work/root.txt" || fail "root does not see its own programs"
+
+kill -0 "$countd_pid" || fail "the counter died"
+[ "$failures" -eq 0 ] || { cat "$work/root.txt" "$work/countd.log"; exit 1; }
+echo "PASS"
