@@ -1,37 +1,18 @@
-// The main window's life: construction, event wiring, window states and shutdown, the
-// start-with-session options and the pointer rules.
+// The main window's wiring: it makes its parts, connects each control's signal to the
+// part that handles it, and forwards the window's own events and the handlers' names.
 #include "app/MainWindow.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
-#include <QSignalBlocker>
-#include <QWindow>
 
-#include <exception>
 #include <functional>
 
+#include "app/FailureBox.h"
 #include "app/MainWindowParts.h"
 #include "common/AppText.h"
 #include "settings/SaveOrTell.h"
-#include "common/ReportLocations.h"
-#include "settings/StartupRegistration.h"
 
 namespace bytelora {
-namespace {
-
-constexpr char kWindowsStartupKey[] = "Windows Startup";
-constexpr char kMinimizedKey[] = "Minimized";
-
-// The balloon continues its title: "Bytelora" above, "has been minimized..." below.
-const QString& BalloonMessage() {
-    static const QString message = QStringLiteral(
-        "has been minimized to the system tray.\r\n"
-        "Click on the blue 'Q' icon (Q for Quillmark) to bring the software back.");
-    return message;
-}
-
-}  // namespace
 
 MainWindow::MainWindow(Services services, QWidget* parent)
     : QWidget(parent),
@@ -39,6 +20,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
       reporter_(std::make_unique<ErrorReporter>(services_.boxes)),
       parts_(std::make_unique<MainWindowParts>(services_.settings)) {
     BuildControls();
+    MakeParts();
     WireEvents();
 }
 
@@ -69,43 +51,72 @@ const QImage& MainWindow::ChartImage() const {
 
 template <class Handler>
 void MainWindow::RunUnguarded(Handler&& handler) {
-    try {
-        handler();
-    } catch (...) {
-        try {
-            services_.boxes.Show(AppTitle(),
-                                 StatementGuard::DescribeFailure(std::current_exception()),
-                                 BoxIcon::Warning);
-        } catch (...) {
-            // Nothing is left to tell the user with; the event loop must go on.
-        }
-    }
+    RunWithFailureBox(services_.boxes, std::forward<Handler>(handler));
 }
 
 // For the handlers of the other MainWindow files.
 template void MainWindow::RunUnguarded<std::function<void()>>(std::function<void()>&&);
 
+bool MainWindow::StoreSetting(const std::string& key, const std::string& value) {
+    return SaveOrTell(parts_->settings, services_.boxes, AppTitle(), key, value);
+}
+
+void MainWindow::MakeParts() {
+    MainWindowParts& parts = *parts_;
+    parts.trayBehaviour = std::make_unique<TrayBehaviour>(*this, *snapshotList, life_, parts.tray,
+                                                          services_.minimiseIsSeen);
+    parts.startupOptions = std::make_unique<StartupOptions>(
+        *startWithSessionBox, *startHiddenBox, parts.settings, services_.boxes, services_.startup,
+        services_.programFile, life_);
+    parts.pointer = std::make_unique<PointerRules>(
+        *this, PointerRules::Areas{{graphButton, viewLogButton, copyLogButton, helpButton,
+                                    loggingButton, clearLogButton},
+                                   snapshotList,
+                                   intervalList,
+                                   countdownFrame,
+                                   startupOptionsFrame});
+    parts.logging = std::make_unique<LoggingControls>(
+        LoggingControls::Controls{this, loggingButton, intervalList, snapshotList, countdownFrame,
+                                  countdownBar, downloadRateLabel, uploadRateLabel, &loggingTimer,
+                                  &samplerTimer},
+        LoggingControls::Context{
+            parts.settings, services_.boxes, services_.clock, *reporter_, parts.scheduler, life_,
+            historyLogPath_, services_.processEvents, [this] { return samplingWithMeter_; },
+            [&pointer = *parts.pointer] { pointer.SetPointer(MousePointer::Default); }});
+    LoggingControls& logging = *parts.logging;
+    parts.shutdown = std::make_unique<Shutdown>(
+        life_, *reporter_, parts.tray, parts.graph,
+        Shutdown::Steps{[&logging] { logging.SetLoggingTimer(false); }, services_.processEvents,
+                        [this] { FlushUsageAtExit(); }});
+}
+
 void MainWindow::WireEvents() {
     parts_->tray = std::make_unique<TrayIcon>(
         services_.tray, services_.clock,
         services_.waitForEvents ? services_.waitForEvents : services_.processEvents);
+    TrayBehaviour& trayBehaviour = *parts_->trayBehaviour;
     connect(parts_->tray.get(), &TrayIcon::MouseUp, this,
-            [this](std::int16_t button, std::int32_t id) {
+            [this, &trayBehaviour](std::int16_t button, std::int32_t id) {
                 // The right button opens the tray menu instead.
                 if (button == 2) return;
-                RunUnguarded([&] { OnTrayMouseUp(button, id); });
+                RunUnguarded([&] { trayBehaviour.OnTrayMouseUp(button, id); });
             });
     connect(
         parts_->tray.get(), &TrayIcon::TrayAvailabilityChanged, this,
-        [this](bool available) { RunUnguarded([&] { OnTrayAvailabilityChanged(available); }); },
+        [this, &trayBehaviour](bool available) {
+            RunUnguarded([&] { trayBehaviour.OnTrayAvailabilityChanged(available); });
+        },
         // Bringing the window back or hiding it (with its balloon's wait) is not done
         // inside the desktop's notice.
         Qt::QueuedConnection);
     WireTrayMenu();
 
+    // The logging part is the context of its own connections: they end with it, before
+    // the controls that signal them.
+    LoggingControls& logging = *parts_->logging;
     // No timer handler may run before start-up has finished.
-    connect(&loggingTimer, &QTimer::timeout, this, [this] {
-        if (loaded_) OnLoggingTick();
+    connect(&loggingTimer, &QTimer::timeout, &logging, [this, &logging] {
+        if (life_.loaded) logging.OnLoggingTick();
     });
     connect(&samplerTimer, &QTimer::timeout, this, [this] { SamplerWakeUp(); });
     connect(&meterTimer, &QTimer::timeout, this, [this] { MeterWakeUp(); });
@@ -114,206 +125,112 @@ void MainWindow::WireEvents() {
     connect(viewLogButton, &QPushButton::clicked, this, [this] { OnViewLogClicked(); });
     connect(copyLogButton, &QPushButton::clicked, this, [this] { OnCopyLogClicked(); });
     connect(helpButton, &QPushButton::clicked, this, [this] { OnHelpClicked(); });
-    connect(loggingButton, &QPushButton::clicked, this, [this] { OnLoggingButtonClicked(); });
+    connect(loggingButton, &QPushButton::clicked, &logging,
+            [&logging] { logging.OnLoggingButtonClicked(); });
     connect(clearLogButton, &QPushButton::clicked, this, [this] { OnClearLogClicked(); });
+    StartupOptions& startup = *parts_->startupOptions;
     connect(startWithSessionBox, &QCheckBox::toggled, this,
-            [this] { RunUnguarded([&] { OnStartWithSessionClicked(); }); });
+            [this, &startup] { RunUnguarded([&] { startup.OnStartWithSessionClicked(); }); });
     connect(startHiddenBox, &QCheckBox::toggled, this,
-            [this] { RunUnguarded([&] { OnStartHiddenClicked(); }); });
+            [this, &startup] { RunUnguarded([&] { startup.OnStartHiddenClicked(); }); });
 
-    const auto forgetIntervalText = [this] { intervalText_.reset(); };
-    QAbstractItemModel* intervals = intervalList->model();
-    connect(intervalList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    IntervalChoice& intervals = logging.Intervals();
+    const auto forgetIntervalText = [&intervals] { intervals.ForgetText(); };
+    QAbstractItemModel* model = intervalList->model();
+    connect(intervalList->selectionModel(), &QItemSelectionModel::selectionChanged, &intervals,
             forgetIntervalText);
-    connect(intervals, &QAbstractItemModel::dataChanged, this, forgetIntervalText);
-    connect(intervals, &QAbstractItemModel::rowsRemoved, this, forgetIntervalText);
-    connect(intervals, &QAbstractItemModel::modelReset, this, forgetIntervalText);
-    connect(intervals, &QAbstractItemModel::layoutChanged, this, forgetIntervalText);
-    connect(intervalList, &QTreeWidget::itemSelectionChanged, this,
-            [this] { OnIntervalSelectionChanged(); });
-    connect(intervalList, &QTreeWidget::itemClicked, this, [this] { OnIntervalItemClicked(); });
+    connect(model, &QAbstractItemModel::dataChanged, &intervals, forgetIntervalText);
+    connect(model, &QAbstractItemModel::rowsRemoved, &intervals, forgetIntervalText);
+    connect(model, &QAbstractItemModel::modelReset, &intervals, forgetIntervalText);
+    connect(model, &QAbstractItemModel::layoutChanged, &intervals, forgetIntervalText);
+    connect(intervalList, &QTreeWidget::itemSelectionChanged, &intervals,
+            [&intervals] { intervals.OnSelectionChanged(); });
+    connect(intervalList, &QTreeWidget::itemClicked, &intervals,
+            [&intervals] { intervals.OnItemClicked(); });
 
-    for (QWidget* watched :
-         {static_cast<QWidget*>(graphButton), static_cast<QWidget*>(viewLogButton),
-          static_cast<QWidget*>(copyLogButton), static_cast<QWidget*>(helpButton),
-          static_cast<QWidget*>(loggingButton), static_cast<QWidget*>(clearLogButton),
-          static_cast<QWidget*>(countdownFrame), static_cast<QWidget*>(startupOptionsFrame),
-          snapshotList->viewport(), intervalList->viewport(), static_cast<QWidget*>(snapshotList),
-          static_cast<QWidget*>(intervalList)}) {
-        watched->setMouseTracking(true);
-        watched->installEventFilter(this);
-    }
+    // The presses on the interval list tell the mouse's choices from the keyboard's.
+    intervalList->viewport()->installEventFilter(&intervals);
+    parts_->pointer->Watch();
 }
 
-// ---- Interval list: a change of the selection, by mouse or keyboard, is a choice. ----
+// ---- Forwarded to the parts under the handlers' own names ----
 
-void MainWindow::OnIntervalSelectionChanged() {
-    if (selectingInterval_) return;
-    const QList<QTreeWidgetItem*> selected = intervalList->selectedItems();
-    if (selected.isEmpty()) {
-        // A Ctrl+click or Ctrl+Space on the chosen entry would leave the list without a
-        // choice, and every tick without an interval. The entry stays chosen, and the
-        // click that took it away is no choice either.
-        selectionChangedByMouse_ = intervalPressed_;
-        if (intervalRow_ >= 0) RunUnguarded([&] { SelectInterval(intervalRow_ + 1); });
-        return;
-    }
-    intervalRow_ = intervalList->indexOfTopLevelItem(selected.front());
-    if (loading_) return;
-    selectionChangedByMouse_ = intervalPressed_;
-    RunUnguarded([&] { OnIntervalListClicked(); });
+bool MainWindow::HiddenInTray() const {
+    return parts_->trayBehaviour->HiddenInTray();
 }
-
-void MainWindow::OnIntervalItemClicked() {
-    // A click that moved the selection was handled as the selection changed; a click on
-    // the entry already selected still restarts the count.
-    if (selectionChangedByMouse_) {
-        selectionChangedByMouse_ = false;
-        return;
-    }
-    if (loading_) return;
-    RunUnguarded([&] { OnIntervalListClicked(); });
+void MainWindow::ShowAfterLoad() {
+    parts_->trayBehaviour->ShowAfterLoad();
 }
-
-// ---- Settings ----
-
-bool MainWindow::StoreSetting(const std::string& key, const std::string& value) {
-    return SaveOrTell(parts_->settings, services_.boxes, AppTitle(), key, value);
+void MainWindow::OnResize() {
+    parts_->trayBehaviour->OnResize();
 }
-
-// ---- Start with the session ----
+void MainWindow::OnTrayMouseUp(int button, int id) {
+    parts_->trayBehaviour->OnTrayMouseUp(button, id);
+}
+void MainWindow::OnTrayAvailabilityChanged(bool available) {
+    parts_->trayBehaviour->OnTrayAvailabilityChanged(available);
+}
 
 void MainWindow::OnStartWithSessionClicked() {
-    if (loading_) return;
-    if (startWithSessionBox->isChecked()) {
-        try {
-            services_.startup.Register(services_.programFile);
-        } catch (const std::exception& failure) {
-            // Not registered: the box and the stored choice say so too.
-            {
-                const QSignalBlocker quiet(startWithSessionBox);
-                startWithSessionBox->setChecked(false);
-            }
-            services_.boxes.Show(
-                AppTitle(),
-                std::string("Bytelora could not be set to start with your session:\r\n") +
-                    failure.what(),
-                BoxIcon::Warning);
-            return;
-        }
-        startHiddenBox->setVisible(true);
-        StoreSetting(kWindowsStartupKey, "On");
-    } else {
-        try {
-            services_.startup.Unregister(services_.programFile);
-        } catch (const std::exception& failure) {
-            // Still registered: the box stays ticked and nothing else changes.
-            {
-                const QSignalBlocker quiet(startWithSessionBox);
-                startWithSessionBox->setChecked(true);
-            }
-            services_.boxes.Show(
-                AppTitle(),
-                std::string("Bytelora could not stop starting with your session:\r\n") +
-                    failure.what(),
-                BoxIcon::Warning);
-            return;
-        }
-        startHiddenBox->setChecked(false);  // stores "Minimized" = "Off" when it was ticked
-        startHiddenBox->setVisible(false);
-        StoreSetting(kWindowsStartupKey, "Off");
-    }
+    parts_->startupOptions->OnStartWithSessionClicked();
 }
-
 void MainWindow::OnStartHiddenClicked() {
-    StoreSetting(kMinimizedKey, startHiddenBox->isChecked() ? "On" : "Off");
+    parts_->startupOptions->OnStartHiddenClicked();
 }
 
-// ---- Window states ----
-
-void MainWindow::ShowAfterLoad() {
-    if (windowState() & Qt::WindowMinimized) {
-        if (parts_->tray && parts_->tray->TrayAvailable()) {
-            OnResize();
-        } else if (!services_.minimiseIsSeen) {
-            // Neither a tray nor a minimise the desktop lists for sure: shown, not lost.
-            overrideWindowState(windowState() & ~Qt::WindowMinimized);
-            show();
-        } else {
-            // Start-up minimised the window as a state only; now the desktop does it.
-            overrideWindowState(windowState() & ~Qt::WindowMinimized);
-            showMinimized();
-        }
-        return;
-    }
-    show();
-    snapshotList->setFocus();
-    activateWindow();
+LoggingControls& MainWindow::Logging() {
+    return *parts_->logging;
+}
+void MainWindow::OnLoggingTick() {
+    parts_->logging->OnLoggingTick();
+}
+void MainWindow::OnLoggingButtonClicked() {
+    parts_->logging->OnLoggingButtonClicked();
+}
+void MainWindow::OnIntervalListClicked() {
+    parts_->logging->Intervals().OnIntervalListClicked();
 }
 
-void MainWindow::OnResize() {
-    if (loading_) return;
-    if (!(windowState() & Qt::WindowMinimized) || hiddenInTray_) return;
-    // Without a notification area nothing could bring a hidden window back.
-    if (!parts_->tray || !parts_->tray->TrayAvailable()) return;
-    hide();
-    // Back to normal for the next show, but only in the window's own state: taking the
-    // minimised state off the desktop's window maps it again on X11, hidden or not, and
-    // doing it before the hide flashes the restored window on Windows. The desktop's
-    // window follows when the tray brings it back.
-    overrideWindowState(windowState() & ~Qt::WindowMinimized);
-    hiddenInTray_ = true;
-    parts_->tray->ShowBalloon(BalloonMessage(), QString::fromLatin1(kProductName), 5, true);
+MousePointer MainWindow::Pointer() const {
+    return parts_->pointer->Pointer();
 }
-
-void MainWindow::OnTrayMouseUp(int /*button*/, int /*id*/) {
-    if (windowState() & Qt::WindowMinimized) {
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    }
-    // Hidden while minimised, the desktop's window is still minimised: it must come back
-    // normal, not as a taskbar button.
-    if (QWindow* native = windowHandle();
-        native && !isVisible() && (native->windowStates() & Qt::WindowMinimized)) {
-        native->setWindowStates(windowState() & ~Qt::WindowActive);
-    }
-    show();
-    raise();
-    activateWindow();
-    // The focus goes back where it was: the snapshot list when the window is first shown.
-    QWidget* focus = focusWidget() != nullptr ? focusWidget() : snapshotList;
-    focus->setFocus(Qt::ActiveWindowFocusReason);
-    hiddenInTray_ = false;
+void MainWindow::SetPointer(MousePointer pointer) {
+    parts_->pointer->SetPointer(pointer);
 }
-
-void MainWindow::OnTrayAvailabilityChanged(bool available) {
-    if (!loaded_ || closing_) return;
-    if (!available) {
-        // Nothing could bring the window back from a tray that is gone.
-        if (hiddenInTray_) OnTrayMouseUp(0, 0);
-        return;
-    }
-    if (!hiddenInTray_ && isVisible() && (windowState() & Qt::WindowMinimized)) OnResize();
+const QCursor* MainWindow::MouseIcon() const {
+    return parts_->pointer->MouseIcon();
+}
+void MainWindow::OnMouseMoveOverWindow() {
+    parts_->pointer->OnMouseMoveOverWindow();
+}
+void MainWindow::OnMouseMoveOverSnapshotList() {
+    parts_->pointer->OnMouseMoveOverSnapshotList();
+}
+void MainWindow::OnMouseMoveOverIntervalList() {
+    parts_->pointer->OnMouseMoveOverIntervalList();
+}
+void MainWindow::OnMouseMoveOverCountdown() {
+    parts_->pointer->OnMouseMoveOverCountdown();
+}
+void MainWindow::OnMouseMoveOverStartupOptions() {
+    parts_->pointer->OnMouseMoveOverStartupOptions();
+}
+void MainWindow::OnMouseMoveOverButton() {
+    parts_->pointer->OnMouseMoveOverButton();
 }
 
 void MainWindow::OnCloseRequested() {
-    closing_ = true;
-    StatementGuard guard(*reporter_, report::kMainWindow, report::kCloseRequest);
-    guard.Run(100, [&] { SetLoggingTimer(false); });
-    guard.Run(102, [&] { parts_->tray->InTray(false); });
-    guard.Run(104, [&] { services_.processEvents(); });
-    FlushUsageAtExit();
+    parts_->shutdown->OnCloseRequested();
+}
+void MainWindow::OnUnload() {
+    parts_->shutdown->OnUnload();
 }
 
-void MainWindow::OnUnload() {
-    ended_ = true;
-    // The graph window's own close would only hide it again; the program ends here.
-    if (parts_->graph) parts_->graph->hide();
-    QCoreApplication::quit();
-}
+// ---- The window's own events ----
 
 void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && loaded_) {
+    if (event->type() == QEvent::WindowStateChange && life_.loaded) {
         // Hiding the window from inside its own state change confuses some window
         // managers; the handler runs as soon as the change has been delivered.
         QMetaObject::invokeMethod(
@@ -326,7 +243,7 @@ void MainWindow::showEvent(QShowEvent* event) {
         placed_ = true;
         CentreOnScreen();
     }
-    ShowHeldCountdown();
+    parts_->logging->ShowHeldCountdown();
     QWidget::showEvent(event);
 }
 
@@ -336,102 +253,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// ---- Pointer rules ----
-
-void MainWindow::SetPointer(MousePointer pointer) {
-    pointer_ = pointer;
-    switch (pointer) {
-        case MousePointer::Hourglass:
-            setCursor(Qt::WaitCursor);
-            break;
-        case MousePointer::Custom:
-            if (mouseIcon_) {
-                setCursor(*mouseIcon_);
-            } else {
-                unsetCursor();
-            }
-            break;
-        case MousePointer::Default:
-            unsetCursor();
-            break;
-    }
-}
-
-namespace {
-
-bool BusyPointerShowing(MousePointer pointer) {
-    if (pointer == MousePointer::Hourglass) return true;
-    const QCursor* override = QGuiApplication::overrideCursor();
-    return override && (override->shape() == Qt::WaitCursor || override->shape() == Qt::BusyCursor);
-}
-
-}  // namespace
-
-void MainWindow::OnMouseMoveOverButton() {
-    if (!BusyPointerShowing(pointer_)) SetPointer(MousePointer::Custom);
-}
-void MainWindow::OnMouseMoveOverWindow() {
-    if (!BusyPointerShowing(pointer_)) SetPointer(MousePointer::Default);
-}
-void MainWindow::OnMouseMoveOverSnapshotList() {
-    OnMouseMoveOverWindow();
-}
-void MainWindow::OnMouseMoveOverIntervalList() {
-    OnMouseMoveOverWindow();
-}
-void MainWindow::OnMouseMoveOverCountdown() {
-    OnMouseMoveOverWindow();
-}
-void MainWindow::OnMouseMoveOverStartupOptions() {
-    OnMouseMoveOverWindow();
-}
-
-bool MainWindow::OverOwnArea(QWidget* widget, QEvent* event) const {
-    // Mouse moves and entries both carry the pointer's place in the widget.
-    const auto* pointerEvent = static_cast<QSinglePointEvent*>(event);
-    return widget->childAt(pointerEvent->position().toPoint()) == nullptr;
-}
-
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (childAt(event->position().toPoint()) == nullptr) OnMouseMoveOverWindow();
+    parts_->pointer->OnWindowMouseMove(event->position());
     QWidget::mouseMoveEvent(event);
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    const auto type = event->type();
-    if (watched == intervalList->viewport()) {
-        // The filter sees the press before the list handles it: whether the press moves
-        // the selection is learnt as the list handles it.
-        if (type == QEvent::MouseButtonPress) {
-            intervalPressed_ = true;
-            selectionChangedByMouse_ = false;
-        } else if (type == QEvent::MouseButtonRelease) {
-            // A Ctrl+click changes the selection as the list handles the release: the
-            // press is over once the release has been handled.
-            QTimer::singleShot(0, this, [this] { intervalPressed_ = false; });
-        }
-    }
-    if (type != QEvent::MouseMove && type != QEvent::Enter)
-        return QWidget::eventFilter(watched, event);
-    for (QPushButton* button :
-         {graphButton, viewLogButton, copyLogButton, helpButton, loggingButton, clearLogButton}) {
-        if (watched == button) {
-            OnMouseMoveOverButton();
-            return false;
-        }
-    }
-    if (watched == snapshotList || watched == snapshotList->viewport()) {
-        OnMouseMoveOverSnapshotList();
-    } else if (watched == intervalList || watched == intervalList->viewport()) {
-        OnMouseMoveOverIntervalList();
-    } else if (watched == countdownFrame) {
-        // Over the progress bar inside it the pointer stays as it is.
-        if (OverOwnArea(countdownFrame, event)) OnMouseMoveOverCountdown();
-    } else if (watched == startupOptionsFrame) {
-        // Over the check boxes inside it the pointer stays as it is.
-        if (OverOwnArea(startupOptionsFrame, event)) OnMouseMoveOverStartupOptions();
-    }
-    return false;
 }
 
 }  // namespace bytelora

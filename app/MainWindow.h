@@ -17,7 +17,10 @@
 #include <string>
 #include <vector>
 
+#include "app/LoggingControls.h"
+#include "app/PointerRules.h"
 #include "app/Services.h"
+#include "app/WindowLife.h"
 #include "widgets/CountdownBar.h"
 #include "widgets/CountdownFrame.h"
 
@@ -35,20 +38,16 @@ class UsageSession;
 class UsageWindow;
 class AppsWindow;
 
-// The pointer setting of the main window: the default arrow, the busy hourglass, or the
-// custom hand image loaded at start-up.
-enum class MousePointer { Default = 0, Hourglass = 11, Custom = 99 };
-
-// The main window. Every control carries its design name as member and object name, and
-// every handler is public so that the program's events and the tests reach the same code.
+// The main window. It builds its controls, owns the parts that each do one of its jobs
+// (the tray, the start-up boxes, logging, the pointer, the shutdown; MainWindowParts) and
+// wires the controls' signals to them. Every handler stays reachable under its own name
+// here, so that the program's events and the tests reach the same code.
 class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // The snapshot list shows the newest rows of the run, at most this many: at one
-    // snapshot a second an unbounded list would take gigabytes within months, and the
-    // history log keeps every line anyway.
-    static constexpr int kMaxSnapshotRows = 10000;
+    // The most rows the snapshot list keeps (LoggingControls).
+    static constexpr int kMaxSnapshotRows = LoggingControls::kMaxSnapshotRows;
 
     explicit MainWindow(Services services, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -88,13 +87,10 @@ class MainWindow : public QWidget {
 
     // Start-up and window life.
     void OnLoad();
-    // Shows the window as start-up left it: normal and centred, or hidden in the tray.
+    // The tray's part of the window's life (TrayBehaviour).
     void ShowAfterLoad();
     void OnResize();
     void OnTrayMouseUp(int button, int id);
-    // The notification area went away or a new one appeared: a window hidden in a tray
-    // that is gone comes back, and a window left minimised for want of a tray goes into
-    // the new one, as the minimise meant.
     void OnTrayAvailabilityChanged(bool available);
     void OnCloseRequested();
     void OnUnload();
@@ -119,7 +115,8 @@ class MainWindow : public QWidget {
     TrayMenu* TrayIconMenu() const;
     InterfacesDialog* InterfacesWindow() const;
 
-    // Logging and history.
+    // Logging (LoggingControls) and history.
+    LoggingControls& Logging();
     void OnLoggingTick();
     void OnLoggingButtonClicked();
     void OnIntervalListClicked();
@@ -129,11 +126,11 @@ class MainWindow : public QWidget {
     void OnHelpClicked();
     void OnClearLogClicked();
 
-    // Start with the session.
+    // Start with the session (StartupOptions).
     void OnStartWithSessionClicked();
     void OnStartHiddenClicked();
 
-    // Pointer rules.
+    // Pointer rules (PointerRules).
     void OnMouseMoveOverWindow();
     void OnMouseMoveOverSnapshotList();
     void OnMouseMoveOverIntervalList();
@@ -142,23 +139,23 @@ class MainWindow : public QWidget {
     void OnMouseMoveOverButton();
 
     // State that the handlers share.
-    bool Loading() const { return loading_; }
-    bool Loaded() const { return loaded_; }
-    bool HiddenInTray() const { return hiddenInTray_; }
+    bool Loading() const { return life_.loading; }
+    bool Loaded() const { return life_.loaded; }
+    bool HiddenInTray() const;
     bool FirstSample() const { return firstSample_; }
     double RecvFullScale() const { return recvFullScale_; }
     double SentFullScale() const { return sentFullScale_; }
     const std::string& HistoryLogPath() const { return historyLogPath_; }
     std::int32_t LogInterval() const;
     std::int32_t SecondsElapsed() const;
-    MousePointer Pointer() const { return pointer_; }
+    MousePointer Pointer() const;
     void SetPointer(MousePointer pointer);
-    const QCursor* MouseIcon() const { return mouseIcon_ ? &*mouseIcon_ : nullptr; }
+    const QCursor* MouseIcon() const;
     GraphWindow* Graph() const;
     TrayIcon* Tray() const;
     const QImage& ChartImage() const;
     // Whether a close of the window has ended the program.
-    bool Ended() const { return ended_; }
+    bool Ended() const { return life_.ended; }
 
     // Data usage: the "Data usage" window, made the first time it is shown, and the
     // write of what is pending (at exit and at the end of the desktop session).
@@ -177,11 +174,11 @@ class MainWindow : public QWidget {
     void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildControls();
     void SetTabOrder();
+    void MakeParts();
     void WireEvents();
     void WireTrayMenu();
     // Applies the stored choice of interfaces; a damaged one is told once and left as it is.
@@ -193,20 +190,6 @@ class MainWindow : public QWidget {
     // plain box instead of escaping into Qt's event dispatch.
     template <class Handler>
     void RunUnguarded(Handler&& handler);
-    void SetLoggingTimer(bool running);
-    // Restarts a newly started logging timer in step with the sampler's timer.
-    void AlignLoggingTimer();
-    std::string SelectedIntervalText() const;
-    // The countdown's caption and bar value, held back while hidden in the tray.
-    bool HoldsCountdown() const;
-    void ShowCaption(const QString& text);
-    void ShowProgress(int value);
-    QString Caption() const;
-    void ShowHeldCountdown();
-    void SelectInterval(int position);
-    void OnIntervalSelectionChanged();
-    void OnIntervalItemClicked();
-    bool OverOwnArea(QWidget* widget, QEvent* event) const;
     bool OnScreen() const;
     void SampleWithMeter(bool together);
     void StartUsage();
@@ -215,35 +198,16 @@ class MainWindow : public QWidget {
 
     Services services_;
     std::unique_ptr<ErrorReporter> reporter_;
+    // Read by the parts, which end before it.
+    WindowLife life_;
+    std::string historyLogPath_;
     std::unique_ptr<MainWindowParts> parts_;
 
-    bool loading_ = false;
-    bool loaded_ = false;
-    bool hiddenInTray_ = false;
     bool firstSample_ = true;
-    bool inLoggingTick_ = false;
-    bool closing_ = false;
-    bool ended_ = false;
-    bool intervalUnreadable_ = false;
-    // The chosen interval's text, read from the list once per choice instead of every
-    // tick; emptied when the list's selection or items change.
-    mutable std::optional<std::string> intervalText_;
-    bool selectingInterval_ = false;
-    bool selectionChangedByMouse_ = false;
-    bool intervalPressed_ = false;
-    // The row of the interval list's current choice; -1 before the first.
-    int intervalRow_ = -1;
     bool placed_ = false;
-    bool alignLoggingTimer_ = false;
     bool samplingWithMeter_ = false;
     double recvFullScale_ = 512.0;
     double sentFullScale_ = 512.0;
-    std::string historyLogPath_;
-    QString savedFrameCaption_;
-    std::optional<QString> heldCaption_;
-    std::optional<int> heldProgress_;
-    MousePointer pointer_ = MousePointer::Default;
-    std::optional<QCursor> mouseIcon_;
     QTextEdit* clipboardBox_ = nullptr;
 };
 

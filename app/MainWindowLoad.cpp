@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "app/HandCursor.h"
 #include "app/MainWindow.h"
 #include "app/MainWindowParts.h"
 #include "app/Skin.h"
@@ -29,38 +28,6 @@ QString Text(std::string_view text) {
 
 }  // namespace
 
-void MainWindow::SetLoggingTimer(bool running) {
-    if (!running) {
-        loggingTimer.stop();
-        alignLoggingTimer_ = false;
-    } else if (!loggingTimer.isActive()) {
-        loggingTimer.start(kLoggingTimerIntervalMs);
-        alignLoggingTimer_ = samplerTimer.isActive() || samplingWithMeter_;
-    }
-}
-
-void MainWindow::AlignLoggingTimer() {
-    // Started from a tick of the sampler, the logging timer comes due together with the
-    // sampler's ticks from then on: one wake-up a second instead of two. Its first tick
-    // comes at most a quarter of a second later for it.
-    if (!alignLoggingTimer_) return;
-    alignLoggingTimer_ = false;
-    if (loggingTimer.isActive()) loggingTimer.start(kLoggingTimerIntervalMs);
-}
-
-void MainWindow::SelectInterval(int position) {
-    if (position < 1 || position > intervalList->topLevelItemCount()) {
-        throw std::out_of_range("Index out of bounds");
-    }
-    // Selecting from the stored choice is no choice of the user's.
-    selectingInterval_ = true;
-    QTreeWidgetItem* item = intervalList->topLevelItem(position - 1);
-    intervalList->setCurrentItem(item);
-    item->setSelected(true);
-    selectingInterval_ = false;
-    intervalRow_ = position - 1;
-}
-
 void MainWindow::OnLoad() {
     StatementGuard guard(*reporter_, report::kMainWindow, report::kLoad);
 
@@ -74,10 +41,13 @@ void MainWindow::OnLoad() {
             parts_->ipHelper->CounterBits(), LocaleGroupMark(), services_.interfaceTable.Probe());
         LoadInterfaceChoice();
     });
+    LoggingControls& logging = *parts_->logging;
+    IntervalChoice& intervals = logging.Intervals();
+    StartupOptions& startup = *parts_->startupOptions;
     guard.Run(104, [&] { firstSample_ = true; });
     guard.Run(106, [&] { recvFullScale_ = StripChart::kRecvFullScale; });
     guard.Run(108, [&] { sentFullScale_ = StripChart::kSentFullScale; });
-    guard.Run(112, [&] { loading_ = true; });
+    guard.Run(112, [&] { life_.loading = true; });
     guard.Run(114, [&] {
         setWindowTitle(QString::fromLatin1(kProductName));
         setWindowIcon(ProgramIcon());
@@ -86,7 +56,7 @@ void MainWindow::OnLoad() {
 
     const auto handCursor = services_.programFolder / kHandCursorFile;
     if (guard.Test(134, [&] { return FileExists(PathToUtf8(handCursor)); })) {
-        guard.Run(136, [&] { mouseIcon_ = LoadCursorFile(handCursor); });
+        guard.Run(136, [&] { parts_->pointer->LoadHandCursor(handCursor); });
     }
 
     guard.Run(138, [&] { intervalList->setHeaderLabels({Text(kIntervalColumnHeader)}); });
@@ -104,12 +74,12 @@ void MainWindow::OnLoad() {
     guard.Run(170, [&] {
         position = ToInteger16(parts_->settings.Get(kOftenIndexKey, kOftenIndexDefault));
     });
-    guard.Run(172, [&] { SelectInterval(position); });
+    guard.Run(172, [&] { intervals.SelectInterval(position); });
     // A stored choice that selects nothing falls back to the default entry, stored only
     // when the user chooses.
     if (intervalList->selectedItems().isEmpty() &&
         intervalList->topLevelItemCount() >= kDefaultIntervalPosition) {
-        SelectInterval(kDefaultIntervalPosition);
+        intervals.SelectInterval(kDefaultIntervalPosition);
     }
 
     guard.Run(174, [&] {
@@ -128,43 +98,39 @@ void MainWindow::OnLoad() {
         })) {
         guard.Run(182, [&] { loggingButton->setText(QString::fromLatin1(kTurnOnCaption)); });
         guard.Run(184, [&] { countdownFrame->setTitle(QString::fromLatin1(kLogTurnedOffText)); });
-        guard.Run(186, [&] { SetLoggingTimer(false); });
+        guard.Run(186, [&] { logging.SetLoggingTimer(false); });
     } else if (guard.Test(188, [&] {
                    return LoggingStateFromSetting(loggingState) == StoredLoggingState::On;
                })) {
         guard.Run(190, [&] { loggingButton->setText(QString::fromLatin1(kTurnOffCaption)); });
-        guard.Run(192, [&] { SetLoggingTimer(true); });
+        guard.Run(192, [&] { logging.SetLoggingTimer(true); });
     }
 
     guard.Run(194, [&] { parts_->tray->TrayTip(QString::fromLatin1(kProductName)); });
     guard.Run(196, [&] { parts_->tray->InTray(true); });
 
-    guard.Run(198, [&] {
-        startWithSessionBox->setChecked(parts_->settings.Get("Windows Startup", "Off") == "On");
-    });
-    guard.Run(
-        200, [&] { startHiddenBox->setChecked(parts_->settings.Get("Minimized", "Off") == "On"); });
-    if (guard.Test(202, [&] { return startWithSessionBox->isChecked(); })) {
-        guard.Run(204, [&] { startHiddenBox->setVisible(true); });
-        if (guard.Test(206, [&] { return startHiddenBox->isChecked(); })) {
+    guard.Run(198, [&] { startup.ReadStartWithSession(); });
+    guard.Run(200, [&] { startup.ReadStartHidden(); });
+    if (guard.Test(202, [&] { return startup.StartsWithSession(); })) {
+        guard.Run(204, [&] { startup.ShowStartHidden(true); });
+        if (guard.Test(206, [&] { return startup.StartsHidden(); })) {
             // Only the window's own state: the desktop never sees a window that start-up
             // hides in the tray (ShowAfterLoad).
             guard.Run(208, [&] { overrideWindowState(windowState() | Qt::WindowMinimized); });
         }
     } else {
-        guard.Run(210, [&] { startHiddenBox->setVisible(false); });
+        guard.Run(210, [&] { startup.ShowStartHidden(false); });
     }
 
     guard.Run(210, [&] { historyLogPath_ = bytelora::HistoryLogPath(services_.environment); });
-    guard.Run(212, [&] { loading_ = false; });
+    guard.Run(212, [&] { life_.loading = false; });
     // (214) The graph window exists since statement 174.
 
-    loaded_ = true;
+    life_.loaded = true;
     // Started together, the three timers come due in the same wake-ups.
     samplerTimer.start();
     meterTimer.start();
-    if (loggingTimer.isActive()) loggingTimer.start(kLoggingTimerIntervalMs);
-    alignLoggingTimer_ = false;
+    logging.RestartWithTimers();
 }
 
 }  // namespace bytelora

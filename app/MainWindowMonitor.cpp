@@ -34,31 +34,31 @@ bool MainWindow::OnScreen() const {
 }
 
 void MainWindow::SampleWithMeter(bool together) {
-    if (together == samplingWithMeter_ || closing_) return;
+    if (together == samplingWithMeter_ || life_.closing) return;
     samplingWithMeter_ = together;
     // Restarted from the meter's tick, the sampler's ticks fall into the meter's
     // wake-ups again.
     if (together) {
         samplerTimer.stop();
     } else {
-        ShowHeldCountdown();
+        parts_->logging->ShowHeldCountdown();
         samplerTimer.start();
     }
 }
 
 void MainWindow::SamplerWakeUp() {
-    AlignLoggingTimer();
-    if (loaded_) UpdateInterfaceInfo();
+    parts_->logging->AlignLoggingTimer();
+    if (life_.loaded) UpdateInterfaceInfo();
 }
 
 void MainWindow::MeterWakeUp() {
-    if (!loaded_) return;
+    if (!life_.loaded) return;
     // Hidden in the tray, nothing shows the totals between two meter ticks: the rates,
     // the chart, the tip, the log and the usage record all take them once a second. So
     // the table is read right before the rates instead of in four wake-ups of its own.
     SampleWithMeter(!OnScreen());
     if (samplingWithMeter_) {
-        AlignLoggingTimer();
+        parts_->logging->AlignLoggingTimer();
         UpdateInterfaceInfo();
     }
     OnMeterTick();

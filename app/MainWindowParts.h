@@ -2,6 +2,11 @@
 
 #include <memory>
 
+#include "app/LoggingControls.h"
+#include "app/PointerRules.h"
+#include "app/Shutdown.h"
+#include "app/StartupOptions.h"
+#include "app/TrayBehaviour.h"
 #include "common/ErrorReport.h"
 #include "history/LoggingScheduler.h"
 #include "monitor/TrafficWatch.h"
@@ -18,7 +23,8 @@
 
 namespace bytelora {
 
-// The long-lived objects that belong to the main window and end with it.
+// The long-lived objects that belong to the main window and end with it. The window's
+// jobs come last: they refer to the objects above, which must outlive them.
 class MainWindowParts {
   public:
     explicit MainWindowParts(SettingsStore& store) : settings(store) {}
@@ -39,6 +45,12 @@ class MainWindowParts {
     std::unique_ptr<AppsWindow> appsWindow;
     std::chrono::steady_clock::time_point lastLimitCheck{};
     bool usageStarted = false;
+
+    std::unique_ptr<TrayBehaviour> trayBehaviour;
+    std::unique_ptr<StartupOptions> startupOptions;
+    std::unique_ptr<PointerRules> pointer;
+    std::unique_ptr<LoggingControls> logging;
+    std::unique_ptr<Shutdown> shutdown;
 };
 
 }  // namespace bytelora
