@@ -119,9 +119,12 @@ for script in postinst prerm postrm; do
 done
 single_files=$(cd "$single" && find usr \( -type f -o -type l \) | sed 's|^|/|' | LC_ALL=C sort)
 dpkg-deb --root-owner-group --build "$single" "$debs/bytelora_${single_version}_$arch.deb" >/dev/null
-new_files=$(for pkg in bytelora bytelora-cli bytelora-countd; do
-              dpkg-deb --contents "$debs/${pkg}_${version}_$arch.deb" | awk '$1 !~ /^d/ {print substr($6, 2)}'
-            done | LC_ALL=C sort)
+# "<package>: <file>" for each file of the three packages, as dpkg -S says it.
+new_owners=$(for pkg in bytelora bytelora-cli bytelora-countd; do
+               dpkg-deb --contents "$debs/${pkg}_${version}_$arch.deb" |
+                 awk -v pkg="$pkg" '$1 !~ /^d/ {print pkg ": " substr($6, 2)}'
+             done | LC_ALL=C sort)
+new_files=$(cut -d' ' -f2 <<<"$new_owners" | LC_ALL=C sort)
 [ "$single_files" = "$new_files" ] || {
   diff <(echo "$single_files") <(echo "$new_files") >&2 || true
   fail "the three packages do not hold the single package's files between them"
@@ -190,17 +193,15 @@ counter_kept() {
   (cd "$root/etc/systemd/system" && find . -name 'bytelora-countd*' -printf '  %p -> %l\n') >&2
   fail "$when: the counter: $why"
 }
+# Every file belongs to the package that holds it now.
 owners_right() {
-  local root=$1 when=$2 file owner owner_file
-  for owner_file in bytelora:/usr/bin/bytelora bytelora-cli:/usr/bin/bytelora-cli \
-                    bytelora-countd:/usr/sbin/bytelora-countd \
-                    bytelora-countd:/usr/lib/systemd/system/bytelora-countd.service \
-                    bytelora:/usr/share/applications/org.bytelora.Bytelora.desktop; do
-    owner=${owner_file%%:*} file=${owner_file#*:}
-    [ -e "$root$file" ] || fail "$when: $file is missing"
-    [ "$(run_in "$root" dpkg -S "$file" 2>/dev/null)" = "$owner: $file" ] \
-      || fail "$when: dpkg -S $file says: $(run_in "$root" dpkg -S "$file" 2>&1)"
-  done
+  local root=$1 when=$2 owners
+  # shellcheck disable=SC2046  # one argument a file
+  owners=$(run_in "$root" dpkg -S $(cut -d' ' -f2 <<<"$new_owners") 2>&1 | LC_ALL=C sort || true)
+  [ "$owners" = "$new_owners" ] || {
+    diff <(echo "$new_owners") <(echo "$owners") >&2 || true
+    fail "$when: dpkg -S names other owners than the packages that hold the files"
+  }
 }
 # Installs the single package and checks it as a 0.1.0 machine had it.
 install_single() {
