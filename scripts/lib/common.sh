@@ -35,8 +35,10 @@ BYTELORA_BUILD_PACKAGES=(
 BYTELORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xdotool x11-utils imagemagick iproute2)
 
 # The long checks (scripts/test-long): the fuzzer, network namespaces, a virtual display
-# with a tray host, and node_exporter with Prometheus scraping the data usage.
-BYTELORA_LONG_PACKAGES=(clang libclang-rt-14-dev iproute2 xvfb trayer prometheus prometheus-node-exporter curl)
+# with a tray host, node_exporter with Prometheus scraping the data usage, and clean
+# Debian systems for the packages' upgrade.
+BYTELORA_LONG_PACKAGES=(clang libclang-rt-14-dev iproute2 xvfb trayer prometheus prometheus-node-exporter curl
+  debootstrap)
 
 # Installs the named Debian packages that are not installed yet.
 ensure_packages() {

@@ -24,8 +24,8 @@ share/icons/hicolor/48x48/apps/$id.png
 share/icons/hicolor/64x64/apps/$id.png
 share/icons/hicolor/scalable/apps/$id.svg
 share/metainfo/$id.metainfo.xml"
-# With the per-application counter: its program and its service.
-if [ -x "$build/countd/daemon/bytelora-countd" ]; then
+# With the per-application counter (packaged where it was built): its program and its service.
+if grep -q '^set(CPACK_COMPONENTS_ALL ".*countd' "$build/CPackConfig.cmake"; then
   expected=$(printf '%s\nlib/systemd/system/bytelora-countd.service\nsbin/bytelora-countd\n' "$expected" | LC_ALL=C sort)
 fi
 actual=$(cd "$prefix" && find . \( -type f -o -type l \) | sed 's|^\./||' | LC_ALL=C sort)
