@@ -4,6 +4,7 @@
 #include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -123,9 +124,11 @@ CountdServer::Listening CountdServer::Listen(const std::string& path, ServerLimi
     }
     UniqueFd listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
     if (!listener.Valid()) return {nullptr, Failed("socket")};
-    // Made with no access at all, then opened to everyone once it is bound: every local
-    // user may ask, and what they are told depends on who they are.
-    const mode_t oldMask = ::umask(0777);
+    // Made open to every user from the start (the mode comes from the umask at bind
+    // time): every local user may ask, and what they are told depends on who they are.
+    // Nothing is changed on the path after the bind, which another name could by then
+    // stand for.
+    const mode_t oldMask = ::umask(0111);
     const int bound =
         ::bind(listener.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
     const int bindError = errno;
@@ -134,8 +137,6 @@ CountdServer::Listening CountdServer::Listen(const std::string& path, ServerLimi
         errno = bindError;
         return {nullptr, Failed("cannot bind " + path)};
     }
-    if (::chmod(path.c_str(), 0666) != 0)
-        return {nullptr, Failed("cannot open " + path + " to every user")};
     if (::listen(listener.Get(), 64) != 0) return {nullptr, Failed("listen")};
     UniqueFd wake(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC));
     if (!wake.Valid()) return {nullptr, Failed("eventfd")};

@@ -8,7 +8,8 @@
 #    neighbours, no IPv6: no ARP nor neighbour discovery), so the programs' sum equals
 #    the veth's bytes minus 14 bytes of Ethernet header a packet, within 0.1 %;
 #  - a socket made before the counter started is counted from its first use on;
-#  - the counter runs with no capabilities, and another user sees none of root's programs.
+#  - the counter runs with no capabilities, and another user sees none of root's programs;
+#  - without root, or with its socket in a folder others may write in, it refuses (exit 3).
 # Exits 77 (skipped) with one line saying why where it cannot run.
 # usage: countd-accuracy.sh <bytelora-countd> <countd_traffic_peer>
 set -euo pipefail
@@ -51,11 +52,19 @@ BYTELORA_PEER_WAIT_FILE=$work/go ip netns exec "$ns_a" "$work/bin/old-sender" ud
 old_sender=$!
 for _ in $(seq 200); do [ -e "$work/go.socket" ] && break; sleep 0.02; done
 
-# Started as another user, the counter refuses and says why.
-if setpriv --reuid=65534 --regid=65534 --clear-groups "$countd" --socket "$work/refused.socket" 2>"$work/refused.log"; then
-  echo "FAIL: the counter ran without root"; exit 1
-fi
+# Started as another user, the counter refuses and says why, with the exit code that
+# tells the service not to start it again.
+status=0
+setpriv --reuid=65534 --regid=65534 --clear-groups "$countd" --socket "$work/refused.socket" 2>"$work/refused.log" || status=$?
+[ "$status" -eq 3 ] || { echo "FAIL: without root the counter exited $status, not 3"; exit 1; }
 grep -q "must be started as root" "$work/refused.log" || { echo "FAIL: $(cat "$work/refused.log")"; exit 1; }
+# A socket folder that other users may write in is refused the same way.
+mkdir -m 1777 "$work/shared"
+status=0
+"$countd" --socket "$work/shared/countd.socket" 2>"$work/refused.log" || status=$?
+[ "$status" -eq 3 ] || { echo "FAIL: in a folder everyone may write in the counter exited $status, not 3"; exit 1; }
+grep -q "is unsafe" "$work/refused.log" || { echo "FAIL: $(cat "$work/refused.log")"; exit 1; }
+[ ! -e "$work/shared/countd.socket" ] || { echo "FAIL: a socket was made in the unsafe folder"; exit 1; }
 
 # The counter, on a socket of the test's own.
 socket=$work/countd.socket
