@@ -13,8 +13,8 @@ namespace bytelora::countd {
 
 struct ServerLimits {
     // Connections held at once. When all are held, a new one takes the place of the
-    // oldest connection of the uid that holds the most (see CountdServer::Admit), so no
-    // uid, however many connections it opens, keeps another uid's request out.
+    // oldest connection of the uid that holds the most (see Admit in CountdServer.cpp),
+    // so no uid, however many connections it opens, keeps another uid's request out.
     std::size_t maxClients = 64;
     // One uid holds at most this many; more are refused at once.
     std::size_t maxClientsPerUser = 8;
@@ -61,6 +61,7 @@ class CountdServer {
   private:
     CountdServer(std::string path, ServerLimits limits, PeerUid peerUid, UniqueFd listener,
                  UniqueFd wake);
+
     std::string path_;
     ServerLimits limits_;
     PeerUid peerUid_;

@@ -13,11 +13,9 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <chrono>
-#include <cstdio>
 #include <ctime>
 #include <iostream>
 #include <string>
@@ -78,10 +76,8 @@ std::string WriteStartBaseline(const std::string& socketPath, std::int64_t start
     const auto table = helper.Interfaces();
     const std::string text = WriteBaseline(BaselineOf(startedUnix, *table));
     const std::string path = BaselinePathFor(socketPath);
-    const std::string temporary = path + ".part";
     const std::string folder = FolderOf(path);
-    const std::string name =
-        path.substr(path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1);
+    const std::string name = path.substr(path.find_last_of('/') + 1);  // npos + 1 is 0
     if (const std::string problem = WriteNewFile(folder, name, text); !problem.empty()) {
         return problem + "; \"other\" will not be known";
     }
