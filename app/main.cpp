@@ -97,7 +97,8 @@ int main(int argc, char** argv) {
     const UsageEnvironment usage = SystemUsageEnvironment();
     services.usage = &usage;
     services.appCounts = [] {
-        // Short: the window asks once a second on the user-interface thread.
+        // Short: the Applications window asks once a second (on a thread of its own), and
+        // the usage recorder once a minute, with its write.
         return countd::FetchCounts(countd::CountdSocketPath(), std::chrono::milliseconds(500));
     };
     services.minimiseIsSeen = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));

@@ -5,9 +5,18 @@
 #include <QLocale>
 #include <QVBoxLayout>
 
+#include <mutex>
+#include <system_error>
+#include <thread>
+
 #include "common/AppText.h"
 
 namespace bytelora {
+
+struct AppsWindow::Link {
+    std::mutex mutex;
+    AppsWindow* window = nullptr;  // null once the window is being destroyed
+};
 
 namespace {
 
@@ -45,7 +54,9 @@ AppsWindow::AppsWindow(Fetch fetch, countd::AppNames names, const Clock& clock, 
     : QWidget(parent, Qt::Window),
       fetch_(std::move(fetch)),
       names_(std::move(names)),
-      clock_(clock) {
+      clock_(clock),
+      link_(std::make_shared<Link>()) {
+    link_->window = this;
     setWindowTitle(QString::fromLatin1(kProductName) + QStringLiteral(" - Applications"));
     notice_ = new QLabel(this);
     notice_->setWordWrap(true);
@@ -74,6 +85,13 @@ AppsWindow::AppsWindow(Fetch fetch, countd::AppNames names, const Clock& clock, 
     connect(&timer_, &QTimer::timeout, this, &AppsWindow::Refresh);
 }
 
+AppsWindow::~AppsWindow() {
+    // An answer still on its way is dropped: the asking thread posts only while it holds
+    // the lock and sees the window, and posted calls die with the window.
+    const std::lock_guard lock(link_->mutex);
+    link_->window = nullptr;
+}
+
 void AppsWindow::CountToday(BytesToday today) {
     today_ = std::move(today);
     const bool daily = static_cast<bool>(today_);
@@ -99,7 +117,39 @@ void AppsWindow::hideEvent(QHideEvent* event) {
 }
 
 void AppsWindow::Refresh() {
-    const countd::FetchResult fetched = fetch_ ? fetch_() : countd::FetchResult{};
+    if (!fetch_) {
+        ShowAnswer({});
+        return;
+    }
+    if (asking_) return;
+    asking_ = true;
+    try {
+        // Detached: a counter that does not answer must not hold up closing the window.
+        // The thread keeps its own copy of the fetch and of the link.
+        std::thread([fetch = fetch_, link = link_] {
+            countd::FetchResult fetched;
+            try {
+                fetched = fetch();
+            } catch (const std::exception&) {
+                fetched = {};  // told as "not available"
+            }
+            const std::lock_guard lock(link->mutex);
+            if (!link->window) return;
+            AppsWindow* window = link->window;
+            QMetaObject::invokeMethod(
+                window,
+                [window, fetched = std::move(fetched)] {
+                    window->asking_ = false;
+                    window->ShowAnswer(fetched);
+                },
+                Qt::QueuedConnection);
+        }).detach();
+    } catch (const std::system_error&) {
+        asking_ = false;  // no thread to be had now; the next tick tries again
+    }
+}
+
+void AppsWindow::ShowAnswer(const countd::FetchResult& fetched) {
     if (!fetched.reply) {
         notice_->setText(QString::fromStdString(
             fetched.problem.empty() ? std::string("The per-application counter is not available.")

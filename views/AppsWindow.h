@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "common/Clock.h"
@@ -20,7 +21,9 @@ namespace bytelora {
 // today (or, where data usage is not at hand, since the per-application counter
 // started), busiest first, refreshed once a second
 // while it is shown. Hidden, it asks the counter nothing. Without the counter it says so
-// in one line, with how to enable it.
+// in one line, with how to enable it. The counter is asked on a thread of its own, one
+// question at a time, so that a slow counter never stalls the window: it shows the last
+// answer until the next one comes.
 class AppsWindow : public QWidget {
     Q_OBJECT
 
@@ -32,12 +35,16 @@ class AppsWindow : public QWidget {
         std::function<std::map<std::string, countd::ByteCounts>(const countd::Reply&)>;
 
     AppsWindow(Fetch fetch, countd::AppNames names, const Clock& clock, QWidget* parent = nullptr);
+    ~AppsWindow() override;
 
     // Shows each application's bytes today rather than since the counter started.
     void CountToday(BytesToday today);
 
-    // One look at the counter (the timer's work).
+    // Asks the counter once in the background (the timer's work); nothing while an
+    // earlier question is still unanswered.
     void Refresh();
+    // Whether a question is out and its answer not yet shown.
+    bool Asking() const { return asking_; }
 
     QTableWidget& Table() { return *table_; }
     QLabel& Notice() { return *notice_; }
@@ -48,6 +55,10 @@ class AppsWindow : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    // What the asking thread shares with the window: the window, until it is gone.
+    struct Link;
+
+    void ShowAnswer(const countd::FetchResult& fetched);
     void ShowRows(const std::vector<AppRateRow>& rows);
 
     Fetch fetch_;
@@ -58,6 +69,8 @@ class AppsWindow : public QWidget {
     QTimer timer_;
     QLabel* notice_ = nullptr;
     QTableWidget* table_ = nullptr;
+    std::shared_ptr<Link> link_;
+    bool asking_ = false;
 };
 
 }  // namespace bytelora

@@ -14,7 +14,13 @@ namespace bytelora::countd {
 
 namespace {
 
-std::string ErrorText(int error) { return std::strerror(error < 0 ? -error : error); }
+// The kernel's own "not supported" (ENOTSUPP), which it may return from bpf() and which
+// the C library does not name.
+constexpr int kKernelNotSupported = 524;
+
+std::string ErrorText(int error) {
+    return std::strerror(error < 0 ? -error : error);
+}
 
 ProcessSample SampleOf(const owner_key& key, const process_record& record) {
     ProcessSample sample;
@@ -23,8 +29,8 @@ ProcessSample SampleOf(const owner_key& key, const process_record& record) {
     sample.bytes = {record.received, record.sent};
     sample.comm.assign(record.comm, strnlen(record.comm, sizeof record.comm));
     const std::size_t used = std::min<std::size_t>(record.path_len, sizeof record.path);
-    sample.executable = ExecutablePathFromNames({record.path, used},
-                                                (record.flags & COUNTD_PATH_TRUNCATED) != 0);
+    sample.executable =
+        ExecutablePathFromNames({record.path, used}, (record.flags & COUNTD_PATH_TRUNCATED) != 0);
     return sample;
 }
 
@@ -72,7 +78,8 @@ BpfCounter::Loaded BpfCounter::Load(const std::string& cgroupRoot) {
     links.count_ingress = bpf_program__attach_cgroup(progs.count_ingress, cgroup);
     links.count_egress = bpf_program__attach_cgroup(progs.count_egress, cgroup);
     if (!links.tag_new_socket || !links.count_ingress || !links.count_egress) {
-        return {nullptr, "cannot attach the counting programs to " + cgroupRoot + ": " + ErrorText(errno)};
+        return {nullptr,
+                "cannot attach the counting programs to " + cgroupRoot + ": " + ErrorText(errno)};
     }
     if (counter->tagsOldSockets_) {
         links.tag_old_socket_on_send = bpf_program__attach(progs.tag_old_socket_on_send);
@@ -82,7 +89,9 @@ BpfCounter::Loaded BpfCounter::Load(const std::string& cgroupRoot) {
     return {std::move(counter), {}};
 }
 
-BpfCounter::~BpfCounter() { countd_bpf__destroy(skeleton_); }
+BpfCounter::~BpfCounter() {
+    countd_bpf__destroy(skeleton_);
+}
 
 std::vector<ProcessSample> BpfCounter::ReadProcesses() const {
     std::vector<ProcessSample> samples;
@@ -106,7 +115,8 @@ ByteCounts BpfCounter::ReadUntagged() const {
     if (cpus <= 0) return {};
     std::vector<byte_counts> perCpu(static_cast<std::size_t>(cpus));
     const __u32 zero = 0;
-    if (bpf_map_lookup_elem(bpf_map__fd(skeleton_->maps.untagged), &zero, perCpu.data()) != 0) return {};
+    if (bpf_map_lookup_elem(bpf_map__fd(skeleton_->maps.untagged), &zero, perCpu.data()) != 0)
+        return {};
     ByteCounts total;
     for (const byte_counts& counts : perCpu) {
         total.received += counts.received;
@@ -119,6 +129,15 @@ std::optional<ProcessSample> BpfCounter::Take(const ProcessKey& wanted) {
     const int map = bpf_map__fd(skeleton_->maps.processes);
     const owner_key key{wanted.pid, 0, wanted.startNs};
     process_record record{};
+    if (!takesInTwoSteps_) {
+        const int error = bpf_map_lookup_and_delete_elem(map, &key, &record);
+        if (error == 0) return SampleOf(key, record);
+        // Kernels before 5.14 refuse the command for hash maps; anything else (the
+        // record already gone) is an answer.
+        if (error != -EINVAL && error != -kKernelNotSupported && error != -EOPNOTSUPP)
+            return std::nullopt;
+        takesInTwoSteps_ = true;
+    }
     if (bpf_map_lookup_elem(map, &key, &record) != 0) return std::nullopt;
     if (bpf_map_delete_elem(map, &key) != 0) return std::nullopt;
     return SampleOf(key, record);

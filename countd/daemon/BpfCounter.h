@@ -31,7 +31,8 @@ class BpfCounter {
 
     std::vector<ProcessSample> ReadProcesses() const;
     ByteCounts ReadUntagged() const;
-    // Reads a process's final bytes and takes it out of the map.
+    // Takes a process out of the map with its final bytes, in one step where the kernel
+    // can (hash maps since 5.14), so that nothing added in between is lost.
     std::optional<ProcessSample> Take(const ProcessKey& key);
     // Whether sockets older than the counter are tagged on first use (kernel 6.3 and
     // later); otherwise their bytes stay untagged.
@@ -43,6 +44,8 @@ class BpfCounter {
     countd_bpf* skeleton_ = nullptr;
     UniqueFd cgroup_;
     bool tagsOldSockets_ = false;
+    // Set when the kernel cannot look up and delete in one step: a lookup, then a delete.
+    bool takesInTwoSteps_ = false;
 };
 
 }  // namespace bytelora::countd

@@ -4,12 +4,14 @@
 #include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <vector>
 
 #include "countd/protocol/CountdProtocol.h"
@@ -29,7 +31,9 @@ struct Client {
     SteadyClock::time_point deadline;
 };
 
-std::string Failed(const std::string& what) { return what + ": " + std::strerror(errno); }
+std::string Failed(const std::string& what) {
+    return what + ": " + std::strerror(errno);
+}
 
 bool FillAddress(const std::string& path, sockaddr_un& address) {
     address = {};
@@ -57,11 +61,47 @@ bool ReadRequest(Client& client) {
     return true;
 }
 
+std::optional<std::uint32_t> KernelPeerUid(int fd) {
+    ucred peer{};
+    socklen_t length = sizeof peer;
+    if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &length) != 0) return std::nullopt;
+    return peer.uid;
+}
+
+void Refuse(const UniqueFd& fd, const std::string& why) {
+    const std::string refusal = ErrorLine(why);
+    [[maybe_unused]] const ssize_t sent =
+        ::send(fd.Get(), refusal.data(), refusal.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+}
+
+// Whether a newcomer of `uid` gets a place, making room when all are held. Every uid
+// may hold up to its own limit; when the total is reached, the newcomer takes the place
+// of the oldest connection of the uid that holds the most (the newcomer's own uid
+// included). A uid that opens many connections thus only ever pushes out its own, or
+// those of a uid holding as many: a uid with fewer, such as one that has just come to
+// ask, is never pushed out by it. Real clients send their request at once and are
+// answered in the same round, so they are rarely the oldest of anyone.
+bool Admit(std::vector<Client>& clients, std::uint32_t uid, const ServerLimits& limits) {
+    std::map<std::uint32_t, std::size_t> held;
+    for (const Client& client : clients) ++held[client.uid];
+    if (held[uid] >= limits.maxClientsPerUser) return false;
+    if (clients.size() < limits.maxClients) return true;
+    std::size_t most = 0;
+    for (const auto& [holder, count] : held) most = std::max(most, count);
+    // The vector is in the order of acceptance: the first found is the oldest.
+    const auto oldest = std::find_if(clients.begin(), clients.end(),
+                                     [&](const Client& c) { return held[c.uid] == most; });
+    if (oldest == clients.end()) return false;
+    clients.erase(oldest);
+    return true;
+}
+
 // Sends what the socket takes now; false when the client is done with or gone.
 bool WriteReply(Client& client) {
     while (client.written < client.reply.size()) {
-        const ssize_t sent = ::send(client.fd.Get(), client.reply.data() + client.written,
-                                    client.reply.size() - client.written, MSG_DONTWAIT | MSG_NOSIGNAL);
+        const ssize_t sent =
+            ::send(client.fd.Get(), client.reply.data() + client.written,
+                   client.reply.size() - client.written, MSG_DONTWAIT | MSG_NOSIGNAL);
         if (sent < 0) return errno == EAGAIN || errno == EINTR;
         client.written += static_cast<std::size_t>(sent);
     }
@@ -70,40 +110,52 @@ bool WriteReply(Client& client) {
 
 }  // namespace
 
-CountdServer::Listening CountdServer::Listen(const std::string& path, ServerLimits limits) {
+CountdServer::Listening CountdServer::Listen(const std::string& path, ServerLimits limits,
+                                             PeerUid peerUid) {
     sockaddr_un address;
-    if (!FillAddress(path, address)) return {nullptr, "the socket path is empty or too long: " + path};
+    if (!FillAddress(path, address))
+        return {nullptr, "the socket path is empty or too long: " + path};
     struct stat existing {};
     if (::lstat(path.c_str(), &existing) == 0) {
         if (!S_ISSOCK(existing.st_mode)) return {nullptr, path + " exists and is not a socket"};
         if (SomeoneListens(address)) return {nullptr, "a counter already runs on " + path};
-        if (::unlink(path.c_str()) != 0) return {nullptr, Failed("cannot replace the stale socket " + path)};
+        if (::unlink(path.c_str()) != 0)
+            return {nullptr, Failed("cannot replace the stale socket " + path)};
     }
     UniqueFd listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
     if (!listener.Valid()) return {nullptr, Failed("socket")};
-    // Made with no access at all, then opened to everyone once it is bound: every local
-    // user may ask, and what they are told depends on who they are.
-    const mode_t oldMask = ::umask(0777);
-    const int bound = ::bind(listener.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    // Made open to every user from the start (the mode comes from the umask at bind
+    // time): every local user may ask, and what they are told depends on who they are.
+    // Nothing is changed on the path after the bind, which another name could by then
+    // stand for.
+    const mode_t oldMask = ::umask(0111);
+    const int bound =
+        ::bind(listener.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
     const int bindError = errno;
     ::umask(oldMask);
     if (bound != 0) {
         errno = bindError;
         return {nullptr, Failed("cannot bind " + path)};
     }
-    if (::chmod(path.c_str(), 0666) != 0) return {nullptr, Failed("cannot open " + path + " to every user")};
     if (::listen(listener.Get(), 64) != 0) return {nullptr, Failed("listen")};
     UniqueFd wake(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC));
     if (!wake.Valid()) return {nullptr, Failed("eventfd")};
-    return {std::unique_ptr<CountdServer>(
-                new CountdServer(path, limits, std::move(listener), std::move(wake))),
+    return {std::unique_ptr<CountdServer>(new CountdServer(path, limits, std::move(peerUid),
+                                                           std::move(listener), std::move(wake))),
             {}};
 }
 
-CountdServer::CountdServer(std::string path, ServerLimits limits, UniqueFd listener, UniqueFd wake)
-    : path_(std::move(path)), limits_(limits), listener_(std::move(listener)), wake_(std::move(wake)) {}
+CountdServer::CountdServer(std::string path, ServerLimits limits, PeerUid peerUid,
+                           UniqueFd listener, UniqueFd wake)
+    : path_(std::move(path)),
+      limits_(limits),
+      peerUid_(std::move(peerUid)),
+      listener_(std::move(listener)),
+      wake_(std::move(wake)) {}
 
-CountdServer::~CountdServer() { ::unlink(path_.c_str()); }
+CountdServer::~CountdServer() {
+    ::unlink(path_.c_str());
+}
 
 void CountdServer::Stop() const {
     const std::uint64_t one = 1;
@@ -116,12 +168,12 @@ void CountdServer::Run(const ReplyMaker& makeReply, const std::function<void()>&
     while (true) {
         std::vector<pollfd> watched;
         watched.push_back({wake_.Get(), POLLIN, 0});
-        // At the cap, new connections wait in the listen queue until a client is done.
-        const bool accepting = clients.size() < limits_.maxClients;
-        watched.push_back({accepting ? listener_.Get() : -1, POLLIN, 0});
+        // Always accepting: at the cap a newcomer may push out an older connection.
+        watched.push_back({listener_.Get(), POLLIN, 0});
         auto wakeAt = nextTick;
         for (const Client& client : clients) {
-            watched.push_back({client.fd.Get(), static_cast<short>(client.reply.empty() ? POLLIN : POLLOUT), 0});
+            watched.push_back(
+                {client.fd.Get(), static_cast<short>(client.reply.empty() ? POLLIN : POLLOUT), 0});
             wakeAt = std::min(wakeAt, client.deadline);
         }
         const auto wait = std::chrono::ceil<std::chrono::milliseconds>(wakeAt - SteadyClock::now());
@@ -156,22 +208,20 @@ void CountdServer::Run(const ReplyMaker& makeReply, const std::function<void()>&
         std::size_t slot = 0;
         std::erase_if(clients, [&](const Client&) { return !keep[slot++]; });
 
-        if (accepting && (watched[1].revents & POLLIN)) {
-            while (clients.size() < limits_.maxClients) {
-                UniqueFd fd(::accept4(listener_.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+        if (watched[1].revents & POLLIN) {
+            // Bounded, so that a flood of connections cannot keep the loop from its clients.
+            for (std::size_t taken = 0; taken < limits_.maxClients; ++taken) {
+                UniqueFd fd(
+                    ::accept4(listener_.Get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
                 if (!fd.Valid()) break;
-                ucred peer{};
-                socklen_t length = sizeof peer;
-                if (::getsockopt(fd.Get(), SOL_SOCKET, SO_PEERCRED, &peer, &length) != 0) continue;
-                const auto sameUser = std::count_if(clients.begin(), clients.end(),
-                                                    [&](const Client& c) { return c.uid == peer.uid; });
-                if (static_cast<std::size_t>(sameUser) >= limits_.maxClientsPerUser) {
-                    const std::string refusal = ErrorLine("too many connections of this user at once");
-                    [[maybe_unused]] const ssize_t sent =
-                        ::send(fd.Get(), refusal.data(), refusal.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+                const std::optional<std::uint32_t> uid =
+                    peerUid_ ? peerUid_(fd.Get()) : KernelPeerUid(fd.Get());
+                if (!uid) continue;
+                if (!Admit(clients, *uid, limits_)) {
+                    Refuse(fd, "too many connections of this user at once");
                     continue;
                 }
-                clients.push_back({std::move(fd), peer.uid, {}, {}, 0, now + limits_.requestTimeout});
+                clients.push_back({std::move(fd), *uid, {}, {}, 0, now + limits_.requestTimeout});
             }
         }
         if (now >= nextTick) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/UniqueFd.h"
@@ -11,12 +12,15 @@
 namespace bytelora::countd {
 
 struct ServerLimits {
-    std::size_t maxClients = 16;
-    // One user holds at most this many of them, so that a user's silent connections
-    // cannot keep the others waiting; more are refused at once.
-    std::size_t maxClientsPerUser = 4;
-    // A client has this long to send its request, and then this long to read the reply.
-    std::chrono::milliseconds requestTimeout{2000};
+    // Connections held at once. When all are held, a new one takes the place of the
+    // oldest connection of the uid that holds the most (see Admit in CountdServer.cpp),
+    // so no uid, however many connections it opens, keeps another uid's request out.
+    std::size_t maxClients = 64;
+    // One uid holds at most this many; more are refused at once.
+    std::size_t maxClientsPerUser = 8;
+    // A client has this long to send its request (a few bytes, sent at once by every
+    // real client), and then this long to read the reply.
+    std::chrono::milliseconds requestTimeout{200};
     std::chrono::milliseconds replyTimeout{5000};
     // How often the periodic work runs (folding exited processes).
     std::chrono::milliseconds tick{5000};
@@ -30,6 +34,8 @@ class CountdServer {
   public:
     // The reply text for a client of this uid.
     using ReplyMaker = std::function<std::string(std::uint32_t uid)>;
+    // The uid of the peer of an accepted connection; nothing when it cannot be told.
+    using PeerUid = std::function<std::optional<std::uint32_t>(int fd)>;
 
     struct Listening {
         std::unique_ptr<CountdServer> server;
@@ -37,7 +43,9 @@ class CountdServer {
     };
     // Binds `path` with mode 0666. A stale socket left by a counter that died is
     // replaced; a live one, or a file that is not a socket, is left alone and refused.
-    static Listening Listen(const std::string& path, ServerLimits limits = {});
+    // Peers are told apart by `peerUid`, by default the kernel's SO_PEERCRED.
+    static Listening Listen(const std::string& path, ServerLimits limits = {},
+                            PeerUid peerUid = {});
 
     ~CountdServer();
     CountdServer(const CountdServer&) = delete;
@@ -51,10 +59,12 @@ class CountdServer {
     const std::string& Path() const { return path_; }
 
   private:
-    CountdServer(std::string path, ServerLimits limits, UniqueFd listener, UniqueFd wake);
+    CountdServer(std::string path, ServerLimits limits, PeerUid peerUid, UniqueFd listener,
+                 UniqueFd wake);
 
     std::string path_;
     ServerLimits limits_;
+    PeerUid peerUid_;
     UniqueFd listener_;
     UniqueFd wake_;
 };

@@ -1,14 +1,21 @@
 // bytelora-countd: counts each local program's network bytes with eBPF programs and
 // tells every local user their own programs' counts on a Unix socket. It needs root
 // only to load the programs; then it runs as its own user with no capabilities.
+//
+// Exit codes:
+//   0  stopped (SIGTERM or SIGINT)
+//   1  failed in a way a later start may not (the socket is in use, a file cannot be
+//      made, root cannot be given up, ...)
+//   2  wrong command line
+//   3  cannot work here until something changes, so starting again is pointless: not
+//      started as root, no cgroup v2 tree, the kernel refuses the counting programs, or
+//      the socket's folder is unsafe. The service does not restart on it.
 #include <signal.h>
 #include <unistd.h>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <chrono>
-#include <cstdio>
 #include <ctime>
 #include <iostream>
 #include <string>
@@ -19,6 +26,7 @@
 #include "countd/daemon/CounterTable.h"
 #include "countd/daemon/DropPrivileges.h"
 #include "countd/daemon/ProcFiles.h"
+#include "countd/daemon/RuntimeFolder.h"
 #include "countd/protocol/CountdProtocol.h"
 #include "countd/protocol/FileText.h"
 #include "countd/protocol/StartBaseline.h"
@@ -37,7 +45,8 @@ void StopOnSignal(int) {
 
 constexpr const char* kUsage =
     "usage: bytelora-countd [--socket PATH] [--user NAME]\n"
-    "  --socket PATH  serve on PATH (default " "/run/bytelora/countd.socket)\n"
+    "  --socket PATH  serve on PATH (default "
+    "/run/bytelora/countd.socket)\n"
     "  --user NAME    the user to run as after loading (default bytelora-countd,\n"
     "                 else nobody)\n";
 
@@ -60,27 +69,28 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 }
 
 // Leaves the interface counters of this start beside the socket, for the clients'
-// "other" (see StartBaseline.h). Written whole under a temporary name, then renamed.
+// "other" (see StartBaseline.h).
 std::string WriteStartBaseline(const std::string& socketPath, std::int64_t startedUnix) {
     auto source = bytelora::MakeSystemInterfaceTable();
     bytelora::InterfaceTotals helper(*source);
     const auto table = helper.Interfaces();
     const std::string text = WriteBaseline(BaselineOf(startedUnix, *table));
     const std::string path = BaselinePathFor(socketPath);
-    const std::string temporary = path + ".part";
-    bytelora::UniqueFd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644));
-    if (!fd.Valid() || ::fchmod(fd.Get(), 0644) != 0 ||
-        ::write(fd.Get(), text.data(), text.size()) != static_cast<ssize_t>(text.size()) || fd.Close() != 0 ||
-        std::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return "cannot write " + path + "; \"other\" will not be known";
+    const std::string folder = FolderOf(path);
+    const std::string name = path.substr(path.find_last_of('/') + 1);  // npos + 1 is 0
+    if (const std::string problem = WriteNewFile(folder, name, text); !problem.empty()) {
+        return problem + "; \"other\" will not be known";
     }
     return {};
 }
 
-int Fail(const std::string& message) {
+constexpr int kFailed = 1;
+constexpr int kWrongUsage = 2;
+constexpr int kCannotWorkHere = 3;
+
+int Fail(const std::string& message, int code = kFailed) {
     std::cerr << "bytelora-countd: " << message << '\n';
-    return 1;
+    return code;
 }
 
 }  // namespace
@@ -89,23 +99,31 @@ int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
         std::cerr << kUsage;
-        return 2;
+        return kWrongUsage;
     }
-    if (::geteuid() != 0) return Fail("must be started as root, to load its kernel programs");
+    if (::geteuid() != 0)
+        return Fail("must be started as root, to load its kernel programs", kCannotWorkHere);
     const std::string cgroupRoot = Cgroup2MountFromMountInfo(ReadFileText("/proc/self/mountinfo"));
-    if (cgroupRoot.empty()) return Fail("no cgroup v2 tree is mounted; the counter needs one");
+    if (cgroupRoot.empty())
+        return Fail("no cgroup v2 tree is mounted; the counter needs one", kCannotWorkHere);
+    // Under systemd the unit's RuntimeDirectory makes the folder; started by hand, the
+    // default one is made here. Any folder, the default too, must be root's alone: the
+    // socket and the start file are made there as root.
+    if (options.socket == kDefaultCountdSocket)
+        ::mkdir(FolderOf(kDefaultCountdSocket).c_str(), 0755);
+    if (const std::string unsafe = CheckRuntimeFolder(FolderOf(options.socket)); !unsafe.empty()) {
+        return Fail(unsafe, kCannotWorkHere);
+    }
 
     auto loaded = BpfCounter::Load(cgroupRoot);
-    if (!loaded.counter) return Fail(loaded.problem);
+    if (!loaded.counter) return Fail(loaded.problem, kCannotWorkHere);
     BpfCounter& counter = *loaded.counter;
-    // Under systemd the unit's RuntimeDirectory makes the folder; started by hand, the
-    // default one is made here.
-    if (options.socket == kDefaultCountdSocket) ::mkdir("/run/bytelora", 0755);
     auto listening = CountdServer::Listen(options.socket);
     if (!listening.server) return Fail(listening.problem);
     CountdServer& server = *listening.server;
     const auto startedUnix = static_cast<std::int64_t>(std::time(nullptr));
-    if (const std::string problem = WriteStartBaseline(options.socket, startedUnix); !problem.empty()) {
+    if (const std::string problem = WriteStartBaseline(options.socket, startedUnix);
+        !problem.empty()) {
         std::cerr << "bytelora-countd: " << problem << '\n';
     }
 
@@ -125,20 +143,23 @@ int main(int argc, char** argv) {
     ReplyCache replies;
     std::cerr << "bytelora-countd: counting at " << cgroupRoot << ", serving " << options.socket
               << ", running as " << dropped.user << " with no capabilities"
-              << (counter.TagsOldSockets() ? ""
-                                           : "; sockets older than the counter are counted as untagged")
+              << (counter.TagsOldSockets()
+                      ? ""
+                      : "; sockets older than the counter are counted as untagged")
               << '\n';
-    server.Run([&](std::uint32_t uid) {
-                   return replies.Get(uid, std::chrono::steady_clock::now(), [&] {
-                       return WriteReply(table.ReplyFor(uid, counter.ReadProcesses(), counter.ReadUntagged()));
-                   });
-               },
-               [&] {
-                   const auto now = std::chrono::steady_clock::now();
-                   for (const ProcessKey& key : table.ExitedLongEnough(counter.ReadProcesses(), now)) {
-                       if (auto last = counter.Take(key)) table.Fold(*last);
-                   }
-               });
+    server.Run(
+        [&](std::uint32_t uid) {
+            return replies.Get(uid, std::chrono::steady_clock::now(), [&] {
+                return WriteReply(
+                    table.ReplyFor(uid, counter.ReadProcesses(), counter.ReadUntagged()));
+            });
+        },
+        [&] {
+            const auto now = std::chrono::steady_clock::now();
+            for (const ProcessKey& key : table.ExitedLongEnough(counter.ReadProcesses(), now)) {
+                if (auto last = counter.Take(key)) table.Fold(*last);
+            }
+        });
     g_server = nullptr;
     return 0;
 }

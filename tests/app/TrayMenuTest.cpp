@@ -2,7 +2,10 @@
 #include <QApplication>
 #include <QMenu>
 
+#include <atomic>
+
 #include "MainWindowRig.h"
+#include "support/AppsWindowAnswer.h"
 #include "tray/TrayMenu.h"
 #include "views/AppsWindow.h"
 #include "views/InterfacesDialog.h"
@@ -57,7 +60,7 @@ TEST(TrayMenu, TheFormsMenuRestoresOpensTheDialogAndQuitsAsClosingDoes) {
 
 TEST(TrayMenu, ApplicationsOpensTheWindowThatAsksTheCounterOnlyWhileShown) {
     MainWindowRig rig;
-    int looks = 0;
+    std::atomic<int> looks = 0;
     Services services = rig.MakeServices();
     services.appCounts = [&looks] {
         ++looks;
@@ -75,6 +78,7 @@ TEST(TrayMenu, ApplicationsOpensTheWindowThatAsksTheCounterOnlyWhileShown) {
     RunQueued();
     ASSERT_NE(form.ApplicationsWindow(), nullptr);
     EXPECT_TRUE(form.ApplicationsWindow()->isVisible());
+    WaitForAppsAnswer(*form.ApplicationsWindow());
     EXPECT_EQ(looks, 1);
     EXPECT_EQ(form.ApplicationsWindow()->Notice().text(), "no counter here");
     form.ApplicationsWindow()->close();

@@ -132,7 +132,7 @@ if [ "$countd" = 1 ]; then
   grep -q 'deb-systemd-helper enable bytelora-countd.service' "$work/countd-control/postinst" || fail "postinst enables nothing"
   unit=$(dpkg-deb --fsys-tarfile "$(deb bytelora-countd)" | tar -xO ./usr/lib/systemd/system/bytelora-countd.service)
   for setting in NoNewPrivileges=yes ProtectSystem=strict "RestrictAddressFamilies=AF_UNIX AF_NETLINK" \
-                 RuntimeDirectory=bytelora "WantedBy=multi-user.target"; do
+                 RuntimeDirectory=bytelora "RestartPreventExitStatus=2 3" "WantedBy=multi-user.target"; do
     grep -qx "$setting" <<<"$unit" || fail "the counter's unit lacks $setting"
   done
   if command -v systemd-analyze >/dev/null; then

@@ -1,9 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLocale>
+#include <QPushButton>
+#include <QTimer>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
 
 #include "countd/client/AppRates.h"
+#include "support/AppsWindowAnswer.h"
 #include "support/FakeClock.h"
 #include "views/AppsWindow.h"
 
@@ -48,7 +56,7 @@ TEST(AppRates, RatesOverTheMeasuredTimeBusiestFirst) {
 }
 
 struct FakeCounter {
-    int looks = 0;
+    std::atomic<int> looks = 0;
     std::optional<countd::Reply> reply;
     countd::FetchResult operator()() {
         ++looks;
@@ -64,6 +72,7 @@ TEST(AppsWindow, AsksOnlyWhileShownAndSaysWhenTheCounterIsMissing) {
     AppsWindow window([counter] { return (*counter)(); }, countd::AppNames({}, {}), clock);
     EXPECT_EQ(counter->looks, 0);
     window.show();
+    testing::WaitForAppsAnswer(window);
     EXPECT_EQ(counter->looks, 1);
     EXPECT_TRUE(window.Refreshing());
     EXPECT_TRUE(window.Notice().isVisibleTo(&window));
@@ -76,12 +85,14 @@ TEST(AppsWindow, AsksOnlyWhileShownAndSaysWhenTheCounterIsMissing) {
     reply.processes.push_back({7, 1, 1000, {2048, 1024}, "curl", "/usr/bin/curl", ""});
     counter->reply = reply;
     window.Refresh();
+    testing::WaitForAppsAnswer(window);
     EXPECT_FALSE(window.Notice().isVisibleTo(&window));
     ASSERT_EQ(window.Table().rowCount(), 1);
     EXPECT_EQ(window.Table().item(0, 0)->text(), "curl");
     counter->reply->processes[0].bytes.received += 3 * 1024;
     clock.Advance(1s);
     window.Refresh();
+    testing::WaitForAppsAnswer(window);
     EXPECT_EQ(window.Table().item(0, 1)->text(), "3 Kb/s");
     EXPECT_EQ(window.Table().item(0, 2)->text(), "0 Kb/s");
 
@@ -109,6 +120,7 @@ TEST(AppsWindow, ShowsEachApplicationsBytesTodayWhenGivenThem) {
     });
     EXPECT_EQ(window.Table().horizontalHeaderItem(3)->text(), "Received today");
     window.show();
+    testing::WaitForAppsAnswer(window);
     ASSERT_EQ(window.Table().rowCount(), 2);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0], reply);  // the live counts, for what the recorder has not taken yet
@@ -119,6 +131,94 @@ TEST(AppsWindow, ShowsEachApplicationsBytesTodayWhenGivenThem) {
     EXPECT_EQ(window.Table().item(1, 3)->text(),
               QLocale().formattedDataSize(7, 1, QLocale::DataSizeTraditionalFormat));
     window.hide();
+}
+
+// A counter that does not answer until the test lets it.
+class StuckCounter {
+  public:
+    countd::FetchResult operator()() {
+        ++looks;
+        std::unique_lock lock(mutex_);
+        released_.wait(lock, [this] { return free_; });
+        countd::Reply reply;
+        reply.startedUnix = 1;
+        reply.processes.push_back({7, 1, 1000, {2048, 1024}, "curl", "/usr/bin/curl", ""});
+        return {reply, {}};
+    }
+    // Notifies under the lock: the counter may be gone as soon as the lock is free.
+    void Release() {
+        const std::lock_guard lock(mutex_);
+        free_ = true;
+        released_.notify_all();
+    }
+    std::atomic<int> looks = 0;
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable released_;
+    bool free_ = false;
+};
+
+TEST(AppsWindow, StaysResponsiveWhileTheCounterDoesNotAnswerAndShowsTheAnswerWhenItComes) {
+    auto counter = std::make_shared<StuckCounter>();
+    testing::FakeClock clock;
+    AppsWindow window([counter] { return (*counter)(); }, countd::AppNames({}, {}), clock);
+    QPushButton button(&window);
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    window.show();
+    EXPECT_TRUE(window.Asking());
+
+    // The event loop runs on: a timer of the test fires, a click is taken, the window
+    // repaints; more ticks ask nothing more while the question is out.
+    int fired = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&fired] { ++fired; });
+    ticker.start(10);
+    QElapsedTimer waited;
+    waited.start();
+    while (fired < 5 && waited.elapsed() < 10000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        window.Refresh();
+    }
+    EXPECT_GE(fired, 5);
+    button.click();
+    EXPECT_EQ(clicks, 1);
+    window.repaint();
+    EXPECT_EQ(counter->looks, 1);
+    EXPECT_TRUE(window.Asking());
+    EXPECT_EQ(window.Table().rowCount(), 0);
+
+    counter->Release();
+    testing::WaitForAppsAnswer(window);
+    ASSERT_EQ(window.Table().rowCount(), 1);
+    EXPECT_EQ(window.Table().item(0, 0)->text(), "curl");
+    EXPECT_FALSE(window.Notice().isVisibleTo(&window));
+    window.hide();
+}
+
+TEST(AppsWindow, AWindowClosedAndDestroyedWhileAskingIsSafe) {
+    auto counter = std::make_shared<StuckCounter>();
+    std::weak_ptr<StuckCounter> held = counter;
+    testing::FakeClock clock;
+    auto window = std::make_unique<AppsWindow>([counter] { return (*counter)(); },
+                                               countd::AppNames({}, {}), clock);
+    window->show();
+    ASSERT_TRUE(window->Asking());
+    window->close();
+    window.reset();
+    StuckCounter& stuck = *counter;
+    counter.reset();
+    // The answer comes after the window is gone: it is dropped, and the asking thread
+    // lets go of the counter (its copy of the fetch) once it is done.
+    stuck.Release();
+    QElapsedTimer waited;
+    waited.start();
+    while (!held.expired() && waited.elapsed() < 10000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    EXPECT_TRUE(held.expired());
+    QApplication::processEvents();
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "app/MainWindowRig.h"
 #include "countd/client/CountdClient.h"
+#include "support/AppsWindowAnswer.h"
 #include "support/UsageZones.h"
 #include "tray/TrayMenu.h"
 #include "usage/UsagePrometheus.h"
@@ -258,6 +259,7 @@ TEST(UsageWindow, ListsTodaysAndThisMonthsApplicationsAndTheApplicationsWindowSh
     form.ShowAppsWindow();
     AppsWindow* apps = form.ApplicationsWindow();
     ASSERT_NE(apps, nullptr);
+    testing::WaitForAppsAnswer(*apps);
     ASSERT_EQ(apps->Table().rowCount(), 2);
     const auto size = [](std::uint64_t bytes) {
         return QLocale().formattedDataSize(static_cast<qint64>(bytes), 1,

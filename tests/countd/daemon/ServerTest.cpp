@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstddef>
 #include <cstring>
 #include <fstream>
 #include <thread>
@@ -26,7 +27,8 @@ UniqueFd Connect(const std::string& path) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path.data(), path.size());
-    EXPECT_EQ(::connect(fd.Get(), reinterpret_cast<sockaddr*>(&address), sizeof address), 0) << path;
+    EXPECT_EQ(::connect(fd.Get(), reinterpret_cast<sockaddr*>(&address), sizeof address), 0)
+        << path;
     timeval timeout{5, 0};
     ::setsockopt(fd.Get(), SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
     return fd;
@@ -36,20 +38,64 @@ UniqueFd Connect(const std::string& path) {
 // connection already) and reads the reply to its end.
 std::string Send(const UniqueFd& fd, std::string_view text) {
     if (!text.empty()) {
-        EXPECT_EQ(::send(fd.Get(), text.data(), text.size(), MSG_NOSIGNAL), static_cast<ssize_t>(text.size()));
+        EXPECT_EQ(::send(fd.Get(), text.data(), text.size(), MSG_NOSIGNAL),
+                  static_cast<ssize_t>(text.size()));
     }
     std::string reply;
     char buffer[4096];
     ssize_t n;
-    while ((n = ::recv(fd.Get(), buffer, sizeof buffer, 0)) > 0) reply.append(buffer, static_cast<std::size_t>(n));
+    while ((n = ::recv(fd.Get(), buffer, sizeof buffer, 0)) > 0)
+        reply.append(buffer, static_cast<std::size_t>(n));
     return reply;
+}
+
+// A connection that the rig's server takes for one of `uid`: it is bound to an abstract
+// address that names the uid, which the rig reads back in place of SO_PEERCRED (a test
+// cannot connect as another user).
+constexpr std::string_view kFakeUidTag = "bytelora-test-uid-";
+
+UniqueFd ConnectAs(const std::string& path, std::uint32_t uid, int serial) {
+    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    sockaddr_un own{};
+    own.sun_family = AF_UNIX;
+    const std::string name = std::string(kFakeUidTag) + std::to_string(uid) + "-" +
+                             std::to_string(::getpid()) + "-" + std::to_string(serial);
+    std::memcpy(own.sun_path + 1, name.data(), name.size());
+    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    EXPECT_EQ(::bind(fd.Get(), reinterpret_cast<sockaddr*>(&own), length), 0)
+        << std::strerror(errno);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.data(), path.size());
+    EXPECT_EQ(::connect(fd.Get(), reinterpret_cast<sockaddr*>(&address), sizeof address), 0)
+        << path;
+    timeval timeout{5, 0};
+    ::setsockopt(fd.Get(), SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+    return fd;
+}
+
+std::optional<std::uint32_t> FakeOrRealPeerUid(int fd) {
+    sockaddr_un peer{};
+    socklen_t length = sizeof peer;
+    if (::getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &length) == 0 &&
+        length > offsetof(sockaddr_un, sun_path) + 1 && peer.sun_path[0] == '\0') {
+        const std::string name(peer.sun_path + 1, length - offsetof(sockaddr_un, sun_path) - 1);
+        if (name.rfind(kFakeUidTag, 0) == 0) {
+            return static_cast<std::uint32_t>(std::stoul(name.substr(kFakeUidTag.size())));
+        }
+    }
+    ucred real{};
+    length = sizeof real;
+    if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &real, &length) != 0) return std::nullopt;
+    return real.uid;
 }
 
 // A server on a temporary socket, serving on its own thread until the test ends.
 class ServerRig {
   public:
-    explicit ServerRig(ServerLimits limits = {}, std::string replyText = {}) : replyText_(std::move(replyText)) {
-        auto listening = CountdServer::Listen(path(), limits);
+    explicit ServerRig(ServerLimits limits = {}, std::string replyText = {})
+        : replyText_(std::move(replyText)) {
+        auto listening = CountdServer::Listen(path(), limits, &FakeOrRealPeerUid);
         EXPECT_TRUE(listening.server) << listening.problem;
         server_ = std::move(listening.server);
         thread_ = std::thread([this] {
@@ -100,7 +146,8 @@ TEST(CountdServer, AnswersAListForThePeersOwnUid) {
 
 TEST(CountdServer, RefusesAnythingElseAndCloses) {
     ServerRig rig;
-    EXPECT_EQ(Send(Connect(rig.path()), "hello\n"), "error\tunknown request; send \"list\" and a newline\n");
+    EXPECT_EQ(Send(Connect(rig.path()), "hello\n"),
+              "error\tunknown request; send \"list\" and a newline\n");
     EXPECT_EQ(Send(Connect(rig.path()), std::string(200, 'l')), "error\trequest too long\n");
     EXPECT_EQ(Send(Connect(rig.path()), "list\nlist\n").substr(0, 6), "error\t");
     EXPECT_EQ(rig.askedBy(), -1);
@@ -119,15 +166,18 @@ TEST(CountdServer, SilentAndNonReadingClientsCannotHoldItUp) {
     for (int i = 0; i < 6; ++i) silent.push_back(Connect(rig.path()));
     UniqueFd greedy = Connect(rig.path());
     ASSERT_EQ(::send(greedy.Get(), "list\n", 5, MSG_NOSIGNAL), 5);
-    // Every slot is held by a silent client; they time out, and a real client is then served.
+    // Every slot is held by a silent client: each newcomer takes the oldest one's place,
+    // and a real client is served.
     const auto started = std::chrono::steady_clock::now();
     const FetchResult fetched = FetchCounts(rig.path(), 5s);
     EXPECT_LT(std::chrono::steady_clock::now() - started, 5s);
     EXPECT_FALSE(fetched.reply);  // the reply was garbage on purpose, but it came
     EXPECT_NE(fetched.problem.find("unusable"), std::string::npos) << fetched.problem;
-    // The silent ones were closed, not left hanging.
+    // The silent ones were closed, not left hanging: the oldest pushed out, the newest
+    // at their deadline.
     char byte;
     EXPECT_EQ(::recv(silent[0].Get(), &byte, 1, 0), 0);
+    EXPECT_EQ(::recv(silent[5].Get(), &byte, 1, 0), 0);
 }
 
 TEST(CountdServer, OneUserCannotHoldMoreThanTheirShareOfConnections) {
@@ -140,6 +190,38 @@ TEST(CountdServer, OneUserCannotHoldMoreThanTheirShareOfConnections) {
     EXPECT_EQ(Send(Connect(rig.path()), "").rfind("error\ttoo many connections", 0), 0u);
     EXPECT_EQ(Send(first, "list\n").rfind("bytelora-countd\t1\t77\n", 0), 0u);
     EXPECT_TRUE(FetchCounts(rig.path()).reply);
+}
+
+TEST(CountdServer, ASilentConnectionIsClosedSoon) {
+    ServerRig rig;  // the default limits
+    UniqueFd silent = Connect(rig.path());
+    // Closed by the request deadline, well before the test's own 5 s receive timeout.
+    char byte;
+    EXPECT_EQ(::recv(silent.Get(), &byte, 1, 0), 0);
+    EXPECT_TRUE(FetchCounts(rig.path()).reply);
+}
+
+TEST(CountdServer, NoUidHoldingEveryConnectionKeepsAnotherUidsRequestOut) {
+    ServerLimits limits;
+    limits.maxClients = 16;
+    limits.maxClientsPerUser = 16;
+    limits.requestTimeout = 60s;  // they would be held for as long as the test lasts
+    ServerRig rig(limits);
+    const std::uint32_t hog = ::getuid() + 1000;
+    std::vector<UniqueFd> idle;
+    for (int i = 0; i < 16; ++i) idle.push_back(ConnectAs(rig.path(), hog, i));
+    // The server has taken them all in: the hog's own next one is refused as over its share.
+    EXPECT_EQ(Send(ConnectAs(rig.path(), hog, 16), "").rfind("error\ttoo many connections", 0), 0u);
+
+    // Another uid (this process's own) is answered, in place of the hog's oldest.
+    const FetchResult fetched = FetchCounts(rig.path(), 10s);
+    ASSERT_TRUE(fetched.reply) << fetched.problem;
+    EXPECT_EQ(rig.askedBy(), static_cast<int>(::getuid()));
+    char byte;
+    EXPECT_EQ(::recv(idle[0].Get(), &byte, 1, 0), 0);
+    // The others are still held and served.
+    EXPECT_EQ(Send(idle[1], "list\n").rfind("bytelora-countd\t1\t77\n", 0), 0u);
+    EXPECT_EQ(rig.askedBy(), static_cast<int>(hog));
 }
 
 TEST(CountdServer, ReplacesAStaleSocketButNotALiveOneNorAFile) {
