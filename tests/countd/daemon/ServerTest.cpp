@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fstream>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "common/UniqueFd.h"
@@ -22,8 +23,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-UniqueFd Connect(const std::string& path) {
-    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+// Connects `fd` to the server at `path`; a reply that does not come ends the read after
+// 5 s instead of hanging the test.
+UniqueFd ConnectTo(UniqueFd fd, const std::string& path) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path.data(), path.size());
@@ -32,6 +34,10 @@ UniqueFd Connect(const std::string& path) {
     timeval timeout{5, 0};
     ::setsockopt(fd.Get(), SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
     return fd;
+}
+
+UniqueFd Connect(const std::string& path) {
+    return ConnectTo(UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0)), path);
 }
 
 // Sends the text (nothing for an empty one: the server may have refused and closed the
@@ -64,14 +70,7 @@ UniqueFd ConnectAs(const std::string& path, std::uint32_t uid, int serial) {
     const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
     EXPECT_EQ(::bind(fd.Get(), reinterpret_cast<sockaddr*>(&own), length), 0)
         << std::strerror(errno);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.data(), path.size());
-    EXPECT_EQ(::connect(fd.Get(), reinterpret_cast<sockaddr*>(&address), sizeof address), 0)
-        << path;
-    timeval timeout{5, 0};
-    ::setsockopt(fd.Get(), SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
-    return fd;
+    return ConnectTo(std::move(fd), path);
 }
 
 std::optional<std::uint32_t> FakeOrRealPeerUid(int fd) {
