@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "settings/GlanceChoices.h"
 #include "settings/SettingsStore.h"
 #include "support/MemorySettingsStore.h"
 
@@ -26,6 +27,34 @@ TEST(Settings, ReportsARefusedWrite) {
     EXPECT_THROW(settings.Save("Minimized", "On"), SettingsError);
     EXPECT_FALSE(store.Value("Minimized"));
     EXPECT_TRUE(store.writes().empty());
+}
+
+TEST(GlanceChoices, ReadTheStoredWordsAndTakeTheFirstChoiceForAnythingElse) {
+    testing::MemorySettingsStore store;
+    Settings settings(store);
+    GlanceChoices choices = ReadGlanceChoices(settings);
+    EXPECT_EQ(choices.trayIcon, TrayIconShows::Logo);
+    EXPECT_FALSE(choices.ratesWindow);
+    EXPECT_EQ(choices.units, RateUnits::Bytes);
+
+    SaveTrayIconShows(settings, TrayIconShows::Graph);
+    SaveRatesWindow(settings, true);
+    SaveRateUnits(settings, RateUnits::Bits);
+    EXPECT_EQ(store.Value("Tray Icon"), "Graph");
+    EXPECT_EQ(store.Value("Rates Window"), "On");
+    EXPECT_EQ(store.Value("Rate Units"), "Bits");
+    choices = ReadGlanceChoices(settings);
+    EXPECT_EQ(choices.trayIcon, TrayIconShows::Graph);
+    EXPECT_TRUE(choices.ratesWindow);
+    EXPECT_EQ(choices.units, RateUnits::Bits);
+
+    settings.Save("Tray Icon", "rates\x00");
+    settings.Save("Rates Window", "1");
+    settings.Save("Rate Units", "");
+    choices = ReadGlanceChoices(settings);
+    EXPECT_EQ(choices.trayIcon, TrayIconShows::Logo);
+    EXPECT_FALSE(choices.ratesWindow);
+    EXPECT_EQ(choices.units, RateUnits::Bytes);
 }
 
 }  // namespace
