@@ -62,8 +62,7 @@ stop_container() {
   find_leader
   # nspawn asks the container's systemd to power off on SIGTERM.
   kill -TERM "$nspawn_pid" 2>/dev/null || true
-  local i
-  for i in $(seq 60); do
+  for _ in $(seq 60); do
     kill -0 "$nspawn_pid" 2>/dev/null || break
     sleep 0.5
   done
