@@ -46,10 +46,12 @@ void MainWindow::StartUsage() {
         };
         parts_->usage = std::make_unique<UsageSession>(*services_.usage, services_.clock, tell);
         // The applications' bytes are recorded where the counter runs; it is asked once a
-        // minute, with the write.
+        // minute, with the write, in the background: each write takes the answer to the
+        // question the one before asked, so that a slow counter never stalls the window.
         if (services_.appCounts) {
-            parts_->usage->CountApplications(
-                AppCounterOf(services_.appCounts, &countd::AppNames::ForThisSession));
+            parts_->usage->CountApplications(AskedInBackground(
+                AppCounterOf(services_.appCounts, &countd::AppNames::ForThisSession),
+                services_.clock));
         }
         const QString folder = QString::fromStdString(parts_->settings.Get(kTextfileFolderKey, ""));
         if (!folder.isEmpty()) {

@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
 
 #include "countd/client/AppsReport.h"
 #include "usage/UsageCalendar.h"
@@ -43,6 +46,41 @@ AppCounter AppCounterOf(std::function<countd::FetchResult()> fetch,
         if (!fetched.reply) return std::nullopt;
         if (!*names) names->emplace(makeNames());
         return AppCounterReadOf(*fetched.reply, countd::ClientUserId(), **names);
+    };
+}
+
+AppCounter AskedInBackground(AppCounter ask, const Clock& clock) {
+    if (!ask) return nullptr;
+    struct Shared {
+        std::mutex mutex;
+        bool asking = false;
+        std::optional<AppCounterRead> answer;
+    };
+    auto shared = std::make_shared<Shared>();
+    return [ask = std::move(ask), &clock, shared]() -> std::optional<AppCounterRead> {
+        const std::lock_guard lock(shared->mutex);
+        std::optional<AppCounterRead> answer = std::move(shared->answer);
+        shared->answer.reset();
+        if (shared->asking) return answer;
+        shared->asking = true;
+        try {
+            // Detached: a counter that never answers must not hold up the program's end.
+            std::thread([ask, shared, askedAt = clock.Now()] {
+                std::optional<AppCounterRead> read;
+                try {
+                    read = ask();
+                } catch (const std::exception&) {
+                    read.reset();  // as a counter that did not answer
+                }
+                if (read) read->askedAt = askedAt;
+                const std::lock_guard done(shared->mutex);
+                if (read) shared->answer = std::move(read);
+                shared->asking = false;
+            }).detach();
+        } catch (const std::system_error&) {
+            shared->asking = false;  // no thread to be had now; the next call tries again
+        }
+        return answer;
     };
 }
 

@@ -28,6 +28,13 @@ AppCounterRead AppCounterReadOf(const countd::Reply& reply, std::optional<std::u
 AppCounter AppCounterOf(std::function<countd::FetchResult()> fetch,
                         std::function<countd::AppNames()> makeNames);
 
+// Asks through `ask` on a thread of its own, one question at a time, so that a counter
+// that is slow to answer never holds up the caller: each call starts a question when none
+// is out and returns the answer that came since the last call (nothing when none came),
+// stamped with the time it was asked by `clock`. A question still out when everything
+// else has ended keeps only its own copies alive.
+AppCounter AskedInBackground(AppCounter ask, const Clock& clock);
+
 // One application's bytes over a span of hours.
 struct AppTotal {
     std::string name;        // the latest name it was stored with

@@ -157,8 +157,9 @@ void UsageRecorder::CollectApplications(UsageHour hour) {
     // The first look only sets the base: what the counter holds then was counted over
     // a time that is not this hour's.
     if (appBaseline_) {
+        const UsageHour at = now->askedAt ? HourOf(*now->askedAt) : hour;
         for (const auto& [executable, moved] : AppMoves(*appBaseline_, *now)) {
-            AppCounterRead::App& entry = pendingApps_[{hour, executable}];
+            AppCounterRead::App& entry = pendingApps_[{at, executable}];
             entry.name = moved.name;
             entry.bytes.received += moved.bytes.received;
             entry.bytes.sent += moved.bytes.sent;

@@ -26,6 +26,9 @@ struct AppCounterRead {
     // When the counter started: a new value means it started again from nothing.
     std::int64_t startedUnix = 0;
     std::map<std::string, App> byExecutable;
+    // When the counter was asked, where that is earlier than the write that takes the
+    // answer (an answer that came in the background): what moved goes to that hour.
+    std::optional<std::chrono::system_clock::time_point> askedAt;
 };
 
 // One look at the counter; nothing when there is no counter to ask.

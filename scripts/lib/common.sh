@@ -36,9 +36,10 @@ BYTELORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xdot
 
 # The long checks (scripts/test-long): the fuzzer, network namespaces, a virtual display
 # with a tray host, node_exporter with Prometheus scraping the data usage, and clean
-# Debian systems for the packages' upgrade.
+# Debian systems for the packages' upgrade and for the counter's service under
+# systemd-nspawn (which serves its downloads with python3's web server).
 BYTELORA_LONG_PACKAGES=(clang libclang-rt-14-dev iproute2 xvfb trayer prometheus prometheus-node-exporter curl
-  debootstrap)
+  debootstrap systemd-container python3)
 
 # Installs the named Debian packages that are not installed yet.
 ensure_packages() {

@@ -40,22 +40,10 @@ version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackCon
 grep -q '^set(CPACK_COMPONENTS_ALL ".*countd' "$build/CPackConfig.cmake" \
   || skip "the counter was not built in $build, and the upgrade is about its service"
 
-# The mirror apt uses here for bookworm, from a one-line or a deb822 source.
-mirror=$(
-  {
-    cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
-      sed -e 's/#.*//' -e 's/\[[^]]*\]//' | awk '$1 == "deb" && $3 == "bookworm" {print $2}'
-    cat /etc/apt/sources.list.d/*.sources 2>/dev/null | sed '/^[[:space:]]*#/d' |
-      awk 'BEGIN { RS = "" }
-           { uri = ""; deb = 0; suite = 0; off = 0; n = split($0, line, "\n")
-             for (i = 1; i <= n; i++) {
-               if (line[i] ~ /^URIs:/) { split(line[i], f, " "); uri = f[2] }
-               if (line[i] ~ /^Types:.*[ \t]deb([ \t]|$)/) deb = 1
-               if (line[i] ~ /^Suites:.*[ \t]bookworm([ \t]|$)/) suite = 1
-               if (line[i] ~ /^Enabled:[ \t]*no/) off = 1
-             }
-             if (uri != "" && deb && suite && !off) print uri }'
-  } | head -n 1)
+# The mirror apt uses here for bookworm.
+# shellcheck source=tests/packaging/debian-mirror.sh
+. "$here/debian-mirror.sh"
+mirror=$(bookworm_mirror)
 [ -n "$mirror" ] || skip "apt here has no source for bookworm"
 curl -fsS --max-time 30 -o /dev/null "$mirror/dists/bookworm/Release" 2>/dev/null \
   || skip "no network to $mirror"

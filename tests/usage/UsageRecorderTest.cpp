@@ -259,7 +259,7 @@ TEST(UsageRecorder, SaysHowMuchIsLostWhenTheLastWriteFails) {
 
 // A per-application counter the test moves by hand; absent while `running` is false.
 struct FakeAppCounter {
-    AppCounterRead now{1000, {}};
+    AppCounterRead now{1000, {}, {}};
     bool running = true;
     int asked = 0;
 
@@ -357,7 +357,7 @@ TEST(UsageRecorder, ApplicationBytesSurviveRestartsShrinkingTotalsAndAnAbsentCou
     EXPECT_EQ(rig.told.size(), toldBefore);
 
     // The counter started again: everything it holds came after the last look.
-    apps.now = {2000, {}};
+    apps.now = {2000, {}, {}};
     apps.Move("/usr/bin/wget", "wget", 30, 3);
     minute();
     EXPECT_EQ(stored("/usr/bin/wget"), (CounterPair{105, 9}));

@@ -426,7 +426,7 @@ TEST(UsageStore, TodaysApplicationBytesAddTheStoredThePendingAndTheCounterSinceI
                       {}),
             StoreFault::None);
     }
-    AppCounterRead counter{5, {{"/usr/bin/curl", {"curl", {1000, 100}}}}};
+    AppCounterRead counter{5, {{"/usr/bin/curl", {"curl", {1000, 100}}}}, {}};
     auto session = rig.Session();
     session->CountApplications([&]() -> std::optional<AppCounterRead> { return counter; });
     session->Record(rig.Read(0));  // the first look: the base

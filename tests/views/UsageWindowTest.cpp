@@ -5,7 +5,13 @@
 #include <QLocale>
 #include <QMenu>
 
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <condition_variable>
 #include <fstream>
+#include <memory>
+#include <mutex>
 
 #include "app/MainWindowRig.h"
 #include "countd/client/CountdClient.h"
@@ -208,30 +214,92 @@ TEST(UsageWindow, KeepsTheTextfileOfTheFolderTheSettingsName) {
         << text();
 }
 
+// A per-application counter the tests hold back and move: it is asked on a thread of the
+// window's, so what it shares with the test is behind a lock, and it lives as long as the
+// last question to it.
+struct HeldCounter {
+    std::mutex mutex;
+    std::condition_variable opened;
+    bool open = true;
+    countd::Reply reply;
+    int looks = 0;
+    int answers = 0;
+
+    static std::function<countd::FetchResult()> Fetch(std::shared_ptr<HeldCounter> counter) {
+        return [counter] {
+            std::unique_lock lock(counter->mutex);
+            ++counter->looks;
+            counter->opened.wait(lock, [&] { return counter->open; });
+            ++counter->answers;
+            return countd::FetchResult{counter->reply, {}};
+        };
+    }
+    void Open(bool value) {
+        {
+            const std::lock_guard lock(mutex);
+            open = value;
+        }
+        opened.notify_all();
+    }
+    template <class Edit>
+    void Change(Edit&& change) {
+        const std::lock_guard lock(mutex);
+        change(reply);
+    }
+    int Answers() {
+        const std::lock_guard lock(mutex);
+        return answers;
+    }
+    int Looks() {
+        const std::lock_guard lock(mutex);
+        return looks;
+    }
+};
+
+// Minutes of reads, each letting the counter's answer come, until `done` holds (or ten).
+template <class Done>
+bool RunMinutesUntil(UsageFormRig& rig, Done&& done) {
+    for (int minute = 0; minute < 10 && !done(); ++minute) {
+        rig.Run(60, 4000);
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 200) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return done();
+}
+
+std::uint64_t CurlReceivedToday(MainWindow& form) {
+    for (const auto& [key, bytes] : form.DataUsage()->AppBytesToday(std::nullopt)) {
+        if (key.find("/usr/bin/curl") != std::string::npos) return bytes.received;
+    }
+    return 0;
+}
+
 TEST(UsageWindow, ListsTodaysAndThisMonthsApplicationsAndTheApplicationsWindowShowsToday) {
     UsageFormRig rig;
     rig.clock.SetNow(testing::Utc(2024, 3, 5, 10));
-    countd::Reply reply;
-    reply.startedUnix = 100;
-    reply.processes.push_back({7, 1, 0, {5000, 500}, "curl", "/usr/bin/curl", ""});
-    reply.processes.push_back({8, 1, 0, {10, 10}, "ssh", "/usr/bin/ssh", ""});
-    for (auto& process : reply.processes) process.uid = countd::ClientUserId().value_or(0);
-    int looks = 0;
+    auto counter = std::make_shared<HeldCounter>();
+    counter->Change([](countd::Reply& reply) {
+        reply.startedUnix = 100;
+        reply.processes.push_back({7, 1, 0, {5000, 500}, "curl", "/usr/bin/curl", ""});
+        reply.processes.push_back({8, 1, 0, {10, 10}, "ssh", "/usr/bin/ssh", ""});
+        for (auto& process : reply.processes) process.uid = countd::ClientUserId().value_or(0);
+    });
     Services services = rig.MakeServices();
     services.usage = &rig.usage;
-    services.appCounts = [&] {
-        ++looks;
-        return countd::FetchResult{reply, {}};
-    };
+    services.appCounts = HeldCounter::Fetch(counter);
     rig.form = std::make_unique<MainWindow>(services);
     MainWindow& form = *rig.form;
     form.OnLoad();
-    form.UpdateInterfaceInfo();
-    EXPECT_EQ(looks, 1);  // the first write: the base
-    reply.processes[0].bytes = {5000 + 30000, 500 + 3000};
-    reply.processes[1].bytes = {10 + 700, 10 + 700};
-    rig.Run(61, 40000);
-    EXPECT_EQ(looks, 2);  // once a minute, not with each of the 244 reads
+    form.UpdateInterfaceInfo();  // the first write asks for the base
+    ASSERT_TRUE(RunMinutesUntil(rig, [&] { return counter->Answers() >= 1; }));
+    counter->Change([](countd::Reply& reply) {
+        reply.processes[0].bytes = {5000 + 30000, 500 + 3000};
+        reply.processes[1].bytes = {10 + 700, 10 + 700};
+    });
+    ASSERT_TRUE(RunMinutesUntil(rig, [&] { return CurlReceivedToday(form) == 30000; }));
+    // Once a minute at most, not with each of the reads.
+    EXPECT_LE(counter->Looks(), 6);
 
     form.ShowUsageWindow();
     UsageWindow* window = form.DataUsageWindow();
@@ -255,7 +323,7 @@ TEST(UsageWindow, ListsTodaysAndThisMonthsApplicationsAndTheApplicationsWindowSh
 
     // The Applications window: today's stored bytes and what the counter holds beyond
     // the last write, not the bytes since the counter started.
-    reply.processes[0].bytes.received += 1000;
+    counter->Change([](countd::Reply& reply) { reply.processes[0].bytes.received += 1000; });
     form.ShowAppsWindow();
     AppsWindow* apps = form.ApplicationsWindow();
     ASSERT_NE(apps, nullptr);
@@ -268,7 +336,46 @@ TEST(UsageWindow, ListsTodaysAndThisMonthsApplicationsAndTheApplicationsWindowSh
     EXPECT_EQ(apps->Table().item(0, 3)->text(), size(31000));
     EXPECT_EQ(apps->Table().item(0, 4)->text(), size(3000));
     apps->close();
-    rig.form.reset();  // its last write asks the fake counter, which ends with this test
+}
+
+TEST(UsageWindow, ACounterThatDoesNotAnswerNeverStallsTheWindowAndItsLateAnswerIsRecorded) {
+    UsageFormRig rig;
+    rig.clock.SetNow(testing::Utc(2024, 3, 5, 10));
+    auto counter = std::make_shared<HeldCounter>();
+    counter->Change([](countd::Reply& reply) {
+        reply.startedUnix = 100;
+        reply.processes.push_back({7, 1, 0, {5000, 500}, "curl", "/usr/bin/curl", ""});
+        reply.processes[0].uid = countd::ClientUserId().value_or(0);
+    });
+    counter->Open(false);
+    Services services = rig.MakeServices();
+    services.usage = &rig.usage;
+    services.appCounts = HeldCounter::Fetch(counter);
+    rig.form = std::make_unique<MainWindow>(services);
+    MainWindow& form = *rig.form;
+    form.OnLoad();
+    form.UpdateInterfaceInfo();
+    // Three minutes of reads and writes while the question hangs: each read returns, and
+    // the window goes on handling its events.
+    rig.Run(180, 4000);
+    bool handled = false;
+    QTimer::singleShot(0, &form, [&] { handled = true; });
+    QElapsedTimer waited;
+    waited.start();
+    while (!handled && waited.elapsed() < 5000) QApplication::processEvents();
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(counter->Looks(), 1);  // one question at a time
+    EXPECT_EQ(counter->Answers(), 0);
+    EXPECT_EQ(CurlReceivedToday(form), 0u);
+
+    // It answers at last: that answer is the base, and what curl moves after it is
+    // recorded, once.
+    counter->Open(true);
+    ASSERT_TRUE(RunMinutesUntil(rig, [&] { return counter->Answers() >= 1; }));
+    counter->Change([](countd::Reply& reply) { reply.processes[0].bytes.received += 30000; });
+    ASSERT_TRUE(RunMinutesUntil(rig, [&] { return CurlReceivedToday(form) != 0; }));
+    rig.Run(120, 4000);
+    EXPECT_EQ(CurlReceivedToday(form), 30000u);
 }
 
 }  // namespace
