@@ -49,9 +49,9 @@ void MainWindow::StartUsage() {
         // minute, with the write, in the background: each write takes the answer to the
         // question the one before asked, so that a slow counter never stalls the window.
         if (services_.appCounts) {
-            parts_->usage->CountApplications(AskedInBackground(
-                AppCounterOf(services_.appCounts, &countd::AppNames::ForThisSession),
-                services_.clock));
+            AppCounter direct =
+                AppCounterOf(services_.appCounts, &countd::AppNames::ForThisSession);
+            parts_->usage->CountApplications(AskedInBackground(direct, services_.clock), direct);
         }
         const QString folder = QString::fromStdString(parts_->settings.Get(kTextfileFolderKey, ""));
         if (!folder.isEmpty()) {

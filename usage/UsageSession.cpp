@@ -39,8 +39,9 @@ void UsageSession::TryToRecord() {
     recorder_->CountApplications(appCounter_);
 }
 
-void UsageSession::CountApplications(AppCounter counter) {
+void UsageSession::CountApplications(AppCounter counter, AppCounter atExit) {
     appCounter_ = std::move(counter);
+    appCounterAtExit_ = std::move(atExit);
     if (recorder_) recorder_->CountApplications(appCounter_);
 }
 
@@ -103,6 +104,9 @@ std::string UsageSession::NotRecordingNote() const {
 }
 
 std::string UsageSession::FlushAtExit() {
+    // The counts are totals since the counter started, so a direct look now takes in
+    // whatever the question still out in the background would have brought.
+    if (recorder_ && appCounterAtExit_) recorder_->CountApplications(appCounterAtExit_);
     if (!recorder_ || recorder_->Flush()) return {};
     const std::uint64_t lost = recorder_->PendingBytes();
     // Nothing is told twice: the destructor's flush finds it written or lost already.

@@ -45,8 +45,10 @@ class UsageSession {
     // After each accepted table read.
     void Record(const std::vector<InterfaceChange>& changes);
     // The counter of the applications' bytes, for whichever recorder this session runs
-    // (now or once it takes over).
-    void CountApplications(AppCounter counter);
+    // (now or once it takes over). `atExit`, when given, is asked instead by the last
+    // write before the program ends: a counter asked in the background answers a minute
+    // late, and the bytes of that last minute would otherwise be lost.
+    void CountApplications(AppCounter counter, AppCounter atExit = nullptr);
     // The interfaces' aliases (for those that have one), from a table read.
     void NameInterfaces(const InterfaceTable& table);
     // Writes what is pending (at exit and at the end of the session).
@@ -93,6 +95,7 @@ class UsageSession {
     std::unique_ptr<UsageStore> store_;
     std::unique_ptr<UsageRecorder> recorder_;
     AppCounter appCounter_;
+    AppCounter appCounterAtExit_;
     std::chrono::steady_clock::time_point lastTry_{};
 };
 

@@ -376,6 +376,12 @@ TEST(UsageWindow, ACounterThatDoesNotAnswerNeverStallsTheWindowAndItsLateAnswerI
     ASSERT_TRUE(RunMinutesUntil(rig, [&] { return CurlReceivedToday(form) != 0; }));
     rig.Run(120, 4000);
     EXPECT_EQ(CurlReceivedToday(form), 30000u);
+
+    // The last write before the end asks directly: the bytes of the last minute are not
+    // left to a background answer that would come too late.
+    counter->Change([](countd::Reply& reply) { reply.processes[0].bytes.received += 20000; });
+    form.FlushUsageAtExit();
+    EXPECT_EQ(CurlReceivedToday(form), 50000u);
 }
 
 }  // namespace
