@@ -24,7 +24,7 @@ std::string ErrorText(int error) {
 
 ProcessSample SampleOf(const owner_key& key, const process_record& record) {
     ProcessSample sample;
-    sample.key = {key.pid, key.start_ns};
+    sample.key = {key.pid, key.start_ns, key.exec_id};
     sample.uid = record.uid;
     sample.bytes = {record.received, record.sent};
     sample.comm.assign(record.comm, strnlen(record.comm, sizeof record.comm));
@@ -110,13 +110,13 @@ std::vector<ProcessSample> BpfCounter::ReadProcesses() const {
     return samples;
 }
 
-ByteCounts BpfCounter::ReadUntagged() const {
+namespace {
+
+ByteCounts ReadBucket(int map, __u32 index) {
     const int cpus = libbpf_num_possible_cpus();
     if (cpus <= 0) return {};
     std::vector<byte_counts> perCpu(static_cast<std::size_t>(cpus));
-    const __u32 zero = 0;
-    if (bpf_map_lookup_elem(bpf_map__fd(skeleton_->maps.untagged), &zero, perCpu.data()) != 0)
-        return {};
+    if (bpf_map_lookup_elem(map, &index, perCpu.data()) != 0) return {};
     ByteCounts total;
     for (const byte_counts& counts : perCpu) {
         total.received += counts.received;
@@ -125,9 +125,16 @@ ByteCounts BpfCounter::ReadUntagged() const {
     return total;
 }
 
+}  // namespace
+
+CounterTable::Unowned BpfCounter::ReadUnowned() const {
+    const int map = bpf_map__fd(skeleton_->maps.buckets);
+    return {ReadBucket(map, COUNTD_BUCKET_UNTAGGED), ReadBucket(map, COUNTD_BUCKET_KERNEL)};
+}
+
 std::optional<ProcessSample> BpfCounter::Take(const ProcessKey& wanted) {
     const int map = bpf_map__fd(skeleton_->maps.processes);
-    const owner_key key{wanted.pid, 0, wanted.startNs};
+    const owner_key key{wanted.pid, wanted.execId, wanted.startNs};
     process_record record{};
     if (!takesInTwoSteps_) {
         const int error = bpf_map_lookup_and_delete_elem(map, &key, &record);

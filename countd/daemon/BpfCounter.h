@@ -30,7 +30,7 @@ class BpfCounter {
     BpfCounter& operator=(const BpfCounter&) = delete;
 
     std::vector<ProcessSample> ReadProcesses() const;
-    ByteCounts ReadUntagged() const;
+    CounterTable::Unowned ReadUnowned() const;
     // Takes a process out of the map with its final bytes, in one step where the kernel
     // can (hash maps since 5.14), so that nothing added in between is lost.
     std::optional<ProcessSample> Take(const ProcessKey& key);

@@ -151,7 +151,7 @@ int main(int argc, char** argv) {
         [&](std::uint32_t uid) {
             return replies.Get(uid, std::chrono::steady_clock::now(), [&] {
                 return WriteReply(
-                    table.ReplyFor(uid, counter.ReadProcesses(), counter.ReadUntagged()));
+                    table.ReplyFor(uid, counter.ReadProcesses(), counter.ReadUnowned()));
             });
         },
         [&] {

@@ -21,13 +21,35 @@
 #define COUNTD_PATH_TRUNCATED 1u /* deeper or longer than the buffer holds */
 #define COUNTD_PATH_NONE 2u      /* a kernel thread or an exiting task: no executable */
 
-/* A process: its pid (the thread group id) and its start time in nanoseconds since
- * boot. Pids are reused; the pair is not. */
+/* A process image: its pid (the thread group id), how many times it has exec'd, and
+ * its start time in nanoseconds since boot. Pids are reused; the pair of pid and start
+ * time is not. Each exec starts a new record, so that the bytes before it stay with
+ * the executable that moved them. */
 struct owner_key {
     __u32 pid;
-    __u32 reserved;
+    __u32 exec_id;
     __u64 start_ns;
 };
+
+/* What a socket is counted to (socket_tag.kind). */
+#define COUNTD_SOCKET_NONE 0u    /* nothing: its bytes are untagged */
+#define COUNTD_SOCKET_PROCESS 1u /* the process image in socket_tag.owner */
+#define COUNTD_SOCKET_KERNEL 2u  /* a socket of the kernel's own (NFS, CIFS, ...) */
+
+/* The per-socket storage. A socket a listener accepts gets a copy of the listener's:
+ * its cookie then differs from the socket's own, which marks the tag as inherited and
+ * provisional (the first other process that uses the socket takes it over). */
+struct socket_tag {
+    struct owner_key owner;
+    __u64 cookie; /* the cookie of the socket the tag was made for */
+    __u32 kind;
+    __u32 reserved;
+};
+
+/* The per-CPU buckets of bytes that belong to no process. */
+#define COUNTD_BUCKET_UNTAGGED 0u /* sockets with no tag (older than the counter, ...) */
+#define COUNTD_BUCKET_KERNEL 1u   /* the kernel's own sockets */
+#define COUNTD_BUCKETS 2u
 
 struct process_record {
     __u64 received;

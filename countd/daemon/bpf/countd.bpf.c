@@ -1,13 +1,21 @@
 // SPDX-License-Identifier: GPL-2.0
 /* The kernel half of bytelora-countd.
  *
- * A socket is tagged with the process that made it when it is created
- * (cgroup/sock_create runs in that process), or, for a socket older than the counter,
- * when it first sends or receives (the sock_send_length / sock_recv_length tracepoints,
- * also in the process's context). The tag lives in socket-local storage cloned to the
- * sockets a listener accepts. cgroup_skb ingress and egress at the root of the cgroup
- * tree then add each packet's IP-level length to the tagged process; a packet of no
- * tagged socket goes to the untagged bucket.
+ * Only AF_INET and AF_INET6 sockets are tagged. A socket is tagged with the process
+ * that made it when it is created (cgroup/sock_create runs in that process), or, for a
+ * socket older than the counter, when it first sends or receives (the sock_send_length /
+ * sock_recv_length tracepoints, also in the process's context). The tag lives in
+ * socket-local storage cloned to the sockets a listener accepts; such an inherited tag
+ * is provisional, and the first other process that sends or receives on the socket
+ * takes it over (a pre-fork worker, the child of a socket-activating service manager).
+ * The kernel's own sockets are never tagged to the process that happened to make them
+ * send: they have a bucket of their own.
+ *
+ * cgroup_skb ingress and egress at the root of the cgroup tree then add each packet's
+ * IP-level length to the tagged process; a packet of no tagged socket goes to the
+ * untagged bucket. Loopback (lo, in every namespace: every packet whose two ends are
+ * local goes there) is no network traffic and is not counted at all, as the meter does
+ * not count it.
  *
  * The executable's path is read here, from the task's mm->exe_file, with a bounded
  * walk over the dentries and mounts, while the process itself runs. The daemon gives up
@@ -23,12 +31,17 @@
 
 char LICENSE[] SEC("license") = "GPL";
 
+#define AF_INET 2
+#define AF_INET6 10
+/* lo has this index in every network namespace. */
+#define LOOPBACK_IFINDEX 1
+
 struct {
     __uint(type, BPF_MAP_TYPE_SK_STORAGE);
     __uint(map_flags, BPF_F_NO_PREALLOC | BPF_F_CLONE);
     __type(key, int);
-    __type(value, struct owner_key);
-} socket_owner SEC(".maps");
+    __type(value, struct socket_tag);
+} socket_tags SEC(".maps");
 
 struct {
     __uint(type, BPF_MAP_TYPE_HASH);
@@ -50,10 +63,10 @@ struct {
 
 struct {
     __uint(type, BPF_MAP_TYPE_PERCPU_ARRAY);
-    __uint(max_entries, 1);
+    __uint(max_entries, COUNTD_BUCKETS);
     __type(key, __u32);
     __type(value, struct byte_counts);
-} untagged SEC(".maps");
+} buckets SEC(".maps");
 
 static __always_inline void read_executable_path(struct task_struct *task,
                                                  struct process_record *record) {
@@ -93,12 +106,22 @@ static __always_inline void read_executable_path(struct task_struct *task,
     record->path_len = used;
 }
 
-/* The current process's key, with its record made on its first socket. */
+/* The current process image's key. An exec bumps self_exec_id on the task that then
+ * leads the thread group. */
+static __always_inline void current_key(struct task_struct *task, struct owner_key *key) {
+    key->pid = (__u32)(bpf_get_current_pid_tgid() >> 32);
+    key->exec_id = (__u32)BPF_CORE_READ(task, group_leader, self_exec_id);
+    key->start_ns = BPF_CORE_READ(task, group_leader, start_boottime);
+}
+
+static __always_inline int same_key(const struct owner_key *a, const struct owner_key *b) {
+    return a->pid == b->pid && a->exec_id == b->exec_id && a->start_ns == b->start_ns;
+}
+
+/* The current process image's key, with its record made on its first socket. */
 static __always_inline int remember_current_process(struct owner_key *key) {
     struct task_struct *task = (struct task_struct *)bpf_get_current_task();
-    key->pid = (__u32)(bpf_get_current_pid_tgid() >> 32);
-    key->reserved = 0;
-    key->start_ns = BPF_CORE_READ(task, group_leader, start_boottime);
+    current_key(task, key);
     if (bpf_map_lookup_elem(&processes, key)) return 1;
     __u32 zero = 0;
     struct process_record *empty = bpf_map_lookup_elem(&empty_record, &zero);
@@ -115,38 +138,74 @@ static __always_inline int remember_current_process(struct owner_key *key) {
     return 1;
 }
 
+static __always_inline void tag_with_current(struct socket_tag *tag, __u64 cookie) {
+    tag->cookie = cookie;
+    tag->kind = remember_current_process(&tag->owner) ? COUNTD_SOCKET_PROCESS : COUNTD_SOCKET_NONE;
+}
+
 SEC("cgroup/sock_create")
 int tag_new_socket(struct bpf_sock *sk) {
-    struct owner_key *owner =
-        bpf_sk_storage_get(&socket_owner, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
-    if (owner && !remember_current_process(owner)) owner->pid = 0;
+    if (sk->family != AF_INET && sk->family != AF_INET6) return 1;
+    struct socket_tag *tag = bpf_sk_storage_get(&socket_tags, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
+    if (tag) tag_with_current(tag, bpf_get_socket_cookie(sk));
     return 1;
 }
 
-/* Also re-tags a socket whose owner the daemon has folded away after it exited (a
- * socket a daemonising parent made and its child goes on using), so that its bytes go
- * to the process that uses it rather than to the untagged bucket. */
-static __always_inline void tag_on_first_use(struct sock *sk) {
+/* Runs in the process that sends or receives. The socket goes to that process when it
+ * has no owner yet (older than the counter), when its tag was inherited from the
+ * listener that accepted it, when the same process has exec'd since, or when its owner
+ * has been folded away after it exited (a socket a daemonising parent made and its
+ * child goes on using). A kernel socket (one with no file) goes to the kernel bucket. */
+static __always_inline void tag_on_use(struct sock *sk) {
     if (!sk) return;
-    struct owner_key *owner = bpf_sk_storage_get(&socket_owner, sk, 0, 0);
-    if (owner && owner->pid && bpf_map_lookup_elem(&processes, owner)) return;
-    if (!owner) owner = bpf_sk_storage_get(&socket_owner, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
-    if (owner && !remember_current_process(owner)) owner->pid = 0;
+    const __u16 family = BPF_CORE_READ(sk, __sk_common.skc_family);
+    if (family != AF_INET && family != AF_INET6) return;
+    struct socket_tag *tag = bpf_sk_storage_get(&socket_tags, sk, 0, 0);
+    if (!BPF_CORE_READ(sk, sk_socket, file)) {
+        if (!tag) tag = bpf_sk_storage_get(&socket_tags, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
+        if (tag && tag->kind != COUNTD_SOCKET_KERNEL) {
+            tag->owner.pid = 0;
+            tag->kind = COUNTD_SOCKET_KERNEL;
+        }
+        return;
+    }
+    const __u64 cookie = bpf_get_socket_cookie(sk);
+    if (tag && tag->kind == COUNTD_SOCKET_PROCESS) {
+        struct owner_key current;
+        current_key((struct task_struct *)bpf_get_current_task(), &current);
+        if (same_key(&tag->owner, &current)) return;
+        const int inherited = tag->cookie != cookie;
+        const int execd = tag->owner.pid == current.pid && tag->owner.start_ns == current.start_ns;
+        if (!inherited && !execd && bpf_map_lookup_elem(&processes, &tag->owner)) return;
+    }
+    if (!tag) tag = bpf_sk_storage_get(&socket_tags, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
+    if (tag) tag_with_current(tag, cookie);
 }
 
 SEC("tp_btf/sock_send_length")
 int BPF_PROG(tag_old_socket_on_send, struct sock *sk, int ret, int flags) {
-    tag_on_first_use(sk);
+    tag_on_use(sk);
     return 0;
 }
 
 SEC("tp_btf/sock_recv_length")
 int BPF_PROG(tag_old_socket_on_receive, struct sock *sk, int ret, int flags) {
-    tag_on_first_use(sk);
+    tag_on_use(sk);
     return 0;
 }
 
+static __always_inline void add_to_bucket(__u32 index, __u64 length, int egress) {
+    struct byte_counts *bucket = bpf_map_lookup_elem(&buckets, &index);
+    if (!bucket) return;
+    /* Atomic even per CPU: programs may be preempted by others on the same CPU. */
+    if (egress)
+        __sync_fetch_and_add(&bucket->sent, length);
+    else
+        __sync_fetch_and_add(&bucket->received, length);
+}
+
 static __always_inline void count_packet(struct __sk_buff *skb, int egress) {
+    if (skb->ifindex == LOOPBACK_IFINDEX) return;
     __u64 length = skb->len;
     struct bpf_sock *sk = skb->sk;
     if (sk) {
@@ -154,9 +213,13 @@ static __always_inline void count_packet(struct __sk_buff *skb, int egress) {
         /* A SYN-ACK leaves from a request socket: it belongs to the listener. */
         if (!full) full = bpf_get_listener_sock(sk);
         if (full) {
-            struct owner_key *owner = bpf_sk_storage_get(&socket_owner, full, 0, 0);
-            if (owner && owner->pid) {
-                struct process_record *record = bpf_map_lookup_elem(&processes, owner);
+            struct socket_tag *tag = bpf_sk_storage_get(&socket_tags, full, 0, 0);
+            if (tag && tag->kind == COUNTD_SOCKET_KERNEL) {
+                add_to_bucket(COUNTD_BUCKET_KERNEL, length, egress);
+                return;
+            }
+            if (tag && tag->kind == COUNTD_SOCKET_PROCESS) {
+                struct process_record *record = bpf_map_lookup_elem(&processes, &tag->owner);
                 if (record) {
                     if (egress)
                         __sync_fetch_and_add(&record->sent, length);
@@ -167,14 +230,7 @@ static __always_inline void count_packet(struct __sk_buff *skb, int egress) {
             }
         }
     }
-    __u32 zero = 0;
-    struct byte_counts *bucket = bpf_map_lookup_elem(&untagged, &zero);
-    if (!bucket) return;
-    /* Atomic even per CPU: programs may be preempted by others on the same CPU. */
-    if (egress)
-        __sync_fetch_and_add(&bucket->sent, length);
-    else
-        __sync_fetch_and_add(&bucket->received, length);
+    add_to_bucket(COUNTD_BUCKET_UNTAGGED, length, egress);
 }
 
 SEC("cgroup_skb/ingress")
