@@ -128,8 +128,20 @@ ByteCounts ReadBucket(int map, __u32 index) {
 }  // namespace
 
 CounterTable::Unowned BpfCounter::ReadUnowned() const {
-    const int map = bpf_map__fd(skeleton_->maps.buckets);
-    return {ReadBucket(map, COUNTD_BUCKET_UNTAGGED), ReadBucket(map, COUNTD_BUCKET_KERNEL)};
+    const int buckets = bpf_map__fd(skeleton_->maps.buckets);
+    CounterTable::Unowned unowned{ReadBucket(buckets, COUNTD_BUCKET_UNTAGGED),
+                                  ReadBucket(buckets, COUNTD_BUCKET_KERNEL)};
+    const int shares = bpf_map__fd(skeleton_->maps.uid_shares);
+    __u32 uid = 0;
+    const __u32* previous = nullptr;
+    uid_share share{};
+    for (int guard = 0; guard <= COUNTD_MAX_UIDS; ++guard) {
+        if (bpf_map_get_next_key(shares, previous, &uid) != 0) break;
+        previous = &uid;
+        if (bpf_map_lookup_elem(shares, &uid, &share) == 0 && share.refused > 0)
+            unowned.refused[uid] = share.refused;
+    }
+    return unowned;
 }
 
 std::optional<ProcessSample> BpfCounter::Take(const ProcessKey& wanted) {
@@ -138,7 +150,7 @@ std::optional<ProcessSample> BpfCounter::Take(const ProcessKey& wanted) {
     process_record record{};
     if (!takesInTwoSteps_) {
         const int error = bpf_map_lookup_and_delete_elem(map, &key, &record);
-        if (error == 0) return SampleOf(key, record);
+        if (error == 0) return Taken(key, record);
         // Kernels before 5.14 refuse the command for hash maps; anything else (the
         // record already gone) is an answer.
         if (error != -EINVAL && error != -kKernelNotSupported && error != -EOPNOTSUPP)
@@ -147,6 +159,12 @@ std::optional<ProcessSample> BpfCounter::Take(const ProcessKey& wanted) {
     }
     if (bpf_map_lookup_elem(map, &key, &record) != 0) return std::nullopt;
     if (bpf_map_delete_elem(map, &key) != 0) return std::nullopt;
+    return Taken(key, record);
+}
+
+ProcessSample BpfCounter::Taken(const owner_key& key, const process_record& record) {
+    const __u64 taken = ++taken_[record.uid];
+    bpf_map_update_elem(bpf_map__fd(skeleton_->maps.uid_taken), &record.uid, &taken, BPF_ANY);
     return SampleOf(key, record);
 }
 

@@ -105,6 +105,10 @@ Reply CounterTable::ReplyFor(std::uint32_t uid, const std::vector<ProcessSample>
                                    probe_.unit(sample.key.pid)});
     }
     for (auto& [group, bytes] : exited) reply.exited.push_back({group.first, bytes, group.second});
+    reply.refused = 0;
+    for (const auto& [refusedUid, count] : unowned.refused) {
+        if (root || refusedUid == uid) *reply.refused += count;
+    }
     if (root) {
         reply.untagged = unowned.untagged;
         reply.kernel = unowned.kernel;

@@ -69,13 +69,15 @@ class CounterTable {
                                              Clock::time_point now);
     void Fold(const ProcessSample& finalSample);
 
-    // The bytes of no process: sockets with no tag, and the kernel's own sockets.
+    // What no process record holds: the bytes of sockets with no tag and of the kernel's
+    // own sockets, and per uid the processes refused a record (their share was full).
     struct Unowned {
         ByteCounts untagged;
         ByteCounts kernel;
+        std::map<std::uint32_t, std::uint64_t> refused = {};
     };
-    // The reply for a client of user `uid`: root sees every process and the bytes of no
-    // process, everyone else only their own processes.
+    // The reply for a client of user `uid`: root sees every process, the bytes of no
+    // process and everyone's refused processes, everyone else only their own.
     Reply ReplyFor(std::uint32_t uid, const std::vector<ProcessSample>& samples,
                    const Unowned& unowned) const;
 

@@ -10,6 +10,14 @@
 /* Processes the table holds at once; a process beyond that is counted as untagged
  * until the daemon folds exited ones away. */
 #define COUNTD_MAX_PROCESSES 32768
+/* Each uid's share of the table, so that one user who forks ever new processes fills
+ * only their own share: it takes sixteen uids to fill the table. */
+#define COUNTD_MAX_PROCESSES_PER_UID (COUNTD_MAX_PROCESSES / 16)
+/* Uids the shares are kept for at once; a uid beyond that is refused. */
+#define COUNTD_MAX_UIDS 4096
+/* Processes remembered as refused, so that each is counted once however many sockets
+ * it makes. */
+#define COUNTD_MAX_REFUSED 4096
 /* The executable's path as the kernel programs find it: its names from the file up to
  * the root, each ended by a NUL (so "/usr/bin/curl" is "curl\0bin\0usr\0"). */
 #define COUNTD_PATH_BYTES 512
@@ -60,6 +68,14 @@ struct process_record {
     __u32 reserved;
     char comm[COUNTD_COMM_BYTES];
     char path[COUNTD_PATH_BYTES];
+};
+
+/* A uid's use of the table: the kernel programs add to made and refused; the daemon
+ * keeps how many of made it has taken out in a map of its own (uid -> __u64), so that
+ * neither writes what the other does. */
+struct uid_share {
+    __u64 made;
+    __u64 refused; /* processes that found the uid's share full */
 };
 
 struct byte_counts {

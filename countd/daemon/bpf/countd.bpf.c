@@ -51,6 +51,28 @@ struct {
     __type(value, struct process_record);
 } processes SEC(".maps");
 
+struct {
+    __uint(type, BPF_MAP_TYPE_HASH);
+    __uint(max_entries, COUNTD_MAX_UIDS);
+    __type(key, __u32);
+    __type(value, struct uid_share);
+} uid_shares SEC(".maps");
+
+/* Written by the daemon only: how many of each uid's records it has taken out. */
+struct {
+    __uint(type, BPF_MAP_TYPE_HASH);
+    __uint(max_entries, COUNTD_MAX_UIDS);
+    __type(key, __u32);
+    __type(value, __u64);
+} uid_taken SEC(".maps");
+
+struct {
+    __uint(type, BPF_MAP_TYPE_LRU_HASH);
+    __uint(max_entries, COUNTD_MAX_REFUSED);
+    __type(key, struct owner_key);
+    __type(value, __u8);
+} refused_processes SEC(".maps");
+
 /* An all-zero record to insert a new process with (it is too large for the stack); it is
  * never written. The new entry is then filled in place, so that two programs running
  * on one CPU (a task preempted by another) never share a scratch buffer. */
@@ -118,21 +140,44 @@ static __always_inline int same_key(const struct owner_key *a, const struct owne
     return a->pid == b->pid && a->exec_id == b->exec_id && a->start_ns == b->start_ns;
 }
 
-/* The current process image's key, with its record made on its first socket. */
+/* The uid's share, made on its first process. */
+static __always_inline struct uid_share *share_of(__u32 uid) {
+    struct uid_share *share = bpf_map_lookup_elem(&uid_shares, &uid);
+    if (share) return share;
+    struct uid_share fresh = {};
+    bpf_map_update_elem(&uid_shares, &uid, &fresh, BPF_NOEXIST);
+    return bpf_map_lookup_elem(&uid_shares, &uid);
+}
+
+static __always_inline int refuse(struct uid_share *share, const struct owner_key *key) {
+    __u8 seen = 1;
+    if (bpf_map_update_elem(&refused_processes, key, &seen, BPF_NOEXIST) == 0)
+        __sync_fetch_and_add(&share->refused, 1);
+    return 0;
+}
+
+/* The current process image's key, with its record made on its first socket, within
+ * its uid's share of the table. */
 static __always_inline int remember_current_process(struct owner_key *key) {
     struct task_struct *task = (struct task_struct *)bpf_get_current_task();
     current_key(task, key);
     if (bpf_map_lookup_elem(&processes, key)) return 1;
+    const __u32 uid = (__u32)bpf_get_current_uid_gid();
+    struct uid_share *share = share_of(uid);
+    if (!share) return 0;
+    const __u64 *taken = bpf_map_lookup_elem(&uid_taken, &uid);
+    if (share->made - (taken ? *taken : 0) >= COUNTD_MAX_PROCESSES_PER_UID) return refuse(share, key);
     __u32 zero = 0;
     struct process_record *empty = bpf_map_lookup_elem(&empty_record, &zero);
     if (!empty) return 0;
     /* A full table leaves the socket untagged; another CPU that made the same record
      * first is fine. */
     long result = bpf_map_update_elem(&processes, key, empty, BPF_NOEXIST);
-    if (result != 0 && result != -17 /* EEXIST */) return 0;
+    if (result != 0 && result != -17 /* EEXIST */) return refuse(share, key);
     struct process_record *record = bpf_map_lookup_elem(&processes, key);
     if (!record || result != 0) return record != 0;
-    record->uid = (__u32)bpf_get_current_uid_gid();
+    __sync_fetch_and_add(&share->made, 1);
+    record->uid = uid;
     bpf_get_current_comm(record->comm, sizeof(record->comm));
     read_executable_path(task, record);
     return 1;

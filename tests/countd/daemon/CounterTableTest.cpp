@@ -59,7 +59,8 @@ TEST(CounterTable, EachUserSeesOnlyTheirOwnRootSeesAll) {
     const std::vector<ProcessSample> samples = {Sample(10, 500, 1000, 1, 2, "/usr/bin/a"),
                                                 Sample(11, 600, 1001, 3, 4, "/usr/bin/b"),
                                                 Sample(12, 700, 0, 5, 6, "/usr/sbin/c")};
-    const Reply mine = table.ReplyFor(1000, samples, {{9, 9}, {7, 7}});
+    const CounterTable::Unowned unowned{{9, 8}, {7, 6}, {{1000, 3}, {1001, 4}}};
+    const Reply mine = table.ReplyFor(1000, samples, unowned);
     ASSERT_EQ(mine.processes.size(), 1u);
     EXPECT_EQ(mine.processes[0].pid, 10u);
     EXPECT_EQ(mine.processes[0].startTicks, 500u);
@@ -67,8 +68,12 @@ TEST(CounterTable, EachUserSeesOnlyTheirOwnRootSeesAll) {
     EXPECT_EQ(mine.startedUnix, 99);
     EXPECT_FALSE(mine.untagged);
     EXPECT_FALSE(mine.kernel);
-    EXPECT_TRUE(table.ReplyFor(2000, samples, {}).processes.empty());
-    const Reply all = table.ReplyFor(0, samples, {{9, 8}, {7, 6}});
+    EXPECT_EQ(mine.refused, 3u);  // their own refused processes, no one else's
+    const Reply stranger = table.ReplyFor(2000, samples, unowned);
+    EXPECT_TRUE(stranger.processes.empty());
+    EXPECT_EQ(stranger.refused, 0u);
+    const Reply all = table.ReplyFor(0, samples, unowned);
+    EXPECT_EQ(all.refused, 7u);
     EXPECT_EQ(all.processes.size(), 3u);
     EXPECT_EQ(all.untagged, (ByteCounts{9, 8}));
     EXPECT_EQ(all.kernel, (ByteCounts{7, 6}));

@@ -15,6 +15,8 @@
 #  - a socket made before the counter started is counted from its first use on;
 #  - an exited program's bytes are all kept when it is folded into its exited record;
 #  - the counter runs with no capabilities, and another user sees none of root's programs;
+#  - one user who fills their share of the process table keeps no other user's new program
+#    from being counted, and is told how many of theirs were refused;
 #  - without root, or with its socket in a folder others may write in, it refuses (exit 3).
 # Exits 77 (skipped) with one line saying why where it cannot run.
 # usage: countd-accuracy.sh <bytelora-countd> <countd_traffic_peer> <bpftool>
@@ -256,6 +258,32 @@ if grep -q '^untagged\|^kernel' "$work/other.txt" || awk '$1 == "program" && $2 
 fi
 grep -q "$work/bin" "$work/other.txt" && fail "another user sees root's test programs"
 grep -q "^program 0 .*$work/bin/bulk-sender" "$work/root.txt" || fail "root does not see its own programs"
+
+# One uid fills its share of the table with short-lived processes (their records stay
+# until folded, 30 s after their exit); another uid's new program is still counted, and
+# the refused ones are told to their uid (root: everyone's), to no one else.
+share=2048  # COUNTD_MAX_PROCESSES_PER_UID
+setpriv --reuid=54322 --regid=54322 --clear-groups "$peer" spawn-sockets $((share + 100)) ||
+  fail "the table filler failed"
+cp "$peer" "$work/bin/late-sender"
+cp "$peer" "$work/bin/late-sink"
+in_b "$work/bin/late-sink" udp-sink 5014 $((100 * 500)) "$work/ready9" >/dev/null &
+sink9=$!
+for _ in $(seq 200); do [ -e "$work/ready9" ] && break; sleep 0.05; done
+in_a setpriv --reuid=54323 --regid=54323 --clear-groups "$work/bin/late-sender" udp-send 10.22.0.2 5014 100 500 >/dev/null ||
+  fail "the late sender failed"
+wait "$sink9" || fail "the late sender's sink failed"
+setpriv --reuid=54323 --regid=54323 --clear-groups "$peer" query "$socket" >"$work/late.txt" || fail "the late user could not ask"
+setpriv --reuid=54322 --regid=54322 --clear-groups "$peer" query "$socket" >"$work/filler.txt" || fail "the filler could not ask"
+"$peer" query "$socket" >"$work/root-late.txt"
+late_sent=$(awk -v exe="$work/bin/late-sender" '$1 == "program" && $5 == exe {print $4}' "$work/late.txt")
+[ "${late_sent:-0}" = $((100 * 528)) ] || fail "with another uid's share full, a new program counted ${late_sent:-nothing}, not 100 datagrams"
+filler_refused=$(awk '$1 == "refused" {print $2}' "$work/filler.txt")
+[ "${filler_refused:-0}" -ge 100 ] && [ "${filler_refused:-0}" -le 101 ] ||
+  fail "the filler is told ${filler_refused:-no} refused programs, not 100"
+grep -qx 'refused 0' "$work/late.txt" || fail "the late user is told of refusals: $(grep refused "$work/late.txt")"
+root_refused=$(awk '$1 == "refused" {print $2}' "$work/root-late.txt")
+[ "${root_refused:-0}" -ge "${filler_refused:-0}" ] || fail "root is told ${root_refused:-no} refused programs"
 
 # The exited programs are folded into their exited records (30 s after their exit, at the
 # counter's next 5 s tick): their records leave the kernel's map, and every byte goes with
