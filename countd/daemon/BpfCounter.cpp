@@ -55,7 +55,7 @@ countd_bpf* OpenAndLoad(bool withFirstUse, int& error) {
 
 }  // namespace
 
-BpfCounter::Loaded BpfCounter::Load(const std::string& cgroupRoot) {
+BpfCounter::Loaded BpfCounter::Load(const std::string& cgroupRoot, bool firstUse) {
     // libbpf's own chatter would go to stderr for every probe; the problem is told once.
     libbpf_set_print(nullptr);
     std::unique_ptr<BpfCounter> counter(new BpfCounter);
@@ -64,7 +64,7 @@ BpfCounter::Loaded BpfCounter::Load(const std::string& cgroupRoot) {
         return {nullptr, "cannot open the cgroup v2 root " + cgroupRoot + ": " + ErrorText(errno)};
     }
     int error = 0;
-    counter->skeleton_ = OpenAndLoad(true, error);
+    if (firstUse) counter->skeleton_ = OpenAndLoad(true, error);
     counter->tagsOldSockets_ = counter->skeleton_ != nullptr;
     // Kernels before 6.3 have no sock_send_length / sock_recv_length tracepoints.
     if (!counter->skeleton_) counter->skeleton_ = OpenAndLoad(false, error);
@@ -91,6 +91,16 @@ BpfCounter::Loaded BpfCounter::Load(const std::string& cgroupRoot) {
 
 BpfCounter::~BpfCounter() {
     countd_bpf__destroy(skeleton_);
+}
+
+std::string BpfCounter::ProbeRead() const {
+    const int cpus = libbpf_num_possible_cpus();
+    if (cpus <= 0) return "cannot tell the number of CPUs: " + ErrorText(cpus);
+    std::vector<byte_counts> perCpu(static_cast<std::size_t>(cpus));
+    const __u32 index = COUNTD_BUCKET_UNTAGGED;
+    if (bpf_map_lookup_elem(bpf_map__fd(skeleton_->maps.buckets), &index, perCpu.data()) != 0)
+        return ErrorText(errno);
+    return {};
 }
 
 std::vector<ProcessSample> BpfCounter::ReadProcesses() const {

@@ -12,7 +12,9 @@
 #  - the right program gets the bytes: a listener handed to a child (as a socket-activating
 #    service manager does) counts for the child, a pre-fork server's bytes for its named
 #    workers, and an exec after the first socket starts a new record;
-#  - a socket made before the counter started is counted from its first use on;
+#  - a socket made before the counter started is counted from its first use on; a second
+#    counter loaded without the first-use programs (as on kernels before 6.3) counts the
+#    new sockets the same and the old one as untagged;
 #  - an exited program's bytes are all kept when it is folded into its exited record;
 #  - the counter runs with no capabilities, and another user sees none of root's programs;
 #  - one user who fills their share of the process table keeps no other user's new program
@@ -94,6 +96,15 @@ fi
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# The fallback of kernels without the sock_send_length / sock_recv_length tracepoints,
+# side by side with the full counter (each has its own maps).
+fallback_socket=$work/fallback.socket
+BYTELORA_COUNTD_TEST_WITHOUT_FIRST_USE=1 "$countd" --socket "$fallback_socket" --user nobody 2>"$work/fallback.log" &
+for _ in $(seq 100); do [ -S "$fallback_socket" ] && break; sleep 0.05; done
+[ -S "$fallback_socket" ] || fail "the counter without the first-use programs did not start: $(cat "$work/fallback.log")"
+grep -q "older than the counter are counted as untagged" "$work/fallback.log" ||
+  fail "the counter without the first-use programs does not say what it leaves out"
 
 cap_eff=$(awk '/^CapEff:/ {print $2}' "/proc/$countd_pid/status")
 counter_uid=$(awk '/^Uid:/ {print $3}' "/proc/$countd_pid/status")
@@ -249,6 +260,22 @@ side_check A $((a_bytes1 - a_bytes0)) $((a_packets1 - a_packets0)) bulk-sender u
 side_check B $((b_bytes1 - b_bytes0)) $((b_packets1 - b_packets0)) bulk-sink udp-sink short-sink old-sink \
   exec-sink activator activated pf-master
 grep -q '^kernel ' "$work/root.txt" || fail "root is not told the kernel's sockets' bytes"
+
+# The fallback counted every new socket's bytes as the full counter did, and the old
+# socket's as untagged.
+"$peer" query "$fallback_socket" >"$work/fallback.txt" || fail "the fallback counter did not answer"
+for role in bulk-sender bulk-sink udp-sender udp-sink short-sender short-sink exec-first exec-second; do
+  for way in received sent; do
+    full=$(counted "$role" "$way")
+    fallback=$(awk -v exe="$work/bin/$role" -v c=$([ "$way" = sent ] && echo 4 || echo 3) \
+      '$1 == "program" && $5 == exe {sum += $c} END {print sum + 0}' "$work/fallback.txt")
+    [ "$full" = "$fallback" ] || fail "$role $way: $fallback bytes without the first-use programs, $full with them"
+  done
+done
+grep -q "bin/old-sender" "$work/fallback.txt" && fail "without the first-use programs an old socket was tagged"
+fallback_untagged=$(awk '$1 == "untagged" {print $3}' "$work/fallback.txt")
+[ "${fallback_untagged:-0}" -ge $((100 * 528)) ] ||
+  fail "without the first-use programs the old socket's datagrams are not untagged: ${fallback_untagged:-none}"
 
 # Another user sees their own programs only: none of root's, no untagged bytes.
 setpriv --reuid=54321 --regid=54321 --clear-groups "$peer" query "$socket" >"$work/other.txt" ||
