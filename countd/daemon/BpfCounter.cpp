@@ -75,9 +75,11 @@ BpfCounter::Loaded BpfCounter::Load(const std::string& cgroupRoot, bool firstUse
     auto& links = counter->skeleton_->links;
     const int cgroup = counter->cgroup_.Get();
     links.tag_new_socket = bpf_program__attach_cgroup(progs.tag_new_socket, cgroup);
+    links.fold_released_socket = bpf_program__attach_cgroup(progs.fold_released_socket, cgroup);
     links.count_ingress = bpf_program__attach_cgroup(progs.count_ingress, cgroup);
     links.count_egress = bpf_program__attach_cgroup(progs.count_egress, cgroup);
-    if (!links.tag_new_socket || !links.count_ingress || !links.count_egress) {
+    if (!links.tag_new_socket || !links.fold_released_socket || !links.count_ingress ||
+        !links.count_egress) {
         return {nullptr,
                 "cannot attach the counting programs to " + cgroupRoot + ": " + ErrorText(errno)};
     }

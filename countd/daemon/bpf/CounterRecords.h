@@ -46,13 +46,27 @@ struct owner_key {
 
 /* The per-socket storage. A socket a listener accepts gets a copy of the listener's:
  * its cookie then differs from the socket's own, which marks the tag as inherited and
- * provisional (the first other process that uses the socket takes it over). */
+ * provisional (the first other process that uses the socket takes it over).
+ *
+ * A packet adds its length here, to its own socket, rather than to the process record:
+ * no hash lookup, and no counter shared with every other socket of the process. The
+ * bytes are moved (folded) into the owner's record when the socket is released, when
+ * it changes owner, and at most every COUNTD_FOLD_NS while it sends or receives. After
+ * its release a socket's last packets go to the record directly, as do a listener's
+ * (whose tag its accepted connections copy). */
 struct socket_tag {
     struct owner_key owner;
     __u64 cookie; /* the cookie of the socket the tag was made for */
     __u32 kind;
-    __u32 reserved;
+    __u32 released; /* the socket's file is closed */
+    __u64 received; /* not folded yet */
+    __u64 sent;
+    __u64 folded_ns; /* when last folded (coarse monotonic clock) */
 };
+
+/* How often a busy socket's bytes are folded into its process's record: the records
+ * lag a busy socket by no more than this. */
+#define COUNTD_FOLD_NS 100000000ull
 
 /* The per-CPU buckets of bytes that belong to no process. */
 #define COUNTD_BUCKET_UNTAGGED 0u /* sockets with no tag (older than the counter, ...) */

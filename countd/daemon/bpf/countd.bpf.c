@@ -12,10 +12,10 @@
  * send: they have a bucket of their own.
  *
  * cgroup_skb ingress and egress at the root of the cgroup tree then add each packet's
- * IP-level length to the tagged process; a packet of no tagged socket goes to the
- * untagged bucket. Loopback (lo, in every namespace: every packet whose two ends are
- * local goes there) is no network traffic and is not counted at all, as the meter does
- * not count it.
+ * IP-level length to its socket's tag, folded into the tagged process's record later
+ * (see struct socket_tag); a packet of no tagged socket goes to the untagged bucket.
+ * Loopback (lo, in every namespace: every packet whose two ends are local goes there)
+ * is no network traffic and is not counted at all, as the meter does not count it.
  *
  * The executable's path is read here, from the task's mm->exe_file, with a bounded
  * walk over the dentries and mounts, while the process itself runs. The daemon gives up
@@ -183,7 +183,47 @@ static __always_inline int remember_current_process(struct owner_key *key) {
     return 1;
 }
 
+static __always_inline void add_to_bucket(__u32 index, __u64 received, __u64 sent) {
+    struct byte_counts *bucket = bpf_map_lookup_elem(&buckets, &index);
+    if (!bucket) return;
+    /* Atomic even per CPU: programs may be preempted by others on the same CPU. */
+    if (received) __sync_fetch_and_add(&bucket->received, received);
+    if (sent) __sync_fetch_and_add(&bucket->sent, sent);
+}
+
+/* Adds to the tag's owner, or to the untagged bucket when it has none (any more). */
+static __always_inline void add_to_owner(struct socket_tag *tag, __u64 received, __u64 sent) {
+    if (tag->kind == COUNTD_SOCKET_PROCESS) {
+        struct process_record *record = bpf_map_lookup_elem(&processes, &tag->owner);
+        if (record) {
+            if (received) __sync_fetch_and_add(&record->received, received);
+            if (sent) __sync_fetch_and_add(&record->sent, sent);
+            return;
+        }
+    }
+    add_to_bucket(COUNTD_BUCKET_UNTAGGED, received, sent);
+}
+
+/* Moves the socket's bytes into its owner's record. Each count is taken with an atomic
+ * exchange, so that a packet counted meanwhile is neither lost nor folded twice. */
+static __always_inline void fold_socket(struct socket_tag *tag) {
+    const __u64 received = __sync_lock_test_and_set(&tag->received, 0);
+    const __u64 sent = __sync_lock_test_and_set(&tag->sent, 0);
+    if (received || sent) add_to_owner(tag, received, sent);
+}
+
+/* Folds a busy socket every COUNTD_FOLD_NS, so that the records are never far behind.
+ * `now` is the coarse monotonic clock where the program type may read it (cgroup_skb:
+ * a few nanoseconds cheaper a packet), else the fine one: they differ by less than a
+ * clock tick, which matters nothing here. */
+static __always_inline void fold_now_and_then(struct socket_tag *tag, __u64 now) {
+    if (now - tag->folded_ns < COUNTD_FOLD_NS) return;
+    tag->folded_ns = now;
+    fold_socket(tag);
+}
+
 static __always_inline void tag_with_current(struct socket_tag *tag, __u64 cookie) {
+    fold_socket(tag);
     tag->cookie = cookie;
     tag->kind = remember_current_process(&tag->owner) ? COUNTD_SOCKET_PROCESS : COUNTD_SOCKET_NONE;
 }
@@ -193,6 +233,15 @@ int tag_new_socket(struct bpf_sock *sk) {
     if (sk->family != AF_INET && sk->family != AF_INET6) return 1;
     struct socket_tag *tag = bpf_sk_storage_get(&socket_tags, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
     if (tag) tag_with_current(tag, bpf_get_socket_cookie(sk));
+    return 1;
+}
+
+SEC("cgroup/sock_release")
+int fold_released_socket(struct bpf_sock *sk) {
+    struct socket_tag *tag = bpf_sk_storage_get(&socket_tags, sk, 0, 0);
+    if (!tag) return 1;
+    tag->released = 1;
+    fold_socket(tag);
     return 1;
 }
 
@@ -209,6 +258,7 @@ static __always_inline void tag_on_use(struct sock *sk) {
     if (!BPF_CORE_READ(sk, sk_socket, file)) {
         if (!tag) tag = bpf_sk_storage_get(&socket_tags, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
         if (tag && tag->kind != COUNTD_SOCKET_KERNEL) {
+            fold_socket(tag);
             tag->owner.pid = 0;
             tag->kind = COUNTD_SOCKET_KERNEL;
         }
@@ -218,7 +268,12 @@ static __always_inline void tag_on_use(struct sock *sk) {
     if (tag && tag->kind == COUNTD_SOCKET_PROCESS) {
         struct owner_key current;
         current_key((struct task_struct *)bpf_get_current_task(), &current);
-        if (same_key(&tag->owner, &current)) return;
+        if (same_key(&tag->owner, &current)) {
+            /* A read takes in what arrived: its bytes reach the record without waiting
+             * for the socket's next packet, should this be its last for a while. */
+            fold_now_and_then(tag, bpf_ktime_get_ns());
+            return;
+        }
         const int inherited = tag->cookie != cookie;
         const int execd = tag->owner.pid == current.pid && tag->owner.start_ns == current.start_ns;
         if (!inherited && !execd && bpf_map_lookup_elem(&processes, &tag->owner)) return;
@@ -239,19 +294,9 @@ int BPF_PROG(tag_old_socket_on_receive, struct sock *sk, int ret, int flags) {
     return 0;
 }
 
-static __always_inline void add_to_bucket(__u32 index, __u64 length, int egress) {
-    struct byte_counts *bucket = bpf_map_lookup_elem(&buckets, &index);
-    if (!bucket) return;
-    /* Atomic even per CPU: programs may be preempted by others on the same CPU. */
-    if (egress)
-        __sync_fetch_and_add(&bucket->sent, length);
-    else
-        __sync_fetch_and_add(&bucket->received, length);
-}
-
 static __always_inline void count_packet(struct __sk_buff *skb, int egress) {
     if (skb->ifindex == LOOPBACK_IFINDEX) return;
-    __u64 length = skb->len;
+    const __u64 length = skb->len;
     struct bpf_sock *sk = skb->sk;
     if (sk) {
         struct bpf_sock *full = bpf_sk_fullsock(sk);
@@ -259,23 +304,29 @@ static __always_inline void count_packet(struct __sk_buff *skb, int egress) {
         if (!full) full = bpf_get_listener_sock(sk);
         if (full) {
             struct socket_tag *tag = bpf_sk_storage_get(&socket_tags, full, 0, 0);
-            if (tag && tag->kind == COUNTD_SOCKET_KERNEL) {
-                add_to_bucket(COUNTD_BUCKET_KERNEL, length, egress);
+            /* A listener's tag is copied to each connection it accepts, so it must hold
+             * no bytes of its own: its few packets go to the record directly. */
+            if (tag && tag->kind == COUNTD_SOCKET_PROCESS && !tag->released &&
+                full->state != BPF_TCP_LISTEN) {
+                /* The socket's own counter: contended only by its own packets. */
+                if (egress)
+                    __sync_fetch_and_add(&tag->sent, length);
+                else
+                    __sync_fetch_and_add(&tag->received, length);
+                fold_now_and_then(tag, bpf_ktime_get_coarse_ns());
                 return;
             }
             if (tag && tag->kind == COUNTD_SOCKET_PROCESS) {
-                struct process_record *record = bpf_map_lookup_elem(&processes, &tag->owner);
-                if (record) {
-                    if (egress)
-                        __sync_fetch_and_add(&record->sent, length);
-                    else
-                        __sync_fetch_and_add(&record->received, length);
-                    return;
-                }
+                add_to_owner(tag, egress ? 0 : length, egress ? length : 0);
+                return;
+            }
+            if (tag && tag->kind == COUNTD_SOCKET_KERNEL) {
+                add_to_bucket(COUNTD_BUCKET_KERNEL, egress ? 0 : length, egress ? length : 0);
+                return;
             }
         }
     }
-    add_to_bucket(COUNTD_BUCKET_UNTAGGED, length, egress);
+    add_to_bucket(COUNTD_BUCKET_UNTAGGED, egress ? 0 : length, egress ? length : 0);
 }
 
 SEC("cgroup_skb/ingress")
