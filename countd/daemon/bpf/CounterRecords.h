@@ -54,18 +54,27 @@ struct owner_key {
  * it changes owner, and at most every COUNTD_FOLD_NS while it sends or receives. After
  * its release a socket's last packets go to the record directly, as do a listener's
  * (whose tag its accepted connections copy). */
+struct direction_count {
+    __u64 bytes;     /* not folded yet */
+    __u64 folded_ns; /* when last folded (monotonic clock) */
+};
+
+/* Sending and receiving run on different CPUs at once (a process sends while the
+ * softirq takes in the acknowledgements), so the two counts and the fields both read
+ * lie at least 64 bytes apart: no cache line is shared between what each one writes. */
 struct socket_tag {
     struct owner_key owner;
     __u64 cookie; /* the cookie of the socket the tag was made for */
     __u32 kind;
     __u32 released; /* the socket's file is closed */
-    __u64 received; /* not folded yet */
-    __u64 sent;
-    __u64 folded_ns; /* when last folded (coarse monotonic clock) */
+    __u8 apart_from_header[96];
+    struct direction_count received;
+    __u8 apart_from_received[48];
+    struct direction_count sent;
 };
 
-/* How often a busy socket's bytes are folded into its process's record: the records
- * lag a busy socket by no more than this. */
+/* How often a busy socket's bytes are folded into its process's record, each way: the
+ * records lag a busy socket by no more than this. */
 #define COUNTD_FOLD_NS 100000000ull
 
 /* The per-CPU buckets of bytes that belong to no process. */

@@ -204,22 +204,28 @@ static __always_inline void add_to_owner(struct socket_tag *tag, __u64 received,
     add_to_bucket(COUNTD_BUCKET_UNTAGGED, received, sent);
 }
 
-/* Moves the socket's bytes into its owner's record. Each count is taken with an atomic
- * exchange, so that a packet counted meanwhile is neither lost nor folded twice. */
-static __always_inline void fold_socket(struct socket_tag *tag) {
-    const __u64 received = __sync_lock_test_and_set(&tag->received, 0);
-    const __u64 sent = __sync_lock_test_and_set(&tag->sent, 0);
-    if (received || sent) add_to_owner(tag, received, sent);
+/* Moves one way's bytes into the owner's record, taken with an atomic exchange so that
+ * a packet counted meanwhile is neither lost nor folded twice. */
+static __always_inline void fold_direction(struct socket_tag *tag, struct direction_count *count,
+                                           int egress) {
+    const __u64 bytes = __sync_lock_test_and_set(&count->bytes, 0);
+    if (bytes) add_to_owner(tag, egress ? 0 : bytes, egress ? bytes : 0);
 }
 
-/* Folds a busy socket every COUNTD_FOLD_NS, so that the records are never far behind.
- * `now` is the coarse monotonic clock where the program type may read it (cgroup_skb:
- * a few nanoseconds cheaper a packet), else the fine one: they differ by less than a
- * clock tick, which matters nothing here. */
-static __always_inline void fold_now_and_then(struct socket_tag *tag, __u64 now) {
-    if (now - tag->folded_ns < COUNTD_FOLD_NS) return;
-    tag->folded_ns = now;
-    fold_socket(tag);
+static __always_inline void fold_socket(struct socket_tag *tag) {
+    fold_direction(tag, &tag->received, 0);
+    fold_direction(tag, &tag->sent, 1);
+}
+
+/* Folds a busy socket's way every COUNTD_FOLD_NS, so that the records are never far
+ * behind. `now` is the coarse monotonic clock where the program type may read it
+ * (cgroup_skb: a few nanoseconds cheaper a packet), else the fine one: they differ by
+ * less than a clock tick, which matters nothing here. */
+static __always_inline void fold_now_and_then(struct socket_tag *tag, int egress, __u64 now) {
+    struct direction_count *count = egress ? &tag->sent : &tag->received;
+    if (now - count->folded_ns < COUNTD_FOLD_NS) return;
+    count->folded_ns = now;
+    fold_direction(tag, count, egress);
 }
 
 static __always_inline void tag_with_current(struct socket_tag *tag, __u64 cookie) {
@@ -250,12 +256,15 @@ int fold_released_socket(struct bpf_sock *sk) {
  * listener that accepted it, when the same process has exec'd since, or when its owner
  * has been folded away after it exited (a socket a daemonising parent made and its
  * child goes on using). A kernel socket (one with no file) goes to the kernel bucket. */
-static __always_inline void tag_on_use(struct sock *sk) {
+static __always_inline void tag_on_use(struct sock *sk, int egress) {
     if (!sk) return;
-    const __u16 family = BPF_CORE_READ(sk, __sk_common.skc_family);
+    /* Direct reads through the kernel's types: far cheaper than probe reads, and this
+     * runs on every send and receive. */
+    const __u16 family = sk->__sk_common.skc_family;
     if (family != AF_INET && family != AF_INET6) return;
     struct socket_tag *tag = bpf_sk_storage_get(&socket_tags, sk, 0, 0);
-    if (!BPF_CORE_READ(sk, sk_socket, file)) {
+    struct socket *socket = sk->sk_socket;
+    if (!socket || !socket->file) {
         if (!tag) tag = bpf_sk_storage_get(&socket_tags, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
         if (tag && tag->kind != COUNTD_SOCKET_KERNEL) {
             fold_socket(tag);
@@ -264,33 +273,36 @@ static __always_inline void tag_on_use(struct sock *sk) {
         }
         return;
     }
-    const __u64 cookie = bpf_get_socket_cookie(sk);
+    struct owner_key current;
+    struct task_struct *task = bpf_get_current_task_btf();
+    struct task_struct *leader = task->group_leader;
+    current.pid = (__u32)task->tgid;
+    current.exec_id = (__u32)leader->self_exec_id;
+    current.start_ns = leader->start_boottime;
     if (tag && tag->kind == COUNTD_SOCKET_PROCESS) {
-        struct owner_key current;
-        current_key((struct task_struct *)bpf_get_current_task(), &current);
         if (same_key(&tag->owner, &current)) {
-            /* A read takes in what arrived: its bytes reach the record without waiting
-             * for the socket's next packet, should this be its last for a while. */
-            fold_now_and_then(tag, bpf_ktime_get_ns());
+            /* The bytes of the call reach the record without waiting for the socket's
+             * next packet, should this be its last for a while. */
+            fold_now_and_then(tag, egress, bpf_ktime_get_ns());
             return;
         }
-        const int inherited = tag->cookie != cookie;
+        const int inherited = tag->cookie != bpf_get_socket_cookie(sk);
         const int execd = tag->owner.pid == current.pid && tag->owner.start_ns == current.start_ns;
         if (!inherited && !execd && bpf_map_lookup_elem(&processes, &tag->owner)) return;
     }
     if (!tag) tag = bpf_sk_storage_get(&socket_tags, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
-    if (tag) tag_with_current(tag, cookie);
+    if (tag) tag_with_current(tag, bpf_get_socket_cookie(sk));
 }
 
 SEC("tp_btf/sock_send_length")
 int BPF_PROG(tag_old_socket_on_send, struct sock *sk, int ret, int flags) {
-    tag_on_use(sk);
+    tag_on_use(sk, 1);
     return 0;
 }
 
 SEC("tp_btf/sock_recv_length")
 int BPF_PROG(tag_old_socket_on_receive, struct sock *sk, int ret, int flags) {
-    tag_on_use(sk);
+    tag_on_use(sk, 0);
     return 0;
 }
 
@@ -309,11 +321,9 @@ static __always_inline void count_packet(struct __sk_buff *skb, int egress) {
             if (tag && tag->kind == COUNTD_SOCKET_PROCESS && !tag->released &&
                 full->state != BPF_TCP_LISTEN) {
                 /* The socket's own counter: contended only by its own packets. */
-                if (egress)
-                    __sync_fetch_and_add(&tag->sent, length);
-                else
-                    __sync_fetch_and_add(&tag->received, length);
-                fold_now_and_then(tag, bpf_ktime_get_coarse_ns());
+                struct direction_count *count = egress ? &tag->sent : &tag->received;
+                __sync_fetch_and_add(&count->bytes, length);
+                fold_now_and_then(tag, egress, bpf_ktime_get_coarse_ns());
                 return;
             }
             if (tag && tag->kind == COUNTD_SOCKET_PROCESS) {
