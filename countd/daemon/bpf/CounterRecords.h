@@ -51,7 +51,9 @@ struct owner_key {
  * A packet adds its length here, to its own socket, rather than to the process record:
  * no hash lookup, and no counter shared with every other socket of the process. The
  * bytes are moved (folded) into the owner's record when the socket is released, when
- * it changes owner, and at most every COUNTD_FOLD_NS while it sends or receives. After
+ * it changes owner, at each send and receive call of its program, and every
+ * COUNTD_FOLD_NS while packets pass without such calls (a connection's data still
+ * leaving after the last send call, its acknowledgements). After
  * its release a socket's last packets go to the record directly, as do a listener's
  * (whose tag its accepted connections copy). */
 struct direction_count {

@@ -281,9 +281,12 @@ static __always_inline void tag_on_use(struct sock *sk, int egress) {
     current.start_ns = leader->start_boottime;
     if (tag && tag->kind == COUNTD_SOCKET_PROCESS) {
         if (same_key(&tag->owner, &current)) {
-            /* The bytes of the call reach the record without waiting for the socket's
-             * next packet, should this be its last for a while. */
-            fold_now_and_then(tag, egress, bpf_ktime_get_ns());
+            /* What the program has just read (or sent, for a datagram: it left within
+             * the call) reaches the record now, not at the socket's next packet, which
+             * may be long in coming on a connection that then goes quiet. */
+            struct direction_count *count = egress ? &tag->sent : &tag->received;
+            count->folded_ns = bpf_ktime_get_ns();
+            fold_direction(tag, count, egress);
             return;
         }
         const int inherited = tag->cookie != bpf_get_socket_cookie(sk);

@@ -18,6 +18,10 @@
 //                                           "pf-worker" that accept CONNECTIONS between them
 //                                           and wait, once all are read, until killed; the
 //                                           master writes DONE-FILE then
+//   tcp-hold-sink PORT BYTES READY-FILE DONE-FILE
+//                                           read BYTES of one connection, write DONE-FILE and
+//                                           hold the connection open until killed
+//   tcp-hold ADDRESS PORT BYTES             send BYTES and hold the connection open until killed
 //   spawn-sockets COUNT                     COUNT short-lived children, each making a socket
 //   query SOCKET                            the counter's reply, one line per executable
 #include <arpa/inet.h>
@@ -159,6 +163,35 @@ int Prefork(char** argv) {
     std::printf("%llu\n", static_cast<unsigned long long>(total));
     std::fflush(stdout);
     Ready(argv[6]);
+    while (true) ::pause();
+}
+
+int TcpHoldSink(char** argv) {
+    UniqueFd listener = Listen(argv[2]);
+    Ready(argv[4]);
+    UniqueFd connection(::accept(listener.Get(), nullptr, nullptr));
+    if (!connection.Valid()) Die("accept");
+    const std::uint64_t wanted = std::strtoull(argv[3], nullptr, 10);
+    std::vector<char> buffer(1 << 16);
+    for (std::uint64_t total = 0; total < wanted;) {
+        const ssize_t n = ::read(connection.Get(), buffer.data(), buffer.size());
+        if (n <= 0) Die("read");
+        total += static_cast<std::uint64_t>(n);
+    }
+    Ready(argv[5]);
+    while (true) ::pause();
+}
+
+int TcpHold(char** argv) {
+    const sockaddr_in address = Address(argv[2], argv[3]);
+    UniqueFd fd(::socket(AF_INET, SOCK_STREAM, 0));
+    if (::connect(fd.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) Die("connect");
+    const std::vector<char> payload(1 << 20, 'h');
+    for (std::size_t left = std::strtoull(argv[4], nullptr, 10); left > 0;) {
+        const ssize_t n = ::write(fd.Get(), payload.data(), std::min(left, payload.size()));
+        if (n <= 0) Die("write");
+        left -= static_cast<std::size_t>(n);
+    }
     while (true) ::pause();
 }
 
@@ -311,6 +344,8 @@ int main(int argc, char** argv) {
     if (mode == "fd3-sink" && argc == 3) return Fd3Sink(argv);
     if (mode == "prefork" && argc == 7) return Prefork(argv);
     if (mode == "spawn-sockets" && argc == 3) return SpawnSockets(argv);
+    if (mode == "tcp-hold-sink" && argc == 6) return TcpHoldSink(argv);
+    if (mode == "tcp-hold" && argc == 5) return TcpHold(argv);
     if (mode == "query" && argc == 3) return Query(argv);
     std::fprintf(stderr, "usage: see the comment at the top of TrafficPeer.cpp\n");
     return 2;

@@ -101,7 +101,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 # side by side with the full counter (each has its own maps).
 fallback_socket=$work/fallback.socket
 BYTELORA_COUNTD_TEST_WITHOUT_FIRST_USE=1 "$countd" --socket "$fallback_socket" --user nobody 2>"$work/fallback.log" &
-for _ in $(seq 100); do [ -S "$fallback_socket" ] && break; sleep 0.05; done
+# Its socket is made before it says how it counts: the line is waited for.
+for _ in $(seq 100); do grep -q "counting at" "$work/fallback.log" && break; sleep 0.05; done
 [ -S "$fallback_socket" ] || fail "the counter without the first-use programs did not start: $(cat "$work/fallback.log")"
 grep -q "older than the counter are counted as untagged" "$work/fallback.log" ||
   fail "the counter without the first-use programs does not say what it leaves out"
@@ -285,6 +286,23 @@ if grep -q '^untagged\|^kernel' "$work/other.txt" || awk '$1 == "program" && $2 
 fi
 grep -q "$work/bin" "$work/other.txt" && fail "another user sees root's test programs"
 grep -q "^program 0 .*$work/bin/bulk-sender" "$work/root.txt" || fail "root does not see its own programs"
+
+# A connection still open and quiet: what its program has read is counted already.
+cp "$peer" "$work/bin/hold-sink"
+cp "$peer" "$work/bin/hold-sender"
+hold_bytes=$((8 * 1024 * 1024))
+ip netns exec "$ns_b" "$work/bin/hold-sink" tcp-hold-sink 5015 "$hold_bytes" "$work/ready10" "$work/done10" &
+hold_sink=$!
+for _ in $(seq 200); do [ -e "$work/ready10" ] && break; sleep 0.05; done
+ip netns exec "$ns_a" "$work/bin/hold-sender" tcp-hold 10.22.0.2 5015 "$hold_bytes" &
+hold_sender=$!
+for _ in $(seq 200); do [ -e "$work/done10" ] && break; sleep 0.05; done
+"$peer" query "$socket" >"$work/hold.txt"
+hold_received=$(awk -v exe="$work/bin/hold-sink" '$1 == "program" && $5 == exe {print $3}' "$work/hold.txt")
+between "an open connection's received bytes" "${hold_received:-0}" "$hold_bytes" "$(tcp_high "$hold_bytes" 1)"
+# (Its sender's count may still lack what left after the last send call: see the README.)
+echo "an open quiet connection: sender $(awk -v exe="$work/bin/hold-sender" '$1 == "program" && $5 == exe {print $4}' "$work/hold.txt") bytes counted as sent of $hold_bytes"
+kill "$hold_sink" "$hold_sender"
 
 # One uid fills its share of the table with short-lived processes (their records stay
 # until folded, 30 s after their exit); another uid's new program is still counted, and
