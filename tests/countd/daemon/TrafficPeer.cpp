@@ -185,7 +185,8 @@ int TcpHoldSink(char** argv) {
 int TcpHold(char** argv) {
     const sockaddr_in address = Address(argv[2], argv[3]);
     UniqueFd fd(::socket(AF_INET, SOCK_STREAM, 0));
-    if (::connect(fd.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) Die("connect");
+    if (::connect(fd.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+        Die("connect");
     const std::vector<char> payload(1 << 20, 'h');
     for (std::size_t left = std::strtoull(argv[4], nullptr, 10); left > 0;) {
         const ssize_t n = ::write(fd.Get(), payload.data(), std::min(left, payload.size()));
