@@ -75,6 +75,12 @@ std::string AppsTable(const countd::AppsReport& report) {
     } else {
         out += label + ": not known (the counter left no record of the interfaces at its start)\n";
     }
+    if (report.refused == 1) {
+        out += "1 program could not be told apart; its bytes are in Other\n";
+    } else if (report.refused > 1) {
+        out += std::to_string(report.refused) +
+               " programs could not be told apart; their bytes are in Other\n";
+    }
     return out;
 }
 

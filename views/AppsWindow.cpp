@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QVBoxLayout>
 
+#include <climits>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -77,9 +78,13 @@ AppsWindow::AppsWindow(Fetch fetch, countd::AppNames names, const Clock& clock, 
     for (int column = kDownload; column < kColumns; ++column) {
         table_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
+    refused_ = new QLabel(this);
+    refused_->setWordWrap(true);
+    refused_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(notice_);
     layout->addWidget(table_);
+    layout->addWidget(refused_);
     resize(560, 360);
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, &AppsWindow::Refresh);
@@ -155,10 +160,18 @@ void AppsWindow::ShowAnswer(const countd::FetchResult& fetched) {
             fetched.problem.empty() ? std::string("The per-application counter is not available.")
                                     : fetched.problem));
         notice_->show();
+        refused_->hide();
         table_->setRowCount(0);
         return;
     }
     notice_->hide();
+    const std::uint64_t refused = fetched.reply->refused.value_or(0);
+    refused_->setVisible(refused > 0);
+    if (refused > 0) {
+        const int n = static_cast<int>(std::min<std::uint64_t>(refused, INT_MAX));
+        refused_->setText(
+            tr("%n programs could not be told apart; their bytes are in Other", "", n));
+    }
     std::vector<AppRateRow> rows = rates_.Update(
         countd::GroupByApplication(*fetched.reply, names_, std::nullopt), clock_.Monotonic());
     if (today_) {

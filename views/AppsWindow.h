@@ -48,6 +48,8 @@ class AppsWindow : public QWidget {
 
     QTableWidget& Table() { return *table_; }
     QLabel& Notice() { return *notice_; }
+    // Shown under the table when the counter could not tell some programs apart.
+    QLabel& Refused() { return *refused_; }
     bool Refreshing() const { return timer_.isActive(); }
 
   protected:
@@ -68,6 +70,7 @@ class AppsWindow : public QWidget {
     AppRates rates_;
     QTimer timer_;
     QLabel* notice_ = nullptr;
+    QLabel* refused_ = nullptr;
     QTableWidget* table_ = nullptr;
     std::shared_ptr<Link> link_;
     bool asking_ = false;

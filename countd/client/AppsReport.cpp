@@ -68,6 +68,7 @@ AppsReport GroupByApplication(const Reply& reply, const AppNames& names,
     AppsReport report;
     report.startedUnix = reply.startedUnix;
     report.everyUser = reply.untagged.has_value();
+    report.refused = reply.refused.value_or(0);
     std::map<std::string, AppUsage> byExecutable;
     const auto add = [&](const std::string& executable, const std::string& fallbackName, std::string_view unit,
                          const ByteCounts& bytes) {

@@ -26,6 +26,9 @@ struct AppsReport {
     // The counted interfaces' bytes since the counter started minus the programs' sum,
     // never negative; empty when the interfaces' bytes since then are not known.
     std::optional<ByteCounts> other;
+    // Programs the counter could not tell apart (their user's share of its table was
+    // full): their bytes are in "other".
+    std::uint64_t refused = 0;
 };
 
 // The key an application is known by: its executable, or "[name]" for programs the

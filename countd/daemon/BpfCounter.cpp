@@ -24,7 +24,7 @@ std::string ErrorText(int error) {
 
 ProcessSample SampleOf(const owner_key& key, const process_record& record) {
     ProcessSample sample;
-    sample.key = {key.pid, key.start_ns};
+    sample.key = {key.pid, key.start_ns, key.exec_id};
     sample.uid = record.uid;
     sample.bytes = {record.received, record.sent};
     sample.comm.assign(record.comm, strnlen(record.comm, sizeof record.comm));
@@ -55,7 +55,7 @@ countd_bpf* OpenAndLoad(bool withFirstUse, int& error) {
 
 }  // namespace
 
-BpfCounter::Loaded BpfCounter::Load(const std::string& cgroupRoot) {
+BpfCounter::Loaded BpfCounter::Load(const std::string& cgroupRoot, bool firstUse) {
     // libbpf's own chatter would go to stderr for every probe; the problem is told once.
     libbpf_set_print(nullptr);
     std::unique_ptr<BpfCounter> counter(new BpfCounter);
@@ -64,7 +64,7 @@ BpfCounter::Loaded BpfCounter::Load(const std::string& cgroupRoot) {
         return {nullptr, "cannot open the cgroup v2 root " + cgroupRoot + ": " + ErrorText(errno)};
     }
     int error = 0;
-    counter->skeleton_ = OpenAndLoad(true, error);
+    if (firstUse) counter->skeleton_ = OpenAndLoad(true, error);
     counter->tagsOldSockets_ = counter->skeleton_ != nullptr;
     // Kernels before 6.3 have no sock_send_length / sock_recv_length tracepoints.
     if (!counter->skeleton_) counter->skeleton_ = OpenAndLoad(false, error);
@@ -75,9 +75,11 @@ BpfCounter::Loaded BpfCounter::Load(const std::string& cgroupRoot) {
     auto& links = counter->skeleton_->links;
     const int cgroup = counter->cgroup_.Get();
     links.tag_new_socket = bpf_program__attach_cgroup(progs.tag_new_socket, cgroup);
+    links.fold_released_socket = bpf_program__attach_cgroup(progs.fold_released_socket, cgroup);
     links.count_ingress = bpf_program__attach_cgroup(progs.count_ingress, cgroup);
     links.count_egress = bpf_program__attach_cgroup(progs.count_egress, cgroup);
-    if (!links.tag_new_socket || !links.count_ingress || !links.count_egress) {
+    if (!links.tag_new_socket || !links.fold_released_socket || !links.count_ingress ||
+        !links.count_egress) {
         return {nullptr,
                 "cannot attach the counting programs to " + cgroupRoot + ": " + ErrorText(errno)};
     }
@@ -91,6 +93,16 @@ BpfCounter::Loaded BpfCounter::Load(const std::string& cgroupRoot) {
 
 BpfCounter::~BpfCounter() {
     countd_bpf__destroy(skeleton_);
+}
+
+std::string BpfCounter::ProbeRead() const {
+    const int cpus = libbpf_num_possible_cpus();
+    if (cpus <= 0) return "cannot tell the number of CPUs: " + ErrorText(cpus);
+    std::vector<byte_counts> perCpu(static_cast<std::size_t>(cpus));
+    const __u32 index = COUNTD_BUCKET_UNTAGGED;
+    if (bpf_map_lookup_elem(bpf_map__fd(skeleton_->maps.buckets), &index, perCpu.data()) != 0)
+        return ErrorText(errno);
+    return {};
 }
 
 std::vector<ProcessSample> BpfCounter::ReadProcesses() const {
@@ -110,13 +122,13 @@ std::vector<ProcessSample> BpfCounter::ReadProcesses() const {
     return samples;
 }
 
-ByteCounts BpfCounter::ReadUntagged() const {
+namespace {
+
+ByteCounts ReadBucket(int map, __u32 index) {
     const int cpus = libbpf_num_possible_cpus();
     if (cpus <= 0) return {};
     std::vector<byte_counts> perCpu(static_cast<std::size_t>(cpus));
-    const __u32 zero = 0;
-    if (bpf_map_lookup_elem(bpf_map__fd(skeleton_->maps.untagged), &zero, perCpu.data()) != 0)
-        return {};
+    if (bpf_map_lookup_elem(map, &index, perCpu.data()) != 0) return {};
     ByteCounts total;
     for (const byte_counts& counts : perCpu) {
         total.received += counts.received;
@@ -125,13 +137,32 @@ ByteCounts BpfCounter::ReadUntagged() const {
     return total;
 }
 
+}  // namespace
+
+CounterTable::Unowned BpfCounter::ReadUnowned() const {
+    const int buckets = bpf_map__fd(skeleton_->maps.buckets);
+    CounterTable::Unowned unowned{ReadBucket(buckets, COUNTD_BUCKET_UNTAGGED),
+                                  ReadBucket(buckets, COUNTD_BUCKET_KERNEL)};
+    const int shares = bpf_map__fd(skeleton_->maps.uid_shares);
+    __u32 uid = 0;
+    const __u32* previous = nullptr;
+    uid_share share{};
+    for (int guard = 0; guard <= COUNTD_MAX_UIDS; ++guard) {
+        if (bpf_map_get_next_key(shares, previous, &uid) != 0) break;
+        previous = &uid;
+        if (bpf_map_lookup_elem(shares, &uid, &share) == 0 && share.refused > 0)
+            unowned.refused[uid] = share.refused;
+    }
+    return unowned;
+}
+
 std::optional<ProcessSample> BpfCounter::Take(const ProcessKey& wanted) {
     const int map = bpf_map__fd(skeleton_->maps.processes);
-    const owner_key key{wanted.pid, 0, wanted.startNs};
+    const owner_key key{wanted.pid, wanted.execId, wanted.startNs};
     process_record record{};
     if (!takesInTwoSteps_) {
         const int error = bpf_map_lookup_and_delete_elem(map, &key, &record);
-        if (error == 0) return SampleOf(key, record);
+        if (error == 0) return Taken(key, record);
         // Kernels before 5.14 refuse the command for hash maps; anything else (the
         // record already gone) is an answer.
         if (error != -EINVAL && error != -kKernelNotSupported && error != -EOPNOTSUPP)
@@ -140,6 +171,12 @@ std::optional<ProcessSample> BpfCounter::Take(const ProcessKey& wanted) {
     }
     if (bpf_map_lookup_elem(map, &key, &record) != 0) return std::nullopt;
     if (bpf_map_delete_elem(map, &key) != 0) return std::nullopt;
+    return Taken(key, record);
+}
+
+ProcessSample BpfCounter::Taken(const owner_key& key, const process_record& record) {
+    const __u64 taken = ++taken_[record.uid];
+    bpf_map_update_elem(bpf_map__fd(skeleton_->maps.uid_taken), &record.uid, &taken, BPF_ANY);
     return SampleOf(key, record);
 }
 

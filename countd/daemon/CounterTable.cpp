@@ -34,7 +34,18 @@ std::string ExecutablePathFromNames(std::string_view reversedNames, bool truncat
 CounterTable::CounterTable(ProcessProbe probe, std::int64_t startedUnix)
     : probe_(std::move(probe)), startedUnix_(startedUnix) {}
 
-bool CounterTable::Running(const ProcessKey& key) const {
+CounterTable::Images CounterTable::LatestImages(const std::vector<ProcessSample>& samples) {
+    Images latest;
+    for (const ProcessSample& sample : samples) {
+        std::uint32_t& execId = latest[{sample.key.pid, sample.key.startNs}];
+        execId = std::max(execId, sample.key.execId);
+    }
+    return latest;
+}
+
+bool CounterTable::Running(const ProcessKey& key, const Images& latest) const {
+    const auto image = latest.find({key.pid, key.startNs});
+    if (image != latest.end() && image->second != key.execId) return false;
     const auto ticks = probe_.startTicks(key.pid);
     return ticks && *ticks == key.startNs / probe_.nanosecondsPerTick;
 }
@@ -43,9 +54,10 @@ std::vector<ProcessKey> CounterTable::ExitedLongEnough(const std::vector<Process
                                                        Clock::time_point now) {
     std::vector<ProcessKey> due;
     std::set<ProcessKey> present;
+    const Images latest = LatestImages(samples);
     for (const ProcessSample& sample : samples) {
         present.insert(sample.key);
-        if (Running(sample.key)) {
+        if (Running(sample.key, latest)) {
             goneSince_.erase(sample.key);
             continue;
         }
@@ -71,7 +83,7 @@ void CounterTable::Fold(const ProcessSample& finalSample) {
 }
 
 Reply CounterTable::ReplyFor(std::uint32_t uid, const std::vector<ProcessSample>& samples,
-                             const ByteCounts& untagged) const {
+                             const Unowned& unowned) const {
     const bool root = uid == 0;
     Reply reply;
     reply.startedUnix = startedUnix_;
@@ -79,9 +91,10 @@ Reply CounterTable::ReplyFor(std::uint32_t uid, const std::vector<ProcessSample>
     for (const auto& [group, bytes] : folded_) {
         if (root || group.first == uid) exited[group] = bytes;
     }
+    const Images latest = LatestImages(samples);
     for (const ProcessSample& sample : samples) {
         if (!root && sample.uid != uid) continue;
-        if (!Running(sample.key)) {
+        if (!Running(sample.key, latest)) {
             // Gone but not folded yet: already told as exited, so that a client never
             // sees its bytes vanish between two looks.
             Add(exited[{sample.uid, sample.executable}], sample.bytes);
@@ -92,7 +105,14 @@ Reply CounterTable::ReplyFor(std::uint32_t uid, const std::vector<ProcessSample>
                                    probe_.unit(sample.key.pid)});
     }
     for (auto& [group, bytes] : exited) reply.exited.push_back({group.first, bytes, group.second});
-    if (root) reply.untagged = untagged;
+    reply.refused = 0;
+    for (const auto& [refusedUid, count] : unowned.refused) {
+        if (root || refusedUid == uid) *reply.refused += count;
+    }
+    if (root) {
+        reply.untagged = unowned.untagged;
+        reply.kernel = unowned.kernel;
+    }
     return reply;
 }
 
@@ -101,7 +121,8 @@ std::string ReplyCache::Get(std::uint32_t uid, CounterTable::Clock::time_point n
     auto it = replies_.find(uid);
     if (it != replies_.end() && now - it->second.first < kFresh) return it->second.second;
     if (it == replies_.end() && replies_.size() >= kMaxUsers) {
-        std::erase_if(replies_, [&](const auto& entry) { return now - entry.second.first >= kFresh; });
+        std::erase_if(replies_,
+                      [&](const auto& entry) { return now - entry.second.first >= kFresh; });
     }
     std::string reply = make();
     if (replies_.size() < kMaxUsers) replies_[uid] = {now, reply};

@@ -15,10 +15,12 @@
 
 namespace bytelora::countd {
 
-// A process as the kernel programs know it: pid and start time, never the pid alone.
+// A process image as the kernel programs know it: pid and start time, never the pid
+// alone, and the number of execs before it (each exec starts a new record).
 struct ProcessKey {
     std::uint32_t pid = 0;
     std::uint64_t startNs = 0;  // since boot
+    std::uint32_t execId = 0;
     friend auto operator<=>(const ProcessKey&, const ProcessKey&) = default;
 };
 
@@ -67,15 +69,27 @@ class CounterTable {
                                              Clock::time_point now);
     void Fold(const ProcessSample& finalSample);
 
-    // The reply for a client of user `uid`: root sees every process and the untagged
-    // bytes, everyone else only their own processes.
+    // What no process record holds: the bytes of sockets with no tag and of the kernel's
+    // own sockets, and per uid the processes refused a record (their share was full).
+    struct Unowned {
+        ByteCounts untagged;
+        ByteCounts kernel;
+        std::map<std::uint32_t, std::uint64_t> refused = {};
+    };
+    // The reply for a client of user `uid`: root sees every process, the bytes of no
+    // process and everyone's refused processes, everyone else only their own.
     Reply ReplyFor(std::uint32_t uid, const std::vector<ProcessSample>& samples,
-                   const ByteCounts& untagged) const;
+                   const Unowned& unowned) const;
 
     std::size_t FoldedGroups() const { return folded_.size(); }
 
   private:
-    bool Running(const ProcessKey& key) const;
+    using Images = std::map<std::pair<std::uint32_t, std::uint64_t>, std::uint32_t>;
+    // The latest exec of each process among the samples.
+    static Images LatestImages(const std::vector<ProcessSample>& samples);
+    // Whether the process runs and still is this image (it has not exec'd since and
+    // made a socket as the new executable).
+    bool Running(const ProcessKey& key, const Images& latest) const;
 
     ProcessProbe probe_;
     std::int64_t startedUnix_;

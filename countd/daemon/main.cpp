@@ -8,14 +8,16 @@
 //      made, root cannot be given up, ...)
 //   2  wrong command line
 //   3  cannot work here until something changes, so starting again is pointless: not
-//      started as root, no cgroup v2 tree, the kernel refuses the counting programs, or
-//      the socket's folder is unsafe. The service does not restart on it.
+//      started as root, no cgroup v2 tree, the kernel refuses the counting programs or
+//      the reading of their counts without root, or the socket's folder is unsafe. The
+//      service does not restart on it.
 #include <signal.h>
 #include <unistd.h>
 
 #include <sys/stat.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
 #include <iostream>
 #include <string>
@@ -115,7 +117,9 @@ int main(int argc, char** argv) {
         return Fail(unsafe, kCannotWorkHere);
     }
 
-    auto loaded = BpfCounter::Load(cgroupRoot);
+    // Set by the tests only, to run the fallback of kernels before 6.3 on a newer one.
+    const char* withoutFirstUse = std::getenv("BYTELORA_COUNTD_TEST_WITHOUT_FIRST_USE");
+    auto loaded = BpfCounter::Load(cgroupRoot, !withoutFirstUse || *withoutFirstUse == '\0');
     if (!loaded.counter) return Fail(loaded.problem, kCannotWorkHere);
     BpfCounter& counter = *loaded.counter;
     auto listening = CountdServer::Listen(options.socket);
@@ -129,6 +133,13 @@ int main(int argc, char** argv) {
 
     const DropResult dropped = DropPrivileges(options.user);
     if (!dropped.dropped) return Fail("cannot give up root: " + dropped.problem);
+    if (const std::string refused = counter.ProbeRead(); !refused.empty()) {
+        const std::string why = "the kernel refuses the counter's reads without root: " + refused;
+        return Fail(why +
+                        " (kernels before 5.19 do while kernel.unprivileged_bpf_disabled is "
+                        "set: set it to 0, or use a newer kernel)",
+                    kCannotWorkHere);
+    }
 
     g_server = &server;
     struct sigaction stop {};
@@ -151,7 +162,7 @@ int main(int argc, char** argv) {
         [&](std::uint32_t uid) {
             return replies.Get(uid, std::chrono::steady_clock::now(), [&] {
                 return WriteReply(
-                    table.ReplyFor(uid, counter.ReadProcesses(), counter.ReadUntagged()));
+                    table.ReplyFor(uid, counter.ReadProcesses(), counter.ReadUnowned()));
             });
         },
         [&] {

@@ -152,6 +152,17 @@ std::string WriteReply(const Reply& reply) {
         AppendNumber(out, reply.untagged->sent);
         out += '\n';
     }
+    if (reply.kernel) {
+        out += "kernel";
+        AppendNumber(out, reply.kernel->received);
+        AppendNumber(out, reply.kernel->sent);
+        out += '\n';
+    }
+    if (reply.refused) {
+        out += "refused";
+        AppendNumber(out, *reply.refused);
+        out += '\n';
+    }
     out += "end\n";
     return out;
 }
@@ -199,12 +210,23 @@ ReplyParse ParseReply(std::string_view text) {
             ByteCounts counts;
             if (!ParseCounts(fields, counts)) return {std::nullopt, "a malformed untagged line" + where};
             reply.untagged = counts;
+        } else if (kind == "kernel") {
+            ByteCounts counts;
+            if (!ParseCounts(fields, counts))
+                return {std::nullopt, "a malformed kernel line" + where};
+            reply.kernel = counts;
+        } else if (kind == "refused") {
+            std::uint64_t count = 0;
+            if (fields.size() != 2 || !ParseNumber(fields[1], count))
+                return {std::nullopt, "a malformed refused line" + where};
+            reply.refused = count;
         } else if (kind == "end" && fields.size() == 1) {
             if (!text.empty()) return {std::nullopt, "text after the end of the reply"};
             return {std::move(reply), {}};
-        } else {
-            return {std::nullopt, "an unknown line" + where};
+        } else if (kind == "end") {
+            return {std::nullopt, "a malformed end line" + where};
         }
+        // Any other kind is from a newer counter: skipped, as the version stays 1.
     }
     return {std::nullopt, header ? "the reply was cut short" : "an empty reply"};
 }

@@ -12,8 +12,12 @@
 //   process \t pid \t start ticks \t uid \t received \t sent \t comm \t executable \t unit
 //   exited \t uid \t received \t sent \t executable      (one per uid and executable)
 //   untagged \t received \t sent                       (for root only)
+//   kernel \t received \t sent                         (for root only)
+//   refused \t <count>                                 (the asker's; root: everyone's)
 //   end
-// Text fields are percent-encoded, so that no name can forge a field or a line.
+// Text fields are percent-encoded, so that no name can forge a field or a line. The
+// "kernel" and "refused" lines came later and may be missing; a reader skips a kind
+// of line it does not know, so that a newer counter may add more.
 // Anything else from a client is answered with "error \t <text>" and the connection closed.
 namespace bytelora::countd {
 
@@ -69,6 +73,11 @@ struct Reply {
     std::vector<ProcessLine> processes;
     std::vector<ExitedLine> exited;
     std::optional<ByteCounts> untagged;
+    // The bytes of the kernel's own sockets (network file systems and the like).
+    std::optional<ByteCounts> kernel;
+    // Programs the counter could not keep a record for, because their user's share of
+    // the process table was full: their bytes are in no program's count.
+    std::optional<std::uint64_t> refused;
     friend bool operator==(const Reply&, const Reply&) = default;
 };
 

@@ -120,5 +120,22 @@ TEST(AppsCommand, TheTableLetsNoControlCharacterThrough) {
         << table;
 }
 
+TEST(AppsCommand, TheTableSaysHowManyProgramsTheCounterCouldNotTellApart) {
+    const countd::AppNames none({}, {});
+    countd::Reply reply;
+    reply.processes.push_back({1, 1, 1000, {3, 4}, "x", "/usr/bin/x", ""});
+    const auto tableWith = [&](std::optional<std::uint64_t> refused) {
+        reply.refused = refused;
+        return AppsTable(countd::GroupByApplication(reply, none, std::nullopt));
+    };
+    EXPECT_EQ(tableWith(std::nullopt).find("told apart"), std::string::npos);
+    EXPECT_EQ(tableWith(0).find("told apart"), std::string::npos);
+    EXPECT_NE(tableWith(1).find("\n1 program could not be told apart; its bytes are in Other\n"),
+              std::string::npos);
+    EXPECT_NE(
+        tableWith(42).find("\n42 programs could not be told apart; their bytes are in Other\n"),
+        std::string::npos);
+}
+
 }  // namespace
 }  // namespace bytelora::cli

@@ -103,6 +103,29 @@ TEST(AppsWindow, AsksOnlyWhileShownAndSaysWhenTheCounterIsMissing) {
     EXPECT_EQ(counter->looks, looks);
 }
 
+TEST(AppsWindow, SaysHowManyProgramsTheCounterCouldNotTellApart) {
+    auto counter = std::make_shared<FakeCounter>();
+    testing::FakeClock clock;
+    AppsWindow window([counter] { return (*counter)(); }, countd::AppNames({}, {}), clock);
+    countd::Reply reply;
+    reply.startedUnix = 1;
+    reply.processes.push_back({7, 1, 1000, {2048, 1024}, "curl", "/usr/bin/curl", ""});
+    counter->reply = reply;  // an older counter: no refused line
+    window.show();
+    testing::WaitForAppsAnswer(window);
+    EXPECT_FALSE(window.Refused().isVisibleTo(&window));
+    counter->reply->refused = 3;
+    window.Refresh();
+    testing::WaitForAppsAnswer(window);
+    EXPECT_TRUE(window.Refused().isVisibleTo(&window));
+    EXPECT_EQ(window.Refused().text(),
+              "3 programs could not be told apart; their bytes are in Other");
+    counter->reply->refused = 0;
+    window.Refresh();
+    testing::WaitForAppsAnswer(window);
+    EXPECT_FALSE(window.Refused().isVisibleTo(&window));
+}
+
 TEST(AppsWindow, ShowsEachApplicationsBytesTodayWhenGivenThem) {
     auto counter = std::make_shared<FakeCounter>();
     countd::Reply reply;

@@ -1,13 +1,21 @@
 // SPDX-License-Identifier: GPL-2.0
 /* The kernel half of bytelora-countd.
  *
- * A socket is tagged with the process that made it when it is created
- * (cgroup/sock_create runs in that process), or, for a socket older than the counter,
- * when it first sends or receives (the sock_send_length / sock_recv_length tracepoints,
- * also in the process's context). The tag lives in socket-local storage cloned to the
- * sockets a listener accepts. cgroup_skb ingress and egress at the root of the cgroup
- * tree then add each packet's IP-level length to the tagged process; a packet of no
- * tagged socket goes to the untagged bucket.
+ * Only AF_INET and AF_INET6 sockets are tagged. A socket is tagged with the process
+ * that made it when it is created (cgroup/sock_create runs in that process), or, for a
+ * socket older than the counter, when it first sends or receives (the sock_send_length /
+ * sock_recv_length tracepoints, also in the process's context). The tag lives in
+ * socket-local storage cloned to the sockets a listener accepts; such an inherited tag
+ * is provisional, and the first other process that sends or receives on the socket
+ * takes it over (a pre-fork worker, the child of a socket-activating service manager).
+ * The kernel's own sockets are never tagged to the process that happened to make them
+ * send: they have a bucket of their own.
+ *
+ * cgroup_skb ingress and egress at the root of the cgroup tree then add each packet's
+ * IP-level length to its socket's tag, folded into the tagged process's record later
+ * (see struct socket_tag); a packet of no tagged socket goes to the untagged bucket.
+ * Loopback (lo, in every namespace: every packet whose two ends are local goes there)
+ * is no network traffic and is not counted at all, as the meter does not count it.
  *
  * The executable's path is read here, from the task's mm->exe_file, with a bounded
  * walk over the dentries and mounts, while the process itself runs. The daemon gives up
@@ -23,12 +31,17 @@
 
 char LICENSE[] SEC("license") = "GPL";
 
+#define AF_INET 2
+#define AF_INET6 10
+/* lo has this index in every network namespace. */
+#define LOOPBACK_IFINDEX 1
+
 struct {
     __uint(type, BPF_MAP_TYPE_SK_STORAGE);
     __uint(map_flags, BPF_F_NO_PREALLOC | BPF_F_CLONE);
     __type(key, int);
-    __type(value, struct owner_key);
-} socket_owner SEC(".maps");
+    __type(value, struct socket_tag);
+} socket_tags SEC(".maps");
 
 struct {
     __uint(type, BPF_MAP_TYPE_HASH);
@@ -37,6 +50,28 @@ struct {
     __type(key, struct owner_key);
     __type(value, struct process_record);
 } processes SEC(".maps");
+
+struct {
+    __uint(type, BPF_MAP_TYPE_HASH);
+    __uint(max_entries, COUNTD_MAX_UIDS);
+    __type(key, __u32);
+    __type(value, struct uid_share);
+} uid_shares SEC(".maps");
+
+/* Written by the daemon only: how many of each uid's records it has taken out. */
+struct {
+    __uint(type, BPF_MAP_TYPE_HASH);
+    __uint(max_entries, COUNTD_MAX_UIDS);
+    __type(key, __u32);
+    __type(value, __u64);
+} uid_taken SEC(".maps");
+
+struct {
+    __uint(type, BPF_MAP_TYPE_LRU_HASH);
+    __uint(max_entries, COUNTD_MAX_REFUSED);
+    __type(key, struct owner_key);
+    __type(value, __u8);
+} refused_processes SEC(".maps");
 
 /* An all-zero record to insert a new process with (it is too large for the stack); it is
  * never written. The new entry is then filled in place, so that two programs running
@@ -50,10 +85,10 @@ struct {
 
 struct {
     __uint(type, BPF_MAP_TYPE_PERCPU_ARRAY);
-    __uint(max_entries, 1);
+    __uint(max_entries, COUNTD_BUCKETS);
     __type(key, __u32);
     __type(value, struct byte_counts);
-} untagged SEC(".maps");
+} buckets SEC(".maps");
 
 static __always_inline void read_executable_path(struct task_struct *task,
                                                  struct process_record *record) {
@@ -93,88 +128,218 @@ static __always_inline void read_executable_path(struct task_struct *task,
     record->path_len = used;
 }
 
-/* The current process's key, with its record made on its first socket. */
+/* The current process image's key. An exec bumps self_exec_id on the task that then
+ * leads the thread group. */
+static __always_inline void current_key(struct task_struct *task, struct owner_key *key) {
+    key->pid = (__u32)(bpf_get_current_pid_tgid() >> 32);
+    key->exec_id = (__u32)BPF_CORE_READ(task, group_leader, self_exec_id);
+    key->start_ns = BPF_CORE_READ(task, group_leader, start_boottime);
+}
+
+static __always_inline int same_key(const struct owner_key *a, const struct owner_key *b) {
+    return a->pid == b->pid && a->exec_id == b->exec_id && a->start_ns == b->start_ns;
+}
+
+/* The uid's share, made on its first process. */
+static __always_inline struct uid_share *share_of(__u32 uid) {
+    struct uid_share *share = bpf_map_lookup_elem(&uid_shares, &uid);
+    if (share) return share;
+    struct uid_share fresh = {};
+    bpf_map_update_elem(&uid_shares, &uid, &fresh, BPF_NOEXIST);
+    return bpf_map_lookup_elem(&uid_shares, &uid);
+}
+
+static __always_inline int refuse(struct uid_share *share, const struct owner_key *key) {
+    __u8 seen = 1;
+    if (bpf_map_update_elem(&refused_processes, key, &seen, BPF_NOEXIST) == 0)
+        __sync_fetch_and_add(&share->refused, 1);
+    return 0;
+}
+
+/* The current process image's key, with its record made on its first socket, within
+ * its uid's share of the table. */
 static __always_inline int remember_current_process(struct owner_key *key) {
     struct task_struct *task = (struct task_struct *)bpf_get_current_task();
-    key->pid = (__u32)(bpf_get_current_pid_tgid() >> 32);
-    key->reserved = 0;
-    key->start_ns = BPF_CORE_READ(task, group_leader, start_boottime);
+    current_key(task, key);
     if (bpf_map_lookup_elem(&processes, key)) return 1;
+    const __u32 uid = (__u32)bpf_get_current_uid_gid();
+    struct uid_share *share = share_of(uid);
+    if (!share) return 0;
+    const __u64 *taken = bpf_map_lookup_elem(&uid_taken, &uid);
+    if (share->made - (taken ? *taken : 0) >= COUNTD_MAX_PROCESSES_PER_UID) return refuse(share, key);
     __u32 zero = 0;
     struct process_record *empty = bpf_map_lookup_elem(&empty_record, &zero);
     if (!empty) return 0;
     /* A full table leaves the socket untagged; another CPU that made the same record
      * first is fine. */
     long result = bpf_map_update_elem(&processes, key, empty, BPF_NOEXIST);
-    if (result != 0 && result != -17 /* EEXIST */) return 0;
+    if (result != 0 && result != -17 /* EEXIST */) return refuse(share, key);
     struct process_record *record = bpf_map_lookup_elem(&processes, key);
     if (!record || result != 0) return record != 0;
-    record->uid = (__u32)bpf_get_current_uid_gid();
+    __sync_fetch_and_add(&share->made, 1);
+    record->uid = uid;
     bpf_get_current_comm(record->comm, sizeof(record->comm));
     read_executable_path(task, record);
     return 1;
 }
 
+static __always_inline void add_to_bucket(__u32 index, __u64 received, __u64 sent) {
+    struct byte_counts *bucket = bpf_map_lookup_elem(&buckets, &index);
+    if (!bucket) return;
+    /* Atomic even per CPU: programs may be preempted by others on the same CPU. */
+    if (received) __sync_fetch_and_add(&bucket->received, received);
+    if (sent) __sync_fetch_and_add(&bucket->sent, sent);
+}
+
+/* Adds to the tag's owner, or to the untagged bucket when it has none (any more). */
+static __always_inline void add_to_owner(struct socket_tag *tag, __u64 received, __u64 sent) {
+    if (tag->kind == COUNTD_SOCKET_PROCESS) {
+        struct process_record *record = bpf_map_lookup_elem(&processes, &tag->owner);
+        if (record) {
+            if (received) __sync_fetch_and_add(&record->received, received);
+            if (sent) __sync_fetch_and_add(&record->sent, sent);
+            return;
+        }
+    }
+    add_to_bucket(COUNTD_BUCKET_UNTAGGED, received, sent);
+}
+
+/* Moves one way's bytes into the owner's record, taken with an atomic exchange so that
+ * a packet counted meanwhile is neither lost nor folded twice. */
+static __always_inline void fold_direction(struct socket_tag *tag, struct direction_count *count,
+                                           int egress) {
+    const __u64 bytes = __sync_lock_test_and_set(&count->bytes, 0);
+    if (bytes) add_to_owner(tag, egress ? 0 : bytes, egress ? bytes : 0);
+}
+
+static __always_inline void fold_socket(struct socket_tag *tag) {
+    fold_direction(tag, &tag->received, 0);
+    fold_direction(tag, &tag->sent, 1);
+}
+
+/* Folds a busy socket's way every COUNTD_FOLD_NS, so that the records are never far
+ * behind. `now` is the coarse monotonic clock where the program type may read it
+ * (cgroup_skb: a few nanoseconds cheaper a packet), else the fine one: they differ by
+ * less than a clock tick, which matters nothing here. */
+static __always_inline void fold_now_and_then(struct socket_tag *tag, int egress, __u64 now) {
+    struct direction_count *count = egress ? &tag->sent : &tag->received;
+    if (now - count->folded_ns < COUNTD_FOLD_NS) return;
+    count->folded_ns = now;
+    fold_direction(tag, count, egress);
+}
+
+static __always_inline void tag_with_current(struct socket_tag *tag, __u64 cookie) {
+    fold_socket(tag);
+    tag->cookie = cookie;
+    tag->kind = remember_current_process(&tag->owner) ? COUNTD_SOCKET_PROCESS : COUNTD_SOCKET_NONE;
+}
+
 SEC("cgroup/sock_create")
 int tag_new_socket(struct bpf_sock *sk) {
-    struct owner_key *owner =
-        bpf_sk_storage_get(&socket_owner, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
-    if (owner && !remember_current_process(owner)) owner->pid = 0;
+    if (sk->family != AF_INET && sk->family != AF_INET6) return 1;
+    struct socket_tag *tag = bpf_sk_storage_get(&socket_tags, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
+    if (tag) tag_with_current(tag, bpf_get_socket_cookie(sk));
     return 1;
 }
 
-/* Also re-tags a socket whose owner the daemon has folded away after it exited (a
- * socket a daemonising parent made and its child goes on using), so that its bytes go
- * to the process that uses it rather than to the untagged bucket. */
-static __always_inline void tag_on_first_use(struct sock *sk) {
+SEC("cgroup/sock_release")
+int fold_released_socket(struct bpf_sock *sk) {
+    struct socket_tag *tag = bpf_sk_storage_get(&socket_tags, sk, 0, 0);
+    if (!tag) return 1;
+    tag->released = 1;
+    fold_socket(tag);
+    return 1;
+}
+
+/* Runs in the process that sends or receives. The socket goes to that process when it
+ * has no owner yet (older than the counter), when its tag was inherited from the
+ * listener that accepted it, when the same process has exec'd since, or when its owner
+ * has been folded away after it exited (a socket a daemonising parent made and its
+ * child goes on using). A kernel socket (one with no file) goes to the kernel bucket. */
+static __always_inline void tag_on_use(struct sock *sk, int egress) {
     if (!sk) return;
-    struct owner_key *owner = bpf_sk_storage_get(&socket_owner, sk, 0, 0);
-    if (owner && owner->pid && bpf_map_lookup_elem(&processes, owner)) return;
-    if (!owner) owner = bpf_sk_storage_get(&socket_owner, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
-    if (owner && !remember_current_process(owner)) owner->pid = 0;
+    /* Direct reads through the kernel's types: far cheaper than probe reads, and this
+     * runs on every send and receive. */
+    const __u16 family = sk->__sk_common.skc_family;
+    if (family != AF_INET && family != AF_INET6) return;
+    struct socket_tag *tag = bpf_sk_storage_get(&socket_tags, sk, 0, 0);
+    struct socket *socket = sk->sk_socket;
+    if (!socket || !socket->file) {
+        if (!tag) tag = bpf_sk_storage_get(&socket_tags, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
+        if (tag && tag->kind != COUNTD_SOCKET_KERNEL) {
+            fold_socket(tag);
+            tag->owner.pid = 0;
+            tag->kind = COUNTD_SOCKET_KERNEL;
+        }
+        return;
+    }
+    struct owner_key current;
+    struct task_struct *task = bpf_get_current_task_btf();
+    struct task_struct *leader = task->group_leader;
+    current.pid = (__u32)task->tgid;
+    current.exec_id = (__u32)leader->self_exec_id;
+    current.start_ns = leader->start_boottime;
+    if (tag && tag->kind == COUNTD_SOCKET_PROCESS) {
+        if (same_key(&tag->owner, &current)) {
+            /* What the program has just read (or sent, for a datagram: it left within
+             * the call) reaches the record now, not at the socket's next packet, which
+             * may be long in coming on a connection that then goes quiet. */
+            struct direction_count *count = egress ? &tag->sent : &tag->received;
+            count->folded_ns = bpf_ktime_get_ns();
+            fold_direction(tag, count, egress);
+            return;
+        }
+        const int inherited = tag->cookie != bpf_get_socket_cookie(sk);
+        const int execd = tag->owner.pid == current.pid && tag->owner.start_ns == current.start_ns;
+        if (!inherited && !execd && bpf_map_lookup_elem(&processes, &tag->owner)) return;
+    }
+    if (!tag) tag = bpf_sk_storage_get(&socket_tags, sk, 0, BPF_SK_STORAGE_GET_F_CREATE);
+    if (tag) tag_with_current(tag, bpf_get_socket_cookie(sk));
 }
 
 SEC("tp_btf/sock_send_length")
 int BPF_PROG(tag_old_socket_on_send, struct sock *sk, int ret, int flags) {
-    tag_on_first_use(sk);
+    tag_on_use(sk, 1);
     return 0;
 }
 
 SEC("tp_btf/sock_recv_length")
 int BPF_PROG(tag_old_socket_on_receive, struct sock *sk, int ret, int flags) {
-    tag_on_first_use(sk);
+    tag_on_use(sk, 0);
     return 0;
 }
 
 static __always_inline void count_packet(struct __sk_buff *skb, int egress) {
-    __u64 length = skb->len;
+    if (skb->ifindex == LOOPBACK_IFINDEX) return;
+    const __u64 length = skb->len;
     struct bpf_sock *sk = skb->sk;
     if (sk) {
         struct bpf_sock *full = bpf_sk_fullsock(sk);
         /* A SYN-ACK leaves from a request socket: it belongs to the listener. */
         if (!full) full = bpf_get_listener_sock(sk);
         if (full) {
-            struct owner_key *owner = bpf_sk_storage_get(&socket_owner, full, 0, 0);
-            if (owner && owner->pid) {
-                struct process_record *record = bpf_map_lookup_elem(&processes, owner);
-                if (record) {
-                    if (egress)
-                        __sync_fetch_and_add(&record->sent, length);
-                    else
-                        __sync_fetch_and_add(&record->received, length);
-                    return;
-                }
+            struct socket_tag *tag = bpf_sk_storage_get(&socket_tags, full, 0, 0);
+            /* A listener's tag is copied to each connection it accepts, so it must hold
+             * no bytes of its own: its few packets go to the record directly. */
+            if (tag && tag->kind == COUNTD_SOCKET_PROCESS && !tag->released &&
+                full->state != BPF_TCP_LISTEN) {
+                /* The socket's own counter: contended only by its own packets. */
+                struct direction_count *count = egress ? &tag->sent : &tag->received;
+                __sync_fetch_and_add(&count->bytes, length);
+                fold_now_and_then(tag, egress, bpf_ktime_get_coarse_ns());
+                return;
+            }
+            if (tag && tag->kind == COUNTD_SOCKET_PROCESS) {
+                add_to_owner(tag, egress ? 0 : length, egress ? length : 0);
+                return;
+            }
+            if (tag && tag->kind == COUNTD_SOCKET_KERNEL) {
+                add_to_bucket(COUNTD_BUCKET_KERNEL, egress ? 0 : length, egress ? length : 0);
+                return;
             }
         }
     }
-    __u32 zero = 0;
-    struct byte_counts *bucket = bpf_map_lookup_elem(&untagged, &zero);
-    if (!bucket) return;
-    /* Atomic even per CPU: programs may be preempted by others on the same CPU. */
-    if (egress)
-        __sync_fetch_and_add(&bucket->sent, length);
-    else
-        __sync_fetch_and_add(&bucket->received, length);
+    add_to_bucket(COUNTD_BUCKET_UNTAGGED, egress ? 0 : length, egress ? length : 0);
 }
 
 SEC("cgroup_skb/ingress")

@@ -30,14 +30,26 @@ struct FakeSystem {
                     if (it == running.end()) return std::nullopt;
                     return it->second;
                 },
-                [](std::uint32_t pid) { return pid == 10 ? std::string("app-flatpak-org.x.Y-1.scope") : ""; },
+                [](std::uint32_t pid) {
+                    return pid == 10 ? std::string("app-flatpak-org.x.Y-1.scope") : "";
+                },
                 kTick};
     }
 };
 
 ProcessSample Sample(std::uint32_t pid, std::uint64_t startTicks, std::uint32_t uid,
                      std::uint64_t received, std::uint64_t sent, std::string exe) {
-    return {{pid, startTicks * kTick + 123}, uid, {received, sent}, "comm" + std::to_string(pid), std::move(exe)};
+    return {{pid, startTicks * kTick + 123},
+            uid,
+            {received, sent},
+            "comm" + std::to_string(pid),
+            std::move(exe)};
+}
+
+ProcessSample AfterExec(ProcessSample sample, std::uint32_t execId, std::string exe) {
+    sample.key.execId = execId;
+    sample.executable = std::move(exe);
+    return sample;
 }
 
 TEST(CounterTable, EachUserSeesOnlyTheirOwnRootSeesAll) {
@@ -47,17 +59,47 @@ TEST(CounterTable, EachUserSeesOnlyTheirOwnRootSeesAll) {
     const std::vector<ProcessSample> samples = {Sample(10, 500, 1000, 1, 2, "/usr/bin/a"),
                                                 Sample(11, 600, 1001, 3, 4, "/usr/bin/b"),
                                                 Sample(12, 700, 0, 5, 6, "/usr/sbin/c")};
-    const Reply mine = table.ReplyFor(1000, samples, {9, 9});
+    const CounterTable::Unowned unowned{{9, 8}, {7, 6}, {{1000, 3}, {1001, 4}}};
+    const Reply mine = table.ReplyFor(1000, samples, unowned);
     ASSERT_EQ(mine.processes.size(), 1u);
     EXPECT_EQ(mine.processes[0].pid, 10u);
     EXPECT_EQ(mine.processes[0].startTicks, 500u);
     EXPECT_EQ(mine.processes[0].unit, "app-flatpak-org.x.Y-1.scope");
     EXPECT_EQ(mine.startedUnix, 99);
     EXPECT_FALSE(mine.untagged);
-    EXPECT_TRUE(table.ReplyFor(2000, samples, {}).processes.empty());
-    const Reply all = table.ReplyFor(0, samples, {9, 8});
+    EXPECT_FALSE(mine.kernel);
+    EXPECT_EQ(mine.refused, 3u);  // their own refused processes, no one else's
+    const Reply stranger = table.ReplyFor(2000, samples, unowned);
+    EXPECT_TRUE(stranger.processes.empty());
+    EXPECT_EQ(stranger.refused, 0u);
+    const Reply all = table.ReplyFor(0, samples, unowned);
+    EXPECT_EQ(all.refused, 7u);
     EXPECT_EQ(all.processes.size(), 3u);
     EXPECT_EQ(all.untagged, (ByteCounts{9, 8}));
+    EXPECT_EQ(all.kernel, (ByteCounts{7, 6}));
+}
+
+TEST(CounterTable, AnExecLeavesTheBytesBeforeItWithTheOldExecutable) {
+    FakeSystem system;
+    system.running = {{10, 500}};
+    CounterTable table(system.Probe(), 0);
+    const ProcessSample before = Sample(10, 500, 1000, 100, 50, "/usr/bin/wrapper");
+    const ProcessSample after = AfterExec(Sample(10, 500, 1000, 7, 3, "?"), 1, "/usr/bin/real");
+    // Until the new executable has a record, the running process is the old one.
+    ASSERT_EQ(table.ReplyFor(0, {before}, {}).processes.size(), 1u);
+    const Reply reply = table.ReplyFor(0, {before, after}, {});
+    ASSERT_EQ(reply.processes.size(), 1u);
+    EXPECT_EQ(reply.processes[0].executable, "/usr/bin/real");
+    EXPECT_EQ(reply.processes[0].bytes, (ByteCounts{7, 3}));
+    ASSERT_EQ(reply.exited.size(), 1u);
+    EXPECT_EQ(reply.exited[0].executable, "/usr/bin/wrapper");
+    EXPECT_EQ(reply.exited[0].bytes, (ByteCounts{100, 50}));
+    // The old image is folded away after the grace time; the new one stays.
+    const auto t0 = CounterTable::Clock::time_point{} + 1h;
+    EXPECT_TRUE(table.ExitedLongEnough({before, after}, t0).empty());
+    const auto due = table.ExitedLongEnough({before, after}, t0 + CounterTable::kGraceAfterExit);
+    ASSERT_EQ(due.size(), 1u);
+    EXPECT_EQ(due[0], before.key);
 }
 
 TEST(CounterTable, APidReusedByAnotherProcessIsNotTheSameProcess) {
@@ -75,10 +117,9 @@ TEST(CounterTable, ExitedProcessesFoldPerUserAndExecutableAfterTheGraceTime) {
     FakeSystem system;
     system.running = {{1, 10}};
     CounterTable table(system.Probe(), 0);
-    std::vector<ProcessSample> samples = {Sample(1, 10, 1000, 1, 1, "/usr/bin/live"),
-                                          Sample(2, 20, 1000, 10, 20, "/usr/bin/curl"),
-                                          Sample(3, 30, 1000, 100, 200, "/usr/bin/curl"),
-                                          Sample(4, 40, 1001, 5, 5, "/usr/bin/curl")};
+    std::vector<ProcessSample> samples = {
+        Sample(1, 10, 1000, 1, 1, "/usr/bin/live"), Sample(2, 20, 1000, 10, 20, "/usr/bin/curl"),
+        Sample(3, 30, 1000, 100, 200, "/usr/bin/curl"), Sample(4, 40, 1001, 5, 5, "/usr/bin/curl")};
     const auto t0 = CounterTable::Clock::time_point{} + 1h;
     EXPECT_TRUE(table.ExitedLongEnough(samples, t0).empty());
     EXPECT_TRUE(table.ExitedLongEnough(samples, t0 + CounterTable::kGraceAfterExit - 1s).empty());
@@ -151,7 +192,8 @@ TEST(ReplyCache, AClientAskingInALoopGetsTheSameReplyForAMoment) {
     EXPECT_EQ(cache.Get(1001, t0, make), "reply 2");
     EXPECT_EQ(cache.Get(1000, t0 + ReplyCache::kFresh, make), "reply 3");
     // Many users at once keep it bounded, and still answer each.
-    for (std::uint32_t uid = 0; uid < 2 * ReplyCache::kMaxUsers; ++uid) cache.Get(5000 + uid, t0, make);
+    for (std::uint32_t uid = 0; uid < 2 * ReplyCache::kMaxUsers; ++uid)
+        cache.Get(5000 + uid, t0, make);
     const std::string reply = cache.Get(9999, t0, make);
     EXPECT_EQ(reply, "reply " + std::to_string(made));
 }

@@ -46,6 +46,8 @@ Reply SampleReply() {
     reply.processes.push_back({1, 2, 0, {0, 0}, "", "", ""});
     reply.exited.push_back({1000, {18446744073709551615ULL, 1}, "/usr/bin/curl"});
     reply.untagged = ByteCounts{7, 8};
+    reply.kernel = ByteCounts{9, 10};
+    reply.refused = 11;
     return reply;
 }
 
@@ -57,6 +59,8 @@ TEST(CountdReply, WrittenAsTheLinesTheClientsRead) {
               "process\t4242\t987654\t1000\t1500\t300\tmy%09prog\t/opt/a b/prog%0A\tapp-x.scope\n"
               "exited\t1000\t18446744073709551615\t1\t/usr/bin/curl\n"
               "untagged\t7\t8\n"
+              "kernel\t9\t10\n"
+              "refused\t11\n"
               "end\n");
     EXPECT_EQ(ErrorLine("bad\nthing"), "error\tbad%0Athing\n");
 }
@@ -70,6 +74,20 @@ TEST(CountdReply, ParsesBackWhatWasWritten) {
     const ReplyParse noUntagged = ParseReply(WriteReply(plain));
     ASSERT_TRUE(noUntagged.reply);
     EXPECT_FALSE(noUntagged.reply->untagged);
+    EXPECT_FALSE(noUntagged.reply->kernel);
+    EXPECT_FALSE(noUntagged.reply->refused);
+}
+
+TEST(CountdReply, SkipsTheLinesOfANewerCounter) {
+    const ReplyParse parsed = ParseReply(
+        "bytelora-countd\t1\t5\n"
+        "lost\t12\n"
+        "exited\t1\t2\t3\te\n"
+        "someday\n"
+        "end\n");
+    ASSERT_TRUE(parsed.reply) << parsed.error;
+    ASSERT_EQ(parsed.reply->exited.size(), 1u);
+    EXPECT_EQ(parsed.reply->exited[0].executable, "e");
 }
 
 TEST(CountdReply, RefusesWhatIsNotAWholeReply) {
@@ -82,13 +100,15 @@ TEST(CountdReply, RefusesWhatIsNotAWholeReply) {
     for (const std::string& bad : {
              std::string("error\tno%20way\n"),
              std::string("bytelora-countd\t2\t5\nend\n"),
-             header + "process\t1\t2\t3\t4\t5\tc\te\n" + "end\n",          // a field short
-             header + "process\t-1\t2\t3\t4\t5\tc\te\tu\n" + "end\n",      // negative
+             header + "process\t1\t2\t3\t4\t5\tc\te\n" + "end\n",           // a field short
+             header + "process\t-1\t2\t3\t4\t5\tc\te\tu\n" + "end\n",       // negative
              header + "exited\t1\t18446744073709551616\t0\te\n" + "end\n",  // too large
              header + "exited\t1\t+1\t0\te\n" + "end\n",
              header + "exited\t1\t1\t0\t%zz\n" + "end\n",
              header + "untagged\t1\n" + "end\n",
-             header + "what\n" + "end\n",
+             header + "kernel\t1\n" + "end\n",
+             header + "refused\t-1\n" + "end\n",
+             header + "end\tmore\n",
              header + "end\n" + "end\n",
          }) {
         EXPECT_FALSE(ParseReply(bad).reply) << bad;
