@@ -174,10 +174,12 @@ class GlanceIconEngine final : public QIconEngine {
         const int side = std::min(size.width(), size.height());
         return {side, side};
     }
-    // What a notification area that takes a list of pictures gets to choose from.
+    // What a notification area that takes a list of pictures (a StatusNotifierItem host)
+    // chooses from: the panels' usual sizes, and twice them on a doubled screen, so that
+    // the host finds its own size drawn and need not scale one.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
-        for (const int side : {16, 20, 22, 24, 32, 40, 48, 64}) sizes.append(QSize(side, side));
+        for (const int side : {16, 20, 22, 24, 32, 40, 44, 48, 64}) sizes.append(QSize(side, side));
         return sizes;
     }
     bool isNull() override { return false; }
