@@ -29,6 +29,9 @@ desktop=$(wait_for_window 'shell - Wine desktop' 60) ||
   desktop=$(xdotool search --onlyvisible --name 'Wine desktop' 2>/dev/null | head -n 1)
 [ -n "$desktop" ] || { cat "$work/program.log" >&2; fail "no wine desktop"; }
 
+# The window first, so that the screenshot shows the program whole.
+wait_for_window Bytelora 60 >/dev/null || echo "note: no window titled Bytelora on wine's desktop"
+
 # The icon, once drawn, is somewhere in the taskbar's notification area at the bottom
 # right: the picture of the size the taskbar asked for, found there pixel for pixel. The
 # rates change once a second, so a few grabs are tried.
