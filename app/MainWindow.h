@@ -21,6 +21,8 @@
 #include "app/PointerRules.h"
 #include "app/Services.h"
 #include "app/WindowLife.h"
+#include "common/RateUnits.h"
+#include "settings/GlanceChoices.h"
 #include "widgets/CountdownBar.h"
 #include "widgets/CountdownFrame.h"
 
@@ -37,6 +39,7 @@ class TrayIcon;
 class UsageSession;
 class UsageWindow;
 class AppsWindow;
+struct ThroughputReading;
 
 // The main window. It builds its controls, owns the parts that each do one of its jobs
 // (the tray, the start-up boxes, logging, the pointer, the shutdown; MainWindowParts) and
@@ -113,6 +116,12 @@ class MainWindow : public QWidget {
     // names mean the automatic choice.
     void ChooseInterfaces(const std::vector<std::string>& names);
     TrayMenu* TrayIconMenu() const;
+
+    // The tray icon's picture: the logo, the rates or the graph, in bytes or bits.
+    void ChooseTrayIconShows(TrayIconShows shows);
+    void ChooseRateUnits(RateUnits units);
+    // One meter second into the tray icon's picture, sent when it changed.
+    void ShowRatesInTray(const ThroughputReading& reading);
     InterfacesDialog* InterfacesWindow() const;
 
     // Logging (LoggingControls) and history.
@@ -181,6 +190,8 @@ class MainWindow : public QWidget {
     void MakeParts();
     void WireEvents();
     void WireTrayMenu();
+    void WireGlanceMenus();
+    void SendTrayPicture();
     // Applies the stored choice of interfaces; a damaged one is told once and left as it is.
     void LoadInterfaceChoice();
     void CentreOnScreen();

@@ -12,6 +12,7 @@
 #include "monitor/TrafficWatch.h"
 #include "netstats/InterfaceTotals.h"
 #include "settings/SettingsStore.h"
+#include "tray/TrayGlance.h"
 #include "tray/TrayIcon.h"
 #include "tray/TrayMenu.h"
 #include "usage/UsageSession.h"
@@ -37,6 +38,9 @@ class MainWindowParts {
     std::unique_ptr<TrayIcon> tray;
     std::unique_ptr<GraphWindow> graph;
     std::unique_ptr<TrayMenu> trayMenu;
+    // What the tray icon shows and how its rates read.
+    TrayGlance glance;
+    RateUnits glanceUnits = RateUnits::Bytes;
     std::unique_ptr<InterfacesDialog> interfacesDialog;
     std::unique_ptr<UsageSession> usage;
     // node_exporter's textfile, when the settings name a folder for it.

@@ -30,4 +30,11 @@ QAction* TrayMenu::AddEntry(const QString& text) {
     return action;
 }
 
+QMenu* TrayMenu::AddSubmenu(const QString& title) {
+    auto* submenu = new QMenu(title, &menu_);
+    menu_.insertMenu(entriesEnd_, submenu);
+    entriesStart_->setVisible(true);
+    return submenu;
+}
+
 }  // namespace bytelora

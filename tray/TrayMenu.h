@@ -32,6 +32,8 @@ class TrayMenu : public QObject {
     // Adds an entry in the place kept for other subsystems, below the ones added
     // before it and above "Quit".
     QAction* AddEntry(const QString& text);
+    // Adds a submenu in the same place; the menu owns it.
+    QMenu* AddSubmenu(const QString& title);
 
   signals:
     void ShowRequested();
