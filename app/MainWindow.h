@@ -21,6 +21,7 @@
 #include "app/PointerRules.h"
 #include "app/Services.h"
 #include "app/WindowLife.h"
+#include "common/RateUnits.h"
 #include "widgets/CountdownBar.h"
 #include "widgets/CountdownFrame.h"
 
@@ -37,6 +38,8 @@ class TrayIcon;
 class UsageSession;
 class UsageWindow;
 class AppsWindow;
+class RatesWindow;
+struct ThroughputReading;
 
 // The main window. It builds its controls, owns the parts that each do one of its jobs
 // (the tray, the start-up boxes, logging, the pointer, the shutdown; MainWindowParts) and
@@ -169,6 +172,14 @@ class MainWindow : public QWidget {
     void ShowAppsWindow();
     AppsWindow* ApplicationsWindow() const;
 
+    // The small meter above other windows ("Rates Window" in the tray menu), made the
+    // first time it is shown. Each of the first two stores the choice, as the menu's
+    // entries do; the units are stored by the menu that chooses them.
+    void SetRatesWindowOn(bool on);
+    void SetRatesWindowChart(bool on);
+    void SetGlanceUnits(RateUnits units);
+    RatesWindow* RatesMeter() const;
+
   protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -181,6 +192,11 @@ class MainWindow : public QWidget {
     void MakeParts();
     void WireEvents();
     void WireTrayMenu();
+    void WireRatesWindow();
+    void ShowStoredRatesWindow();
+    void ShowRatesWindow(bool on);
+    void MakeRatesWindow();
+    void UpdateRatesWindow(const ThroughputReading& reading);
     // Applies the stored choice of interfaces; a damaged one is told once and left as it is.
     void LoadInterfaceChoice();
     void CentreOnScreen();

@@ -18,6 +18,7 @@
 #include "views/AppsWindow.h"
 #include "views/GraphWindow.h"
 #include "views/InterfacesDialog.h"
+#include "views/RatesWindow.h"
 #include "views/UsageWindow.h"
 #include "widgets/StripChart.h"
 
@@ -43,6 +44,14 @@ class MainWindowParts {
     std::unique_ptr<PrometheusTextfile> textfile;
     std::unique_ptr<UsageWindow> usageWindow;
     std::unique_ptr<AppsWindow> appsWindow;
+    // The small meter, made the first time it is shown, its menu entries, its units and
+    // the latest rates (bytes per second) for a meter shown between two ticks.
+    std::unique_ptr<RatesWindow> ratesWindow;
+    QAction* ratesWindowEntry = nullptr;
+    QAction* ratesChartEntry = nullptr;
+    RateUnits glanceUnits = RateUnits::Bytes;
+    double glanceDownload = 0.0;
+    double glanceUpload = 0.0;
     std::chrono::steady_clock::time_point lastLimitCheck{};
     bool usageStarted = false;
 

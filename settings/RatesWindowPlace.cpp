@@ -39,13 +39,4 @@ bool ReadRatesWindowChart(Settings& settings) {
     return settings.Get(kRatesWindowChartKey, "Off") == "On";
 }
 
-void SaveRatesWindowPlace(Settings& settings, ScreenPoint corner) {
-    settings.Save(kRatesWindowLeftKey, std::to_string(corner.x));
-    settings.Save(kRatesWindowTopKey, std::to_string(corner.y));
-}
-
-void SaveRatesWindowChart(Settings& settings, bool on) {
-    settings.Save(kRatesWindowChartKey, on ? "On" : "Off");
-}
-
 }  // namespace bytelora

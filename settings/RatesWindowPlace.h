@@ -25,9 +25,6 @@ struct ScreenPoint {
 // screen could hold (a damaged value places the meter afresh instead of failing).
 std::optional<ScreenPoint> ReadRatesWindowPlace(Settings& settings);
 bool ReadRatesWindowChart(Settings& settings);
-// Each throws SettingsError when the store cannot be written.
-void SaveRatesWindowPlace(Settings& settings, ScreenPoint corner);
-void SaveRatesWindowChart(Settings& settings, bool on);
 
 // A stored coordinate as a number: blanks around it are allowed; anything else, or a
 // value beyond +-1,000,000 pixels, is no coordinate.
