@@ -37,7 +37,8 @@ QString Text(const std::string& text) {
 
 RatesWindow::RatesWindow() : QWidget(nullptr, RatesWindowType()) {
     setObjectName(QStringLiteral("ratesWindow"));
-    setWindowTitle(QStringLiteral("Bytelora"));
+    // Read only by window lists that ignore the taskbar hint, and by the tests.
+    setWindowTitle(tr("Bytelora Rates"));
     // The main window alone decides when the program ends.
     setAttribute(Qt::WA_QuitOnClose, false);
     setAttribute(Qt::WA_OpaquePaintEvent);
