@@ -177,9 +177,11 @@ void RatesWindow::mouseMoveEvent(QMouseEvent* event) {
         if (travelled.manhattanLength() < QApplication::startDragDistance()) return;
         dragging_ = true;
         movedByUser_ = true;
-        // The window manager (or the compositor) moves the meter where it can: the only
-        // way on Wayland, and the desktop's own snapping elsewhere.
-        if (QWindow* native = windowHandle(); native != nullptr && native->startSystemMove()) {
+        // The window manager moves a window it manages, with the desktop's own snapping;
+        // one it does not manage moves itself.
+        QWindow* native = windowHandle();
+        if (native != nullptr && !windowFlags().testFlag(Qt::X11BypassWindowManagerHint) &&
+            native->startSystemMove()) {
             grip_.reset();
             return;
         }
