@@ -215,6 +215,46 @@ if start place 'Rates Window=On' 'Rates Window Left=400' 'Rates Window Top=300';
 fi
 stop
 
+step "the meter, with its chart, scales with the screen: Qt's scale factor 2 and Xft.dpi 144"
+# start_scaled <name> [env...]: the meter alone with its chart; its size in $size.
+start_scaled() {
+  local name=$1
+  shift
+  app_home=$(fresh_home "$name")
+  settings_in "$app_home" 'Rates Window=On' 'Rates Window Chart=On' 'Rates Window Left=200' 'Rates Window Top=100'
+  (with_home "$app_home" env "$@" "$program" >"$app_home/program.log" 2>&1) &
+  app=$!
+  meter=
+  until_true 20 eval 'meter=$(meter_window)' || { fail "the meter was not shown ($name)"; return 1; }
+  sleep 1
+  size=$(size_of "$meter")
+  shot "meter-chart-$name"
+}
+# near <measured WxH> <base WxH> <factor>: each side within 3 pixels of base times factor.
+near() {
+  awk -v m="$1" -v b="$2" -v f="$3" 'BEGIN {
+    split(m, mm, "x"); split(b, bb, "x")
+    for (i = 1; i <= 2; i++) { d = mm[i] - bb[i] * f; if (d < -3 || d > 3) exit 1 }
+  }'
+}
+if start_scaled scale-1 QT_SCALE_FACTOR=1; then
+  base=$size
+  stop
+  if start_scaled scale-2 QT_SCALE_FACTOR=2; then
+    near "$size" "$base" 2 || fail "at scale factor 2 the meter is $size, at 1 it is $base"
+  fi
+  stop
+  if command -v xrdb >/dev/null; then
+    echo 'Xft.dpi: 144' | xrdb -merge
+    if start_scaled dpi-144; then
+      near "$size" "$base" 1.5 || fail "at Xft.dpi 144 the meter is $size, at 96 it is $base"
+    fi
+    stop
+    xrdb -remove
+  fi
+fi
+stop
+
 step "a stored place off every screen is brought back onto one"
 if start offscreen 'Rates Window=On' 'Rates Window Left=5000' 'Rates Window Top=-4000'; then
   read -r x y < <(corner_of "$meter" | tr , ' ')
