@@ -13,7 +13,6 @@
 #include <array>
 
 #include "monitor/GlanceText.h"
-#include "views/GraphWindowKind.h"
 #include "views/RatesWindowKind.h"
 #include "views/ScreenPlace.h"
 #include "widgets/StripChart.h"
@@ -213,7 +212,7 @@ void RatesWindow::moveEvent(QMoveEvent* event) {
 void RatesWindow::showEvent(QShowEvent* event) {
     // Sent before the window is mapped, every time: the window manager forgets the
     // window's state when it is hidden.
-    if (!event->spontaneous()) KeepOutOfTaskbar(*this);
+    if (!event->spontaneous()) KeepMeterAbove(*this);
     QWidget::showEvent(event);
 }
 

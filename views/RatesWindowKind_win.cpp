@@ -9,4 +9,6 @@ Qt::WindowFlags RatesWindowType() {
            Qt::WindowDoesNotAcceptFocus;
 }
 
+void KeepMeterAbove(QWidget&) {}
+
 }  // namespace bytelora
