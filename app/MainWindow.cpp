@@ -159,6 +159,8 @@ bool MainWindow::HiddenInTray() const {
     return parts_->trayBehaviour->HiddenInTray();
 }
 void MainWindow::ShowAfterLoad() {
+    // The meter first: a hidden start without a tray leans on it.
+    ShowStoredRatesWindow();
     parts_->trayBehaviour->ShowAfterLoad();
 }
 void MainWindow::OnResize() {

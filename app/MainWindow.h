@@ -39,6 +39,7 @@ class TrayIcon;
 class UsageSession;
 class UsageWindow;
 class AppsWindow;
+class RatesWindow;
 struct ThroughputReading;
 
 // The main window. It builds its controls, owns the parts that each do one of its jobs
@@ -178,6 +179,14 @@ class MainWindow : public QWidget {
     void ShowAppsWindow();
     AppsWindow* ApplicationsWindow() const;
 
+    // The small meter above other windows ("Rates Window" in the tray menu), made the
+    // first time it is shown. Each of the first two stores the choice, as the menu's
+    // entries do; the units are stored by the menu that chooses them.
+    void SetRatesWindowOn(bool on);
+    void SetRatesWindowChart(bool on);
+    void SetGlanceUnits(RateUnits units);
+    RatesWindow* RatesMeter() const;
+
   protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -192,6 +201,11 @@ class MainWindow : public QWidget {
     void WireTrayMenu();
     void WireGlanceMenus();
     void SendTrayPicture();
+    void WireRatesWindow();
+    void ShowStoredRatesWindow();
+    void ShowRatesWindow(bool on);
+    void MakeRatesWindow();
+    void UpdateRatesWindow(const ThroughputReading& reading);
     // Applies the stored choice of interfaces; a damaged one is told once and left as it is.
     void LoadInterfaceChoice();
     void CentreOnScreen();

@@ -45,9 +45,9 @@ void MainWindow::ChooseTrayIconShows(TrayIconShows shows) {
 }
 
 void MainWindow::ChooseRateUnits(RateUnits units) {
-    parts_->glanceUnits = units;
+    SetGlanceUnits(units);
     StoreSetting(kRateUnitsKey, RateUnitsText(units));
-    // The texts follow with the meter's next second.
+    // The icon's and the small meter's texts follow with the meter's next second.
 }
 
 void MainWindow::ShowRatesInTray(const ThroughputReading& reading) {

@@ -82,6 +82,7 @@ void MainWindow::OnMeterTick() {
     guard.Run(138, [&] { previousReceivedLabel->setText(Text(reading->receivedTotalText)); });
     guard.Run(140, [&] { previousSentLabel->setText(Text(reading->sentTotalText)); });
     ShowRatesInTray(*reading);
+    UpdateRatesWindow(*reading);
 }
 
 }  // namespace bytelora

@@ -37,6 +37,7 @@ void MainWindow::WireTrayMenu() {
         menu.AddEntry(QStringLiteral("Applications\u2026")), &QAction::triggered, this,
         [this] { RunUnguarded(Step([&] { ShowAppsWindow(); })); }, Qt::QueuedConnection);
     WireGlanceMenus();
+    WireRatesWindow();
     // Quitting is closing the window: the same shutdown, whether it is shown or hidden.
     connect(&menu, &TrayMenu::QuitRequested, this, [this] { close(); });
     services_.tray.SetMenu(&menu.Menu());

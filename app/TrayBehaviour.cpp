@@ -35,6 +35,10 @@ void TrayBehaviour::ShowAfterLoad() {
     if (window_.windowState() & Qt::WindowMinimized) {
         if (TrayAvailable()) {
             OnResize();
+        } else if (otherWayBack_ && otherWayBack_()) {
+            // Never mapped: the desktop lists nothing, and the meter brings it back.
+            window_.overrideWindowState(window_.windowState() & ~Qt::WindowMinimized);
+            hiddenBehindOtherWay_ = true;
         } else if (!minimiseIsSeen_) {
             // Neither a tray nor a minimise the desktop lists for sure: shown, not lost.
             window_.overrideWindowState(window_.windowState() & ~Qt::WindowMinimized);
@@ -85,6 +89,7 @@ void TrayBehaviour::OnTrayMouseUp(int /*button*/, int /*id*/) {
     QWidget* focus = window_.focusWidget() != nullptr ? window_.focusWidget() : &firstFocus_;
     focus->setFocus(Qt::ActiveWindowFocusReason);
     hiddenInTray_ = false;
+    hiddenBehindOtherWay_ = false;
 }
 
 void TrayBehaviour::OnTrayAvailabilityChanged(bool available) {
@@ -92,6 +97,12 @@ void TrayBehaviour::OnTrayAvailabilityChanged(bool available) {
     if (!available) {
         // Nothing could bring the window back from a tray that is gone.
         if (hiddenInTray_) OnTrayMouseUp(0, 0);
+        return;
+    }
+    if (hiddenBehindOtherWay_) {
+        // The new tray's icon brings the window back as well; it is hidden there now.
+        hiddenBehindOtherWay_ = false;
+        hiddenInTray_ = true;
         return;
     }
     if (!hiddenInTray_ && window_.isVisible() && (window_.windowState() & Qt::WindowMinimized))

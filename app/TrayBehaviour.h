@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 #include "app/WindowLife.h"
@@ -32,6 +33,13 @@ class TrayBehaviour {
     void OnTrayAvailabilityChanged(bool available);
     bool HiddenInTray() const { return hiddenInTray_; }
 
+    // Something on screen besides a tray brings the window back (the small meter, whose
+    // double-click shows it): a hidden start without a tray may then hide the window
+    // for real instead of leaving it minimised or shown.
+    void SetOtherWayBack(std::function<bool()> shown) { otherWayBack_ = std::move(shown); }
+    // Hidden by start-up with only that other way back.
+    bool HiddenBehindOtherWay() const { return hiddenBehindOtherWay_; }
+
   private:
     bool TrayAvailable() const;
 
@@ -41,6 +49,8 @@ class TrayBehaviour {
     const std::unique_ptr<TrayIcon>& tray_;
     bool minimiseIsSeen_;
     bool hiddenInTray_ = false;
+    std::function<bool()> otherWayBack_;
+    bool hiddenBehindOtherWay_ = false;
 };
 
 }  // namespace bytelora

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <Qt>
+
+class QWidget;
+
+namespace bytelora {
+
+// The small meter floats above every window, has no frame, takes no focus, and stays
+// out of the taskbar and the task switcher. Each desktop gets there its own way.
+Qt::WindowFlags RatesWindowType();
+
+// Before the meter is mapped, each time: asks the desktop to keep it above the others and
+// out of the taskbar where the flags alone may not.
+void KeepMeterAbove(QWidget& meter);
+
+}  // namespace bytelora
