@@ -7,6 +7,7 @@
 
 #include "app/MainWindow.h"
 #include "app/Twips.h"
+#include "widgets/CachedScrollBar.h"
 #include "widgets/CountdownBar.h"
 #include "widgets/CountdownFrame.h"
 #include "widgets/GrowingList.h"
@@ -102,6 +103,8 @@ void MainWindow::BuildControls() {
     snapshotList =
         MakeListView<GrowingList>(this, "snapshotList", TwipsRect(120, 1080, 7800, 1680));
     snapshotList->setItemDelegate(new RowImageDelegate(*snapshotList));
+    // Its scroll bar's range grows with every row; its picture, past a screenful, does not.
+    snapshotList->setVerticalScrollBar(new CachedScrollBar(Qt::Vertical));
     intervalList = MakeListView(this, "intervalList", TwipsRect(120, 2880, 7800, 1590));
 
     startupOptionsFrame = Place<QGroupBox>(this, "startupOptionsFrame",
