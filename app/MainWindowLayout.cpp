@@ -7,8 +7,10 @@
 
 #include "app/MainWindow.h"
 #include "app/Twips.h"
+#include "widgets/CachedScrollBar.h"
 #include "widgets/CountdownBar.h"
 #include "widgets/CountdownFrame.h"
+#include "widgets/GrowingList.h"
 #include "widgets/RowImageDelegate.h"
 
 namespace bytelora {
@@ -30,8 +32,9 @@ Control* Place(QWidget* container, const char* name, QRect geometry, const QFont
     return control;
 }
 
-QTreeWidget* MakeListView(QWidget* container, const char* name, QRect geometry) {
-    auto* list = Place<QTreeWidget>(container, name, geometry, ArialBold(9));
+template <class List = QTreeWidget>
+List* MakeListView(QWidget* container, const char* name, QRect geometry) {
+    auto* list = Place<List>(container, name, geometry, ArialBold(9));
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
     list->setUniformRowHeights(true);
@@ -95,9 +98,13 @@ void MainWindow::BuildControls() {
     countdownBar->setFormat(QStringLiteral("Progress Bar"));
     countdownBar->setAlignment(Qt::AlignCenter);
 
-    snapshotList = MakeListView(this, "snapshotList", TwipsRect(120, 1080, 7800, 1680));
-    // A snapshot adds a row every few seconds, and the list repaints every row it shows.
+    // A snapshot adds a row every few seconds at the end of the list: only the new row is
+    // drawn, and only where it is in view.
+    snapshotList =
+        MakeListView<GrowingList>(this, "snapshotList", TwipsRect(120, 1080, 7800, 1680));
     snapshotList->setItemDelegate(new RowImageDelegate(*snapshotList));
+    // Its scroll bar's range grows with every row; its picture, past a screenful, does not.
+    snapshotList->setVerticalScrollBar(new CachedScrollBar(Qt::Vertical));
     intervalList = MakeListView(this, "intervalList", TwipsRect(120, 2880, 7800, 1590));
 
     startupOptionsFrame = Place<QGroupBox>(this, "startupOptionsFrame",

@@ -62,6 +62,41 @@ const QImage& RowImageDelegate::Picture(const QPainter& painter, const QStyleOpt
     return rows_.back().image;
 }
 
+bool RowImageDelegate::Measure::Fits(const Measure& other) const {
+    return text == other.text && font == other.font && decoration == other.decoration &&
+           width == other.width && alignment == other.alignment && state == other.state &&
+           style == other.style;
+}
+
+QSize RowImageDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QStyleOptionViewItem::ViewItemFeatures extras =
+        item.features & ~QStyleOptionViewItem::ViewItemFeatures(QStyleOptionViewItem::HasDisplay);
+    if (extras != 0 || index.data(Qt::SizeHintRole).isValid()) {
+        return QStyledItemDelegate::sizeHint(option, index);
+    }
+    Measure wanted{item.text,
+                   item.font.key(),
+                   item.decorationSize,
+                   item.rect.width(),
+                   item.displayAlignment,
+                   item.state,
+                   item.widget != nullptr ? item.widget->style() : view_.style(),
+                   QSize()};
+    for (auto it = measures_.begin(); it != measures_.end(); ++it) {
+        if (!it->Fits(wanted)) continue;
+        std::rotate(it, it + 1, measures_.end());
+        return measures_.back().size;
+    }
+    wanted.size = QStyledItemDelegate::sizeHint(option, index);
+    ++measured_;
+    if (measures_.size() >= kRowsKept) measures_.erase(measures_.begin());
+    measures_.push_back(std::move(wanted));
+    return measures_.back().size;
+}
+
 void RowImageDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
     QStyleOptionViewItem item = option;

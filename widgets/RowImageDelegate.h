@@ -19,8 +19,13 @@ class RowImageDelegate final : public QStyledItemDelegate {
     explicit RowImageDelegate(QAbstractItemView& view);
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    // A list of uniform rows measures its first row at every layout, which lays the row's
+    // text out: plain rows are measured once and their size kept.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     // How many rows were drawn into a picture.
     int RowsDrawn() const { return drawn_; }
+    // How many rows were measured.
+    int RowsMeasured() const { return measured_; }
 
   private:
     struct Row {
@@ -35,9 +40,23 @@ class RowImageDelegate final : public QStyledItemDelegate {
     const QImage& Picture(const QPainter& painter, const QStyleOptionViewItem& option,
                           const QStyleOptionViewItem& item, const QModelIndex& index) const;
 
+    struct Measure {
+        QString text;
+        QString font;
+        QSize decoration;
+        int width;
+        Qt::Alignment alignment;
+        QStyle::State state;
+        const QStyle* style;
+        QSize size;
+        bool Fits(const Measure& other) const;
+    };
+
     QAbstractItemView& view_;
     mutable std::vector<Row> rows_;
+    mutable std::vector<Measure> measures_;
     mutable int drawn_ = 0;
+    mutable int measured_ = 0;
 };
 
 }  // namespace bytelora

@@ -2,17 +2,51 @@
 # display with a tray host of its own. The caller sets $work (a temporary folder) and the
 # array $started, whose processes it ends on exit.
 
-# profile <name> <OftenIndex> [shown|off|hidden]: a private home with Bytelora's settings
-# preset: logging on (shown, the default), logging off, or logging on and started with the
-# session, minimised to the tray (hidden).
+# profile <name> <OftenIndex> [MODE]: a private home with Bytelora's settings preset:
+#   shown         logging on (the default)
+#   off           logging off
+#   hidden        logging on, started with the session, minimised to the tray
+#   hidden-rates  the same, with the tray icon showing the rates
+#   hidden-graph  the same, with the tray icon showing the strip chart
+#   meter         the same, with the small rates window on top as the only thing shown
 profile() {
   local dir=$work/$1 mode=${3:-shown}
+  local conf=$dir/config/Quillmark/Bytelora.conf
   mkdir -p "$dir/home" "$dir/config/Quillmark" "$dir/state" "$dir/temp"
   mkdir -p -m 700 "$dir/runtime"
   printf '[Bytelora]\nOftenIndex=%s\nStartStopState=%s\n' "$2" \
-    "$([ "$mode" = off ] && echo Off || echo On)" >"$dir/config/Quillmark/Bytelora.conf"
-  [ "$mode" != hidden ] || printf 'Windows Startup=On\nMinimized=On\n' >>"$dir/config/Quillmark/Bytelora.conf"
+    "$([ "$mode" = off ] && echo Off || echo On)" >"$conf"
+  case "$mode" in
+    hidden | hidden-* | meter) printf 'Windows Startup=On\nMinimized=On\n' >>"$conf" ;;
+  esac
+  case "$mode" in
+    hidden-rates) printf 'Tray Icon=Rates\n' >>"$conf" ;;
+    hidden-graph) printf 'Tray Icon=Graph\n' >>"$conf" ;;
+    meter) printf 'Rates Window=On\n' >>"$conf" ;;
+  esac
   echo "$dir"
+}
+
+# conky_config <file> <interface>: conky showing what Bytelora's window shows at a glance,
+# the two rates and a one-second graph of each, in a window of its own. The rest is
+# Debian's own /etc/conky/conky.conf.
+conky_config() {
+  cat >"$1" <<CONKY
+conky.config = {
+  alignment = 'top_left', background = false, border_width = 1, cpu_avg_samples = 2,
+  default_color = 'white', double_buffer = true, draw_borders = false,
+  draw_graph_borders = true, draw_outline = false, draw_shades = false,
+  font = 'DejaVu Sans Mono:size=12', gap_x = 60, gap_y = 60, minimum_width = 5,
+  net_avg_samples = 2, no_buffers = true, out_to_console = false, out_to_x = true,
+  own_window = true, own_window_class = 'Conky', own_window_type = 'normal',
+  update_interval = 1.0, use_xft = true,
+}
+conky.text = [[
+Down \${downspeedf $2} KiB/s   Up \${upspeedf $2} KiB/s
+\${downspeedgraph $2 40,300}
+\${upspeedgraph $2 40,300}
+]]
+CONKY
 }
 # in_profile <dir> <display> <command...>: runs the command in place of the calling
 # shell, so that a background job's $! is the program itself. Call it as a background job

@@ -52,6 +52,7 @@ TEST(RowImageDelegate, TheListLooksTheSameAndARepaintDrawsOnlyNewRows) {
     }
     const int drawn = rows->RowsDrawn();
     EXPECT_GE(drawn, 4);
+    const int measured = rows->RowsMeasured();
 
     // Another row: the rows already shown are copied, only the new one is drawn; a
     // repaint of the whole list draws nothing.
@@ -61,6 +62,12 @@ TEST(RowImageDelegate, TheListLooksTheSameAndARepaintDrawsOnlyNewRows) {
     cached.view.viewport()->repaint();
     EXPECT_EQ(rows->RowsDrawn(), drawn + 1);
     EXPECT_EQ(plain.Picture(), cached.Picture());
+    // The list measured its first row again for the new layout: the size it kept.
+    EXPECT_EQ(rows->RowsMeasured(), measured);
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_EQ(cached.view.visualRect(cached.view.model()->index(row, 0)),
+                  plain.view.visualRect(plain.view.model()->index(row, 0)));
+    }
 
     // A selected row is drawn as usual, over the view's own highlight.
     for (List* list : {&plain, &cached}) {
