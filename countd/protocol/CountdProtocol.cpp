@@ -152,6 +152,11 @@ std::string WriteReply(const Reply& reply) {
         AppendNumber(out, reply.untagged->sent);
         out += '\n';
     }
+    if (reply.lostEvents) {
+        out += "lost";
+        AppendNumber(out, *reply.lostEvents);
+        out += '\n';
+    }
     out += "end\n";
     return out;
 }
@@ -199,6 +204,12 @@ ReplyParse ParseReply(std::string_view text) {
             ByteCounts counts;
             if (!ParseCounts(fields, counts)) return {std::nullopt, "a malformed untagged line" + where};
             reply.untagged = counts;
+        } else if (kind == "lost") {
+            std::uint64_t lost = 0;
+            if (fields.size() != 2 || !ParseNumber(fields[1], lost)) {
+                return {std::nullopt, "a malformed lost line" + where};
+            }
+            reply.lostEvents = lost;
         } else if (kind == "end" && fields.size() == 1) {
             if (!text.empty()) return {std::nullopt, "text after the end of the reply"};
             return {std::move(reply), {}};

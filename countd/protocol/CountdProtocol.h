@@ -12,6 +12,7 @@
 //   process \t pid \t start ticks \t uid \t received \t sent \t comm \t executable \t unit
 //   exited \t uid \t received \t sent \t executable      (one per uid and executable)
 //   untagged \t received \t sent                       (for root only)
+//   lost \t events             (where events can be dropped before they are counted)
 //   end
 // Text fields are percent-encoded, so that no name can forge a field or a line.
 // Anything else from a client is answered with "error \t <text>" and the connection closed.
@@ -69,6 +70,9 @@ struct Reply {
     std::vector<ProcessLine> processes;
     std::vector<ExitedLine> exited;
     std::optional<ByteCounts> untagged;
+    // Traffic events the system dropped before the counter saw them, since it started:
+    // the counts are that much short. Only a counter fed by events tells it.
+    std::optional<std::uint64_t> lostEvents;
     friend bool operator==(const Reply&, const Reply&) = default;
 };
 

@@ -46,6 +46,7 @@ Reply SampleReply() {
     reply.processes.push_back({1, 2, 0, {0, 0}, "", "", ""});
     reply.exited.push_back({1000, {18446744073709551615ULL, 1}, "/usr/bin/curl"});
     reply.untagged = ByteCounts{7, 8};
+    reply.lostEvents = 12;
     return reply;
 }
 
@@ -57,6 +58,7 @@ TEST(CountdReply, WrittenAsTheLinesTheClientsRead) {
               "process\t4242\t987654\t1000\t1500\t300\tmy%09prog\t/opt/a b/prog%0A\tapp-x.scope\n"
               "exited\t1000\t18446744073709551615\t1\t/usr/bin/curl\n"
               "untagged\t7\t8\n"
+              "lost\t12\n"
               "end\n");
     EXPECT_EQ(ErrorLine("bad\nthing"), "error\tbad%0Athing\n");
 }
@@ -70,6 +72,7 @@ TEST(CountdReply, ParsesBackWhatWasWritten) {
     const ReplyParse noUntagged = ParseReply(WriteReply(plain));
     ASSERT_TRUE(noUntagged.reply);
     EXPECT_FALSE(noUntagged.reply->untagged);
+    EXPECT_FALSE(noUntagged.reply->lostEvents);
 }
 
 TEST(CountdReply, RefusesWhatIsNotAWholeReply) {
@@ -88,6 +91,8 @@ TEST(CountdReply, RefusesWhatIsNotAWholeReply) {
              header + "exited\t1\t+1\t0\te\n" + "end\n",
              header + "exited\t1\t1\t0\t%zz\n" + "end\n",
              header + "untagged\t1\n" + "end\n",
+             header + "lost\t-3\n" + "end\n",
+             header + "lost\n" + "end\n",
              header + "what\n" + "end\n",
              header + "end\n" + "end\n",
          }) {
