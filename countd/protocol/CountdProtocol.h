@@ -23,6 +23,9 @@ inline constexpr int kProtocolVersion = 1;
 // clients elsewhere.
 inline constexpr const char* kDefaultCountdSocket = "/run/bytelora/countd.socket";
 inline constexpr const char* kCountdSocketVariable = "BYTELORA_COUNTD_SOCKET";
+// On Windows the counter serves the same conversation on a named pipe, which the same
+// variable names instead.
+inline constexpr const char* kDefaultCountdPipe = "\\\\.\\pipe\\bytelora-countd";
 // The longest request accepted, newline included; longer input is refused unread.
 inline constexpr std::size_t kMaxRequestBytes = 64;
 
