@@ -64,6 +64,23 @@ RecordingParse ParseRecording(std::string_view text) {
             recording.lost += lost;
             continue;
         }
+        if (words[0] == "process") {
+            std::uint32_t pid = 0;
+            RecordedProcess process;
+            if (words.size() < 5 || !ParseNumber(words[1], pid) ||
+                !ParseNumber(words[2], process.created)) {
+                return {std::nullopt,
+                        where + ": expected \"process <pid> <created> <sid> <executable>\""};
+            }
+            process.sid = std::string(words[3]);
+            std::string_view executable = line.substr(words[4].data() - line.data());
+            while (!executable.empty() && (executable.back() == '\r' || executable.back() == ' ')) {
+                executable.remove_suffix(1);
+            }
+            process.executable = std::string(executable);
+            recording.processes[pid] = std::move(process);
+            continue;
+        }
         RecordedEvent event;
         unsigned version = 0;
         if (words.size() != 4 || !ParseNumber(words[1], event.id) ||

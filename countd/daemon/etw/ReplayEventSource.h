@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -16,6 +17,9 @@ namespace bytelora::countd {
 //   <provider GUID> <event id> <version> <payload as hex>
 // and optionally
 //   lost <events>       the events the recording session dropped
+//   process <pid> <creation time> <user SID> <executable, to the end of the line>
+//                       a process as it was when recorded, so that its events are
+//                       counted for it wherever the file is played
 // Empty lines and lines starting with '#' are skipped.
 struct RecordedEvent {
     std::string provider;
@@ -24,8 +28,15 @@ struct RecordedEvent {
     std::vector<std::uint8_t> payload;
 };
 
+struct RecordedProcess {
+    std::uint64_t created = 0;  // as Windows has it: 100 ns since 1601
+    std::string sid;
+    std::string executable;
+};
+
 struct Recording {
     std::vector<RecordedEvent> events;
+    std::map<std::uint32_t, RecordedProcess> processes;
     std::uint64_t lost = 0;
 };
 
@@ -47,6 +58,10 @@ class ReplayEventSource : public EventSource {
     std::string Run(const Sink& sink) override;
     void Stop() override;
     std::uint64_t Lost() const override { return lost_.load(); }
+    // The processes the file describes (after Open).
+    const std::map<std::uint32_t, RecordedProcess>& Processes() const {
+        return recording_.processes;
+    }
 
   private:
     std::string path_;

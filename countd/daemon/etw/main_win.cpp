@@ -88,12 +88,43 @@ const PipeServer* g_server = nullptr;
 SERVICE_STATUS_HANDLE g_status = nullptr;
 Options g_options;
 
+// The processes a recording describes stand for the system's when it is played: they
+// ran on the machine that recorded it, and they "run" for as long as it plays.
+struct Processes {
+    IdentifyProcess identify;
+    ProcessCreated created;
+};
+
+Processes SystemProcesses(UserNumbers& users) {
+    return {[&users](std::uint32_t pid) { return IdentifyWindowsProcess(pid, users); },
+            WindowsProcessCreated};
+}
+
+Processes RecordedProcesses(const ReplayEventSource& replay, UserNumbers& users) {
+    const auto* recorded = &replay.Processes();
+    return {[recorded, &users](std::uint32_t pid) -> std::optional<ProcessIdentity> {
+                const auto it = recorded->find(pid);
+                if (it == recorded->end()) return std::nullopt;
+                const std::string& exe = it->second.executable;
+                return ProcessIdentity{it->second.created, users.NumberOf(it->second.sid),
+                                       exe.substr(exe.find_last_of('\\') + 1), exe};
+            },
+            [recorded](std::uint32_t pid) -> std::optional<std::uint64_t> {
+                const auto it = recorded->find(pid);
+                if (it == recorded->end()) return std::nullopt;
+                return it->second.created;
+            }};
+}
+
 int Serve(const Options& options, const std::function<void()>& running) {
     std::unique_ptr<EventSource> source;
+    ReplayEventSource* replay = nullptr;
     if (options.replay.empty()) {
         source = MakeKernelEventSource();
     } else {
-        source = std::make_unique<ReplayEventSource>(options.replay);
+        auto file = std::make_unique<ReplayEventSource>(options.replay);
+        replay = file.get();
+        source = std::move(file);
     }
     if (const std::string problem = source->Open(); !problem.empty()) {
         Tell("cannot count: " + problem);
@@ -106,11 +137,11 @@ int Serve(const Options& options, const std::function<void()>& running) {
     }
     PipeServer& server = *listening.server;
     UserNumbers users;
-    EventCounter counter([&](std::uint32_t pid) { return IdentifyWindowsProcess(pid, users); },
-                         kFileTimeNanoseconds);
+    const Processes processes = replay ? RecordedProcesses(*replay, users) : SystemProcesses(users);
+    EventCounter counter(processes.identify, kFileTimeNanoseconds);
     const auto startedUnix = static_cast<std::int64_t>(std::time(nullptr));
     CounterTable table(
-        {WindowsProcessCreated, [](std::uint32_t) { return std::string(); }, kFileTimeNanoseconds},
+        {processes.created, [](std::uint32_t) { return std::string(); }, kFileTimeNanoseconds},
         startedUnix);
     ReplyCache replies;
     std::string ended;
@@ -134,7 +165,7 @@ int Serve(const Options& options, const std::function<void()>& running) {
             });
         },
         [&] {
-            counter.Recheck(WindowsProcessCreated);
+            counter.Recheck(processes.created);
             const auto now = std::chrono::steady_clock::now();
             for (const ProcessKey& key : table.ExitedLongEnough(counter.Samples(), now)) {
                 if (auto last = counter.Take(key)) table.Fold(*last);
