@@ -15,8 +15,6 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
 #include <ctime>
 #include <filesystem>
@@ -63,12 +61,11 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options) {
     return true;
 }
 
-std::vector<std::string> Arguments() {
-    int count = 0;
-    LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+// The command line as UTF-8. (Not through CommandLineToArgvW: shell32 brings user32 and
+// a display connection into a service, which makes its start slow enough to time out.)
+std::vector<std::string> Arguments(int argc, wchar_t** argv) {
     std::vector<std::string> args;
-    for (int i = 1; i < count; ++i) args.push_back(bytelora::Narrow(wide[i], CP_UTF8).value_or(""));
-    ::LocalFree(wide);
+    for (int i = 1; i < argc; ++i) args.push_back(bytelora::Narrow(argv[i], CP_UTF8).value_or(""));
     return args;
 }
 
@@ -220,8 +217,8 @@ BOOL WINAPI OnConsoleStop(DWORD) {
 
 }  // namespace
 
-int main() {
-    if (!ParseOptions(Arguments(), g_options)) {
+int wmain(int argc, wchar_t** argv) {
+    if (!ParseOptions(Arguments(argc, argv), g_options)) {
         std::cerr << kUsage;
         return kWrongUsage;
     }
