@@ -191,8 +191,10 @@ std::string AppNames::NameOf(const std::string& executable, std::string_view uni
     if (const Entry* entry = Find(executable, unit)) return entry->name;
     if (std::string id = AppIdFromUnit(unit); !id.empty()) return id;
     // The counter's paths are the kernel's, '/'-separated whatever system reads them, and
-    // may hold any bytes: no path class interprets them.
-    return executable.substr(executable.rfind('/') + 1);
+    // may hold any bytes: no path class interprets them. The Windows counter's are
+    // Windows' own ("C:\\...\\name.exe"), where a backslash separates too.
+    const bool windowsPath = executable.size() > 2 && executable[1] == ':' && executable[2] == '\\';
+    return executable.substr(executable.find_last_of(windowsPath ? "\\/" : "/") + 1);
 }
 
 }  // namespace bytelora::countd

@@ -6,7 +6,7 @@ namespace bytelora::countd {
 
 std::string CountdSocketPath() {
     const char* path = std::getenv(kCountdSocketVariable);
-    return path && *path ? path : kDefaultCountdSocket;
+    return path && *path ? path : DefaultCountdAddress();
 }
 
 }  // namespace bytelora::countd

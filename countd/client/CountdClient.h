@@ -16,8 +16,10 @@ inline constexpr const char* kEnableCountdHint = "sudo systemctl enable --now by
 // unless it is root); nothing where there is no counter.
 std::optional<std::uint32_t> ClientUserId();
 
-// BYTELORA_COUNTD_SOCKET when set, else the default.
+// BYTELORA_COUNTD_SOCKET when set, else the default: the socket on Linux, the named
+// pipe on Windows.
 std::string CountdSocketPath();
+const char* DefaultCountdAddress();
 
 struct FetchResult {
     std::optional<Reply> reply;

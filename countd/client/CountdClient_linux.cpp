@@ -35,6 +35,10 @@ bool WaitFor(int fd, short events, std::chrono::steady_clock::time_point deadlin
 
 }  // namespace
 
+const char* DefaultCountdAddress() {
+    return kDefaultCountdSocket;
+}
+
 std::optional<std::uint32_t> ClientUserId() {
     return static_cast<std::uint32_t>(::geteuid());
 }

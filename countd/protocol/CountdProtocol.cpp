@@ -163,6 +163,11 @@ std::string WriteReply(const Reply& reply) {
         AppendNumber(out, *reply.refused);
         out += '\n';
     }
+    if (reply.lostEvents) {
+        out += "lost";
+        AppendNumber(out, *reply.lostEvents);
+        out += '\n';
+    }
     out += "end\n";
     return out;
 }
@@ -220,6 +225,12 @@ ReplyParse ParseReply(std::string_view text) {
             if (fields.size() != 2 || !ParseNumber(fields[1], count))
                 return {std::nullopt, "a malformed refused line" + where};
             reply.refused = count;
+        } else if (kind == "lost") {
+            std::uint64_t lost = 0;
+            if (fields.size() != 2 || !ParseNumber(fields[1], lost)) {
+                return {std::nullopt, "a malformed lost line" + where};
+            }
+            reply.lostEvents = lost;
         } else if (kind == "end" && fields.size() == 1) {
             if (!text.empty()) return {std::nullopt, "text after the end of the reply"};
             return {std::move(reply), {}};

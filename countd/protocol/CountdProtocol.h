@@ -14,9 +14,10 @@
 //   untagged \t received \t sent                       (for root only)
 //   kernel \t received \t sent                         (for root only)
 //   refused \t <count>                                 (the asker's; root: everyone's)
+//   lost \t events             (where events can be dropped before they are counted)
 //   end
 // Text fields are percent-encoded, so that no name can forge a field or a line. The
-// "kernel" and "refused" lines came later and may be missing; a reader skips a kind
+// "kernel", "refused" and "lost" lines came later and may be missing; a reader skips a kind
 // of line it does not know, so that a newer counter may add more.
 // Anything else from a client is answered with "error \t <text>" and the connection closed.
 namespace bytelora::countd {
@@ -26,6 +27,9 @@ inline constexpr int kProtocolVersion = 1;
 // clients elsewhere.
 inline constexpr const char* kDefaultCountdSocket = "/run/bytelora/countd.socket";
 inline constexpr const char* kCountdSocketVariable = "BYTELORA_COUNTD_SOCKET";
+// On Windows the counter serves the same conversation on a named pipe, which the same
+// variable names instead.
+inline constexpr const char* kDefaultCountdPipe = "\\\\.\\pipe\\bytelora-countd";
 // The longest request accepted, newline included; longer input is refused unread.
 inline constexpr std::size_t kMaxRequestBytes = 64;
 
@@ -78,6 +82,9 @@ struct Reply {
     // Programs the counter could not keep a record for, because their user's share of
     // the process table was full: their bytes are in no program's count.
     std::optional<std::uint64_t> refused;
+    // Traffic events the system dropped before the counter saw them, since it started:
+    // the counts are that much short. Only a counter fed by events tells it.
+    std::optional<std::uint64_t> lostEvents;
     friend bool operator==(const Reply&, const Reply&) = default;
 };
 

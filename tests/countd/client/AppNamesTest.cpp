@@ -65,6 +65,9 @@ TEST(AppNames, NamesFromTheDesktopEntryThatStartsTheExecutable) {
     EXPECT_EQ(names.NameOf("/app/bin/gnome-maps", "app-flatpak-org.gnome.Maps-77.scope"), "Maps");
     EXPECT_EQ(names.NameOf("/app/bin/x", "app-flatpak-org.example.X-1.scope"), "org.example.X");
     EXPECT_EQ(names.NameOf("/usr/bin/curl"), "curl");
+    // The Windows counter's paths are Windows' own; elsewhere a backslash is a name's.
+    EXPECT_EQ(names.NameOf("C:\\Program Files\\Web\\browser.exe"), "browser.exe");
+    EXPECT_EQ(names.NameOf("/home/a\\b"), "a\\b");
 }
 
 }  // namespace

@@ -48,6 +48,7 @@ Reply SampleReply() {
     reply.untagged = ByteCounts{7, 8};
     reply.kernel = ByteCounts{9, 10};
     reply.refused = 11;
+    reply.lostEvents = 12;
     return reply;
 }
 
@@ -61,6 +62,7 @@ TEST(CountdReply, WrittenAsTheLinesTheClientsRead) {
               "untagged\t7\t8\n"
               "kernel\t9\t10\n"
               "refused\t11\n"
+              "lost\t12\n"
               "end\n");
     EXPECT_EQ(ErrorLine("bad\nthing"), "error\tbad%0Athing\n");
 }
@@ -76,6 +78,7 @@ TEST(CountdReply, ParsesBackWhatWasWritten) {
     EXPECT_FALSE(noUntagged.reply->untagged);
     EXPECT_FALSE(noUntagged.reply->kernel);
     EXPECT_FALSE(noUntagged.reply->refused);
+    EXPECT_FALSE(noUntagged.reply->lostEvents);
 }
 
 TEST(CountdReply, SkipsTheLinesOfANewerCounter) {
@@ -109,6 +112,8 @@ TEST(CountdReply, RefusesWhatIsNotAWholeReply) {
              header + "kernel\t1\n" + "end\n",
              header + "refused\t-1\n" + "end\n",
              header + "end\tmore\n",
+             header + "lost\t-3\n" + "end\n",
+             header + "lost\n" + "end\n",
              header + "end\n" + "end\n",
          }) {
         EXPECT_FALSE(ParseReply(bad).reply) << bad;
