@@ -1,5 +1,7 @@
 #include "cli/CliOptions.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 
@@ -199,54 +201,61 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
+    // The commands, options and interval names stay as typed; only what explains them is
+    // translated.
     std::string text =
-        "Usage: bytelora-cli COMMAND [OPTIONS]\n"
-        "\n"
-        "Commands:\n"
-        "  interfaces         read the interface table once and list it with the totals\n"
-        "  watch [--interface NAME]...\n"
-        "                     print the download and upload rates once a second\n"
-        "  log [--every E] [--interface NAME]...\n"
-        "                     take bandwidth usage snapshots into the history log;\n"
-        "                     E is one of the intervals below (default: the one chosen\n"
-        "                     in the window); also records the data usage when\n"
-        "                     no other Bytelora does\n"
-        "  log ... --textfile-dir DIR\n"
-        "                     also write the data usage for Prometheus into DIR\n"
-        "                     once a minute (node_exporter's textfile collector)\n"
-        "  usage [VIEW] [--begin DATE] [--end DATE] [--interface NAME] [--json|--csv]\n"
-        "                     the data usage; VIEW is one of\n"
-        "    --hours          the last 24 hours by hour\n"
-        "    --days           this accounting month by day, up to today (the default)\n"
-        "    --months         the last 24 accounting months\n"
-        "    --years          every year with usage\n"
-        "    --top N          the N busiest days\n"
-        "                     DATE is YYYY-MM-DD, local time; --begin and --end pick\n"
-        "                     the days any view covers (both included)\n"
-        "  usage --limit [--interface NAME]\n"
-        "                     one line on this accounting month against the monthly\n"
-        "                     limit; exits 1 when the limit is reached, else 0\n"
-        "  usage --prometheus [--interface NAME]\n"
-        "                     the all-time totals per interface in Prometheus's text\n"
-        "                     format\n"
-        "  usage --apps [--hours|--days|--months|--years] [--begin DATE] [--end DATE]\n"
-        "        [--json|--csv]\n"
-        "                     each application's bytes over the view, busiest first\n"
-        "                     (recorded where the per-application counter runs)\n"
-        "  apps [--json]      each application's bytes since the per-application\n"
-        "                     counter (bytelora-countd) started, and the traffic no\n"
-        "                     local program owns\n"
-        "\n"
-        "--interface counts only the named interfaces (names match exactly); without it\n"
-        "the interfaces chosen in the window count, or else those Bytelora picks itself.\n"
-        "  --help             show this text\n"
-        "  --version          show the version\n"
-        "\n"
-        "Intervals:\n";
+        QCoreApplication::translate(
+            "bytelora::cli",
+            "Usage: bytelora-cli COMMAND [OPTIONS]\n"
+            "\n"
+            "Commands:\n"
+            "  interfaces         read the interface table once and list it with the totals\n"
+            "  watch [--interface NAME]...\n"
+            "                     print the download and upload rates once a second\n"
+            "  log [--every E] [--interface NAME]...\n"
+            "                     take bandwidth usage snapshots into the history log;\n"
+            "                     E is one of the intervals below (default: the one chosen\n"
+            "                     in the window); also records the data usage when\n"
+            "                     no other Bytelora does\n"
+            "  log ... --textfile-dir DIR\n"
+            "                     also write the data usage for Prometheus into DIR\n"
+            "                     once a minute (node_exporter's textfile collector)\n"
+            "  usage [VIEW] [--begin DATE] [--end DATE] [--interface NAME] [--json|--csv]\n"
+            "                     the data usage; VIEW is one of\n"
+            "    --hours          the last 24 hours by hour\n"
+            "    --days           this accounting month by day, up to today (the default)\n"
+            "    --months         the last 24 accounting months\n"
+            "    --years          every year with usage\n"
+            "    --top N          the N busiest days\n"
+            "                     DATE is YYYY-MM-DD, local time; --begin and --end pick\n"
+            "                     the days any view covers (both included)\n"
+            "  usage --limit [--interface NAME]\n"
+            "                     one line on this accounting month against the monthly\n"
+            "                     limit; exits 1 when the limit is reached, else 0\n"
+            "  usage --prometheus [--interface NAME]\n"
+            "                     the all-time totals per interface in Prometheus's text\n"
+            "                     format\n"
+            "  usage --apps [--hours|--days|--months|--years] [--begin DATE] [--end DATE]\n"
+            "        [--json|--csv]\n"
+            "                     each application's bytes over the view, busiest first\n"
+            "                     (recorded where the per-application counter runs)\n"
+            "  apps [--json]      each application's bytes since the per-application\n"
+            "                     counter (bytelora-countd) started, and the traffic no\n"
+            "                     local program owns\n"
+            "\n"
+            "--interface counts only the named interfaces (names match exactly); without it\n"
+            "the interfaces chosen in the window count, or else those Bytelora picks itself.\n"
+            "  --help             show this text\n"
+            "  --version          show the version\n"
+            "\n"
+            "Intervals:\n")
+            .toStdString();
     for (const auto& entry : kIntervalTable) {
         text += "  \"" + std::string(entry.text) + "\"\n";
     }
-    text += "\nwatch and log run until interrupted (Ctrl-C).\n";
+    text += QCoreApplication::translate("bytelora::cli",
+                                        "\nwatch and log run until interrupted (Ctrl-C).\n")
+                .toStdString();
     return text;
 }
 

@@ -6,6 +6,8 @@ BYTELORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BYTELORA_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xfixes0-dev libqt6sql6-sqlite
+  # lupdate and lrelease with their CMake package, and Qt's own translations
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation
   desktop-file-utils appstream dpkg-dev file xvfb xdotool

@@ -1,0 +1,38 @@
+#include "translations/Translators.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <vector>
+
+#include "translations/LanguageChoice.h"
+
+namespace bytelora {
+
+namespace {
+
+// Loads one translation file and hands it to the application, which keeps it for the
+// life of the program; a file that is not there leaves those texts in English.
+void Install(const QString& file, const QString& folder) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(file, folder) && QCoreApplication::installTranslator(translator)) return;
+    delete translator;
+}
+
+}  // namespace
+
+QString InstallTranslations(const std::string& choice) {
+    std::vector<std::string> preferred;
+    for (const QString& language : QLocale::system().uiLanguages()) {
+        preferred.push_back(language.toStdString());
+    }
+    const QString code = QString::fromStdString(TranslationFor(choice, preferred));
+    if (code.isEmpty()) return code;
+    Install(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    Install(QStringLiteral("bytelora_") + code, QStringLiteral(":/i18n"));
+    return code;
+}
+
+}  // namespace bytelora
