@@ -59,15 +59,23 @@ void MainWindow::OnLoad() {
         guard.Run(136, [&] { parts_->pointer->LoadHandCursor(handCursor); });
     }
 
-    guard.Run(138, [&] { intervalList->setHeaderLabels({Text(kIntervalColumnHeader)}); });
+    guard.Run(138, [&] {
+        intervalList->setHeaderLabels({Text(IntervalDisplayText(kIntervalColumnHeader))});
+    });
     guard.Run(140, [&] { intervalList->setColumnWidth(0, TwipsToPixels(kListColumnWidthTwips)); });
     int statement = 142;
     for (const IntervalEntry& entry : kIntervalTable) {
-        guard.Run(statement,
-                  [&] { intervalList->addTopLevelItem(new QTreeWidgetItem({Text(entry.text)})); });
+        guard.Run(statement, [&] {
+            // Shown in the user's language; the English text is what the choice means.
+            auto* item = new QTreeWidgetItem({Text(IntervalDisplayText(entry.text))});
+            item->setData(0, kIntervalTextRole, Text(entry.text));
+            intervalList->addTopLevelItem(item);
+        });
         statement += 2;
     }
-    guard.Run(166, [&] { snapshotList->setHeaderLabels({Text(kSnapshotColumnHeader)}); });
+    guard.Run(166, [&] {
+        snapshotList->setHeaderLabels({Text(IntervalDisplayText(kSnapshotColumnHeader))});
+    });
     guard.Run(168, [&] { snapshotList->setColumnWidth(0, TwipsToPixels(kListColumnWidthTwips)); });
 
     int position = 0;
@@ -96,13 +104,19 @@ void MainWindow::OnLoad() {
     if (guard.Test(180, [&] {
             return LoggingStateFromSetting(loggingState) == StoredLoggingState::Off;
         })) {
-        guard.Run(182, [&] { loggingButton->setText(QString::fromLatin1(kTurnOnCaption)); });
-        guard.Run(184, [&] { countdownFrame->setTitle(QString::fromLatin1(kLogTurnedOffText)); });
+        guard.Run(182, [&] {
+            loggingButton->setText(QString::fromStdString(LoggingText(kTurnOnCaption)));
+        });
+        guard.Run(184, [&] {
+            countdownFrame->setTitle(QString::fromStdString(LoggingText(kLogTurnedOffText)));
+        });
         guard.Run(186, [&] { logging.SetLoggingTimer(false); });
     } else if (guard.Test(188, [&] {
                    return LoggingStateFromSetting(loggingState) == StoredLoggingState::On;
                })) {
-        guard.Run(190, [&] { loggingButton->setText(QString::fromLatin1(kTurnOffCaption)); });
+        guard.Run(190, [&] {
+            loggingButton->setText(QString::fromStdString(LoggingText(kTurnOffCaption)));
+        });
         guard.Run(192, [&] { logging.SetLoggingTimer(true); });
     }
 

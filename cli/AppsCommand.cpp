@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "common/Translate.h"
 #include "countd/client/AppsReport.h"
 #include "countd/client/CountdClient.h"
 #include "countd/protocol/FileText.h"
@@ -65,15 +66,24 @@ std::string AppsTable(const countd::AppsReport& report) {
                Padded(ByteAmountText(app.bytes.sent), 12, true) + " " + Printable(app.executable) +
                "\n";
     }
-    const std::string label = report.everyUser
-                                  ? "Other (traffic no local program owns: forwarded, bridged)"
-                                  : "Other (traffic none of your programs owns: other users', "
-                                    "forwarded, bridged)";
+    const std::string label =
+        report.everyUser
+            ? Translate("bytelora::cli",
+                        "Other (traffic no local program owns: forwarded, bridged)")
+            : Translate("bytelora::cli",
+                        "Other (traffic none of your programs owns: other users', forwarded, "
+                        "bridged)");
     if (report.other) {
-        out += label + ": " + ByteAmountText(report.other->received) + " received, " +
-               ByteAmountText(report.other->sent) + " sent\n";
+        out +=
+            label + ": " +
+            FillIn(Translate("bytelora::cli", "%1 received, %2 sent"),
+                   {ByteAmountText(report.other->received), ByteAmountText(report.other->sent)}) +
+            "\n";
     } else {
-        out += label + ": not known (the counter left no record of the interfaces at its start)\n";
+        out += label + ": " +
+               Translate("bytelora::cli",
+                         "not known (the counter left no record of the interfaces at its start)") +
+               "\n";
     }
     return out;
 }

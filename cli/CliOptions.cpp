@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "common/Translate.h"
 #include "history/IntervalTable.h"
 #include "usage/UsageSpan.h"
 
@@ -48,7 +49,7 @@ bool IsOption(const std::string& arg, const std::string& name) {
 
 std::optional<std::string> Choose(std::string& chosen, const std::string& option) {
     if (!chosen.empty() && chosen != option)
-        return chosen + " and " + option + " cannot go together";
+        return FillIn(Translate("bytelora::cli", "%1 and %2 cannot go together"), {chosen, option});
     chosen = option;
     return std::nullopt;
 }
@@ -77,7 +78,7 @@ std::optional<std::string> ParseUsageOption(const std::vector<std::string>& args
     } else if (IsOption(arg, "--top")) {
         const auto value = OptionValue(args, i, "--top");
         if (!value || !ParseCount(*value, options.top) || options.top == 0)
-            return "--top needs a number of days (1 or more)";
+            return Translate("bytelora::cli", "--top needs a number of days (1 or more)");
         options.view = UsageViewKind::Top;
         return Choose(choices.what, "--top");
     } else if (IsOption(arg, "--begin") || IsOption(arg, "--end")) {
@@ -85,17 +86,18 @@ std::optional<std::string> ParseUsageOption(const std::vector<std::string>& args
         const std::string name = begin ? "--begin" : "--end";
         const auto value = OptionValue(args, i, name);
         const auto date = value ? ParseDateText(*value) : std::nullopt;
-        if (!date) return name + " needs a date as YYYY-MM-DD";
+        if (!date)
+            return FillIn(Translate("bytelora::cli", "%1 needs a date as YYYY-MM-DD"), {name});
         (begin ? options.begin : options.end) = date;
         choices.bound = name;
     } else if (arg == "--apps") {
         options.apps = true;
     } else if (IsOption(arg, "--interface")) {
         const auto name = OptionValue(args, i, "--interface");
-        if (!name || name->empty()) return "--interface needs a name";
+        if (!name || name->empty()) return Translate("bytelora::cli", "--interface needs a name");
         options.interfaceName = *name;
     } else {
-        return "unknown option '" + arg + "'";
+        return FillIn(Translate("bytelora::cli", "unknown option '%1'"), {arg});
     }
     return std::nullopt;
 }
@@ -105,27 +107,32 @@ std::optional<std::string> CheckUsageChoices(const CliOptions& options,
                                              const UsageChoices& choices) {
     if (options.action == UsageAction::Limit || options.action == UsageAction::Prometheus) {
         if (!choices.format.empty())
-            return choices.what + " and " + choices.format + " cannot go together";
+            return FillIn(Translate("bytelora::cli", "%1 and %2 cannot go together"),
+                          {choices.what, choices.format});
         if (!choices.bound.empty())
-            return choices.what + " and " + choices.bound + " cannot go together";
+            return FillIn(Translate("bytelora::cli", "%1 and %2 cannot go together"),
+                          {choices.what, choices.bound});
     }
     // The applications' bytes are kept per application, not per interface, and summed
     // over the view rather than shown per day.
     if (options.apps) {
         if (choices.what == "--top" || choices.what == "--limit" || choices.what == "--prometheus")
-            return "--apps and " + choices.what + " cannot go together";
-        if (!options.interfaceName.empty()) return "--apps and --interface cannot go together";
+            return FillIn(Translate("bytelora::cli", "%1 and %2 cannot go together"),
+                          {"--apps", choices.what});
+        if (!options.interfaceName.empty())
+            return FillIn(Translate("bytelora::cli", "%1 and %2 cannot go together"),
+                          {"--apps", "--interface"});
     }
     if (options.begin && options.end &&
         std::chrono::sys_days(*options.begin) > std::chrono::sys_days(*options.end))
-        return "--begin is after --end";
+        return Translate("bytelora::cli", "--begin is after --end");
     return std::nullopt;
 }
 
 }  // namespace
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args) {
-    if (args.empty()) return {std::nullopt, "no command given"};
+    if (args.empty()) return {std::nullopt, Translate("bytelora::cli", "no command given")};
     const std::string& first = args.front();
     CliOptions options;
     if (first == "--help" || first == "-h" || first == "help") {
@@ -143,7 +150,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     } else if (first == "apps") {
         options.command = Command::Apps;
     } else {
-        return {std::nullopt, "unknown command '" + first + "'"};
+        return {std::nullopt, FillIn(Translate("bytelora::cli", "unknown command '%1'"), {first})};
     }
 
     // `usage --help` shows the help whatever else is on the line.
@@ -160,29 +167,35 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             (arg == "--every" || arg.rfind("--every=", 0) == 0)) {
             std::string value;
             if (arg == "--every") {
-                if (i + 1 >= args.size()) return {std::nullopt, "--every needs an interval"};
+                if (i + 1 >= args.size())
+                    return {std::nullopt, Translate("bytelora::cli", "--every needs an interval")};
                 value = args[++i];
             } else {
                 value = arg.substr(8);
             }
             if (!IsIntervalEntry(value)) {
-                return {std::nullopt, "'" + value + "' is not one of the intervals"};
+                return {std::nullopt,
+                        FillIn(Translate("bytelora::cli", "'%1' is not one of the intervals"),
+                               {value})};
             }
             options.every = value;
         } else if ((options.command == Command::Watch || options.command == Command::Log) &&
                    (arg == "--interface" || arg.rfind("--interface=", 0) == 0)) {
             std::string name;
             if (arg == "--interface") {
-                if (i + 1 >= args.size()) return {std::nullopt, "--interface needs a name"};
+                if (i + 1 >= args.size())
+                    return {std::nullopt, Translate("bytelora::cli", "--interface needs a name")};
                 name = args[++i];
             } else {
                 name = arg.substr(12);
             }
-            if (name.empty()) return {std::nullopt, "--interface needs a name"};
+            if (name.empty())
+                return {std::nullopt, Translate("bytelora::cli", "--interface needs a name")};
             options.interfaces.push_back(name);
         } else if (options.command == Command::Log && IsOption(arg, "--textfile-dir")) {
             const auto dir = OptionValue(args, i, "--textfile-dir");
-            if (!dir || dir->empty()) return {std::nullopt, "--textfile-dir needs a folder"};
+            if (!dir || dir->empty())
+                return {std::nullopt, Translate("bytelora::cli", "--textfile-dir needs a folder")};
             options.textfileDir = *dir;
         } else if (options.command == Command::Apps && arg == "--json") {
             options.format = UsageFormat::Json;
@@ -190,7 +203,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             if (const auto error = ParseUsageOption(args, i, options, usageChoices))
                 return {std::nullopt, *error};
         } else {
-            return {std::nullopt, "unknown option '" + arg + "'"};
+            return {std::nullopt, FillIn(Translate("bytelora::cli", "unknown option '%1'"), {arg})};
         }
     }
     if (options.command == Command::Usage) {

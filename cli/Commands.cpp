@@ -8,6 +8,7 @@
 
 #include "cli/Interrupt.h"
 #include "common/Clock.h"
+#include "common/Translate.h"
 #include "countd/client/CountdClient.h"
 #include "history/DateTimeText.h"
 #include "history/HistoryLog.h"
@@ -61,8 +62,10 @@ int StoredIntervalPosition(std::ostream& err) {
         if (IsIntervalPosition(position)) return position;
     } catch (const std::exception&) {
     }
-    err << "The stored interval \"" << stored << "\" is not one of the choices; using \""
-        << IntervalAt(kDefaultIntervalPosition).text << "\".\n";
+    err << FillIn(Translate("bytelora::cli",
+                            "The stored interval \"%1\" is not one of the choices; using \"%2\"."),
+                  {stored, std::string(IntervalAt(kDefaultIntervalPosition).text)})
+        << '\n';
     return kDefaultIntervalPosition;
 }
 
@@ -169,8 +172,11 @@ int ListInterfaces(InterfaceTableSource& source, const std::vector<std::string>&
             out << std::left << std::setw(countedWidth) << countedText << description << '\n';
         }
     }
-    out << "Total received: " << received << " bytes\n"
-        << "Total sent: " << sent << " bytes\n";
+    out << FillIn(Translate("bytelora::cli", "Total received: %1 bytes"),
+                  {std::to_string(received)})
+        << '\n'
+        << FillIn(Translate("bytelora::cli", "Total sent: %1 bytes"), {std::to_string(sent)})
+        << '\n';
     return 0;
 }
 
@@ -189,8 +195,10 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
     const int position = every ? IntervalPosition(*every) : StoredIntervalPosition(err);
     const IntervalEntry& entry = IntervalAt(position);
     const std::string logPath = HistoryLogPath();
-    err << "Taking a bandwidth usage snapshot every " << entry.seconds << " s into " << logPath
-        << " (Ctrl-C ends).\n";
+    err << FillIn(Translate("bytelora::cli",
+                            "Taking a bandwidth usage snapshot every %1 s into %2 (Ctrl-C ends)."),
+                  {std::to_string(entry.seconds), logPath})
+        << '\n';
 
     // The data usage is recorded too, unless the window (or another log) already does.
     // Its sampler works on the same reads as the meter's.

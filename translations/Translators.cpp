@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "common/Translate.h"
 #include "translations/LanguageChoice.h"
 
 namespace bytelora {
@@ -21,6 +22,12 @@ void Install(const QString& file, const QString& folder) {
     delete translator;
 }
 
+// The rooms in standard C++ ask for their texts through this.
+std::string TranslatedText(const char* context, const char* text, const char* disambiguation,
+                           int count) {
+    return QCoreApplication::translate(context, text, disambiguation, count).toStdString();
+}
+
 }  // namespace
 
 QString InstallTranslations(const std::string& choice) {
@@ -32,6 +39,7 @@ QString InstallTranslations(const std::string& choice) {
     if (code.isEmpty()) return code;
     Install(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     Install(QStringLiteral("bytelora_") + code, QStringLiteral(":/i18n"));
+    InstallTextTranslator(&TranslatedText);
     return code;
 }
 

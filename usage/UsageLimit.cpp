@@ -1,9 +1,8 @@
 #include "usage/UsageLimit.h"
 
-#include <QCoreApplication>
-
 #include <charconv>
 
+#include "common/Translate.h"
 #include "settings/SettingsStore.h"
 #include "usage/UsageText.h"
 
@@ -57,13 +56,11 @@ std::optional<std::uint64_t> ProjectedUse(std::uint64_t usedSoFar, std::chrono::
 namespace {
 
 std::string Translated(const char* text) {
-    return QCoreApplication::translate("bytelora::UsageLimit", text).toStdString();
+    return Translate("bytelora::UsageLimit", text);
 }
 
-std::string Filled(std::string text, const std::string& first, const std::string& second) {
-    return QString::fromStdString(text)
-        .arg(QString::fromStdString(first), QString::fromStdString(second))
-        .toStdString();
+std::string Filled(const std::string& text, const std::string& first, const std::string& second) {
+    return FillIn(text, {first, second});
 }
 
 }  // namespace
@@ -81,11 +78,14 @@ std::string OrdinalDay(unsigned day) {
 std::string ProjectionText(std::uint64_t projected, std::chrono::year_month_day lastDay) {
     // One whole sentence per English ordinal suffix, so that each language words its own.
     const unsigned day = static_cast<unsigned>(lastDay.day());
-    const char* text = QT_TRANSLATE_NOOP("bytelora::UsageLimit", "about %1 by the %2th");
+    const char* text = BYTELORA_TEXT_NOOP("bytelora::UsageLimit", "about %1 by the %2th");
     if (day % 100 < 11 || day % 100 > 13) {
-        if (day % 10 == 1) text = QT_TRANSLATE_NOOP("bytelora::UsageLimit", "about %1 by the %2st");
-        if (day % 10 == 2) text = QT_TRANSLATE_NOOP("bytelora::UsageLimit", "about %1 by the %2nd");
-        if (day % 10 == 3) text = QT_TRANSLATE_NOOP("bytelora::UsageLimit", "about %1 by the %2rd");
+        if (day % 10 == 1)
+            text = BYTELORA_TEXT_NOOP("bytelora::UsageLimit", "about %1 by the %2st");
+        if (day % 10 == 2)
+            text = BYTELORA_TEXT_NOOP("bytelora::UsageLimit", "about %1 by the %2nd");
+        if (day % 10 == 3)
+            text = BYTELORA_TEXT_NOOP("bytelora::UsageLimit", "about %1 by the %2rd");
     }
     return Filled(Translated(text), ByteAmountText(projected), std::to_string(day));
 }
@@ -102,14 +102,14 @@ UsageAlert DecideAlert(const UsageLimit& limit, std::uint64_t used, const Alerts
 
 std::string AlertText(UsageAlert alert, const UsageLimit& limit, std::uint64_t used) {
     if (alert == UsageAlert::Reached) {
-        return Filled(Translated(QT_TRANSLATE_NOOP(
+        return Filled(Translated(BYTELORA_TEXT_NOOP(
                           "bytelora::UsageLimit",
                           "The monthly data limit is reached: %1 of %2 used this month.")),
                       ByteAmountText(used), ByteAmountText(limit.bytes));
     }
-    return Filled(Translated(QT_TRANSLATE_NOOP("bytelora::UsageLimit",
-                                               "90 % of the monthly data limit is used: %1 of "
-                                               "%2 this month.")),
+    return Filled(Translated(BYTELORA_TEXT_NOOP("bytelora::UsageLimit",
+                                                "90 % of the monthly data limit is used: %1 of "
+                                                "%2 this month.")),
                   ByteAmountText(used), ByteAmountText(limit.bytes));
 }
 

@@ -23,7 +23,7 @@ QString CountedText(CountReason reason) {
     return QStringLiteral("%1 (%2)").arg(
         IsCounted(reason) ? QCoreApplication::translate("bytelora::InterfacesDialog", "Yes")
                           : QCoreApplication::translate("bytelora::InterfacesDialog", "No"),
-        QString::fromLatin1(CountReasonText(reason)));
+        Text(InterfaceWordText(CountReasonText(reason))));
 }
 
 // Loopback and filter rows never count, whatever is ticked.
@@ -88,8 +88,8 @@ void InterfacesDialog::ShowInterfaces(const InterfaceTable& table,
         if (!row) continue;
         auto* item = new QTreeWidgetItem(
             {Text(InterfaceLabelWithDescription(*row)),
-             Text(InterfaceTypeText(row->InterfaceType())),
-             Text(OperationalStatusText(row->OperationalStatus())),
+             Text(InterfaceWordText(InterfaceTypeText(row->InterfaceType()))),
+             Text(InterfaceWordText(OperationalStatusText(row->OperationalStatus()))),
              locale.toString(static_cast<qulonglong>(row->OctetsReceived())),
              locale.toString(static_cast<qulonglong>(row->OctetsSent())), CountedText(reason)});
         // The choice is stored by the interface's stable key, which the label may not be.
