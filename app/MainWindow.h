@@ -178,6 +178,8 @@ class MainWindow : public QWidget {
   private:
     void BuildControls();
     void SetTabOrder();
+    // Makes room for translated texts longer than the English the window was designed for.
+    void FitTranslatedTexts();
     void MakeParts();
     void WireEvents();
     void WireTrayMenu();

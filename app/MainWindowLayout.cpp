@@ -149,6 +149,7 @@ void MainWindow::BuildControls() {
     meterTimer.setInterval(1000);
 
     SetTabOrder();
+    FitTranslatedTexts();
     snapshotList->setFocus();
 }
 

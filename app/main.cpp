@@ -30,6 +30,7 @@
 #include "tray/TrayIcon.h"
 #include "tray/TrayIcons.h"
 #include "usage/UsageSession.h"
+#include "widgets/ClippedText.h"
 
 int main(int argc, char** argv) {
     bytelora::PrepareProcess();
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     QSettingsStore settings;
     // Before any text is made: the chosen language, else the system's.
     InstallTranslations(Settings(settings).Get(kLanguageKey, kSystemLanguage));
+    ReportClippedTextsWhenAsked();
 
     // One Bytelora per user: a second start brings the running window forward instead of
     // adding a second tray icon and a second writer to the history log.

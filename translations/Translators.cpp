@@ -14,6 +14,8 @@ namespace bytelora {
 
 namespace {
 
+bool translated = false;
+
 // Loads one translation file and hands it to the application, which keeps it for the
 // life of the program; a file that is not there leaves those texts in English.
 void Install(const QString& file, const QString& folder) {
@@ -38,9 +40,29 @@ QString InstallTranslations(const std::string& choice) {
     const QString code = QString::fromStdString(TranslationFor(choice, preferred));
     if (code.isEmpty()) return code;
     Install(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    Install(QStringLiteral("bytelora_") + code, QStringLiteral(":/i18n"));
-    InstallTextTranslator(&TranslatedText);
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("bytelora_") + code, QStringLiteral(":/i18n"))) {
+        InstallBytelorasTranslation(translator);
+    } else {
+        delete translator;
+    }
     return code;
+}
+
+void InstallBytelorasTranslation(QTranslator* translator) {
+    if (!QCoreApplication::installTranslator(translator)) return;
+    InstallTextTranslator(&TranslatedText);
+    translated = true;
+}
+
+void RemoveBytelorasTranslation(QTranslator* translator) {
+    QCoreApplication::removeTranslator(translator);
+    InstallTextTranslator(nullptr);
+    translated = false;
+}
+
+bool ShowsTranslatedTexts() {
+    return translated;
 }
 
 }  // namespace bytelora

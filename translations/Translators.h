@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTranslator>
 
 #include <string>
 
@@ -14,5 +15,16 @@ namespace bytelora {
 // the language installed, empty for English. Call once, after the application object
 // is made and before any window or text is.
 QString InstallTranslations(const std::string& choice);
+
+// Hands one translation of Bytelora's texts to the whole program (Qt's and the standard
+// C++ rooms' texts alike); the application keeps it. InstallTranslations uses it, and the
+// tests, with translations of their own.
+void InstallBytelorasTranslation(QTranslator* translator);
+// Takes it back (the tests': the program keeps its translation to the end).
+void RemoveBytelorasTranslation(QTranslator* translator);
+
+// Whether a translation of Bytelora's texts was installed: the windows designed around
+// the English texts make room for longer ones only then, so English never moves.
+bool ShowsTranslatedTexts();
 
 }  // namespace bytelora
