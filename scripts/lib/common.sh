@@ -28,6 +28,8 @@ BYTELORA_BUILD_PACKAGES=(
   weston xwayland qt6-wayland
   # High-density screens: Xft.dpi set with xrdb.
   x11-xserver-utils
+  # The windows in Chinese and Japanese (tests/desktop/languages.sh).
+  fonts-noto-cjk
 )
 
 # The Windows cross build and the wine that runs its tests.
