@@ -41,7 +41,9 @@ QString InstallTranslations(const std::string& choice) {
     if (code.isEmpty()) return code;
     Install(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QStringLiteral("bytelora_") + code, QStringLiteral(":/i18n"))) {
+    // A language whose translation holds nothing yet shows English, as designed.
+    if (translator->load(QStringLiteral("bytelora_") + code, QStringLiteral(":/i18n")) &&
+        !translator->isEmpty()) {
         InstallBytelorasTranslation(translator);
     } else {
         delete translator;

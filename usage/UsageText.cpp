@@ -4,22 +4,24 @@
 
 namespace bytelora {
 
-std::string ByteAmountText(std::uint64_t bytes) {
+ByteAmountParts SplitByteAmount(std::uint64_t bytes) {
     static const char* const kUnits[] = {"B", "KB", "MB", "GB", "TB", "PB", "EB"};
-    if (bytes < 1024) return std::to_string(bytes) + " B";
+    if (bytes < 1024) return {static_cast<double>(bytes), 0, kUnits[0]};
     double value = static_cast<double>(bytes);
     std::size_t unit = 0;
     while (value >= 1024.0 && unit + 1 < std::size(kUnits)) {
         value /= 1024.0;
         ++unit;
     }
-    char text[32];
     // Three significant figures at most: "1.5 KB", "12.3 MB", "312 GB".
-    if (value < 99.95) {
-        std::snprintf(text, sizeof text, "%.1f %s", value, kUnits[unit]);
-    } else {
-        std::snprintf(text, sizeof text, "%.0f %s", value, kUnits[unit]);
-    }
+    return {value, value < 99.95 ? 1 : 0, kUnits[unit]};
+}
+
+std::string ByteAmountText(std::uint64_t bytes) {
+    if (bytes < 1024) return std::to_string(bytes) + " B";
+    const ByteAmountParts parts = SplitByteAmount(bytes);
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f %s", parts.decimals, parts.value, parts.unit);
     return text;
 }
 

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "common/AppText.h"
+#include "views/ShownAmounts.h"
 
 namespace bytelora {
 
@@ -39,7 +40,7 @@ QIcon IconFor(const std::string& icon) {
 }
 
 QString RateText(std::uint64_t kbps) {
-    return QString::number(kbps) + QStringLiteral(" Kb/s");
+    return ShownRate(kbps);
 }
 
 QString BytesText(std::uint64_t bytes) {

@@ -12,6 +12,7 @@
 
 #include "settings/SaveOrTell.h"
 #include "usage/UsageText.h"
+#include "views/ShownAmounts.h"
 
 namespace bytelora {
 
@@ -32,7 +33,7 @@ UsageViewKind KindOfTab(int tab) {
 }
 
 QString Amount(std::uint64_t bytes) {
-    return QString::fromStdString(ByteAmountText(bytes));
+    return ShownByteAmount(bytes);
 }
 
 }  // namespace
@@ -202,8 +203,7 @@ void UsageWindow::FillTable() {
     Table->setRowCount(static_cast<int>(view_.total.size()));
     int row = 0;
     for (const UsageBucket& bucket : view_.total) {
-        QString label = QString::fromStdString(bucket.label);
-        label.replace(QLatin1Char('T'), QLatin1Char(' '));
+        const QString label = ShownUsageLabel(bucket.label);
         const QString cells[] = {label, Amount(bucket.received), Amount(bucket.sent),
                                  Amount(bucket.received + bucket.sent)};
         for (int column = 0; column < 4; ++column) {

@@ -7,7 +7,10 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMap>
+#include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 
 #include <memory>
@@ -21,6 +24,7 @@
 #include "views/AppsWindow.h"
 #include "views/GraphWindow.h"
 #include "views/InterfacesDialog.h"
+#include "views/ShownAmounts.h"
 #include "views/UsageWindow.h"
 #include "widgets/ClippedText.h"
 
@@ -49,6 +53,22 @@ std::string Clipped(const QWidget& window) {
     return ClippedTexts(window).join(QStringLiteral("\n")).toStdString();
 }
 
+// No two entries of a menu (or of its submenus, each on its own) answer the same key.
+void ExpectOneEntryPerKey(const QMenu& menu) {
+    QMap<QChar, QString> keys;
+    for (const QAction* action : menu.actions()) {
+        if (action->menu()) ExpectOneEntryPerKey(*action->menu());
+        const QString text = action->text();
+        const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+        if (at < 0) continue;
+        const QChar key = text.at(at + 1).toLower();
+        EXPECT_FALSE(keys.contains(key))
+            << keys.value(key).toStdString() << " and " << text.toStdString() << " share &"
+            << QString(key).toStdString();
+        keys.insert(key, text);
+    }
+}
+
 // Every window a user can open, each checked while it shows.
 void ExpectEveryWindowWhole(MainWindow& form) {
     EXPECT_EQ(Clipped(form), "") << "main window";
@@ -73,6 +93,7 @@ void ExpectEveryWindowWhole(MainWindow& form) {
     // The tray menu sizes itself to its longest entry; it must still fit the screen.
     QMenu& menu = form.TrayIconMenu()->Menu();
     EXPECT_LE(menu.sizeHint().width(), QApplication::primaryScreen()->availableSize().width());
+    ExpectOneEntryPerKey(menu);
 }
 
 TEST(TranslatedWindows, TheCheckFindsTextsCutOff) {
@@ -81,8 +102,8 @@ TEST(TranslatedWindows, TheCheckFindsTextsCutOff) {
     auto* button = new QPushButton(QStringLiteral("Copy History To Clipboard"), &window);
     button->setObjectName(QStringLiteral("copy"));
     button->setGeometry(0, 0, 60, 27);
-    auto* note = new QLabel(QStringLiteral("A long note that wraps onto more lines than it has"),
-                            &window);
+    auto* note =
+        new QLabel(QStringLiteral("A long note that wraps onto more lines than it has"), &window);
     note->setWordWrap(true);
     note->setGeometry(0, 40, 80, 16);
     auto* frame = new QGroupBox(QStringLiteral("Next bandwidth usage snapshot"), &window);
@@ -152,6 +173,41 @@ TEST(TranslatedWindows, TranslatedCaptionsAndIntervalsKeepTheirMeaning) {
     const int rows = form.snapshotList->topLevelItemCount();
     form.OnLoggingTick();
     EXPECT_EQ(form.snapshotList->topLevelItemCount(), rows + 1);
+}
+
+// A French translation of the units alone.
+class FrenchUnits : public QTranslator {
+  public:
+    FrenchUnits() { InstallBytelorasTranslation(this); }
+    ~FrenchUnits() override { RemoveBytelorasTranslation(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        if (qstrcmp(source, "KB") == 0) return QStringLiteral("Ko");
+        if (qstrcmp(source, "GB") == 0) return QStringLiteral("Go");
+        return {};
+    }
+};
+
+TEST(TranslatedWindows, AmountsAndDatesTakeTheLocalesFormOnlyWhenTranslated) {
+    const QLocale kept;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    // English: what the exports and bytelora-cli write, whatever the locale.
+    EXPECT_EQ(ShownByteAmount(1536), QStringLiteral("1.5 KB"));
+    EXPECT_EQ(ShownByteAmount(1000ull << 30), QStringLiteral("1000 GB"));
+    EXPECT_EQ(ShownRate(12345), QStringLiteral("12345 Kb/s"));
+    EXPECT_EQ(ShownUsageLabel("2024-03-05T13:00"), QStringLiteral("2024-03-05 13:00"));
+    {
+        const FrenchUnits french;
+        EXPECT_EQ(ShownByteAmount(1536), QStringLiteral("1,5 Ko"));
+        EXPECT_EQ(ShownByteAmount(1000ull << 30), QStringLiteral("1000 Go"));  // never grouped
+        EXPECT_EQ(ShownByteAmount(512), QStringLiteral("512 B"));
+        EXPECT_EQ(ShownUsageLabel("2024-03-05"), QStringLiteral("05/03/2024"));
+        EXPECT_EQ(ShownUsageLabel("2024-03-05T13:00"), QStringLiteral("05/03/2024 13:00"));
+        EXPECT_EQ(ShownUsageLabel("2024"), QStringLiteral("2024"));
+        EXPECT_TRUE(ShownUsageLabel("2024-03").endsWith(QStringLiteral(" 2024")));
+        EXPECT_NE(ShownUsageLabel("2024-03"), QStringLiteral("2024-03"));
+    }
+    QLocale::setDefault(kept);
 }
 
 // Once a language's translation is merged, its own texts must fit too; until then the
