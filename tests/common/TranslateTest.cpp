@@ -1,5 +1,7 @@
 #include "common/Translate.h"
 
+#include "common/TextColumns.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -34,6 +36,18 @@ TEST(Translate, EnglishUntilATranslatorIsInstalled) {
     EXPECT_EQ(Translate("ctx", "text", nullptr, 3), "ctx:text:3");
     InstallTextTranslator(nullptr);
     EXPECT_EQ(Translate("ctx", "text"), "text");
+}
+
+TEST(TextColumns, ChineseAndJapaneseTakeTwoColumnsEach) {
+    EXPECT_EQ(TextColumns("Received"), 8u);
+    EXPECT_EQ(TextColumns("Empfangen \u00fcber"), 14u);      // ü is one column, two bytes
+    EXPECT_EQ(TextColumns("\u63a5\u6536"), 4u);              // 接收
+    EXPECT_EQ(TextColumns("\u53d7\u4fe1\u3057\u305f"), 8u);  // 受信した
+    EXPECT_EQ(TextColumns("\xe6\x8e"), 2u);                  // cut off: one column a byte
+    EXPECT_EQ(PadToColumns("\u63a5\u6536", 8), "\u63a5\u6536    ");
+    EXPECT_EQ(PadToColumns("Sent", 12, true), "        Sent");
+    // A longer text is kept whole, as printf keeps it.
+    EXPECT_EQ(PadToColumns("Interface name", 6), "Interface name");
 }
 
 }  // namespace
