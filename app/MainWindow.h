@@ -211,6 +211,8 @@ class MainWindow : public QWidget {
     double recvFullScale_ = 512.0;
     double sentFullScale_ = 512.0;
     QTextEdit* clipboardBox_ = nullptr;
+    // How much wider than designed the window grew for translated texts (1: as designed).
+    double grownForTexts_ = 1.0;
 };
 
 }  // namespace bytelora

@@ -87,6 +87,7 @@ void MainWindow::FitTranslatedTexts() {
                                         setTitle));
     ratio = std::max(ratio, WidthNeeded(startup, {startupOptionsFrame->title()}, setTitle));
     if (ratio <= 1.0) return;
+    grownForTexts_ = ratio;
 
     setFixedSize(static_cast<int>(width() * ratio + 0.999), height());
     // Each in its own parent's terms: the bar and the check boxes sit in their frames.

@@ -22,6 +22,11 @@ namespace {
 
 constexpr char kHandCursorFile[] = "HAND-M.CUR";
 
+// The lists' one column, as designed; in a window grown for longer texts, wider with it.
+int ListColumnWidth(double grown) {
+    return static_cast<int>(TwipsToPixels(kListColumnWidthTwips) * grown);
+}
+
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -62,7 +67,7 @@ void MainWindow::OnLoad() {
     guard.Run(138, [&] {
         intervalList->setHeaderLabels({Text(IntervalDisplayText(kIntervalColumnHeader))});
     });
-    guard.Run(140, [&] { intervalList->setColumnWidth(0, TwipsToPixels(kListColumnWidthTwips)); });
+    guard.Run(140, [&] { intervalList->setColumnWidth(0, ListColumnWidth(grownForTexts_)); });
     int statement = 142;
     for (const IntervalEntry& entry : kIntervalTable) {
         guard.Run(statement, [&] {
@@ -76,7 +81,7 @@ void MainWindow::OnLoad() {
     guard.Run(166, [&] {
         snapshotList->setHeaderLabels({Text(IntervalDisplayText(kSnapshotColumnHeader))});
     });
-    guard.Run(168, [&] { snapshotList->setColumnWidth(0, TwipsToPixels(kListColumnWidthTwips)); });
+    guard.Run(168, [&] { snapshotList->setColumnWidth(0, ListColumnWidth(grownForTexts_)); });
 
     int position = 0;
     guard.Run(170, [&] {

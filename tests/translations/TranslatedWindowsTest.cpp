@@ -149,6 +149,10 @@ TEST(TranslatedWindows, TheMainWindowGrowsWiderWithoutMovingAControlPastItsNeigh
     EXPECT_LE(form.loggingButton->geometry().right(), form.graphButton->x());
     EXPECT_LE(form.startWithSessionBox->geometry().right(), form.startHiddenBox->x());
     EXPECT_LE(form.graphButton->geometry().right(), form.width());
+    // The lists' column grows with them.
+    EXPECT_EQ(designed.intervalList->columnWidth(0), TwipsToPixels(7000));
+    EXPECT_GT(form.intervalList->columnWidth(0), designed.intervalList->columnWidth(0));
+    EXPECT_LT(form.intervalList->columnWidth(0), form.intervalList->width());
 }
 
 TEST(TranslatedWindows, TranslatedCaptionsAndIntervalsKeepTheirMeaning) {
