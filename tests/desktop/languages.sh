@@ -106,4 +106,6 @@ one_language german de_DE.UTF-8
 one_language simplified-chinese C.UTF-8 Language=zh_CN
 one_language japanese C.UTF-8 Language=ja
 
+echo "opened in German, Simplified Chinese and Japanese: the main window, the graph window, the" \
+  "tray menu, Interfaces, Data usage and Applications"
 finish
