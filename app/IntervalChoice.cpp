@@ -13,6 +13,16 @@
 
 namespace bytelora {
 
+namespace {
+
+// The English text of an entry; an entry made without one shows it as its text.
+std::string EnglishText(const QTreeWidgetItem& item) {
+    const QVariant english = item.data(0, kIntervalTextRole);
+    return (english.isValid() ? english.toString() : item.text(0)).toStdString();
+}
+
+}  // namespace
+
 IntervalChoice::IntervalChoice(QTreeWidget& list, Settings& settings, MessageBoxes& boxes,
                                LoggingScheduler& scheduler, const WindowLife& life)
     : list_(list), settings_(settings), boxes_(boxes), scheduler_(scheduler), life_(life) {}
@@ -51,7 +61,7 @@ void IntervalChoice::OnIntervalListClicked() {
     if (selected.isEmpty()) return;
     const int position = list_.indexOfTopLevelItem(selected.front()) + 1;
     SaveOrTell(settings_, boxes_, AppTitle(), kOftenIndexKey, std::to_string(position));
-    scheduler_.IntervalChosen(IntervalSeconds(selected.front()->text(0).toStdString()));
+    scheduler_.IntervalChosen(IntervalSeconds(EnglishText(*selected.front())));
 }
 
 void IntervalChoice::SelectInterval(int position) {
@@ -71,7 +81,7 @@ std::string IntervalChoice::SelectedText() const {
     if (text_) return *text_;
     const QList<QTreeWidgetItem*> selected = list_.selectedItems();
     if (selected.isEmpty()) throw std::runtime_error("No logging interval is selected.");
-    text_ = selected.front()->text(0).toStdString();
+    text_ = EnglishText(*selected.front());
     return *text_;
 }
 

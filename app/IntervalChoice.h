@@ -10,6 +10,10 @@
 
 namespace bytelora {
 
+// The item data that holds an interval's English text (the one with a meaning), beside
+// the translated text the list shows.
+inline constexpr int kIntervalTextRole = Qt::UserRole;
+
 class LoggingScheduler;
 class MessageBoxes;
 class Settings;
@@ -32,7 +36,7 @@ class IntervalChoice : public QObject {
 
     // Selects the entry at `position` (from 1) without taking it for the user's choice.
     void SelectInterval(int position);
-    // The chosen entry's text; throws when nothing is chosen.
+    // The chosen entry's English text; throws when nothing is chosen.
     std::string SelectedText() const;
 
   protected:

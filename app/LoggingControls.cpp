@@ -88,11 +88,13 @@ void LoggingControls::OnLoggingButtonClicked() {
     QPushButton& button = *controls_.loggingButton;
     const auto action = [&] { return SwitchForCaption(button.text().toStdString()); };
     if (guard.Test(100, [&] { return action() == LoggingSwitch::TurnOn; })) {
-        guard.Run(102, [&] { button.setText(QString::fromLatin1(kTurnOffCaption)); });
+        guard.Run(102,
+                  [&] { button.setText(QString::fromStdString(LoggingText(kTurnOffCaption))); });
         guard.Run(104, [&] { SetLoggingTimer(true); });
         guard.Run(106, [&] { context_.settings.Save(kStartStopStateKey, kStateOn); });
     } else if (guard.Test(108, [&] { return action() == LoggingSwitch::TurnOff; })) {
-        guard.Run(110, [&] { button.setText(QString::fromLatin1(kTurnOnCaption)); });
+        guard.Run(110,
+                  [&] { button.setText(QString::fromStdString(LoggingText(kTurnOnCaption))); });
         guard.Run(112, [&] { SetLoggingTimer(false); });
         guard.Run(114, [&] { context_.settings.Save(kStartStopStateKey, kStateOff); });
     }
@@ -125,7 +127,7 @@ void LoggingControls::OnLoggingTick() {
     LoggingScheduler& scheduler = context_.scheduler;
     const WindowLife& life = context_.life;
     if (guard.Test(100, [&] { return !controls_.loggingTimer->isActive(); })) {
-        guard.Run(102, [&] { ShowCaption(QString::fromLatin1(kLogOffText)); });
+        guard.Run(102, [&] { ShowCaption(QString::fromStdString(LoggingText(kLogOffText))); });
         return;
     }
     guard.Run(104, [&] {
@@ -150,7 +152,7 @@ void LoggingControls::OnLoggingTick() {
     if (!guard.Test(118, [&] { return scheduler.SnapshotDue(); })) return;
 
     guard.Run(120, [&] { savedFrameCaption_ = Caption(); });
-    guard.Run(122, [&] { ShowCaption(QString::fromLatin1(kSnapshotRunningText)); });
+    guard.Run(122, [&] { ShowCaption(QString::fromStdString(LoggingText(kSnapshotRunningText))); });
     guard.Run(124, [&] { context_.processEvents(); });
     if (life.closing) return;
     guard.Run(126, [&] { WriteSnapshotRow(); });
@@ -166,7 +168,7 @@ void LoggingControls::OnLoggingTick() {
     });
     guard.Run(136, [&] {
         ShowProgress(0);
-        controls_.countdownBar->setFormat(QString::fromLatin1(kProgressBarText));
+        controls_.countdownBar->setFormat(QString::fromStdString(LoggingText(kProgressBarText)));
     });
 }
 

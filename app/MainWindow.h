@@ -196,6 +196,8 @@ class MainWindow : public QWidget {
   private:
     void BuildControls();
     void SetTabOrder();
+    // Makes room for translated texts longer than the English the window was designed for.
+    void FitTranslatedTexts();
     void MakeParts();
     void WireEvents();
     void WireTrayMenu();
@@ -234,6 +236,8 @@ class MainWindow : public QWidget {
     double recvFullScale_ = 512.0;
     double sentFullScale_ = 512.0;
     QTextEdit* clipboardBox_ = nullptr;
+    // How much wider than designed the window grew for translated texts (1: as designed).
+    double grownForTexts_ = 1.0;
 };
 
 }  // namespace bytelora

@@ -48,9 +48,10 @@ List* MakeListView(QWidget* container, const char* name, QRect geometry) {
     return list;
 }
 
-QPushButton* MakeButton(QWidget* container, const char* name, QRect geometry, const char* caption) {
+QPushButton* MakeButton(QWidget* container, const char* name, QRect geometry,
+                        const QString& caption) {
     auto* button = Place<QPushButton>(container, name, geometry, ArialBold(11.25));
-    button->setText(QString::fromLatin1(caption));
+    button->setText(caption);
     button->setAutoDefault(false);
     button->setMouseTracking(true);
     return button;
@@ -89,13 +90,13 @@ void MainWindow::BuildControls() {
     // and draw again only the part that changed.
     countdownFrame =
         Place<CountdownFrame>(this, "countdownFrame", TwipsRect(120, 120, 7800, 855), ArialBold(9));
-    countdownFrame->setTitle(QStringLiteral("Next bandwidth usage snapshot will occur in "));
+    countdownFrame->setTitle(tr("Next bandwidth usage snapshot will occur in "));
     countdownBar = Place<CountdownBar>(countdownFrame, "countdownBar",
                                        TwipsRect(240, 285, 7320, 405), ArialBold(9));
     countdownBar->setRange(0, 100);
     countdownBar->setValue(0);
     countdownBar->setTextVisible(true);
-    countdownBar->setFormat(QStringLiteral("Progress Bar"));
+    countdownBar->setFormat(tr("Progress Bar"));
     countdownBar->setAlignment(Qt::AlignCenter);
 
     // A snapshot adds a row every few seconds at the end of the list: only the new row is
@@ -109,25 +110,25 @@ void MainWindow::BuildControls() {
 
     startupOptionsFrame = Place<QGroupBox>(this, "startupOptionsFrame",
                                            TwipsRect(120, 4540, 7800, 735), ArialBold(9));
-    startupOptionsFrame->setTitle(QStringLiteral("Startup Options"));
+    startupOptionsFrame->setTitle(tr("Startup Options"));
     startWithSessionBox = Place<QCheckBox>(startupOptionsFrame, "startWithSessionBox",
                                            TwipsRect(240, 300, 3930, 255), ArialBold(9));
-    startWithSessionBox->setText(QStringLiteral("Load this software on Windows startup"));
+    startWithSessionBox->setText(tr("Load this software on Windows startup"));
     startHiddenBox = Place<QCheckBox>(startupOptionsFrame, "startHiddenBox",
                                       TwipsRect(4200, 300, 2580, 255), ArialBold(9));
-    startHiddenBox->setText(QStringLiteral("Minimized to system tray"));
+    startHiddenBox->setText(tr("Minimized to system tray"));
 
     loggingButton = MakeButton(this, "loggingButton", TwipsRect(120, 5400, 3840, 405),
-                               "Turn On Automatic Logging");
+                               tr("Turn On Automatic Logging"));
     graphButton =
-        MakeButton(this, "graphButton", TwipsRect(4080, 5400, 3840, 405), "View History Graph");
+        MakeButton(this, "graphButton", TwipsRect(4080, 5400, 3840, 405), tr("View History Graph"));
     viewLogButton =
-        MakeButton(this, "viewLogButton", TwipsRect(120, 5910, 3840, 405), "View History Log");
+        MakeButton(this, "viewLogButton", TwipsRect(120, 5910, 3840, 405), tr("View History Log"));
     copyLogButton = MakeButton(this, "copyLogButton", TwipsRect(4080, 5910, 3840, 405),
-                               "Copy History To Clipboard");
-    helpButton = MakeButton(this, "helpButton", TwipsRect(120, 6420, 3840, 405), "Help");
-    clearLogButton =
-        MakeButton(this, "clearLogButton", TwipsRect(4080, 6420, 3840, 405), "Clear History Log");
+                               tr("Copy History To Clipboard"));
+    helpButton = MakeButton(this, "helpButton", TwipsRect(120, 6420, 3840, 405), tr("Help"));
+    clearLogButton = MakeButton(this, "clearLogButton", TwipsRect(4080, 6420, 3840, 405),
+                                tr("Clear History Log"));
 
     receivedKbLabel =
         MakeHolder(this, "receivedKbLabel", TwipsRect(8520, 2640, 1215, 495), "Label1");
@@ -155,6 +156,7 @@ void MainWindow::BuildControls() {
     meterTimer.setInterval(1000);
 
     SetTabOrder();
+    FitTranslatedTexts();
     snapshotList->setFocus();
 }
 

@@ -22,6 +22,11 @@ namespace {
 
 constexpr char kHandCursorFile[] = "HAND-M.CUR";
 
+// The lists' one column, as designed; in a window grown for longer texts, wider with it.
+int ListColumnWidth(double grown) {
+    return static_cast<int>(TwipsToPixels(kListColumnWidthTwips) * grown);
+}
+
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -59,16 +64,24 @@ void MainWindow::OnLoad() {
         guard.Run(136, [&] { parts_->pointer->LoadHandCursor(handCursor); });
     }
 
-    guard.Run(138, [&] { intervalList->setHeaderLabels({Text(kIntervalColumnHeader)}); });
-    guard.Run(140, [&] { intervalList->setColumnWidth(0, TwipsToPixels(kListColumnWidthTwips)); });
+    guard.Run(138, [&] {
+        intervalList->setHeaderLabels({Text(IntervalDisplayText(kIntervalColumnHeader))});
+    });
+    guard.Run(140, [&] { intervalList->setColumnWidth(0, ListColumnWidth(grownForTexts_)); });
     int statement = 142;
     for (const IntervalEntry& entry : kIntervalTable) {
-        guard.Run(statement,
-                  [&] { intervalList->addTopLevelItem(new QTreeWidgetItem({Text(entry.text)})); });
+        guard.Run(statement, [&] {
+            // Shown in the user's language; the English text is what the choice means.
+            auto* item = new QTreeWidgetItem({Text(IntervalDisplayText(entry.text))});
+            item->setData(0, kIntervalTextRole, Text(entry.text));
+            intervalList->addTopLevelItem(item);
+        });
         statement += 2;
     }
-    guard.Run(166, [&] { snapshotList->setHeaderLabels({Text(kSnapshotColumnHeader)}); });
-    guard.Run(168, [&] { snapshotList->setColumnWidth(0, TwipsToPixels(kListColumnWidthTwips)); });
+    guard.Run(166, [&] {
+        snapshotList->setHeaderLabels({Text(IntervalDisplayText(kSnapshotColumnHeader))});
+    });
+    guard.Run(168, [&] { snapshotList->setColumnWidth(0, ListColumnWidth(grownForTexts_)); });
 
     int position = 0;
     guard.Run(170, [&] {
@@ -96,13 +109,19 @@ void MainWindow::OnLoad() {
     if (guard.Test(180, [&] {
             return LoggingStateFromSetting(loggingState) == StoredLoggingState::Off;
         })) {
-        guard.Run(182, [&] { loggingButton->setText(QString::fromLatin1(kTurnOnCaption)); });
-        guard.Run(184, [&] { countdownFrame->setTitle(QString::fromLatin1(kLogTurnedOffText)); });
+        guard.Run(182, [&] {
+            loggingButton->setText(QString::fromStdString(LoggingText(kTurnOnCaption)));
+        });
+        guard.Run(184, [&] {
+            countdownFrame->setTitle(QString::fromStdString(LoggingText(kLogTurnedOffText)));
+        });
         guard.Run(186, [&] { logging.SetLoggingTimer(false); });
     } else if (guard.Test(188, [&] {
                    return LoggingStateFromSetting(loggingState) == StoredLoggingState::On;
                })) {
-        guard.Run(190, [&] { loggingButton->setText(QString::fromLatin1(kTurnOffCaption)); });
+        guard.Run(190, [&] {
+            loggingButton->setText(QString::fromStdString(LoggingText(kTurnOffCaption)));
+        });
         guard.Run(192, [&] { logging.SetLoggingTimer(true); });
     }
 

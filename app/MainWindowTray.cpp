@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "app/LanguageMenu.h"
 #include "app/MainWindow.h"
 #include "app/MainWindowParts.h"
 #include "common/AppText.h"
@@ -31,13 +32,14 @@ void MainWindow::WireTrayMenu() {
             [this] { RunUnguarded(Step([&] { ShowInterfacesDialog(); })); });
     // Queued, as the fixed entries are: the window opens once the menu has closed.
     connect(
-        menu.AddEntry(QStringLiteral("Data usage\u2026")), &QAction::triggered, this,
+        menu.AddEntry(tr("Data usage\u2026")), &QAction::triggered, this,
         [this] { RunUnguarded(Step([&] { ShowUsageWindow(); })); }, Qt::QueuedConnection);
     connect(
-        menu.AddEntry(QStringLiteral("Applications\u2026")), &QAction::triggered, this,
+        menu.AddEntry(tr("Applications\u2026")), &QAction::triggered, this,
         [this] { RunUnguarded(Step([&] { ShowAppsWindow(); })); }, Qt::QueuedConnection);
     WireGlanceMenus();
     WireRatesWindow();
+    AddLanguageMenu(menu, parts_->settings, services_.boxes);
     // Quitting is closing the window: the same shutdown, whether it is shown or hidden.
     connect(&menu, &TrayMenu::QuitRequested, this, [this] { close(); });
     services_.tray.SetMenu(&menu.Menu());

@@ -1,5 +1,6 @@
 // Data usage: the recorder fed by the table reads, the "Data usage" window and the
 // monthly limit's balloons.
+#include <QCoreApplication>
 #include <QMetaObject>
 
 #include "app/MainWindow.h"
@@ -20,7 +21,11 @@ void Guarded(MessageBoxes& boxes, Action&& action) {
         action();
     } catch (const std::exception& failure) {
         try {
-            boxes.Show(AppTitle(), std::string("Data usage: ") + failure.what(), BoxIcon::Warning);
+            boxes.Show(
+                AppTitle(),
+                QCoreApplication::translate("bytelora::MainWindow", "Data usage: ").toStdString() +
+                    failure.what(),
+                BoxIcon::Warning);
         } catch (...) {
         }
     }
@@ -59,9 +64,9 @@ void MainWindow::StartUsage() {
                 std::filesystem::path(folder.toStdU16String()), services_.clock, tell);
         }
     } catch (const std::exception& failure) {
-        services_.boxes.Show(AppTitle(),
-                             std::string("Data usage cannot be recorded:\r\n") + failure.what(),
-                             BoxIcon::Warning);
+        services_.boxes.Show(
+            AppTitle(), tr("Data usage cannot be recorded:\r\n").toStdString() + failure.what(),
+            BoxIcon::Warning);
     }
     parts_->lastLimitCheck = services_.clock.Monotonic();
 }

@@ -56,9 +56,8 @@ SingleInstance::Role SingleInstance::Claim() {
 bool SingleInstance::TakeLock() {
     if (lock_.tryLock(0)) return true;
     if (lock_.error() != QLockFile::LockFailedError) {
-        problem_ = QStringLiteral(
-                       "The instance lock %1 cannot be made; Bytelora runs without "
-                       "it, so a second start is not caught.")
+        problem_ = tr("The instance lock %1 cannot be made; Bytelora runs without "
+                      "it, so a second start is not caught.")
                        .arg(lock_.fileName());
     }
     return false;
@@ -68,9 +67,8 @@ void SingleInstance::Listen() {
     QString reason;
     listener_ = InstanceListener::Listen(location_.serverName, reason);
     if (!listener_) {
-        problem_ = QStringLiteral(
-                       "Bytelora cannot listen on %1 (%2); a second start cannot "
-                       "bring this window forward.")
+        problem_ = tr("Bytelora cannot listen on %1 (%2); a second start cannot "
+                      "bring this window forward.")
                        .arg(QString::fromStdString(location_.serverName), reason);
         return;
     }

@@ -2,6 +2,7 @@
 // stored choices that start-up reads back.
 #include "app/StartupOptions.h"
 
+#include <QCoreApplication>
 #include <QSignalBlocker>
 
 #include <exception>
@@ -49,7 +50,10 @@ void StartupOptions::OnStartWithSessionClicked() {
                 startWithSessionBox_.setChecked(false);
             }
             boxes_.Show(AppTitle(),
-                        std::string("Bytelora could not be set to start with your session:\r\n") +
+                        QCoreApplication::translate("bytelora::StartupOptions",
+                                                    "Bytelora could not be set to start with "
+                                                    "your session:\r\n")
+                                .toStdString() +
                             failure.what(),
                         BoxIcon::Warning);
             return;
@@ -66,7 +70,10 @@ void StartupOptions::OnStartWithSessionClicked() {
                 startWithSessionBox_.setChecked(true);
             }
             boxes_.Show(AppTitle(),
-                        std::string("Bytelora could not stop starting with your session:\r\n") +
+                        QCoreApplication::translate("bytelora::StartupOptions",
+                                                    "Bytelora could not stop starting with "
+                                                    "your session:\r\n")
+                                .toStdString() +
                             failure.what(),
                         BoxIcon::Warning);
             return;

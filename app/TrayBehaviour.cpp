@@ -1,6 +1,7 @@
 // Hiding the main window in the tray and bringing it back.
 #include "app/TrayBehaviour.h"
 
+#include <QCoreApplication>
 #include <QWindow>
 
 #include "common/AppText.h"
@@ -11,7 +12,8 @@ namespace {
 
 // The balloon continues its title: "Bytelora" above, "has been minimized..." below.
 const QString& BalloonMessage() {
-    static const QString message = QStringLiteral(
+    static const QString message = QCoreApplication::translate(
+        "bytelora::TrayBehaviour",
         "has been minimized to the system tray.\r\n"
         "Click on the blue 'Q' icon (Q for Quillmark) to bring the software back.");
     return message;

@@ -24,10 +24,13 @@
 #include "netstats/InterfaceTableSource.h"
 #include "settings/QSettingsStore.h"
 #include "settings/StartupRegistration.h"
+#include "translations/LanguageChoice.h"
+#include "translations/Translators.h"
 #include "tray/QtTrayBackend.h"
 #include "tray/TrayIcon.h"
 #include "tray/TrayIcons.h"
 #include "usage/UsageSession.h"
+#include "widgets/ClippedText.h"
 
 int main(int argc, char** argv) {
     bytelora::PrepareProcess();
@@ -53,6 +56,11 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.bytelora.Bytelora"));
 
     using namespace bytelora;
+    QSettingsStore settings;
+    // Before any text is made: the chosen language, else the system's.
+    InstallTranslations(Settings(settings).Get(kLanguageKey, kSystemLanguage));
+    ReportClippedTextsWhenAsked();
+
     // One Bytelora per user: a second start brings the running window forward instead of
     // adding a second tray icon and a second writer to the history log.
     SingleInstance instance(UserInstanceLocation());
@@ -65,13 +73,13 @@ int main(int argc, char** argv) {
             // Started from a menu there is no terminal to tell it in.
             QMessageBox::warning(
                 nullptr, QStringLiteral("Bytelora"),
-                QStringLiteral("Bytelora is already running but does not "
-                               "answer. Close it, or end it, and start it again."));
+                QCoreApplication::translate("main",
+                                            "Bytelora is already running but does not "
+                                            "answer. Close it, or end it, and start it again."));
             return EXIT_FAILURE;
     }
     if (!instance.Problem().isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(instance.Problem()));
 
-    QSettingsStore settings;
     const std::unique_ptr<InterfaceTableSource> interfaceTable = MakeSystemInterfaceTable();
     SystemClock clock;
     QtMessageBoxes boxes;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
+#include "common/TextColumns.h"
+#include "common/Translate.h"
 #include "countd/client/AppsReport.h"
 #include "countd/client/CountdClient.h"
 #include "countd/protocol/FileText.h"
@@ -44,10 +46,10 @@ std::string Printable(std::string text) {
     return text;
 }
 
-std::string Padded(std::string text, std::size_t width, bool right = false) {
-    if (text.size() >= width) return text + " ";
-    const std::string pad(width - text.size(), ' ');
-    return right ? pad + text : text + pad;
+// A column's text, at least one blank wider than the text itself.
+std::string Padded(const std::string& text, std::size_t width, bool right = false) {
+    if (TextColumns(text) >= width) return text + " ";
+    return PadToColumns(text, width, right);
 }
 
 }  // namespace
@@ -55,25 +57,36 @@ std::string Padded(std::string text, std::size_t width, bool right = false) {
 std::string AppsTable(const countd::AppsReport& report) {
     std::size_t nameWidth = 12;
     for (const auto& app : report.applications) {
-        nameWidth = std::max(nameWidth, std::min<std::size_t>(app.name.size() + 2, 32));
+        nameWidth = std::max(nameWidth, std::min<std::size_t>(TextColumns(app.name) + 2, 32));
     }
-    std::string out = Padded("Application", nameWidth) + Padded("Received", 12, true) +
-                      Padded("Sent", 12, true) + " Executable\n";
+    std::string out = Padded(Translate("bytelora::cli", "Application"), nameWidth) +
+                      Padded(Translate("bytelora::cli", "Received"), 12, true) +
+                      Padded(Translate("bytelora::cli", "Sent"), 12, true) + " " +
+                      Translate("bytelora::cli", "Executable") + "\n";
     for (const auto& app : report.applications) {
         out += Padded(Printable(app.name), nameWidth) +
                Padded(ByteAmountText(app.bytes.received), 12, true) +
                Padded(ByteAmountText(app.bytes.sent), 12, true) + " " + Printable(app.executable) +
                "\n";
     }
-    const std::string label = report.everyUser
-                                  ? "Other (traffic no local program owns: forwarded, bridged)"
-                                  : "Other (traffic none of your programs owns: other users', "
-                                    "forwarded, bridged)";
+    const std::string label =
+        report.everyUser
+            ? Translate("bytelora::cli",
+                        "Other (traffic no local program owns: forwarded, bridged)")
+            : Translate("bytelora::cli",
+                        "Other (traffic none of your programs owns: other users', forwarded, "
+                        "bridged)");
     if (report.other) {
-        out += label + ": " + ByteAmountText(report.other->received) + " received, " +
-               ByteAmountText(report.other->sent) + " sent\n";
+        out +=
+            label + ": " +
+            FillIn(Translate("bytelora::cli", "%1 received, %2 sent"),
+                   {ByteAmountText(report.other->received), ByteAmountText(report.other->sent)}) +
+            "\n";
     } else {
-        out += label + ": not known (the counter left no record of the interfaces at its start)\n";
+        out += label + ": " +
+               Translate("bytelora::cli",
+                         "not known (the counter left no record of the interfaces at its start)") +
+               "\n";
     }
     if (report.refused == 1) {
         out += "1 program could not be told apart; its bytes are in Other\n";

@@ -1,8 +1,11 @@
 #include "cli/CliOptions.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 
+#include "common/Translate.h"
 #include "history/IntervalTable.h"
 #include "usage/UsageSpan.h"
 
@@ -46,7 +49,7 @@ bool IsOption(const std::string& arg, const std::string& name) {
 
 std::optional<std::string> Choose(std::string& chosen, const std::string& option) {
     if (!chosen.empty() && chosen != option)
-        return chosen + " and " + option + " cannot go together";
+        return FillIn(Translate("bytelora::cli", "%1 and %2 cannot go together"), {chosen, option});
     chosen = option;
     return std::nullopt;
 }
@@ -75,7 +78,7 @@ std::optional<std::string> ParseUsageOption(const std::vector<std::string>& args
     } else if (IsOption(arg, "--top")) {
         const auto value = OptionValue(args, i, "--top");
         if (!value || !ParseCount(*value, options.top) || options.top == 0)
-            return "--top needs a number of days (1 or more)";
+            return Translate("bytelora::cli", "--top needs a number of days (1 or more)");
         options.view = UsageViewKind::Top;
         return Choose(choices.what, "--top");
     } else if (IsOption(arg, "--begin") || IsOption(arg, "--end")) {
@@ -83,17 +86,18 @@ std::optional<std::string> ParseUsageOption(const std::vector<std::string>& args
         const std::string name = begin ? "--begin" : "--end";
         const auto value = OptionValue(args, i, name);
         const auto date = value ? ParseDateText(*value) : std::nullopt;
-        if (!date) return name + " needs a date as YYYY-MM-DD";
+        if (!date)
+            return FillIn(Translate("bytelora::cli", "%1 needs a date as YYYY-MM-DD"), {name});
         (begin ? options.begin : options.end) = date;
         choices.bound = name;
     } else if (arg == "--apps") {
         options.apps = true;
     } else if (IsOption(arg, "--interface")) {
         const auto name = OptionValue(args, i, "--interface");
-        if (!name || name->empty()) return "--interface needs a name";
+        if (!name || name->empty()) return Translate("bytelora::cli", "--interface needs a name");
         options.interfaceName = *name;
     } else {
-        return "unknown option '" + arg + "'";
+        return FillIn(Translate("bytelora::cli", "unknown option '%1'"), {arg});
     }
     return std::nullopt;
 }
@@ -103,27 +107,32 @@ std::optional<std::string> CheckUsageChoices(const CliOptions& options,
                                              const UsageChoices& choices) {
     if (options.action == UsageAction::Limit || options.action == UsageAction::Prometheus) {
         if (!choices.format.empty())
-            return choices.what + " and " + choices.format + " cannot go together";
+            return FillIn(Translate("bytelora::cli", "%1 and %2 cannot go together"),
+                          {choices.what, choices.format});
         if (!choices.bound.empty())
-            return choices.what + " and " + choices.bound + " cannot go together";
+            return FillIn(Translate("bytelora::cli", "%1 and %2 cannot go together"),
+                          {choices.what, choices.bound});
     }
     // The applications' bytes are kept per application, not per interface, and summed
     // over the view rather than shown per day.
     if (options.apps) {
         if (choices.what == "--top" || choices.what == "--limit" || choices.what == "--prometheus")
-            return "--apps and " + choices.what + " cannot go together";
-        if (!options.interfaceName.empty()) return "--apps and --interface cannot go together";
+            return FillIn(Translate("bytelora::cli", "%1 and %2 cannot go together"),
+                          {"--apps", choices.what});
+        if (!options.interfaceName.empty())
+            return FillIn(Translate("bytelora::cli", "%1 and %2 cannot go together"),
+                          {"--apps", "--interface"});
     }
     if (options.begin && options.end &&
         std::chrono::sys_days(*options.begin) > std::chrono::sys_days(*options.end))
-        return "--begin is after --end";
+        return Translate("bytelora::cli", "--begin is after --end");
     return std::nullopt;
 }
 
 }  // namespace
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args) {
-    if (args.empty()) return {std::nullopt, "no command given"};
+    if (args.empty()) return {std::nullopt, Translate("bytelora::cli", "no command given")};
     const std::string& first = args.front();
     CliOptions options;
     if (first == "--help" || first == "-h" || first == "help") {
@@ -141,7 +150,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     } else if (first == "apps") {
         options.command = Command::Apps;
     } else {
-        return {std::nullopt, "unknown command '" + first + "'"};
+        return {std::nullopt, FillIn(Translate("bytelora::cli", "unknown command '%1'"), {first})};
     }
 
     // `usage --help` shows the help whatever else is on the line.
@@ -158,29 +167,35 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             (arg == "--every" || arg.rfind("--every=", 0) == 0)) {
             std::string value;
             if (arg == "--every") {
-                if (i + 1 >= args.size()) return {std::nullopt, "--every needs an interval"};
+                if (i + 1 >= args.size())
+                    return {std::nullopt, Translate("bytelora::cli", "--every needs an interval")};
                 value = args[++i];
             } else {
                 value = arg.substr(8);
             }
             if (!IsIntervalEntry(value)) {
-                return {std::nullopt, "'" + value + "' is not one of the intervals"};
+                return {std::nullopt,
+                        FillIn(Translate("bytelora::cli", "'%1' is not one of the intervals"),
+                               {value})};
             }
             options.every = value;
         } else if ((options.command == Command::Watch || options.command == Command::Log) &&
                    (arg == "--interface" || arg.rfind("--interface=", 0) == 0)) {
             std::string name;
             if (arg == "--interface") {
-                if (i + 1 >= args.size()) return {std::nullopt, "--interface needs a name"};
+                if (i + 1 >= args.size())
+                    return {std::nullopt, Translate("bytelora::cli", "--interface needs a name")};
                 name = args[++i];
             } else {
                 name = arg.substr(12);
             }
-            if (name.empty()) return {std::nullopt, "--interface needs a name"};
+            if (name.empty())
+                return {std::nullopt, Translate("bytelora::cli", "--interface needs a name")};
             options.interfaces.push_back(name);
         } else if (options.command == Command::Log && IsOption(arg, "--textfile-dir")) {
             const auto dir = OptionValue(args, i, "--textfile-dir");
-            if (!dir || dir->empty()) return {std::nullopt, "--textfile-dir needs a folder"};
+            if (!dir || dir->empty())
+                return {std::nullopt, Translate("bytelora::cli", "--textfile-dir needs a folder")};
             options.textfileDir = *dir;
         } else if (options.command == Command::Apps && arg == "--json") {
             options.format = UsageFormat::Json;
@@ -188,7 +203,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             if (const auto error = ParseUsageOption(args, i, options, usageChoices))
                 return {std::nullopt, *error};
         } else {
-            return {std::nullopt, "unknown option '" + arg + "'"};
+            return {std::nullopt, FillIn(Translate("bytelora::cli", "unknown option '%1'"), {arg})};
         }
     }
     if (options.command == Command::Usage) {
@@ -199,54 +214,61 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
+    // The commands, options and interval names stay as typed; only what explains them is
+    // translated.
     std::string text =
-        "Usage: bytelora-cli COMMAND [OPTIONS]\n"
-        "\n"
-        "Commands:\n"
-        "  interfaces         read the interface table once and list it with the totals\n"
-        "  watch [--interface NAME]...\n"
-        "                     print the download and upload rates once a second\n"
-        "  log [--every E] [--interface NAME]...\n"
-        "                     take bandwidth usage snapshots into the history log;\n"
-        "                     E is one of the intervals below (default: the one chosen\n"
-        "                     in the window); also records the data usage when\n"
-        "                     no other Bytelora does\n"
-        "  log ... --textfile-dir DIR\n"
-        "                     also write the data usage for Prometheus into DIR\n"
-        "                     once a minute (node_exporter's textfile collector)\n"
-        "  usage [VIEW] [--begin DATE] [--end DATE] [--interface NAME] [--json|--csv]\n"
-        "                     the data usage; VIEW is one of\n"
-        "    --hours          the last 24 hours by hour\n"
-        "    --days           this accounting month by day, up to today (the default)\n"
-        "    --months         the last 24 accounting months\n"
-        "    --years          every year with usage\n"
-        "    --top N          the N busiest days\n"
-        "                     DATE is YYYY-MM-DD, local time; --begin and --end pick\n"
-        "                     the days any view covers (both included)\n"
-        "  usage --limit [--interface NAME]\n"
-        "                     one line on this accounting month against the monthly\n"
-        "                     limit; exits 1 when the limit is reached, else 0\n"
-        "  usage --prometheus [--interface NAME]\n"
-        "                     the all-time totals per interface in Prometheus's text\n"
-        "                     format\n"
-        "  usage --apps [--hours|--days|--months|--years] [--begin DATE] [--end DATE]\n"
-        "        [--json|--csv]\n"
-        "                     each application's bytes over the view, busiest first\n"
-        "                     (recorded where the per-application counter runs)\n"
-        "  apps [--json]      each application's bytes since the per-application\n"
-        "                     counter (bytelora-countd) started, and the traffic no\n"
-        "                     local program owns\n"
-        "\n"
-        "--interface counts only the named interfaces (names match exactly); without it\n"
-        "the interfaces chosen in the window count, or else those Bytelora picks itself.\n"
-        "  --help             show this text\n"
-        "  --version          show the version\n"
-        "\n"
-        "Intervals:\n";
+        QCoreApplication::translate(
+            "bytelora::cli",
+            "Usage: bytelora-cli COMMAND [OPTIONS]\n"
+            "\n"
+            "Commands:\n"
+            "  interfaces         read the interface table once and list it with the totals\n"
+            "  watch [--interface NAME]...\n"
+            "                     print the download and upload rates once a second\n"
+            "  log [--every E] [--interface NAME]...\n"
+            "                     take bandwidth usage snapshots into the history log;\n"
+            "                     E is one of the intervals below (default: the one chosen\n"
+            "                     in the window); also records the data usage when\n"
+            "                     no other Bytelora does\n"
+            "  log ... --textfile-dir DIR\n"
+            "                     also write the data usage for Prometheus into DIR\n"
+            "                     once a minute (node_exporter's textfile collector)\n"
+            "  usage [VIEW] [--begin DATE] [--end DATE] [--interface NAME] [--json|--csv]\n"
+            "                     the data usage; VIEW is one of\n"
+            "    --hours          the last 24 hours by hour\n"
+            "    --days           this accounting month by day, up to today (the default)\n"
+            "    --months         the last 24 accounting months\n"
+            "    --years          every year with usage\n"
+            "    --top N          the N busiest days\n"
+            "                     DATE is YYYY-MM-DD, local time; --begin and --end pick\n"
+            "                     the days any view covers (both included)\n"
+            "  usage --limit [--interface NAME]\n"
+            "                     one line on this accounting month against the monthly\n"
+            "                     limit; exits 1 when the limit is reached, else 0\n"
+            "  usage --prometheus [--interface NAME]\n"
+            "                     the all-time totals per interface in Prometheus's text\n"
+            "                     format\n"
+            "  usage --apps [--hours|--days|--months|--years] [--begin DATE] [--end DATE]\n"
+            "        [--json|--csv]\n"
+            "                     each application's bytes over the view, busiest first\n"
+            "                     (recorded where the per-application counter runs)\n"
+            "  apps [--json]      each application's bytes since the per-application\n"
+            "                     counter (bytelora-countd) started, and the traffic no\n"
+            "                     local program owns\n"
+            "\n"
+            "--interface counts only the named interfaces (names match exactly); without it\n"
+            "the interfaces chosen in the window count, or else those Bytelora picks itself.\n"
+            "  --help             show this text\n"
+            "  --version          show the version\n"
+            "\n"
+            "Intervals:\n")
+            .toStdString();
     for (const auto& entry : kIntervalTable) {
         text += "  \"" + std::string(entry.text) + "\"\n";
     }
-    text += "\nwatch and log run until interrupted (Ctrl-C).\n";
+    text += QCoreApplication::translate("bytelora::cli",
+                                        "\nwatch and log run until interrupted (Ctrl-C).\n")
+                .toStdString();
     return text;
 }
 

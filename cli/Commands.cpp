@@ -2,12 +2,13 @@
 
 #include <chrono>
 #include <functional>
-#include <iomanip>
 #include <ostream>
 #include <thread>
 
 #include "cli/Interrupt.h"
 #include "common/Clock.h"
+#include "common/TextColumns.h"
+#include "common/Translate.h"
 #include "countd/client/CountdClient.h"
 #include "history/DateTimeText.h"
 #include "history/HistoryLog.h"
@@ -61,8 +62,10 @@ int StoredIntervalPosition(std::ostream& err) {
         if (IsIntervalPosition(position)) return position;
     } catch (const std::exception&) {
     }
-    err << "The stored interval \"" << stored << "\" is not one of the choices; using \""
-        << IntervalAt(kDefaultIntervalPosition).text << "\".\n";
+    err << FillIn(Translate("bytelora::cli",
+                            "The stored interval \"%1\" is not one of the choices; using \"%2\"."),
+                  {stored, std::string(IntervalAt(kDefaultIntervalPosition).text)})
+        << '\n';
     return kDefaultIntervalPosition;
 }
 
@@ -126,51 +129,57 @@ int ListInterfaces(InterfaceTableSource& source, const std::vector<std::string>&
     std::size_t position = 0;
     // Names users know: the alias where there is one. The column is as wide as the longest.
     // Where an alias has an adapter description, it ends the line, after the counted column.
-    int nameWidth = 18;
+    // The headings and the words are in the user's language, as wide as they come out.
+    const auto word = [](const char* english) { return Translate("bytelora::cli", english); };
+    std::size_t nameWidth = 18;
     bool describe = false;
     for (const auto& row : *table) {
-        nameWidth = std::max(nameWidth, static_cast<int>(InterfaceLabel(*row).size()) + 2);
+        nameWidth = std::max(nameWidth, TextColumns(InterfaceLabel(*row)) + 2);
         describe = describe || !DescriptionBesideAlias(*row).empty();
     }
     std::vector<std::string> counted;
-    int countedWidth = 9;
+    std::size_t countedWidth = 9;
     for (const auto& row : *table) {
         const CountReason reason = selection.Reason(position++);
         if (IsCounted(reason)) {
             received += row->OctetsReceived();
             sent += row->OctetsSent();
         }
-        counted.push_back((IsCounted(reason) ? "yes (" : "no (") +
-                          std::string(CountReasonText(reason)) + ")");
-        countedWidth = std::max(countedWidth, static_cast<int>(counted.back().size()) + 2);
+        counted.push_back(FillIn(IsCounted(reason) ? word("yes (%1)") : word("no (%1)"),
+                                 {InterfaceWordText(CountReasonText(reason))}));
+        countedWidth = std::max(countedWidth, TextColumns(counted.back()) + 2);
     }
-    out << std::left << std::setw(6) << "Index" << std::setw(nameWidth) << "Name" << std::setw(10)
-        << "Type" << std::setw(16) << "Status" << std::setw(7) << "Speed" << std::right
-        << std::setw(20) << "Received" << std::setw(20) << "Sent"
-        << "  ";
+    out << PadToColumns(word("Index"), 6) << PadToColumns(word("Name"), nameWidth)
+        << PadToColumns(word("Type"), 10) << PadToColumns(word("Status"), 16)
+        << PadToColumns(word("Speed"), 7) << PadToColumns(word("Received"), 20, true)
+        << PadToColumns(word("Sent"), 20, true) << "  ";
     if (describe) {
-        out << std::left << std::setw(countedWidth) << "Counted"
-            << "Description\n";
+        out << PadToColumns(word("Counted"), countedWidth) << word("Description") << '\n';
     } else {
-        out << "Counted\n";
+        out << word("Counted") << '\n';
     }
     position = 0;
     for (const auto& row : *table) {
-        out << std::left << std::setw(6) << row->InterfaceIndex() << std::setw(nameWidth)
-            << InterfaceLabel(*row) << std::setw(10) << InterfaceTypeText(row->InterfaceType())
-            << std::setw(16) << OperationalStatusText(row->OperationalStatus()) << std::setw(7)
-            << SpeedText(LinkSpeedBitsPerSecond(*row)) << std::right << std::setw(20)
-            << row->OctetsReceived() << std::setw(20) << row->OctetsSent() << "  ";
+        out << PadToColumns(std::to_string(row->InterfaceIndex()), 6)
+            << PadToColumns(InterfaceLabel(*row), nameWidth)
+            << PadToColumns(InterfaceWordText(InterfaceTypeText(row->InterfaceType())), 10)
+            << PadToColumns(InterfaceWordText(OperationalStatusText(row->OperationalStatus())), 16)
+            << PadToColumns(SpeedText(LinkSpeedBitsPerSecond(*row)), 7)
+            << PadToColumns(std::to_string(row->OctetsReceived()), 20, true)
+            << PadToColumns(std::to_string(row->OctetsSent()), 20, true) << "  ";
         const std::string& countedText = counted[position++];
         const std::string description = DescriptionBesideAlias(*row);
         if (description.empty()) {
             out << countedText << '\n';
         } else {
-            out << std::left << std::setw(countedWidth) << countedText << description << '\n';
+            out << PadToColumns(countedText, countedWidth) << description << '\n';
         }
     }
-    out << "Total received: " << received << " bytes\n"
-        << "Total sent: " << sent << " bytes\n";
+    out << FillIn(Translate("bytelora::cli", "Total received: %1 bytes"),
+                  {std::to_string(received)})
+        << '\n'
+        << FillIn(Translate("bytelora::cli", "Total sent: %1 bytes"), {std::to_string(sent)})
+        << '\n';
     return 0;
 }
 
@@ -189,8 +198,10 @@ int Log(InterfaceTableSource& source, const std::optional<std::string>& every,
     const int position = every ? IntervalPosition(*every) : StoredIntervalPosition(err);
     const IntervalEntry& entry = IntervalAt(position);
     const std::string logPath = HistoryLogPath();
-    err << "Taking a bandwidth usage snapshot every " << entry.seconds << " s into " << logPath
-        << " (Ctrl-C ends).\n";
+    err << FillIn(Translate("bytelora::cli",
+                            "Taking a bandwidth usage snapshot every %1 s into %2 (Ctrl-C ends)."),
+                  {std::to_string(entry.seconds), logPath})
+        << '\n';
 
     // The data usage is recorded too, unless the window (or another log) already does.
     // Its sampler works on the same reads as the meter's.

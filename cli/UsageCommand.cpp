@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "common/Translate.h"
 #include "settings/QSettingsStore.h"
 #include "usage/UsageApps.h"
 #include "usage/UsageLimit.h"
@@ -19,13 +20,20 @@ namespace {
 bool KnowsInterface(UsageStore& store, const std::string& name, std::ostream& err) {
     const std::vector<std::string> names = store.InterfaceNames();
     if (std::find(names.begin(), names.end(), name) != names.end()) return true;
-    err << "bytelora-cli: the data usage has no interface '" << name << "'";
     if (names.empty()) {
-        err << "; it has none yet.\n";
+        err << "bytelora-cli: "
+            << FillIn(Translate("bytelora::cli",
+                                "the data usage has no interface '%1'; it has none yet."),
+                      {name})
+            << '\n';
     } else {
-        err << "; it has";
-        for (std::size_t i = 0; i < names.size(); ++i) err << (i == 0 ? " " : ", ") << names[i];
-        err << ".\n";
+        std::string known;
+        for (std::size_t i = 0; i < names.size(); ++i) known += (i == 0 ? "" : ", ") + names[i];
+        err << "bytelora-cli: "
+            << FillIn(
+                   Translate("bytelora::cli", "the data usage has no interface '%1'; it has %2."),
+                   {name, known})
+            << '\n';
     }
     return false;
 }
@@ -41,15 +49,20 @@ int TellLimit(UsageStore& store, const CliOptions& options, const UsageLimit& li
              .total)
         used += day.received + day.sent;
     const auto today = environment.zone(HourOf(clock.Now()) * 3600).date;
-    const std::string since =
-        " since " + DateText(PeriodContaining(today, limit.monthStartDay).first) + ".\n";
+    const std::string since = DateText(PeriodContaining(today, limit.monthStartDay).first);
     if (limit.bytes == 0) {
-        out << "No monthly limit is set: " << ByteAmountText(used) << " used" << since;
+        out << FillIn(Translate("bytelora::cli", "No monthly limit is set: %1 used since %2."),
+                      {ByteAmountText(used), since})
+            << '\n';
         return 0;
     }
     const bool reached = used >= limit.bytes;
-    out << (reached ? "The monthly limit is reached: " : "Within the monthly limit: ")
-        << ByteAmountText(used) << " of " << ByteAmountText(limit.bytes) << " used" << since;
+    out << FillIn(reached ? Translate("bytelora::cli",
+                                      "The monthly limit is reached: %1 of %2 used since %3.")
+                          : Translate("bytelora::cli",
+                                      "Within the monthly limit: %1 of %2 used since %3."),
+                  {ByteAmountText(used), ByteAmountText(limit.bytes), since})
+        << '\n';
     return reached ? 1 : 0;
 }
 
@@ -76,14 +89,20 @@ int Usage(const CliOptions& options, const UsageEnvironment& environment, const 
     UsageStore store({environment.database, UsageStore::Mode::Read, environment.busyTimeoutMs},
                      clock, {});
     if (store.GetState() == UsageStore::State::Damaged) {
-        err << "bytelora-cli: the data usage database " << environment.database.string()
-            << " cannot be read: " << store.Problem()
-            << ". Bytelora moves it aside and starts a new one when it next records.\n";
+        err << "bytelora-cli: "
+            << FillIn(Translate(
+                          "bytelora::cli",
+                          "the data usage database %1 cannot be read: %2. Bytelora moves it aside "
+                          "and starts a new one when it next records."),
+                      {environment.database.string(), store.Problem()})
+            << '\n';
         return 1;
     }
     if (store.GetState() == UsageStore::State::Unreadable) {
-        err << "bytelora-cli: the data usage database " << environment.database.string()
-            << " cannot be read: " << store.Problem() << ".\n";
+        err << "bytelora-cli: "
+            << FillIn(Translate("bytelora::cli", "the data usage database %1 cannot be read: %2."),
+                      {environment.database.string(), store.Problem()})
+            << '\n';
         return 1;
     }
     // `--interface` takes the alias as well as the stored name.

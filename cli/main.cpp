@@ -12,12 +12,22 @@
 #include "common/ProcessSetup.h"
 #include "countd/client/CountdClient.h"
 #include "netstats/InterfaceTableSource.h"
+#include "settings/QSettingsStore.h"
+#include "translations/LanguageChoice.h"
+#include "translations/Translators.h"
 
 int main(int argc, char** argv) {
     using namespace bytelora::cli;
     bytelora::PrepareProcess();
     // Qt supplies the locale's date and number formats and the settings store.
     QCoreApplication app(argc, argv);
+    // Help and messages to a person in the window's language; what scripts read
+    // (--json, CSV, Prometheus, the history log) never changes with it.
+    {
+        bytelora::QSettingsStore store;
+        bytelora::InstallTranslations(
+            bytelora::Settings(store).Get(bytelora::kLanguageKey, bytelora::kSystemLanguage));
+    }
     const std::vector<std::string> args(argv + 1, argv + argc);
     const ParseResult parsed = ParseCommandLine(args);
     if (!parsed.options) {

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "common/Translate.h"
+
 #ifndef BYTELORA_SUPPORT_EMAIL
 #error "BYTELORA_SUPPORT_EMAIL must name the support address"
 #endif
@@ -10,7 +12,8 @@ namespace bytelora {
 
 namespace {
 constexpr char kProjectStamp[] = "ByteloraApp2021/08/31";
-constexpr char kScreenshotRequest[] = "Please email screenshot of this message to ";
+constexpr char kScreenshotRequest[] =
+    BYTELORA_TEXT_NOOP("bytelora::ErrorReport", "Please email screenshot of this message to ");
 }  // namespace
 
 const char* SupportEmailAddress() {
@@ -29,7 +32,7 @@ std::string ComposeErrorMessage(const std::string& description, const std::strin
     message += "at line ";
     message += std::to_string(statement);
     message += "\r\r";
-    message += kScreenshotRequest;
+    message += Translate("bytelora::ErrorReport", kScreenshotRequest);
     message += SupportEmailAddress();
     return message;
 }

@@ -8,6 +8,10 @@
 namespace bytelora {
 
 // A history log that cannot be written or read; what() names the file and the reason.
+// The message of a failure to read or to write to the log at path, in the user's
+// language: "Cannot write to the history log "<path>": <reason>".
+std::string HistoryLogFailure(bool writing, const std::string& path, const std::string& reason);
+
 class HistoryLogError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/AppText.h"
+#include "common/Translate.h"
 #include "common/UniqueFd.h"
 #include "history/HistoryLog.h"
 
@@ -26,7 +27,7 @@ std::string Reason(int error) {
 
 [[noreturn]] void Fail(const std::string& action, const std::string& path,
                        const std::string& reason) {
-    throw HistoryLogError("Cannot " + action + " the history log \"" + path + "\": " + reason);
+    throw HistoryLogError(HistoryLogFailure(action != "read", path, reason));
 }
 
 // Opens the log and makes sure it is the user's own regular file.
@@ -36,7 +37,8 @@ UniqueFd OpenOwnLog(const std::string& path, int flags, const std::string& actio
     if (!fd.Valid()) {
         const int error = errno;
         if (error == ELOOP) {
-            Fail(action, path, "it is a symbolic link, which is not followed");
+            Fail(action, path,
+                 Translate("bytelora::HistoryLog", "it is a symbolic link, which is not followed"));
         }
         Fail(action, path, Reason(error));
     }
@@ -45,10 +47,10 @@ UniqueFd OpenOwnLog(const std::string& path, int flags, const std::string& actio
         Fail(action, path, Reason(errno));
     }
     if (!S_ISREG(status.st_mode)) {
-        Fail(action, path, "it is not a regular file");
+        Fail(action, path, Translate("bytelora::HistoryLog", "it is not a regular file"));
     }
     if (status.st_uid != ::geteuid()) {
-        Fail(action, path, "it belongs to another user");
+        Fail(action, path, Translate("bytelora::HistoryLog", "it belongs to another user"));
     }
     // Only the open itself had to be non-blocking (a planted pipe must not hang it).
     ::fcntl(fd.Get(), F_SETFL, ::fcntl(fd.Get(), F_GETFL) & ~O_NONBLOCK);
@@ -184,7 +186,8 @@ void AppendToHistoryLog(const std::string& path, const std::string& line) {
         Fail("write to", path,
              reason + "; the partial line could not be taken back (" + Reason(errno) + ")");
     }
-    Fail("write to", path, reason + "; the line was not added");
+    Fail("write to", path,
+         FillIn(Translate("bytelora::HistoryLog", "%1; the line was not added"), {reason}));
 }
 
 std::string ReadHistoryLog(const std::string& path) {

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "common/Translate.h"
 #include "common/WinText.h"
 #include "history/HistoryLog.h"
 
@@ -37,7 +38,7 @@ std::string Reason(DWORD error) {
 
 [[noreturn]] void Fail(const std::string& action, const std::string& path,
                        const std::string& reason) {
-    throw HistoryLogError("Cannot " + action + " the history log \"" + path + "\": " + reason);
+    throw HistoryLogError(HistoryLogFailure(action != "read", path, reason));
 }
 
 [[noreturn]] void FailConversion() {
@@ -127,7 +128,8 @@ void AppendToHistoryLog(const std::string& path, const std::string& line) {
              reason + "; the partial line could not be taken back (" + Reason(::GetLastError()) +
                  ")");
     }
-    Fail("write to", path, reason + "; the line was not added");
+    Fail("write to", path,
+         FillIn(Translate("bytelora::HistoryLog", "%1; the line was not added"), {reason}));
 }
 
 std::string ReadHistoryLog(const std::string& path) {

@@ -5,6 +5,10 @@
 
 namespace bytelora {
 
+std::string IntervalDisplayText(std::string_view english) {
+    return Translate("bytelora::IntervalTable", std::string(english).c_str());
+}
+
 std::int32_t IntervalSeconds(std::string_view selectedText) {
     for (const IntervalEntry& entry : kIntervalTable) {
         if (entry.text == selectedText) {

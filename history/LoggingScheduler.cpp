@@ -18,18 +18,22 @@ StoredLoggingState LoggingStateFromSetting(const std::string& stored) {
     return StoredLoggingState::Neither;
 }
 
+std::string LoggingText(const char* english) {
+    return Translate("bytelora::MainWindow", english);
+}
+
 LoggingSwitch SwitchForCaption(const std::string& caption) {
-    if (caption == kTurnOnCaption) {
+    if (caption == kTurnOnCaption || caption == LoggingText(kTurnOnCaption)) {
         return LoggingSwitch::TurnOn;
     }
-    if (caption == kTurnOffCaption) {
+    if (caption == kTurnOffCaption || caption == LoggingText(kTurnOffCaption)) {
         return LoggingSwitch::TurnOff;
     }
     return LoggingSwitch::Nothing;
 }
 
 std::string SnapshotCompleteText(const std::string& dateTimeText) {
-    return kSnapshotCompletePrefix + dateTimeText;
+    return LoggingText(kSnapshotCompletePrefix) + dateTimeText;
 }
 
 void LoggingScheduler::CountTick() {
@@ -53,7 +57,7 @@ std::int32_t LoggingScheduler::RemainingSeconds() const {
 }
 
 std::string LoggingScheduler::CountdownText() const {
-    return kCountdownPrefix + SecondsToClock(RemainingSeconds());
+    return LoggingText(kCountdownPrefix) + SecondsToClock(RemainingSeconds());
 }
 
 }  // namespace bytelora

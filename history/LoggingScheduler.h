@@ -3,22 +3,33 @@
 #include <cstdint>
 #include <string>
 
+#include "common/Translate.h"
+
 namespace bytelora {
 
-// Status texts of the logging frame.
-inline constexpr char kLogTurnedOffText[] = "Automatic Log is Turned Off.";
-inline constexpr char kCountdownPrefix[] = "Next bandwidth usage snapshot will occur in ";
-inline constexpr char kSnapshotRunningText[] =
-    "Logging bandwidth usage is running in background...";
-inline constexpr char kSnapshotCompletePrefix[] = "Automatic Logging Bandwidth Usage Complete at ";
-inline constexpr char kLogOffText[] = "Automatic Log is Off.";
+// Status texts of the logging frame, in English; the window shows them through
+// LoggingText.
+inline constexpr char kLogTurnedOffText[] =
+    BYTELORA_TEXT_NOOP("bytelora::MainWindow", "Automatic Log is Turned Off.");
+inline constexpr char kCountdownPrefix[] =
+    BYTELORA_TEXT_NOOP("bytelora::MainWindow", "Next bandwidth usage snapshot will occur in ");
+inline constexpr char kSnapshotRunningText[] = BYTELORA_TEXT_NOOP(
+    "bytelora::MainWindow", "Logging bandwidth usage is running in background...");
+inline constexpr char kSnapshotCompletePrefix[] =
+    BYTELORA_TEXT_NOOP("bytelora::MainWindow", "Automatic Logging Bandwidth Usage Complete at ");
+inline constexpr char kLogOffText[] =
+    BYTELORA_TEXT_NOOP("bytelora::MainWindow", "Automatic Log is Off.");
 
 // Captions of the logging button: each names what a click does.
-inline constexpr char kTurnOnCaption[] = "Turn On Automatic Log";
-inline constexpr char kTurnOffCaption[] = "Turn Off Automatic Log";
-inline constexpr char kLoggingButtonDesignCaption[] = "Turn On Automatic Logging";
+inline constexpr char kTurnOnCaption[] =
+    BYTELORA_TEXT_NOOP("bytelora::MainWindow", "Turn On Automatic Log");
+inline constexpr char kTurnOffCaption[] =
+    BYTELORA_TEXT_NOOP("bytelora::MainWindow", "Turn Off Automatic Log");
+inline constexpr char kLoggingButtonDesignCaption[] =
+    BYTELORA_TEXT_NOOP("bytelora::MainWindow", "Turn On Automatic Logging");
 
-inline constexpr char kProgressBarText[] = "Progress Bar";
+inline constexpr char kProgressBarText[] =
+    BYTELORA_TEXT_NOOP("bytelora::MainWindow", "Progress Bar");
 inline constexpr int kLoggingTimerIntervalMs = 1000;
 
 // The remembered logging state.
@@ -32,11 +43,15 @@ inline constexpr char kStartStopStateDefault[] = "On";
 enum class StoredLoggingState { On, Off, Neither };
 StoredLoggingState LoggingStateFromSetting(const std::string& stored);
 
-// What a click on the logging button does, decided by the button's own caption.
+// One of the texts above in the user's language.
+std::string LoggingText(const char* english);
+
+// What a click on the logging button does, decided by the button's own caption (as
+// shown, in the user's language, or in English).
 enum class LoggingSwitch { TurnOn, TurnOff, Nothing };
 LoggingSwitch SwitchForCaption(const std::string& caption);
 
-// "Automatic Logging Bandwidth Usage Complete at " + the date and time text.
+// "Automatic Logging Bandwidth Usage Complete at " + the date and time text (translated).
 std::string SnapshotCompleteText(const std::string& dateTimeText);
 
 // Counts the logging timer's ticks towards the next snapshot. The window calls it from

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/Translate.h"
 #include "netstats/InterfaceTotals.h"
 
 namespace bytelora {
@@ -21,23 +22,23 @@ bool IsCounted(CountReason reason) {
 const char* CountReasonText(CountReason reason) {
     switch (reason) {
         case CountReason::Hardware:
-            return "hardware";
+            return BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "hardware");
         case CountReason::DefaultRoute:
-            return "default route";
+            return BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "default route");
         case CountReason::EveryInterface:
-            return "every interface";
+            return BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "every interface");
         case CountReason::Chosen:
-            return "chosen";
+            return BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "chosen");
         case CountReason::Virtual:
-            return "virtual";
+            return BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "virtual");
         case CountReason::NoDefaultRoute:
-            return "no default route";
+            return BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "no default route");
         case CountReason::NotChosen:
-            return "not chosen";
+            return BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "not chosen");
         case CountReason::Loopback:
-            return "loopback";
+            return BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "loopback");
         case CountReason::Filter:
-            return "filter";
+            return BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "filter");
     }
     return "";
 }

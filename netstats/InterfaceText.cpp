@@ -1,5 +1,6 @@
 #include "netstats/InterfaceText.h"
 
+#include "common/Translate.h"
 #include "netstats/InterfaceRow.h"
 
 namespace bytelora {
@@ -7,35 +8,50 @@ namespace bytelora {
 std::string InterfaceTypeText(unsigned type) {
     switch (type) {
         case kIfTypeOther:
-            return "other";
+            return BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "other");
         case kIfTypeEthernet:
-            return "ethernet";
+            return BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "ethernet");
         case kIfTypePpp:
-            return "ppp";
+            return BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "ppp");
         case kIfTypeLoopback:
-            return "loopback";
+            return BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "loopback");
         case kIfTypeWireless:
-            return "wireless";
+            return BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "wireless");
         case kIfTypeTunnel:
-            return "tunnel";
+            return BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "tunnel");
         default:
             return "type " + std::to_string(type);
     }
 }
 
 std::string Rfc2863StatusText(unsigned status) {
-    static const char* const kNames[] = {"up",      "down",       "testing",       "unknown",
-                                         "dormant", "notpresent", "lowerlayerdown"};
+    static const char* const kNames[] = {
+        BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "up"),
+        BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "down"),
+        BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "testing"),
+        BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "unknown"),
+        BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "dormant"),
+        BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "notpresent"),
+        BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "lowerlayerdown")};
     if (status >= 1 && status <= 7) return kNames[status - 1];
     return "status " + std::to_string(status);
 }
 
 std::string IpHelperStatusText(unsigned status) {
     // MIB_IFROW's dwOperStatus: IF_OPER_STATUS_NON_OPERATIONAL (0) to _OPERATIONAL (5).
-    static const char* const kNames[] = {"non-operational", "unreachable", "disconnected",
-                                         "connecting",      "connected",   "operational"};
+    static const char* const kNames[] = {
+        BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "non-operational"),
+        BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "unreachable"),
+        BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "disconnected"),
+        BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "connecting"),
+        BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "connected"),
+        BYTELORA_TEXT_NOOP("bytelora::InterfaceText", "operational")};
     if (status <= 5) return kNames[status];
     return "status " + std::to_string(status);
+}
+
+std::string InterfaceWordText(const std::string& english) {
+    return Translate("bytelora::InterfaceText", english.c_str());
 }
 
 std::string InterfaceLabel(const InterfaceRow& row) {

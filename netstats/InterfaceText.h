@@ -17,6 +17,10 @@ std::string OperationalStatusText(unsigned status);
 std::string Rfc2863StatusText(unsigned status);
 std::string IpHelperStatusText(unsigned status);
 
+// One of the words above, or a CountReasonText, in the user's language. The words
+// themselves stay English wherever a program reads them.
+std::string InterfaceWordText(const std::string& english);
+
 // The name to show the user: the alias where there is one, else the name.
 std::string InterfaceLabel(const InterfaceRow& row);
 // The same, with the adapter's description beside an alias where it says more.

@@ -1,6 +1,7 @@
 #include "settings/IniFileCheck.h"
 
 #include "common/PlatformFiles.h"
+#include "common/Translate.h"
 #include "settings/Utf8Check.h"
 
 #include <system_error>
@@ -23,15 +24,17 @@ bool EndsWithContinuation(std::string_view line) {
 }
 
 std::string LineProblem(std::size_t number, const char* what) {
-    return "line " + std::to_string(number) + " " + what;
+    return FillIn(Translate("bytelora::Settings", "line %1 %2"),
+                  {std::to_string(number), Translate("bytelora::Settings", what)});
 }
 
 }  // namespace
 
 std::string FindIniTextProblem(std::string_view text) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-    if (text.find('\0') != std::string_view::npos) return "holds binary data";
-    if (!IsValidUtf8(text)) return "is not UTF-8 text";
+    if (text.find('\0') != std::string_view::npos)
+        return Translate("bytelora::Settings", "holds binary data");
+    if (!IsValidUtf8(text)) return Translate("bytelora::Settings", "is not UTF-8 text");
 
     bool continued = false;
     std::size_t number = 0;
@@ -51,16 +54,20 @@ std::string FindIniTextProblem(std::string_view text) {
         if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '#') continue;
         if (trimmed.front() == '[') {
             if (trimmed.back() != ']' || trimmed.size() < 3) {
-                return LineProblem(number, "is not a complete [section] line");
+                return LineProblem(number, BYTELORA_TEXT_NOOP("bytelora::Settings",
+                                                              "is not a complete [section] line"));
             }
             continue;
         }
         const auto equals = trimmed.find('=');
         if (equals == std::string_view::npos) {
-            return LineProblem(number, "is not a [section] or a key=value line");
+            return LineProblem(
+                number,
+                BYTELORA_TEXT_NOOP("bytelora::Settings", "is not a [section] or a key=value line"));
         }
         if (Trim(trimmed.substr(0, equals)).empty()) {
-            return LineProblem(number, "has a value without a key");
+            return LineProblem(
+                number, BYTELORA_TEXT_NOOP("bytelora::Settings", "has a value without a key"));
         }
         continued = EndsWithContinuation(line);
     }
@@ -74,20 +81,26 @@ IniFileCheck CheckIniFile(const std::filesystem::path& file) {
         return {IniFileCheck::State::Missing, {}};
     }
     if (ec) {
-        return {IniFileCheck::State::Unreadable, "cannot be looked at (" + ec.message() + ")"};
+        return {
+            IniFileCheck::State::Unreadable,
+            FillIn(Translate("bytelora::Settings", "cannot be looked at (%1)"), {ec.message()})};
     }
     if (std::filesystem::is_directory(status)) {
-        return {IniFileCheck::State::Unreadable, "is a folder, not a file"};
+        return {IniFileCheck::State::Unreadable,
+                Translate("bytelora::Settings", "is a folder, not a file")};
     }
     if (!std::filesystem::is_regular_file(status)) {
-        return {IniFileCheck::State::Unreadable, "is not a regular file"};
+        return {IniFileCheck::State::Unreadable,
+                Translate("bytelora::Settings", "is not a regular file")};
     }
     std::string text;
     switch (platform::ReadWholeFile(file, text)) {
         case platform::ReadOutcome::CannotOpen:
-            return {IniFileCheck::State::Unreadable, "cannot be opened for reading"};
+            return {IniFileCheck::State::Unreadable,
+                    Translate("bytelora::Settings", "cannot be opened for reading")};
         case platform::ReadOutcome::CannotRead:
-            return {IniFileCheck::State::Unreadable, "cannot be read"};
+            return {IniFileCheck::State::Unreadable,
+                    Translate("bytelora::Settings", "cannot be read")};
         case platform::ReadOutcome::Read:
             break;
     }

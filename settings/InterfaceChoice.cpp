@@ -1,4 +1,5 @@
 #include "settings/InterfaceChoice.h"
+#include "common/Translate.h"
 
 #include <algorithm>
 
@@ -57,10 +58,12 @@ std::string DamagedInterfaceChoiceMessage(const std::string& text) {
     std::string shown;
     for (char c : text.substr(0, 80)) shown += IsControl(c) ? '?' : c;
     if (text.size() > 80) shown += "...";
-    return "The stored choice of interfaces (\"" + shown +
-           "\") cannot be read, so Bytelora counts the interfaces it picks itself. The stored "
-           "value is kept as it is; choose the interfaces again under \"Interfaces...\" in the "
-           "tray icon's menu to replace it.";
+    return FillIn(Translate("bytelora::Settings",
+                            "The stored choice of interfaces (\"%1\") cannot be read, so Bytelora "
+                            "counts the interfaces it picks itself. The stored value is kept as it "
+                            "is; choose the interfaces again under \"Interfaces...\" in the tray "
+                            "icon's menu to replace it."),
+                  {shown});
 }
 
 }  // namespace bytelora

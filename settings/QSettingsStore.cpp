@@ -10,6 +10,7 @@
 #include <system_error>
 #include <type_traits>
 
+#include "common/Translate.h"
 #include "settings/IniFileCheck.h"
 
 namespace bytelora {
@@ -36,8 +37,10 @@ bool IsPlainName(const std::string& name) {
 
 std::string Where(const SettingsLocation& location) {
     return location.format == SettingsLocation::Format::Registry
-               ? "the registry key " + location.registryKey
-               : "the settings file " + location.file.string();
+               ? FillIn(Translate("bytelora::Settings", "the registry key %1"),
+                        {location.registryKey})
+               : FillIn(Translate("bytelora::Settings", "the settings file %1"),
+                        {location.file.string()});
 }
 
 // Why an INI file could not be written, when the file system shows it: usually a part
@@ -51,7 +54,9 @@ std::string WriteFailureReason(const std::filesystem::path& file) {
             continue;
         }
         if (!std::filesystem::is_directory(status)) {
-            return " (" + folder.string() + " is a file, so the folder cannot be made)";
+            return FillIn(
+                Translate("bytelora::Settings", " (%1 is a file, so the folder cannot be made)"),
+                {folder.string()});
         }
         break;
     }
@@ -107,24 +112,32 @@ std::string QSettingsStore::GetSetting(const std::string& appName, const std::st
 
 void QSettingsStore::SaveSetting(const std::string& appName, const std::string& section,
                                  const std::string& key, const std::string& value) {
-    const auto notSaved = "The setting \"" + key + "\" was not saved: ";
+    // "The setting "<key>" was not saved: <why>", in the user's language.
+    const auto notSaved = [&key](const std::string& why) {
+        return FillIn(Translate("bytelora::Settings", "The setting \"%1\" was not saved: %2"),
+                      {key, why});
+    };
     for (const auto* name : {&appName, &section, &key}) {
         if (!IsPlainName(*name)) {
-            throw SettingsError(notSaved + "\"" + *name +
-                                "\" is not a valid settings name (it is empty or holds a "
-                                "\"/\" or \"\\\").");
+            throw SettingsError(
+                notSaved(FillIn(Translate("bytelora::Settings",
+                                          "\"%1\" is not a valid settings name (it is "
+                                          "empty or holds a \"/\" or \"\\\")."),
+                                {*name})));
         }
     }
     const auto location = LocationFor(appName, section);
     if (location.format == SettingsLocation::Format::IniFile) {
         if (location.file.empty()) {
-            throw SettingsError(notSaved +
-                                "no folder for settings was found (neither XDG_CONFIG_HOME "
-                                "nor HOME names one).");
+            throw SettingsError(notSaved(Translate("bytelora::Settings",
+                                                   "no folder for settings was found (neither "
+                                                   "XDG_CONFIG_HOME nor HOME names one).")));
         }
         if (const auto check = CheckIniFile(location.file); !check.usable()) {
-            throw SettingsError(notSaved + Where(location) + " " + check.problem +
-                                ". It was left as it is; repair or remove it, then try again.");
+            throw SettingsError(notSaved(FillIn(
+                Translate("bytelora::Settings",
+                          "%1 %2. It was left as it is; repair or remove it, then try again."),
+                {Where(location), check.problem})));
         }
     }
     const auto settings = Open(location);
@@ -136,16 +149,19 @@ void QSettingsStore::SaveSetting(const std::string& appName, const std::string& 
         case QSettings::NoError:
             return;
         case QSettings::FormatError:
-            throw SettingsError(notSaved + Where(location) +
-                                " is damaged. It was left as it is; repair or remove it, "
-                                "then try again.");
+            throw SettingsError(notSaved(FillIn(
+                Translate("bytelora::Settings",
+                          "%1 is damaged. It was left as it is; repair or remove it, then try "
+                          "again."),
+                {Where(location)})));
         case QSettings::AccessError:
             break;
     }
     const auto reason = location.format == SettingsLocation::Format::IniFile
                             ? WriteFailureReason(location.file)
                             : std::string();
-    throw SettingsError(notSaved + Where(location) + " could not be written" + reason + ".");
+    throw SettingsError(notSaved(FillIn(
+        Translate("bytelora::Settings", "%1 could not be written%2."), {Where(location), reason})));
 }
 
 }  // namespace bytelora

@@ -3,6 +3,7 @@
 #include <cwctype>
 #include <limits>
 
+#include "common/Translate.h"
 #include "common/WinText.h"
 #include "settings/StartupRegistration.h"
 
@@ -22,11 +23,18 @@ bool ParseDword(const std::wstring& text, DWORD& number) {
     return true;
 }
 
-[[noreturn]] void Fail(const std::string& what, HKEY root, const std::wstring& keyPath,
+enum class Change { Write, Delete };
+
+[[noreturn]] void Fail(Change change, HKEY root, const std::wstring& keyPath,
                        const std::wstring& valueName, LSTATUS code) {
-    throw StartupRegistrationError("Bytelora could not " + what + " the registry value \"" +
-                                   ToUtf8(valueName) + "\" under " + KeyName(root, keyPath) + ": " +
-                                   ErrorText(code));
+    const std::string sentence =
+        change == Change::Write
+            ? Translate("bytelora::Settings",
+                        "Bytelora could not write the registry value \"%1\" under %2: %3")
+            : Translate("bytelora::Settings",
+                        "Bytelora could not delete the registry value \"%1\" under %2: %3");
+    throw StartupRegistrationError(
+        FillIn(sentence, {ToUtf8(valueName), KeyName(root, keyPath), ErrorText(code)}));
 }
 
 }  // namespace
@@ -92,19 +100,19 @@ void SetKeyValue(HKEY root, const std::wstring& keyPath, const std::wstring& val
     const LSTATUS opened =
         RegCreateKeyExW(root, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_SET_VALUE | KEY_QUERY_VALUE, nullptr, key.Receive(), nullptr);
-    if (opened != ERROR_SUCCESS) Fail("write", root, keyPath, valueName, opened);
+    if (opened != ERROR_SUCCESS) Fail(Change::Write, root, keyPath, valueName, opened);
     const LSTATUS written = SetTypedValue(key.get(), valueName, type, value);
-    if (written != ERROR_SUCCESS) Fail("write", root, keyPath, valueName, written);
+    if (written != ERROR_SUCCESS) Fail(Change::Write, root, keyPath, valueName, written);
 }
 
 void DeleteKeyValue(HKEY root, const std::wstring& keyPath, const std::wstring& valueName) {
     RegistryKey key;
     const LSTATUS opened = RegOpenKeyExW(root, keyPath.c_str(), 0, KEY_SET_VALUE, key.Receive());
     if (opened == ERROR_FILE_NOT_FOUND) return;
-    if (opened != ERROR_SUCCESS) Fail("delete", root, keyPath, valueName, opened);
+    if (opened != ERROR_SUCCESS) Fail(Change::Delete, root, keyPath, valueName, opened);
     const LSTATUS deleted = RegDeleteValueW(key.get(), valueName.c_str());
     if (deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND) return;
-    Fail("delete", root, keyPath, valueName, deleted);
+    Fail(Change::Delete, root, keyPath, valueName, deleted);
 }
 
 }  // namespace bytelora::registry

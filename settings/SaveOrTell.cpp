@@ -1,4 +1,5 @@
 #include "settings/SaveOrTell.h"
+#include "common/Translate.h"
 
 namespace bytelora {
 
@@ -8,8 +9,11 @@ bool SaveOrTell(Settings& settings, MessageBoxes& boxes, const std::string& boxT
         settings.Save(key, value);
         return true;
     } catch (const SettingsError& failure) {
-        boxes.Show(boxTitle, "The setting \"" + key + "\" could not be saved:\r\n" + failure.what(),
-                   BoxIcon::Warning);
+        boxes.Show(
+            boxTitle,
+            FillIn(Translate("bytelora::Settings", "The setting \"%1\" could not be saved:\r\n%2"),
+                   {key, failure.what()}),
+            BoxIcon::Warning);
         return false;
     }
 }

@@ -11,8 +11,9 @@
 #include <system_error>
 #include <vector>
 
-#include "settings/AutostartEntry.h"
+#include "common/Translate.h"
 #include "common/UniqueFd.h"
+#include "settings/AutostartEntry.h"
 #include "settings/ConfigHome.h"
 
 namespace bytelora {
@@ -36,10 +37,23 @@ class TemporaryFile {
     std::string path_;
 };
 
+// What Bytelora could not do, each told in the user's language.
+constexpr char kWriteEntry[] =
+    BYTELORA_TEXT_NOOP("bytelora::Settings", "write its autostart entry");
+constexpr char kPutEntryInPlace[] =
+    BYTELORA_TEXT_NOOP("bytelora::Settings", "put its autostart entry in place");
+constexpr char kFindProgram[] =
+    BYTELORA_TEXT_NOOP("bytelora::Settings", "find its own program file");
+constexpr char kMakeFolder[] =
+    BYTELORA_TEXT_NOOP("bytelora::Settings", "make the autostart folder");
+constexpr char kRemoveEntry[] =
+    BYTELORA_TEXT_NOOP("bytelora::Settings", "remove its autostart entry");
+
 [[noreturn]] void Fail(const std::string& what, const std::filesystem::path& where,
                        const std::string& reason) {
-    throw StartupRegistrationError("Bytelora could not " + what + ": " + where.string() + ": " +
-                                   reason + ".");
+    throw StartupRegistrationError(
+        FillIn(Translate("bytelora::Settings", "Bytelora could not %1: %2: %3."),
+               {Translate("bytelora::Settings", what.c_str()), where.string(), reason}));
 }
 
 [[noreturn]] void Fail(const std::string& what, const std::filesystem::path& where, int error) {
@@ -52,7 +66,7 @@ void WriteAll(int fd, const std::string& text, const std::string& tempPath) {
         const auto n = ::write(fd, text.data() + written, text.size() - written);
         if (n < 0) {
             if (errno == EINTR) continue;
-            Fail("write its autostart entry", tempPath, errno);
+            Fail(kWriteEntry, tempPath, errno);
         }
         written += static_cast<std::size_t>(n);
     }
@@ -68,18 +82,18 @@ void WriteFileReplacing(const std::filesystem::path& target, const std::string& 
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     UniqueFd fd(::mkstemp(name.data()));
-    if (!fd.Valid()) Fail("write its autostart entry", folder, errno);
+    if (!fd.Valid()) Fail(kWriteEntry, folder, errno);
     TemporaryFile temp(name.data());
 
     WriteAll(fd.Get(), text, temp.path());
     // mkstemp makes the file private; an autostart entry is readable like any other.
-    if (::fchmod(fd.Get(), 0644) != 0) Fail("write its autostart entry", temp.path(), errno);
-    if (::fsync(fd.Get()) != 0) Fail("write its autostart entry", temp.path(), errno);
+    if (::fchmod(fd.Get(), 0644) != 0) Fail(kWriteEntry, temp.path(), errno);
+    if (::fsync(fd.Get()) != 0) Fail(kWriteEntry, temp.path(), errno);
     if (const int error = fd.Close(); error != 0) {
-        Fail("write its autostart entry", temp.path(), error);
+        Fail(kWriteEntry, temp.path(), error);
     }
     if (::rename(temp.path().c_str(), target.c_str()) != 0) {
-        Fail("put its autostart entry in place", target, errno);
+        Fail(kPutEntryInPlace, target, errno);
     }
     temp.Keep();
 
@@ -95,8 +109,9 @@ std::filesystem::path XdgAutostartRegistration::EntryPath() const {
     const auto home = configHome_ ? *configHome_ : UserConfigHome();
     if (home.empty()) {
         throw StartupRegistrationError(
-            "Bytelora could not find the folder for autostart entries: neither "
-            "XDG_CONFIG_HOME nor HOME names one.");
+            Translate("bytelora::Settings",
+                      "Bytelora could not find the folder for autostart entries: neither "
+                      "XDG_CONFIG_HOME nor HOME names one."));
     }
     return home / "autostart" / kAutostartEntryName;
 }
@@ -104,12 +119,12 @@ std::filesystem::path XdgAutostartRegistration::EntryPath() const {
 void XdgAutostartRegistration::Register(const std::filesystem::path& program) {
     std::error_code ec;
     const auto absolute = std::filesystem::absolute(program, ec);
-    if (ec) Fail("find its own program file", program, ec.message());
+    if (ec) Fail(kFindProgram, program, ec.message());
     const auto text = AutostartEntryText(absolute);
 
     const auto entry = EntryPath();
     std::filesystem::create_directories(entry.parent_path(), ec);
-    if (ec) Fail("make the autostart folder", entry.parent_path(), ec.message());
+    if (ec) Fail(kMakeFolder, entry.parent_path(), ec.message());
     WriteFileReplacing(entry, text);
 }
 
@@ -119,7 +134,7 @@ void XdgAutostartRegistration::Unregister(const std::filesystem::path&) {
     // Not there, or its folder is not there (a file in its place): nothing starts.
     if (errno == ENOENT || errno == ENOTDIR) return;
     // A folder where the entry should be is not ours to delete; say so.
-    Fail("remove its autostart entry", entry, errno);
+    Fail(kRemoveEntry, entry, errno);
 }
 
 std::unique_ptr<StartupRegistration> MakeSystemStartupRegistration() {

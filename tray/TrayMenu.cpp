@@ -4,16 +4,16 @@ namespace bytelora {
 
 TrayMenu::TrayMenu(QObject* parent) : QObject(parent) {
     menu_.setObjectName(QStringLiteral("TrayMenu"));
-    show_ = menu_.addAction(QStringLiteral("Show Bytelora"));
+    show_ = menu_.addAction(tr("Show Bytelora"));
     QFont bold = show_->font();
     bold.setBold(true);
     show_->setFont(bold);
     menu_.setDefaultAction(show_);
-    interfaces_ = menu_.addAction(QStringLiteral("Interfaces\u2026"));
+    interfaces_ = menu_.addAction(tr("Interfaces\u2026"));
     entriesStart_ = menu_.addSeparator();
     entriesStart_->setVisible(false);
     entriesEnd_ = menu_.addSeparator();
-    quit_ = menu_.addAction(QStringLiteral("Quit"));
+    quit_ = menu_.addAction(tr("Quit"));
 
     // Queued: the menu closes and its own event handling ends before a window opens
     // or the program ends.

@@ -1,5 +1,7 @@
 #include "tray/TrayText.h"
 
+#include <QCoreApplication>
+
 namespace bytelora {
 
 QString CutToField(const QString& text, qsizetype maxChars) {
@@ -11,8 +13,8 @@ QString CutToField(const QString& text, qsizetype maxChars) {
 }
 
 QString RatesTipText(const QString& product, const QString& download, const QString& upload) {
-    return product + QStringLiteral(" \u2014 Download: ") + download.trimmed() +
-           QStringLiteral(", Upload: ") + upload.trimmed();
+    return QCoreApplication::translate("bytelora::TrayIcon", "%1 \u2014 Download: %2, Upload: %3")
+        .arg(product, download.trimmed(), upload.trimmed());
 }
 
 }  // namespace bytelora

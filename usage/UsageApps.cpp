@@ -8,6 +8,8 @@
 #include <system_error>
 #include <thread>
 
+#include "common/TextColumns.h"
+#include "common/Translate.h"
 #include "countd/client/AppsReport.h"
 #include "usage/UsageCalendar.h"
 #include "usage/UsageText.h"
@@ -144,14 +146,16 @@ std::string AppUsageCsv(const std::vector<AppTotal>& totals) {
 
 std::string AppUsageTable(const std::vector<AppTotal>& totals) {
     constexpr std::size_t kNameWidth = 32;
-    char line[160];
     const auto row = [&](const std::string& name, const std::string& received,
                          const std::string& sent, const std::string& total) {
-        std::snprintf(line, sizeof line, "%-*s %12s %12s %12s\n", static_cast<int>(kNameWidth),
-                      Cut(name, kNameWidth).c_str(), received.c_str(), sent.c_str(), total.c_str());
-        return std::string(line);
+        return PadToColumns(Cut(name, kNameWidth), kNameWidth) + " " +
+               PadToColumns(received, 12, true) + " " + PadToColumns(sent, 12, true) + " " +
+               PadToColumns(total, 12, true) + "\n";
     };
-    std::string out = row("Application", "Received", "Sent", "Total");
+    std::string out =
+        row(Translate("bytelora::UsageTable", "Application"),
+            Translate("bytelora::UsageTable", "Received"),
+            Translate("bytelora::UsageTable", "Sent"), Translate("bytelora::UsageTable", "Total"));
     std::uint64_t received = 0, sent = 0;
     for (const AppTotal& app : totals) {
         received += app.received;
@@ -159,8 +163,8 @@ std::string AppUsageTable(const std::vector<AppTotal>& totals) {
         out += row(app.name, ByteAmountText(app.received), ByteAmountText(app.sent),
                    ByteAmountText(app.received + app.sent));
     }
-    return out + row("Total", ByteAmountText(received), ByteAmountText(sent),
-                     ByteAmountText(received + sent));
+    return out + row(Translate("bytelora::UsageTable", "Total"), ByteAmountText(received),
+                     ByteAmountText(sent), ByteAmountText(received + sent));
 }
 
 std::vector<AppTotal> SumByApplication(const std::vector<AppUsageRow>& rows) {

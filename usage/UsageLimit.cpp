@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "common/Translate.h"
 #include "settings/SettingsStore.h"
 #include "usage/UsageText.h"
 
@@ -52,6 +53,18 @@ std::optional<std::uint64_t> ProjectedUse(std::uint64_t usedSoFar, std::chrono::
     return static_cast<std::uint64_t>(static_cast<long double>(usedSoFar) * scale);
 }
 
+namespace {
+
+std::string Translated(const char* text) {
+    return Translate("bytelora::UsageLimit", text);
+}
+
+std::string Filled(const std::string& text, const std::string& first, const std::string& second) {
+    return FillIn(text, {first, second});
+}
+
+}  // namespace
+
 std::string OrdinalDay(unsigned day) {
     const char* suffix = "th";
     if (day % 100 < 11 || day % 100 > 13) {
@@ -63,8 +76,18 @@ std::string OrdinalDay(unsigned day) {
 }
 
 std::string ProjectionText(std::uint64_t projected, std::chrono::year_month_day lastDay) {
-    return "about " + ByteAmountText(projected) + " by the " +
-           OrdinalDay(static_cast<unsigned>(lastDay.day()));
+    // One whole sentence per English ordinal suffix, so that each language words its own.
+    const unsigned day = static_cast<unsigned>(lastDay.day());
+    const char* text = BYTELORA_TEXT_NOOP("bytelora::UsageLimit", "about %1 by the %2th");
+    if (day % 100 < 11 || day % 100 > 13) {
+        if (day % 10 == 1)
+            text = BYTELORA_TEXT_NOOP("bytelora::UsageLimit", "about %1 by the %2st");
+        if (day % 10 == 2)
+            text = BYTELORA_TEXT_NOOP("bytelora::UsageLimit", "about %1 by the %2nd");
+        if (day % 10 == 3)
+            text = BYTELORA_TEXT_NOOP("bytelora::UsageLimit", "about %1 by the %2rd");
+    }
+    return Filled(Translated(text), ByteAmountText(projected), std::to_string(day));
 }
 
 UsageAlert DecideAlert(const UsageLimit& limit, std::uint64_t used, const AlertsGiven& given) {
@@ -78,11 +101,16 @@ UsageAlert DecideAlert(const UsageLimit& limit, std::uint64_t used, const Alerts
 }
 
 std::string AlertText(UsageAlert alert, const UsageLimit& limit, std::uint64_t used) {
-    const std::string amounts = ByteAmountText(used) + " of " + ByteAmountText(limit.bytes);
     if (alert == UsageAlert::Reached) {
-        return "The monthly data limit is reached: " + amounts + " used this month.";
+        return Filled(Translated(BYTELORA_TEXT_NOOP(
+                          "bytelora::UsageLimit",
+                          "The monthly data limit is reached: %1 of %2 used this month.")),
+                      ByteAmountText(used), ByteAmountText(limit.bytes));
     }
-    return "90 % of the monthly data limit is used: " + amounts + " this month.";
+    return Filled(Translated(BYTELORA_TEXT_NOOP("bytelora::UsageLimit",
+                                                "90 % of the monthly data limit is used: %1 of "
+                                                "%2 this month.")),
+                  ByteAmountText(used), ByteAmountText(limit.bytes));
 }
 
 }  // namespace bytelora

@@ -1,5 +1,6 @@
 #include "usage/UsageRecorder.h"
 
+#include "common/Translate.h"
 #include "usage/UsageText.h"
 
 namespace bytelora {
@@ -198,9 +199,11 @@ void UsageRecorder::DropStalePending(UsageHour now) {
     }
     if (tell_ && !toldDropped_) {
         toldDropped_ = true;
-        tell_("The data usage of more than a day ago (" + ByteAmountText(dropped) + ", " +
-              std::to_string(dropped) + " bytes) could not be stored in " + database_.Location() +
-              " and is given up. Later usage is still kept while the database cannot be written.");
+        tell_(FillIn(Translate("bytelora::DataUsage",
+                               "The data usage of more than a day ago (%1, %2 bytes) could "
+                               "not be stored in %3 and is given up. Later usage is still "
+                               "kept while the database cannot be written."),
+                     {ByteAmountText(dropped), std::to_string(dropped), database_.Location()}));
     }
 }
 
@@ -210,31 +213,44 @@ void UsageRecorder::Tell(StoreFault fault) {
 }
 
 std::string FaultMessage(StoreFault fault, const std::string& location) {
-    const std::string kept =
-        " The data usage is kept in memory (for up to a day) and written as soon as it can be.";
+    const std::string kept = Translate(
+        "bytelora::DataUsage",
+        " The data usage is kept in memory (for up to a day) and written as soon as it can be.");
+    const auto told = [&location](const std::string& text) { return FillIn(text, {location}); };
     switch (fault) {
         case StoreFault::Locked:
-            return "The data usage database " + location + " is locked by another program." + kept;
+            return told(Translate("bytelora::DataUsage",
+                                  "The data usage database %1 is locked by another program.")) +
+                   kept;
         case StoreFault::Full:
-            return "The disk that holds the data usage database " + location + " is full." + kept;
+            return told(Translate("bytelora::DataUsage",
+                                  "The disk that holds the data usage database %1 is full.")) +
+                   kept;
         case StoreFault::ReadOnly:
-            return "The data usage database " + location + " cannot be written (read-only)." + kept;
+            return told(Translate("bytelora::DataUsage",
+                                  "The data usage database %1 cannot be written (read-only).")) +
+                   kept;
         case StoreFault::Newer:
-            return "The data usage database " + location +
-                   " comes from a newer Bytelora. It is shown but not changed; data usage is "
-                   "not recorded.";
+            return told(Translate("bytelora::DataUsage",
+                                  "The data usage database %1 comes from a newer Bytelora. It "
+                                  "is shown but not changed; data usage is not recorded."));
         case StoreFault::Damaged:
-            return "The data usage database " + location + " is damaged." + kept;
+            return told(
+                       Translate("bytelora::DataUsage", "The data usage database %1 is damaged.")) +
+                   kept;
         case StoreFault::None:
         case StoreFault::Other:
             break;
     }
-    return "The data usage could not be written to " + location + "." + kept;
+    return told(Translate("bytelora::DataUsage", "The data usage could not be written to %1.")) +
+           kept;
 }
 
 std::string LostAtExitMessage(std::uint64_t bytes, const std::string& location) {
-    return "The data usage not yet stored (" + ByteAmountText(bytes) + ", " +
-           std::to_string(bytes) + " bytes) could not be written to " + location + " and is lost.";
+    return FillIn(Translate("bytelora::DataUsage",
+                            "The data usage not yet stored (%1, %2 bytes) could not be "
+                            "written to %3 and is lost."),
+                  {ByteAmountText(bytes), std::to_string(bytes), location});
 }
 
 }  // namespace bytelora

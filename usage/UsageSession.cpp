@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/Translate.h"
 #include "usage/UsagePrometheus.h"
 
 namespace bytelora {
@@ -100,7 +101,8 @@ void UsageSession::Flush() {
 
 std::string UsageSession::NotRecordingNote() const {
     if (recorder_ || (store_ && store_->GetState() == UsageStore::State::Newer)) return {};
-    return "Another Bytelora records the data usage; this one does not.";
+    return Translate("bytelora::DataUsage",
+                     "Another Bytelora records the data usage; this one does not.");
 }
 
 std::string UsageSession::FlushAtExit() {
@@ -239,7 +241,9 @@ void PrometheusTextfile::Write(UsageSession& session) {
     const std::string problem = WriteTextfile(folder_, PrometheusText(totals));
     // Each new problem is told once; writing goes on being tried every minute.
     if (!problem.empty() && problem != lastProblem_ && tell_) {
-        tell_("The data usage for Prometheus cannot be written: " + problem + ".");
+        tell_(FillIn(Translate("bytelora::DataUsage",
+                               "The data usage for Prometheus cannot be written: %1."),
+                     {problem}));
     }
     lastProblem_ = problem;
 }

@@ -2,6 +2,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include "common/Translate.h"
 #include "usage/UsageStore.h"
 #include "usage/UsageStoreParts.h"
 
@@ -45,13 +46,17 @@ StoreFault FaultOf(const QSqlQuery& failed) {
 }
 
 std::string DamagedKeptMessage(const std::string& location, const std::string& aside) {
-    return "The data usage database " + location + " was damaged. It was kept as " + aside +
-           " and a new database was started.";
+    return FillIn(Translate("bytelora::DataUsage",
+                            "The data usage database %1 was damaged. It was kept as %2 and "
+                            "a new database was started."),
+                  {location, aside});
 }
 
 std::string DamagedStuckMessage(const std::string& location, const std::string& why) {
-    return "The data usage database " + location + " is damaged and could not be moved aside (" +
-           why + "). Data usage is not recorded.";
+    return FillIn(Translate("bytelora::DataUsage",
+                            "The data usage database %1 is damaged and could not be moved "
+                            "aside (%2). Data usage is not recorded."),
+                  {location, why});
 }
 
 std::string UnappliedLogProblem(const std::filesystem::path& file) {

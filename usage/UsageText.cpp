@@ -2,24 +2,29 @@
 
 #include <cstdio>
 
+#include "common/TextColumns.h"
+#include "common/Translate.h"
+
 namespace bytelora {
 
-std::string ByteAmountText(std::uint64_t bytes) {
+ByteAmountParts SplitByteAmount(std::uint64_t bytes) {
     static const char* const kUnits[] = {"B", "KB", "MB", "GB", "TB", "PB", "EB"};
-    if (bytes < 1024) return std::to_string(bytes) + " B";
+    if (bytes < 1024) return {static_cast<double>(bytes), 0, kUnits[0]};
     double value = static_cast<double>(bytes);
     std::size_t unit = 0;
     while (value >= 1024.0 && unit + 1 < std::size(kUnits)) {
         value /= 1024.0;
         ++unit;
     }
-    char text[32];
     // Three significant figures at most: "1.5 KB", "12.3 MB", "312 GB".
-    if (value < 99.95) {
-        std::snprintf(text, sizeof text, "%.1f %s", value, kUnits[unit]);
-    } else {
-        std::snprintf(text, sizeof text, "%.0f %s", value, kUnits[unit]);
-    }
+    return {value, value < 99.95 ? 1 : 0, kUnits[unit]};
+}
+
+std::string ByteAmountText(std::uint64_t bytes) {
+    if (bytes < 1024) return std::to_string(bytes) + " B";
+    const ByteAmountParts parts = SplitByteAmount(bytes);
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f %s", parts.decimals, parts.value, parts.unit);
     return text;
 }
 
@@ -65,16 +70,16 @@ std::string CsvHeader(const UsageView& view) {
 const char* ColumnTitle(UsageViewKind kind) {
     switch (kind) {
         case UsageViewKind::Hours:
-            return "Hour";
+            return BYTELORA_TEXT_NOOP("bytelora::UsageTable", "Hour");
         case UsageViewKind::Months:
-            return "Month";
+            return BYTELORA_TEXT_NOOP("bytelora::UsageTable", "Month");
         case UsageViewKind::Years:
-            return "Year";
+            return BYTELORA_TEXT_NOOP("bytelora::UsageTable", "Year");
         case UsageViewKind::Days:
         case UsageViewKind::Top:
             break;
     }
-    return "Date";
+    return BYTELORA_TEXT_NOOP("bytelora::UsageTable", "Date");
 }
 
 }  // namespace
@@ -112,24 +117,26 @@ std::string UsageCsv(const UsageView& view) {
 }
 
 std::string UsageTable(const UsageView& view) {
-    char line[128];
-    std::string out;
-    std::snprintf(line, sizeof line, "%-18s %12s %12s %12s\n", ColumnTitle(view.kind), "Received",
-                  "Sent", "Total");
-    out += line;
+    // A table for a person: its headings in the user's language, its amounts as the
+    // exports write them.
+    const auto line = [](const std::string& label, const std::string& received,
+                         const std::string& sent, const std::string& total) {
+        return PadToColumns(label, 18) + " " + PadToColumns(received, 12, true) + " " +
+               PadToColumns(sent, 12, true) + " " + PadToColumns(total, 12, true) + "\n";
+    };
+    std::string out =
+        line(Translate("bytelora::UsageTable", ColumnTitle(view.kind)),
+             Translate("bytelora::UsageTable", "Received"),
+             Translate("bytelora::UsageTable", "Sent"), Translate("bytelora::UsageTable", "Total"));
     std::uint64_t received = 0, sent = 0;
     for (const UsageBucket& bucket : view.total) {
         received += bucket.received;
         sent += bucket.sent;
-        std::snprintf(line, sizeof line, "%-18s %12s %12s %12s\n", bucket.label.c_str(),
-                      ByteAmountText(bucket.received).c_str(), ByteAmountText(bucket.sent).c_str(),
-                      ByteAmountText(bucket.received + bucket.sent).c_str());
-        out += line;
+        out += line(bucket.label, ByteAmountText(bucket.received), ByteAmountText(bucket.sent),
+                    ByteAmountText(bucket.received + bucket.sent));
     }
-    std::snprintf(line, sizeof line, "%-18s %12s %12s %12s\n", "Total",
-                  ByteAmountText(received).c_str(), ByteAmountText(sent).c_str(),
-                  ByteAmountText(received + sent).c_str());
-    return out + line;
+    return out + line(Translate("bytelora::UsageTable", "Total"), ByteAmountText(received),
+                      ByteAmountText(sent), ByteAmountText(received + sent));
 }
 
 }  // namespace bytelora

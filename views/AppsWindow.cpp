@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "common/AppText.h"
+#include "views/ShownAmounts.h"
 
 namespace bytelora {
 
@@ -40,7 +41,7 @@ QIcon IconFor(const std::string& icon) {
 }
 
 QString RateText(std::uint64_t kbps) {
-    return QString::number(kbps) + QStringLiteral(" Kb/s");
+    return ShownRate(kbps);
 }
 
 QString BytesText(std::uint64_t bytes) {
@@ -58,17 +59,15 @@ AppsWindow::AppsWindow(Fetch fetch, countd::AppNames names, const Clock& clock, 
       clock_(clock),
       link_(std::make_shared<Link>()) {
     link_->window = this;
-    setWindowTitle(QString::fromLatin1(kProductName) + QStringLiteral(" - Applications"));
+    setWindowTitle(QString::fromLatin1(kProductName) + tr(" - Applications"));
     notice_ = new QLabel(this);
     notice_->setWordWrap(true);
     notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     notice_->hide();
     table_ = new QTableWidget(0, kColumns, this);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Application"), QStringLiteral("Download"),
-                                       QStringLiteral("Upload"), QStringLiteral("Received"),
-                                       QStringLiteral("Sent")});
-    table_->setToolTip(
-        QStringLiteral("Received and sent: since the per-application counter started"));
+    table_->setHorizontalHeaderLabels(
+        {tr("Application"), tr("Download"), tr("Upload"), tr("Received"), tr("Sent")});
+    table_->setToolTip(tr("Received and sent: since the per-application counter started"));
     table_->verticalHeader()->hide();
     table_->setShowGrid(false);
     // Rebuilt every second: a selection or a current cell would not survive a refresh.
@@ -100,14 +99,12 @@ AppsWindow::~AppsWindow() {
 void AppsWindow::CountToday(BytesToday today) {
     today_ = std::move(today);
     const bool daily = static_cast<bool>(today_);
-    table_->setHorizontalHeaderItem(kReceived,
-                                    new QTableWidgetItem(daily ? QStringLiteral("Received today")
-                                                               : QStringLiteral("Received")));
     table_->setHorizontalHeaderItem(
-        kSent, new QTableWidgetItem(daily ? QStringLiteral("Sent today") : QStringLiteral("Sent")));
-    table_->setToolTip(
-        daily ? QStringLiteral("Received and sent: today, since midnight")
-              : QStringLiteral("Received and sent: since the per-application counter started"));
+        kReceived, new QTableWidgetItem(daily ? tr("Received today") : tr("Received")));
+    table_->setHorizontalHeaderItem(kSent,
+                                    new QTableWidgetItem(daily ? tr("Sent today") : tr("Sent")));
+    table_->setToolTip(daily ? tr("Received and sent: today, since midnight")
+                             : tr("Received and sent: since the per-application counter started"));
 }
 
 void AppsWindow::showEvent(QShowEvent* event) {
@@ -156,9 +153,9 @@ void AppsWindow::Refresh() {
 
 void AppsWindow::ShowAnswer(const countd::FetchResult& fetched) {
     if (!fetched.reply) {
-        notice_->setText(QString::fromStdString(
-            fetched.problem.empty() ? std::string("The per-application counter is not available.")
-                                    : fetched.problem));
+        notice_->setText(fetched.problem.empty()
+                             ? tr("The per-application counter is not available.")
+                             : QString::fromStdString(fetched.problem));
         notice_->show();
         refused_->hide();
         table_->setRowCount(0);

@@ -40,7 +40,7 @@ GraphWindow::GraphWindow(ErrorReporter& reporter, const QImage* chart, const QIc
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       reporter_(reporter) {
     setObjectName(QStringLiteral("graphWindow"));
-    setWindowTitle(QStringLiteral("Bandwidth Graph"));
+    setWindowTitle(tr("Bandwidth Graph"));
     setFixedSize(kClientWidth, kClientHeight);
     // The main window alone decides when the program ends.
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -1,5 +1,6 @@
 #include "views/InterfacesDialog.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
@@ -20,8 +21,9 @@ QString Text(const std::string& text) {
 
 QString CountedText(CountReason reason) {
     return QStringLiteral("%1 (%2)").arg(
-        IsCounted(reason) ? QStringLiteral("Yes") : QStringLiteral("No"),
-        QString::fromLatin1(CountReasonText(reason)));
+        IsCounted(reason) ? QCoreApplication::translate("bytelora::InterfacesDialog", "Yes")
+                          : QCoreApplication::translate("bytelora::InterfacesDialog", "No"),
+        Text(InterfaceWordText(CountReasonText(reason))));
 }
 
 // Loopback and filter rows never count, whatever is ticked.
@@ -33,27 +35,25 @@ bool CanCount(CountReason reason) {
 
 InterfacesDialog::InterfacesDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("InterfacesDialog"));
-    setWindowTitle(QStringLiteral("Interfaces"));
+    setWindowTitle(tr("Interfaces"));
     auto* layout = new QVBoxLayout(this);
 
-    Automatic = new QCheckBox(QStringLiteral("Use the automatic choice"), this);
+    Automatic = new QCheckBox(tr("Use the automatic choice"), this);
     Automatic->setObjectName(QStringLiteral("Automatic"));
     layout->addWidget(Automatic);
 
     List = new QTreeWidget(this);
     List->setObjectName(QStringLiteral("List"));
     List->setRootIsDecorated(false);
-    List->setHeaderLabels({QStringLiteral("Interface"), QStringLiteral("Type"),
-                           QStringLiteral("Status"), QStringLiteral("Received"),
-                           QStringLiteral("Sent"), QStringLiteral("Counted")});
+    List->setHeaderLabels(
+        {tr("Interface"), tr("Type"), tr("Status"), tr("Received"), tr("Sent"), tr("Counted")});
     List->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(List);
 
-    Note =
-        new QLabel(QStringLiteral("The automatic choice counts the interfaces with hardware behind "
-                                  "them; without any, those with a default route; without those, "
-                                  "all. Received and sent are counted since the system started."),
-                   this);
+    Note = new QLabel(tr("The automatic choice counts the interfaces with hardware behind "
+                         "them; without any, those with a default route; without those, "
+                         "all. Received and sent are counted since the system started."),
+                      this);
     Note->setWordWrap(true);
     layout->addWidget(Note);
 
@@ -88,8 +88,8 @@ void InterfacesDialog::ShowInterfaces(const InterfaceTable& table,
         if (!row) continue;
         auto* item = new QTreeWidgetItem(
             {Text(InterfaceLabelWithDescription(*row)),
-             Text(InterfaceTypeText(row->InterfaceType())),
-             Text(OperationalStatusText(row->OperationalStatus())),
+             Text(InterfaceWordText(InterfaceTypeText(row->InterfaceType()))),
+             Text(InterfaceWordText(OperationalStatusText(row->OperationalStatus()))),
              locale.toString(static_cast<qulonglong>(row->OctetsReceived())),
              locale.toString(static_cast<qulonglong>(row->OctetsSent())), CountedText(reason)});
         // The choice is stored by the interface's stable key, which the label may not be.
@@ -115,9 +115,9 @@ void InterfacesDialog::ShowInterfaces(const InterfaceTable& table,
         if (std::find(listed.begin(), listed.end(), name) != listed.end()) continue;
         const auto alias = knownAliases.find(name);
         const bool named = alias != knownAliases.end() && !alias->second.empty();
-        auto* item = new QTreeWidgetItem({Text(named ? alias->second : name), QString(),
-                                          QStringLiteral("not present"), QString(), QString(),
-                                          QStringLiteral("No (not present)")});
+        auto* item =
+            new QTreeWidgetItem({Text(named ? alias->second : name), QString(), tr("not present"),
+                                 QString(), QString(), tr("No (not present)")});
         item->setData(kName, Qt::UserRole, Text(name));
         if (named) item->setToolTip(kName, Text(name));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);

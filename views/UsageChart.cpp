@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "usage/UsageText.h"
+#include "views/ShownAmounts.h"
 #include "widgets/StripChart.h"
 
 namespace bytelora {
@@ -50,7 +51,8 @@ void UsageChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
     const QFontMetrics metrics = painter.fontMetrics();
-    const int left = metrics.horizontalAdvance(QStringLiteral("1023 MB")) + 8;
+    // As wide as the widest amount the scale shows: "1023 MB".
+    const int left = metrics.horizontalAdvance(ShownByteAmount(std::uint64_t{1023} << 20)) + 8;
     const int bottom = height() - metrics.height() - 6;
     const int top = metrics.height() / 2 + 4;
     const QRect plot(left, top, std::max(1, width() - left - 8), std::max(1, bottom - top));
@@ -66,8 +68,7 @@ void UsageChart::paintEvent(QPaintEvent*) {
     for (int part = 0; part <= 2; ++part) {
         const int y = plot.bottom() - plot.height() * part / 2;
         painter.drawText(QRect(0, y - metrics.height() / 2, left - 6, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter,
-                         QString::fromStdString(ByteAmountText(values[part])));
+                         Qt::AlignRight | Qt::AlignVCenter, ShownByteAmount(values[part]));
     }
     if (buckets_.empty()) return;
 

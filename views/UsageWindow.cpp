@@ -12,6 +12,7 @@
 
 #include "settings/SaveOrTell.h"
 #include "usage/UsageText.h"
+#include "views/ShownAmounts.h"
 
 namespace bytelora {
 
@@ -32,7 +33,7 @@ UsageViewKind KindOfTab(int tab) {
 }
 
 QString Amount(std::uint64_t bytes) {
-    return QString::fromStdString(ByteAmountText(bytes));
+    return ShownByteAmount(bytes);
 }
 
 }  // namespace
@@ -46,11 +47,10 @@ UsageWindow::UsageWindow(UsageSession& usage, SettingsStore& store, MessageBoxes
       boxes_(boxes),
       clock_(clock) {
     setObjectName(QStringLiteral("UsageWindow"));
-    setWindowTitle(QStringLiteral("Data usage - Bytelora"));
+    setWindowTitle(tr("Data usage - Bytelora"));
     askSavePath = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"),
-                                            QStringLiteral("bytelora-usage.csv"),
-                                            QStringLiteral("CSV files (*.csv)"));
+        return QFileDialog::getSaveFileName(
+            this, tr("Export CSV"), QStringLiteral("bytelora-usage.csv"), tr("CSV files (*.csv)"));
     };
     BuildControls();
     LoadLimit();
@@ -60,17 +60,17 @@ UsageWindow::UsageWindow(UsageSession& usage, SettingsStore& store, MessageBoxes
 
 void UsageWindow::BuildControls() {
     Views = new QTabBar(this);
-    Views->addTab(QStringLiteral("Today"));
-    Views->addTab(QStringLiteral("This month"));
-    Views->addTab(QStringLiteral("Months"));
+    Views->addTab(tr("Today"));
+    Views->addTab(tr("This month"));
+    Views->addTab(tr("Months"));
     Views->setCurrentIndex(1);
     InterfaceFilter = new QComboBox(this);
-    InterfaceFilter->addItem(QStringLiteral("All counted interfaces"));
-    ByApplication = new QCheckBox(QStringLiteral("By application"), this);
+    InterfaceFilter->addItem(tr("All counted interfaces"));
+    ByApplication = new QCheckBox(tr("By application"), this);
     ByApplication->setToolTip(
-        QStringLiteral("Each application's bytes today or this month, where the per-application "
-                       "counter ran while they were recorded"));
-    ExportButton = new QPushButton(QStringLiteral("Export CSV…"), this);
+        tr("Each application's bytes today or this month, where the per-application "
+           "counter ran while they were recorded"));
+    ExportButton = new QPushButton(tr("Export CSV…"), this);
     Chart = new UsageChart(this);
     Table = new QTableWidget(0, 4, this);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -83,21 +83,21 @@ void UsageWindow::BuildControls() {
     LimitGb->setRange(0, 1024.0 * 1024.0);
     LimitGb->setDecimals(1);
     LimitGb->setSuffix(QStringLiteral(" GB"));
-    LimitGb->setSpecialValueText(QStringLiteral("No limit"));
+    LimitGb->setSpecialValueText(tr("No limit"));
     MonthStart = new QSpinBox(this);
     MonthStart->setRange(kMinMonthStartDay, kMaxMonthStartDay);
-    AlertCheck = new QCheckBox(QStringLiteral("Alert at 90 % and at 100 %"), this);
+    AlertCheck = new QCheckBox(tr("Alert at 90 % and at 100 %"), this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(Views, 1);
-    top->addWidget(new QLabel(QStringLiteral("Interface:"), this));
+    top->addWidget(new QLabel(tr("Interface:"), this));
     top->addWidget(InterfaceFilter);
     top->addWidget(ByApplication);
     top->addWidget(ExportButton);
-    auto* limitBox = new QGroupBox(QStringLiteral("Monthly limit"), this);
+    auto* limitBox = new QGroupBox(tr("Monthly limit"), this);
     auto* form = new QFormLayout(limitBox);
-    form->addRow(QStringLiteral("Data limit:"), LimitGb);
-    form->addRow(QStringLiteral("Month starts on day:"), MonthStart);
+    form->addRow(tr("Data limit:"), LimitGb);
+    form->addRow(tr("Month starts on day:"), MonthStart);
     form->addRow(AlertCheck);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -196,16 +196,14 @@ void UsageWindow::Refresh() {
 }
 
 void UsageWindow::FillTable() {
-    const char* first = view_.kind == UsageViewKind::Hours    ? "Hour"
-                        : view_.kind == UsageViewKind::Months ? "Month"
-                                                              : "Date";
-    Table->setHorizontalHeaderLabels({QString::fromLatin1(first), QStringLiteral("Received"),
-                                      QStringLiteral("Sent"), QStringLiteral("Total")});
+    const QString first = view_.kind == UsageViewKind::Hours    ? tr("Hour")
+                          : view_.kind == UsageViewKind::Months ? tr("Month")
+                                                                : tr("Date");
+    Table->setHorizontalHeaderLabels({first, tr("Received"), tr("Sent"), tr("Total")});
     Table->setRowCount(static_cast<int>(view_.total.size()));
     int row = 0;
     for (const UsageBucket& bucket : view_.total) {
-        QString label = QString::fromStdString(bucket.label);
-        label.replace(QLatin1Char('T'), QLatin1Char(' '));
+        const QString label = ShownUsageLabel(bucket.label);
         const QString cells[] = {label, Amount(bucket.received), Amount(bucket.sent),
                                  Amount(bucket.received + bucket.sent)};
         for (int column = 0; column < 4; ++column) {
@@ -218,8 +216,7 @@ void UsageWindow::FillTable() {
 }
 
 void UsageWindow::FillAppTable() {
-    Table->setHorizontalHeaderLabels({QStringLiteral("Application"), QStringLiteral("Received"),
-                                      QStringLiteral("Sent"), QStringLiteral("Total")});
+    Table->setHorizontalHeaderLabels({tr("Application"), tr("Received"), tr("Sent"), tr("Total")});
     Table->setRowCount(static_cast<int>(apps_.size()));
     int row = 0;
     for (const AppTotal& app : apps_) {
@@ -241,10 +238,10 @@ void UsageWindow::ShowProjection() {
     std::uint64_t used = 0;
     for (const UsageBucket& day : view_.total) used += day.received + day.sent;
     const UsageLimit limit = StoredUsageLimit(store_);
-    QString text = QStringLiteral("This month: %1").arg(Amount(used));
+    QString text = tr("This month: %1").arg(Amount(used));
     if (limit.bytes > 0) {
         const double share = 100.0 * static_cast<double>(used) / static_cast<double>(limit.bytes);
-        text += QStringLiteral(" of %1 (%2 %)").arg(Amount(limit.bytes)).arg(std::lround(share));
+        text += tr(" of %1 (%2 %)").arg(Amount(limit.bytes)).arg(std::lround(share));
     }
     const LocalZone& zone = usage_.Environment().zone;
     const auto today = zone(HourOf(clock_.Now()) * 3600).date;
@@ -272,8 +269,9 @@ bool UsageWindow::ExportCsv(const QString& path) {
         return true;
     }
     boxes_.Show("Bytelora",
-                "The data usage could not be exported to " + path.toStdString() + ":\r\n" +
-                    file.errorString().toStdString(),
+                tr("The data usage could not be exported to %1:\r\n%2")
+                    .arg(path, file.errorString())
+                    .toStdString(),
                 BoxIcon::Warning);
     return false;
 }

@@ -6,6 +6,8 @@ BYTELORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BYTELORA_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xfixes0-dev libqt6sql6-sqlite
+  # lupdate and lrelease with their CMake package, and Qt's own translations
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation
   desktop-file-utils appstream dpkg-dev file xvfb xdotool
@@ -26,13 +28,18 @@ BYTELORA_BUILD_PACKAGES=(
   weston xwayland qt6-wayland
   # High-density screens: Xft.dpi set with xrdb.
   x11-xserver-utils
+  # The windows in Chinese and Japanese (tests/desktop/languages.sh).
+  fonts-noto-cjk
 )
 
 # The Windows cross build and the wine that runs its tests.
 # With the Qt for mingw also the installer (nsis) and the desktop checks of bytelora.exe
 # under wine on a virtual display, and iproute2 for the data usage check in a network
 # namespace of its own.
-BYTELORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xdotool x11-utils imagemagick iproute2)
+BYTELORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xdotool x11-utils imagemagick iproute2
+  # A German user under wine (tests/windows/check-wine-german.sh): wine takes the locale
+  # from LANG, which needs it generated.
+  locales)
 
 # The long checks (scripts/test-long): the fuzzer, network namespaces, a virtual display
 # with a tray host, node_exporter with Prometheus scraping the data usage, and clean
@@ -40,6 +47,15 @@ BYTELORA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis xvfb xdot
 # systemd-nspawn (which serves its downloads with python3's web server).
 BYTELORA_LONG_PACKAGES=(clang libclang-rt-14-dev iproute2 xvfb trayer prometheus prometheus-node-exporter curl
   debootstrap systemd-container python3)
+
+# ensure_locale <name>: generates a locale (such as de_DE.UTF-8) that is not there yet.
+ensure_locale() {
+  locale -a 2>/dev/null | grep -qix "$(echo "$1" | sed 's/UTF-8/utf8/')" && return 0
+  echo "== Generating the locale $1"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" localedef -i "${1%%.*}" -f "${1#*.}" "$1"
+}
 
 # Installs the named Debian packages that are not installed yet.
 ensure_packages() {

@@ -86,6 +86,59 @@ TEST(TrayMenu, ApplicationsOpensTheWindowThatAsksTheCounterOnlyWhileShown) {
     rig.form.reset();  // before the count its fake counter adds to
 }
 
+// The Language submenu: the stored choice ticked (a damaged value reads as System), and
+// a pick stored for the next start.
+TEST(TrayMenu, LanguageListsEachLanguageByItsOwnNameAndStoresThePick) {
+    const auto languageMenu = [](MainWindow& form) -> QMenu* {
+        for (QAction* action : form.TrayIconMenu()->Menu().actions()) {
+            if (action->text() == "Language") return action->menu();
+        }
+        return nullptr;
+    };
+    const auto ticked = [](QMenu& menu) {
+        QStringList texts;
+        for (QAction* action : menu.actions()) {
+            if (action->isChecked()) texts << action->text();
+        }
+        return texts;
+    };
+    {
+        MainWindowRig rig;
+        rig.settings.Preset("Language", "Klingon");
+        QMenu* menu = languageMenu(rig.Load());
+        ASSERT_NE(menu, nullptr);
+        QStringList texts;
+        for (QAction* action : menu->actions()) {
+            texts << (action->isSeparator() ? QStringLiteral("--") : action->text());
+        }
+        EXPECT_EQ(
+            texts,
+            (QStringList{"System", "--", "English", QString::fromUtf8("\u7b80\u4f53\u4e2d\u6587"),
+                         QString::fromUtf8("\u7e41\u9ad4\u4e2d\u6587"), "Deutsch",
+                         QString::fromUtf8("Fran\u00e7ais"), QString::fromUtf8("Espa\u00f1ol"),
+                         QString::fromUtf8("Portugu\u00eas (Brasil)"),
+                         QString::fromUtf8("\u0420\u0443\u0441\u0441\u043a\u0438\u0439"),
+                         QString::fromUtf8("\u65e5\u672c\u8a9e"), "--",
+                         "A new language shows at the next start."}));
+        EXPECT_EQ(ticked(*menu), QStringList{"System"});
+        EXPECT_FALSE(menu->actions().last()->isEnabled());
+        for (QAction* action : menu->actions()) {
+            if (action->text() == "Deutsch") action->trigger();
+        }
+        RunQueued();
+        EXPECT_EQ(rig.settings.Value("Language"), "de");
+        EXPECT_EQ(ticked(*menu), QStringList{"Deutsch"});
+    }
+    MainWindowRig rig;
+    rig.settings.Preset("Language", "ja");
+    QMenu* menu = languageMenu(rig.Load());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(ticked(*menu), QStringList{QString::fromUtf8("\u65e5\u672c\u8a9e")});
+    menu->actions().first()->trigger();
+    RunQueued();
+    EXPECT_EQ(rig.settings.Value("Language"), "System");
+}
+
 TEST(TrayMenu, TheTipShowsTheRatesAndIsSentOnlyWhenItChanges) {
     MainWindowRig rig;
     MainWindow& form = rig.Load();

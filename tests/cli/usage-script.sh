@@ -12,6 +12,9 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 export HOME=$home XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config TEMP=$home/tmp
 export QT_QPA_PLATFORM=offscreen
+# The messages it looks for are the English ones, whatever the tester's language.
+export LC_ALL=C.UTF-8
+unset LANGUAGE LC_MESSAGES
 mkdir -p "$TEMP" "$home/textfiles"
 db=$XDG_DATA_HOME/Bytelora/usage.sqlite
 fail() { echo "FAIL: $*"; exit 1; }

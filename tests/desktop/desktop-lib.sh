@@ -6,6 +6,11 @@
 failures=0
 skip=77
 
+# The texts the checks look for are the English ones: the tester's own language must not
+# change them (languages.sh picks its languages itself).
+export LC_ALL=C.UTF-8
+unset LANGUAGE LC_MESSAGES
+
 # need <tool...>: exits 77 (skipped) when one is missing.
 need() {
   local tool

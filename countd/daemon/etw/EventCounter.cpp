@@ -83,9 +83,11 @@ std::optional<ProcessSample> EventCounter::Take(const ProcessKey& key) {
     return sample;
 }
 
-ByteCounts EventCounter::Unowned() const {
+CounterTable::Unowned EventCounter::Unowned() const {
     std::lock_guard lock(mutex_);
-    return unowned_;
+    // Windows has no kernel sockets of its own in these events, and no process is ever
+    // refused a record here: only the bytes of processes that could not be named.
+    return {unowned_, {}, {}};
 }
 
 std::uint64_t EventCounter::Malformed() const {

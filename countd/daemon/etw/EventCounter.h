@@ -41,7 +41,7 @@ class EventCounter {
     std::optional<ProcessSample> Take(const ProcessKey& key);
     // Bytes no process could be named for: pid 0, or a process gone before its first
     // event was read.
-    ByteCounts Unowned() const;
+    CounterTable::Unowned Unowned() const;
     // Traffic events too short for their layout (a provider that changed).
     std::uint64_t Malformed() const;
 

@@ -81,7 +81,7 @@ TEST(EventCounter, TrafficNoProcessCanBeNamedForIsUnowned) {
     Traffic(counter, 10, test::V4(0, 60));     // pid 0: the kernel, for no process
     Traffic(counter, 11, test::V4(777, 300));  // gone before it was looked up
     Traffic(counter, 59, test::V6(4, 1200));   // System is a process like any other
-    EXPECT_EQ(counter.Unowned(), (ByteCounts{300, 60}));
+    EXPECT_EQ(counter.Unowned().untagged, (ByteCounts{300, 60}));
     const auto samples = counter.Samples();
     ASSERT_EQ(samples.size(), 1u);
     EXPECT_EQ(samples[0].uid, 0u);
