@@ -5,199 +5,200 @@
     <name>bytelora::AppsWindow</name>
     <message>
         <source> - Applications</source>
-        <translation type="unfinished"></translation>
+        <translation> - Anwendungen</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Upload</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangen</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet</translation>
     </message>
     <message>
         <source>Received and sent: since the per-application counter started</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangen und gesendet: seit dem Start des Zählers pro Anwendung</translation>
     </message>
     <message>
         <source>Received today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute empfangen</translation>
     </message>
     <message>
         <source>Sent today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute gesendet</translation>
     </message>
     <message>
         <source>Received and sent: today, since midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangen und gesendet: heute, seit Mitternacht</translation>
     </message>
     <message>
         <source>The per-application counter is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zähler pro Anwendung ist nicht verfügbar.</translation>
     </message>
 </context>
 <context>
     <name>bytelora::GraphWindow</name>
     <message>
         <source>Bandwidth Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreitendiagramm</translation>
     </message>
 </context>
 <context>
     <name>bytelora::InterfacesDialog</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstellen</translation>
     </message>
     <message>
         <source>Use the automatic choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Auswahl verwenden</translation>
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangen</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet</translation>
     </message>
     <message>
         <source>Counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezählt</translation>
     </message>
     <message>
         <source>The automatic choice counts the interfaces with hardware behind them; without any, those with a default route; without those, all. Received and sent are counted since the system started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die automatische Auswahl zählt die Schnittstellen, hinter denen Hardware steht; gibt es keine, die mit einer Standardroute; gibt es auch diese nicht, alle. Empfangene und gesendete Daten werden seit dem Systemstart gezählt.</translation>
     </message>
     <message>
         <source>not present</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht vorhanden</translation>
     </message>
     <message>
         <source>No (not present)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein (nicht vorhanden)</translation>
     </message>
 </context>
 <context>
     <name>bytelora::LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>A new language shows at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Sprache gilt ab dem nächsten Start.</translation>
     </message>
 </context>
 <context>
     <name>bytelora::MainWindow</name>
     <message>
         <source>Next bandwidth usage snapshot will occur in </source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Momentaufnahme der Bandbreitennutzung in </translation>
     </message>
     <message>
         <source>Progress Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschrittsbalken</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Startoptionen</translation>
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Windows starten</translation>
     </message>
     <message>
         <source>Minimized to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Infobereich starten</translation>
     </message>
     <message>
         <source>Turn On Automatic Logging</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokollierung einschalten</translation>
     </message>
     <message>
         <source>View History Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlaufsdiagramm anzeigen</translation>
     </message>
     <message>
         <source>View History Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlaufsprotokoll anzeigen</translation>
     </message>
     <message>
         <source>Copy History To Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf kopieren</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Clear History Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlaufsprotokoll leeren</translation>
     </message>
     <message>
         <source>Data usage…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datennutzung…</translation>
     </message>
     <message>
         <source>Applications…</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen…</translation>
     </message>
     <message>
         <source>Data usage: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datennutzung: </translation>
     </message>
     <message>
         <source>Data usage cannot be recorded:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datennutzung kann nicht aufgezeichnet werden:<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
     <name>bytelora::SingleInstance</name>
     <message>
         <source>The instance lock %1 cannot be made; Bytelora runs without it, so a second start is not caught.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Instanzsperre %1 kann nicht angelegt werden; Bytelora läuft ohne sie, daher wird ein zweiter Start nicht erkannt.</translation>
     </message>
     <message>
         <source>Bytelora cannot listen on %1 (%2); a second start cannot bring this window forward.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora kann nicht auf %1 lauschen (%2); ein zweiter Start kann dieses Fenster nicht in den Vordergrund holen.</translation>
     </message>
 </context>
 <context>
@@ -205,12 +206,14 @@
     <message>
         <source>Bytelora could not be set to start with your session:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora konnte nicht für den Start mit Ihrer Sitzung eingerichtet werden:<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Bytelora could not stop starting with your session:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Start von Bytelora mit Ihrer Sitzung konnte nicht abgeschaltet werden:<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -218,164 +221,166 @@
     <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;Q&apos; icon (Q for Quillmark) to bring the software back.</source>
-        <translation type="unfinished"></translation>
+        <translation>wurde in den Infobereich minimiert.<byte value="xd"/>
+Klicken Sie auf das blaue „Q“-Symbol (Q für Quillmark), um die Software zurückzuholen.</translation>
     </message>
 </context>
 <context>
     <name>bytelora::TrayIcon</name>
     <message>
         <source>%1 — Download: %2, Upload: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — Download: %2, Upload: %3</translation>
     </message>
 </context>
 <context>
     <name>bytelora::TrayMenu</name>
     <message>
         <source>Show Bytelora</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora anzeigen</translation>
     </message>
     <message>
         <source>Interfaces…</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstellen…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
     <name>bytelora::UsageLimit</name>
     <message>
         <source>about %1 by the %2th</source>
-        <translation type="unfinished"></translation>
+        <translation>etwa %1 bis zum %2.</translation>
     </message>
     <message>
         <source>about %1 by the %2st</source>
-        <translation type="unfinished"></translation>
+        <translation>etwa %1 bis zum %2.</translation>
     </message>
     <message>
         <source>about %1 by the %2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>etwa %1 bis zum %2.</translation>
     </message>
     <message>
         <source>about %1 by the %2rd</source>
-        <translation type="unfinished"></translation>
+        <translation>etwa %1 bis zum %2.</translation>
     </message>
     <message>
         <source>The monthly data limit is reached: %1 of %2 used this month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das monatliche Datenlimit ist erreicht: %1 von %2 in diesem Monat verbraucht.</translation>
     </message>
     <message>
         <source>90 % of the monthly data limit is used: %1 of %2 this month.</source>
-        <translation type="unfinished"></translation>
+        <translation>90 % des monatlichen Datenlimits sind verbraucht: %1 von %2 in diesem Monat.</translation>
     </message>
 </context>
 <context>
     <name>bytelora::UsageWindow</name>
     <message>
         <source>Data usage - Bytelora</source>
-        <translation type="unfinished"></translation>
+        <translation>Datennutzung - Bytelora</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>This month</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Monat</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Monate</translation>
     </message>
     <message>
         <source>All counted interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle gezählten Schnittstellen</translation>
     </message>
     <message>
         <source>By application</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Anwendung</translation>
     </message>
     <message>
         <source>Each application&apos;s bytes today or this month, where the per-application counter ran while they were recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bytes jeder Anwendung heute oder in diesem Monat, soweit der Zähler pro Anwendung bei der Aufzeichnung lief</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren…</translation>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Limit</translation>
     </message>
     <message>
         <source>Alert at 90 % and at 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung bei 90 % und bei 100 %</translation>
     </message>
     <message>
         <source>Interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle:</translation>
     </message>
     <message>
         <source>Monthly limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliches Limit</translation>
     </message>
     <message>
         <source>Data limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenlimit:</translation>
     </message>
     <message>
         <source>Month starts on day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat beginnt am Tag:</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangen</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>This month: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Monat: %1</translation>
     </message>
     <message>
         <source> of %1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation> von %1 (%2 %)</translation>
     </message>
     <message>
         <source>The data usage could not be exported to %1:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datennutzung konnte nicht nach %1 exportiert werden:<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -425,20 +430,68 @@ the interfaces chosen in the window count, or else those Bytelora picks itself.
 
 Intervals:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: bytelora-cli COMMAND [OPTIONS]
+
+Befehle:
+  interfaces         liest die Schnittstellentabelle einmal und listet sie mit
+                     den Summen auf
+  watch [--interface NAME]...
+                     gibt jede Sekunde die Download- und die Uploadrate aus
+  log [--every E] [--interface NAME]...
+                     schreibt Momentaufnahmen der Bandbreitennutzung in das
+                     Verlaufsprotokoll; E ist eines der Intervalle unten
+                     (Standard: das im Fenster gewählte); zeichnet auch die
+                     Datennutzung auf, wenn kein anderes Bytelora das tut
+  log ... --textfile-dir DIR
+                     schreibt außerdem einmal pro Minute die Datennutzung für
+                     Prometheus nach DIR (Textfile-Collector von node_exporter)
+  usage [VIEW] [--begin DATE] [--end DATE] [--interface NAME] [--json|--csv]
+                     die Datennutzung; VIEW ist eines von
+    --hours          die letzten 24 Stunden nach Stunden
+    --days           dieser Abrechnungsmonat nach Tagen, bis heute (Standard)
+    --months         die letzten 24 Abrechnungsmonate
+    --years          jedes Jahr mit Nutzung
+    --top N          die N Tage mit dem meisten Datenverkehr
+                     DATE ist YYYY-MM-DD, Ortszeit; --begin und --end wählen
+                     die Tage, die jede Ansicht abdeckt (beide eingeschlossen)
+  usage --limit [--interface NAME]
+                     eine Zeile zu diesem Abrechnungsmonat im Vergleich zum
+                     monatlichen Limit; endet mit 1, wenn das Limit erreicht
+                     ist, sonst mit 0
+  usage --prometheus [--interface NAME]
+                     die Gesamtsummen aller Zeiten je Schnittstelle im
+                     Textformat von Prometheus
+  usage --apps [--hours|--days|--months|--years] [--begin DATE] [--end DATE]
+        [--json|--csv]
+                     die Bytes jeder Anwendung in der Ansicht, größte zuerst
+                     (aufgezeichnet, wo der Zähler pro Anwendung läuft)
+  apps [--json]      die Bytes jeder Anwendung seit dem Start des Zählers pro
+                     Anwendung (bytelora-countd) und der Datenverkehr, der
+                     keinem lokalen Programm gehört
+
+--interface zählt nur die genannten Schnittstellen (Namen genau wie angegeben);
+ohne diese Option zählen die im Fenster gewählten Schnittstellen, sonst die,
+die Bytelora selbst auswählt.
+  --help             zeigt diesen Text
+  --version          zeigt die Version
+
+Intervalle:
+</translation>
     </message>
     <message>
         <source>
 watch and log run until interrupted (Ctrl-C).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+watch und log laufen, bis sie unterbrochen werden (Strg+C).
+</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Bytelora is already running but does not answer. Close it, or end it, and start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora läuft bereits, reagiert aber nicht. Schließen oder beenden Sie es und starten Sie es dann erneut.</translation>
     </message>
 </context>
 </TS>

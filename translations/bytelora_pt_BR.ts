@@ -5,199 +5,200 @@
     <name>bytelora::AppsWindow</name>
     <message>
         <source> - Applications</source>
-        <translation type="unfinished"></translation>
+        <translation> - Aplicativos</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicativo</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Upload</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Recebido</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviado</translation>
     </message>
     <message>
         <source>Received and sent: since the per-application counter started</source>
-        <translation type="unfinished"></translation>
+        <translation>Recebido e enviado: desde que o contador por aplicativo foi iniciado</translation>
     </message>
     <message>
         <source>Received today</source>
-        <translation type="unfinished"></translation>
+        <translation>Recebido hoje</translation>
     </message>
     <message>
         <source>Sent today</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviado hoje</translation>
     </message>
     <message>
         <source>Received and sent: today, since midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Recebido e enviado: hoje, desde a meia-noite</translation>
     </message>
     <message>
         <source>The per-application counter is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>O contador por aplicativo não está disponível.</translation>
     </message>
 </context>
 <context>
     <name>bytelora::GraphWindow</name>
     <message>
         <source>Bandwidth Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de largura de banda</translation>
     </message>
 </context>
 <context>
     <name>bytelora::InterfacesDialog</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message>
         <source>Interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaces</translation>
     </message>
     <message>
         <source>Use the automatic choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar a seleção automática</translation>
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Recebido</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviado</translation>
     </message>
     <message>
         <source>Counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Contada</translation>
     </message>
     <message>
         <source>The automatic choice counts the interfaces with hardware behind them; without any, those with a default route; without those, all. Received and sent are counted since the system started.</source>
-        <translation type="unfinished"></translation>
+        <translation>A seleção automática conta as interfaces que têm hardware por trás; se não houver nenhuma, as que têm uma rota padrão; se também não houver, todas. Os dados recebidos e enviados são contados desde a inicialização do sistema.</translation>
     </message>
     <message>
         <source>not present</source>
-        <translation type="unfinished"></translation>
+        <translation>ausente</translation>
     </message>
     <message>
         <source>No (not present)</source>
-        <translation type="unfinished"></translation>
+        <translation>Não (ausente)</translation>
     </message>
 </context>
 <context>
     <name>bytelora::LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>A new language shows at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>O novo idioma será aplicado na próxima inicialização.</translation>
     </message>
 </context>
 <context>
     <name>bytelora::MainWindow</name>
     <message>
         <source>Next bandwidth usage snapshot will occur in </source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo instantâneo do uso de largura de banda em </translation>
     </message>
     <message>
         <source>Progress Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de progresso</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de inicialização</translation>
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar com o Windows</translation>
     </message>
     <message>
         <source>Minimized to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar minimizado</translation>
     </message>
     <message>
         <source>Turn On Automatic Logging</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar registro automático</translation>
     </message>
     <message>
         <source>View History Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver gráfico do histórico</translation>
     </message>
     <message>
         <source>View History Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver registro do histórico</translation>
     </message>
     <message>
         <source>Copy History To Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar histórico</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>Clear History Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar registro do histórico</translation>
     </message>
     <message>
         <source>Data usage…</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso de dados…</translation>
     </message>
     <message>
         <source>Applications…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicativos…</translation>
     </message>
     <message>
         <source>Data usage: </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso de dados: </translation>
     </message>
     <message>
         <source>Data usage cannot be recorded:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível registrar o uso de dados:<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
     <name>bytelora::SingleInstance</name>
     <message>
         <source>The instance lock %1 cannot be made; Bytelora runs without it, so a second start is not caught.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar o bloqueio de instância %1; o Bytelora é executado sem ele, portanto uma segunda inicialização não será detectada.</translation>
     </message>
     <message>
         <source>Bytelora cannot listen on %1 (%2); a second start cannot bring this window forward.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Bytelora não pode escutar em %1 (%2); uma segunda inicialização não poderá trazer esta janela para a frente.</translation>
     </message>
 </context>
 <context>
@@ -205,12 +206,14 @@
     <message>
         <source>Bytelora could not be set to start with your session:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível configurar o Bytelora para iniciar com a sua sessão:<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Bytelora could not stop starting with your session:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível impedir que o Bytelora inicie com a sua sessão:<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -218,164 +221,166 @@
     <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;Q&apos; icon (Q for Quillmark) to bring the software back.</source>
-        <translation type="unfinished"></translation>
+        <translation>foi minimizado para a área de notificação.<byte value="xd"/>
+Clique no ícone azul “Q” (Q de Quillmark) para restaurar o programa.</translation>
     </message>
 </context>
 <context>
     <name>bytelora::TrayIcon</name>
     <message>
         <source>%1 — Download: %2, Upload: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — Download: %2, Upload: %3</translation>
     </message>
 </context>
 <context>
     <name>bytelora::TrayMenu</name>
     <message>
         <source>Show Bytelora</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar Bytelora</translation>
     </message>
     <message>
         <source>Interfaces…</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaces…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
 </context>
 <context>
     <name>bytelora::UsageLimit</name>
     <message>
         <source>about %1 by the %2th</source>
-        <translation type="unfinished"></translation>
+        <translation>cerca de %1 até o dia %2</translation>
     </message>
     <message>
         <source>about %1 by the %2st</source>
-        <translation type="unfinished"></translation>
+        <translation>cerca de %1 até o dia %2</translation>
     </message>
     <message>
         <source>about %1 by the %2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>cerca de %1 até o dia %2</translation>
     </message>
     <message>
         <source>about %1 by the %2rd</source>
-        <translation type="unfinished"></translation>
+        <translation>cerca de %1 até o dia %2</translation>
     </message>
     <message>
         <source>The monthly data limit is reached: %1 of %2 used this month.</source>
-        <translation type="unfinished"></translation>
+        <translation>O limite mensal de dados foi atingido: %1 de %2 usados este mês.</translation>
     </message>
     <message>
         <source>90 % of the monthly data limit is used: %1 of %2 this month.</source>
-        <translation type="unfinished"></translation>
+        <translation>90 % do limite mensal de dados foi usado: %1 de %2 este mês.</translation>
     </message>
 </context>
 <context>
     <name>bytelora::UsageWindow</name>
     <message>
         <source>Data usage - Bytelora</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso de dados - Bytelora</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoje</translation>
     </message>
     <message>
         <source>This month</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mês</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Meses</translation>
     </message>
     <message>
         <source>All counted interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as interfaces contadas</translation>
     </message>
     <message>
         <source>By application</source>
-        <translation type="unfinished"></translation>
+        <translation>Por aplicativo</translation>
     </message>
     <message>
         <source>Each application&apos;s bytes today or this month, where the per-application counter ran while they were recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Os bytes de cada aplicativo hoje ou neste mês, onde o contador por aplicativo estava em execução quando foram registrados</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV…</translation>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem limite</translation>
     </message>
     <message>
         <source>Alert at 90 % and at 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Alertar em 90 % e em 100 %</translation>
     </message>
     <message>
         <source>Interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface:</translation>
     </message>
     <message>
         <source>Monthly limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite mensal</translation>
     </message>
     <message>
         <source>Data limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de dados:</translation>
     </message>
     <message>
         <source>Month starts on day:</source>
-        <translation type="unfinished"></translation>
+        <translation>O mês começa no dia:</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mês</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Recebido</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviado</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicativo</translation>
     </message>
     <message>
         <source>This month: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mês: %1</translation>
     </message>
     <message>
         <source> of %1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation> de %1 (%2 %)</translation>
     </message>
     <message>
         <source>The data usage could not be exported to %1:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível exportar o uso de dados para %1:<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -425,20 +430,67 @@ the interfaces chosen in the window count, or else those Bytelora picks itself.
 
 Intervals:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: bytelora-cli COMMAND [OPTIONS]
+
+Comandos:
+  interfaces         lê a tabela de interfaces uma vez e a lista com os totais
+  watch [--interface NAME]...
+                     mostra as taxas de download e upload a cada segundo
+  log [--every E] [--interface NAME]...
+                     grava instantâneos do uso de largura de banda no registro
+                     do histórico; E é um dos intervalos abaixo (padrão: o
+                     escolhido na janela); também registra o uso de dados
+                     quando nenhum outro Bytelora o faz
+  log ... --textfile-dir DIR
+                     também grava o uso de dados para o Prometheus em DIR uma
+                     vez por minuto (coletor textfile do node_exporter)
+  usage [VIEW] [--begin DATE] [--end DATE] [--interface NAME] [--json|--csv]
+                     o uso de dados; VIEW é um destes
+    --hours          as últimas 24 horas, por hora
+    --days           este mês de faturamento, por dia, até hoje (o padrão)
+    --months         os últimos 24 meses de faturamento
+    --years          cada ano com uso
+    --top N          os N dias de maior tráfego
+                     DATE é YYYY-MM-DD, hora local; --begin e --end escolhem
+                     os dias que qualquer visão abrange (ambos incluídos)
+  usage --limit [--interface NAME]
+                     uma linha sobre este mês de faturamento em relação ao
+                     limite mensal; sai com 1 quando o limite é atingido,
+                     senão com 0
+  usage --prometheus [--interface NAME]
+                     os totais de todo o período por interface no formato de
+                     texto do Prometheus
+  usage --apps [--hours|--days|--months|--years] [--begin DATE] [--end DATE]
+        [--json|--csv]
+                     os bytes de cada aplicativo na visão, do maior para o
+                     menor (registrados onde o contador por aplicativo roda)
+  apps [--json]      os bytes de cada aplicativo desde que o contador por
+                     aplicativo (bytelora-countd) foi iniciado, e o tráfego
+                     que não pertence a nenhum programa local
+
+--interface conta apenas as interfaces indicadas (os nomes devem coincidir
+exatamente); sem essa opção, contam as interfaces escolhidas na janela ou, se
+não houver, as que o Bytelora escolhe por conta própria.
+  --help             mostra este texto
+  --version          mostra a versão
+
+Intervalos:
+</translation>
     </message>
     <message>
         <source>
 watch and log run until interrupted (Ctrl-C).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+watch e log são executados até serem interrompidos (Ctrl-C).
+</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Bytelora is already running but does not answer. Close it, or end it, and start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Bytelora já está em execução, mas não responde. Feche-o ou encerre-o e inicie-o novamente.</translation>
     </message>
 </context>
 </TS>
