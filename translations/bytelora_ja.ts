@@ -5,199 +5,200 @@
     <name>bytelora::AppsWindow</name>
     <message>
         <source> - Applications</source>
-        <translation type="unfinished"></translation>
+        <translation> - アプリケーション</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>アップロード</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>受信</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>送信</translation>
     </message>
     <message>
         <source>Received and sent: since the per-application counter started</source>
-        <translation type="unfinished"></translation>
+        <translation>受信と送信: アプリケーション別カウンターの開始以降</translation>
     </message>
     <message>
         <source>Received today</source>
-        <translation type="unfinished"></translation>
+        <translation>今日の受信</translation>
     </message>
     <message>
         <source>Sent today</source>
-        <translation type="unfinished"></translation>
+        <translation>今日の送信</translation>
     </message>
     <message>
         <source>Received and sent: today, since midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>受信と送信: 今日の午前 0 時以降</translation>
     </message>
     <message>
         <source>The per-application counter is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション別カウンターを利用できません。</translation>
     </message>
 </context>
 <context>
     <name>bytelora::GraphWindow</name>
     <message>
         <source>Bandwidth Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>帯域幅グラフ</translation>
     </message>
 </context>
 <context>
     <name>bytelora::InterfacesDialog</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>インターフェイス</translation>
     </message>
     <message>
         <source>Use the automatic choice</source>
-        <translation type="unfinished"></translation>
+        <translation>自動選択を使用する</translation>
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>インターフェイス</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>受信</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>送信</translation>
     </message>
     <message>
         <source>Counted</source>
-        <translation type="unfinished"></translation>
+        <translation>集計対象</translation>
     </message>
     <message>
         <source>The automatic choice counts the interfaces with hardware behind them; without any, those with a default route; without those, all. Received and sent are counted since the system started.</source>
-        <translation type="unfinished"></translation>
+        <translation>自動選択では、実際のハードウェアを持つインターフェイスを集計します。それがなければ既定のルートを持つもの、それもなければすべてを集計します。受信と送信はシステムの起動時からの量です。</translation>
     </message>
     <message>
         <source>not present</source>
-        <translation type="unfinished"></translation>
+        <translation>存在しない</translation>
     </message>
     <message>
         <source>No (not present)</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ (存在しない)</translation>
     </message>
 </context>
 <context>
     <name>bytelora::LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>システムに従う</translation>
     </message>
     <message>
         <source>A new language shows at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい言語は次回の起動時に反映されます。</translation>
     </message>
 </context>
 <context>
     <name>bytelora::MainWindow</name>
     <message>
         <source>Next bandwidth usage snapshot will occur in </source>
-        <translation type="unfinished"></translation>
+        <translation>次の帯域幅使用量スナップショットまで </translation>
     </message>
     <message>
         <source>Progress Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>進行状況バー</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>起動オプション</translation>
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows の起動時に読み込む</translation>
     </message>
     <message>
         <source>Minimized to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>システムトレイに最小化</translation>
     </message>
     <message>
         <source>Turn On Automatic Logging</source>
-        <translation type="unfinished"></translation>
+        <translation>自動記録をオンにする</translation>
     </message>
     <message>
         <source>View History Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴グラフを表示</translation>
     </message>
     <message>
         <source>View History Log</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴ログを表示</translation>
     </message>
     <message>
         <source>Copy History To Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴をクリップボードにコピー</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Clear History Log</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴ログを消去</translation>
     </message>
     <message>
         <source>Data usage…</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量…</translation>
     </message>
     <message>
         <source>Applications…</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション…</translation>
     </message>
     <message>
         <source>Data usage: </source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量: </translation>
     </message>
     <message>
         <source>Data usage cannot be recorded:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量を記録できません:<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
     <name>bytelora::SingleInstance</name>
     <message>
         <source>The instance lock %1 cannot be made; Bytelora runs without it, so a second start is not caught.</source>
-        <translation type="unfinished"></translation>
+        <translation>インスタンス ロック %1 を作成できません。Bytelora はロックなしで実行されるため、二重起動を検出できません。</translation>
     </message>
     <message>
         <source>Bytelora cannot listen on %1 (%2); a second start cannot bring this window forward.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora は %1 で待ち受けできません (%2)。もう一度起動しても、このウィンドウを前面に表示できません。</translation>
     </message>
 </context>
 <context>
@@ -205,12 +206,14 @@
     <message>
         <source>Bytelora could not be set to start with your session:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora をログイン時に起動するよう設定できませんでした:<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Bytelora could not stop starting with your session:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora のログイン時の起動を解除できませんでした:<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -218,164 +221,166 @@
     <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;Q&apos; icon (Q for Quillmark) to bring the software back.</source>
-        <translation type="unfinished"></translation>
+        <translation>システムトレイに最小化されました。<byte value="xd"/>
+青い「Q」アイコン (Quillmark の Q) をクリックすると元に戻ります。</translation>
     </message>
 </context>
 <context>
     <name>bytelora::TrayIcon</name>
     <message>
         <source>%1 — Download: %2, Upload: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — ダウンロード: %2、アップロード: %3</translation>
     </message>
 </context>
 <context>
     <name>bytelora::TrayMenu</name>
     <message>
         <source>Show Bytelora</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora を表示</translation>
     </message>
     <message>
         <source>Interfaces…</source>
-        <translation type="unfinished"></translation>
+        <translation>インターフェイス…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
 </context>
 <context>
     <name>bytelora::UsageLimit</name>
     <message>
         <source>about %1 by the %2th</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 日までに約 %1 の見込み</translation>
     </message>
     <message>
         <source>about %1 by the %2st</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 日までに約 %1 の見込み</translation>
     </message>
     <message>
         <source>about %1 by the %2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 日までに約 %1 の見込み</translation>
     </message>
     <message>
         <source>about %1 by the %2rd</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 日までに約 %1 の見込み</translation>
     </message>
     <message>
         <source>The monthly data limit is reached: %1 of %2 used this month.</source>
-        <translation type="unfinished"></translation>
+        <translation>月間データ上限に達しました: 今月の使用量は %1 / %2 です。</translation>
     </message>
     <message>
         <source>90 % of the monthly data limit is used: %1 of %2 this month.</source>
-        <translation type="unfinished"></translation>
+        <translation>月間データ上限の 90% を使用しました: 今月の使用量は %1 / %2 です。</translation>
     </message>
 </context>
 <context>
     <name>bytelora::UsageWindow</name>
     <message>
         <source>Data usage - Bytelora</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量 - Bytelora</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV のエクスポート</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv)</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>今日</translation>
     </message>
     <message>
         <source>This month</source>
-        <translation type="unfinished"></translation>
+        <translation>今月</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>月別</translation>
     </message>
     <message>
         <source>All counted interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>集計対象のすべてのインターフェイス</translation>
     </message>
     <message>
         <source>By application</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション別</translation>
     </message>
     <message>
         <source>Each application&apos;s bytes today or this month, where the per-application counter ran while they were recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>今日または今月の各アプリケーションのバイト数 (記録時にアプリケーション別カウンターが動作していた分のみ)</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV をエクスポート…</translation>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>上限なし</translation>
     </message>
     <message>
         <source>Alert at 90 % and at 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>90% と 100% で通知する</translation>
     </message>
     <message>
         <source>Interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>インターフェイス:</translation>
     </message>
     <message>
         <source>Monthly limit</source>
-        <translation type="unfinished"></translation>
+        <translation>月間データ上限</translation>
     </message>
     <message>
         <source>Data limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>データ上限:</translation>
     </message>
     <message>
         <source>Month starts on day:</source>
-        <translation type="unfinished"></translation>
+        <translation>月の開始日:</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>受信</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>送信</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>合計</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション</translation>
     </message>
     <message>
         <source>This month: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>今月: %1</translation>
     </message>
     <message>
         <source> of %1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation> / %1 (%2%)</translation>
     </message>
     <message>
         <source>The data usage could not be exported to %1:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量を %1 にエクスポートできませんでした:<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -425,20 +430,66 @@ the interfaces chosen in the window count, or else those Bytelora picks itself.
 
 Intervals:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: bytelora-cli COMMAND [OPTIONS]
+
+コマンド:
+  interfaces         インターフェイス表を一度読み取り、合計とともに一覧表示
+  watch [--interface NAME]...
+                     ダウンロードとアップロードの速度を毎秒表示
+  log [--every E] [--interface NAME]...
+                     帯域幅使用量のスナップショットを履歴ログに記録。
+                     E は下記の間隔のいずれか (既定: ウィンドウで選んだ
+                     間隔)。ほかの Bytelora が記録していなければ、
+                     データ使用量も記録
+  log ... --textfile-dir DIR
+                     さらに 1 分ごとに Prometheus 用のデータ使用量を
+                     DIR に書き込む (node_exporter の textfile collector)
+  usage [VIEW] [--begin DATE] [--end DATE] [--interface NAME] [--json|--csv]
+                     データ使用量。VIEW は次のいずれか
+    --hours          直近 24 時間を時間別に
+    --days           今の集計月を今日まで日別に (既定)
+    --months         直近 24 か月の集計月
+    --years          使用量のあるすべての年
+    --top N          使用量の多い上位 N 日
+                     DATE は YYYY-MM-DD (ローカル時刻)。--begin と --end
+                     で、どのビューでも対象の日を選べる (両端を含む)
+  usage --limit [--interface NAME]
+                     今の集計月の使用量を月間上限と比べて 1 行で表示。
+                     上限に達していれば終了コード 1、それ以外は 0
+  usage --prometheus [--interface NAME]
+                     インターフェイスごとの累計を Prometheus の
+                     テキスト形式で出力
+  usage --apps [--hours|--days|--months|--years] [--begin DATE] [--end DATE]
+        [--json|--csv]
+                     ビュー内の各アプリケーションのバイト数を多い順に
+                     (アプリケーション別カウンターの動作中に記録した分)
+  apps [--json]      アプリケーション別カウンター (bytelora-countd) の
+                     起動以降の各アプリケーションのバイト数と、
+                     どのローカルプログラムにも属さない通信量
+
+--interface は指定した名前のインターフェイスだけを集計 (名前は完全一致)。
+指定しなければウィンドウで選んだインターフェイス、それもなければ Bytelora
+が自分で選んだインターフェイスを集計します。
+  --help             このヘルプを表示
+  --version          バージョンを表示
+
+間隔:
+</translation>
     </message>
     <message>
         <source>
 watch and log run until interrupted (Ctrl-C).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+watch と log は中断されるまで (Ctrl-C) 実行し続けます。
+</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Bytelora is already running but does not answer. Close it, or end it, and start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora は既に実行中ですが、応答しません。閉じるか終了させてから、もう一度起動してください。</translation>
     </message>
 </context>
 </TS>

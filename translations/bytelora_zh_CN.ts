@@ -5,199 +5,200 @@
     <name>bytelora::AppsWindow</name>
     <message>
         <source> - Applications</source>
-        <translation type="unfinished"></translation>
+        <translation> - 应用程序</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>应用程序</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>下载</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>上传</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>已接收</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>已发送</translation>
     </message>
     <message>
         <source>Received and sent: since the per-application counter started</source>
-        <translation type="unfinished"></translation>
+        <translation>已接收和已发送：自按应用程序计数器启动以来</translation>
     </message>
     <message>
         <source>Received today</source>
-        <translation type="unfinished"></translation>
+        <translation>今日接收</translation>
     </message>
     <message>
         <source>Sent today</source>
-        <translation type="unfinished"></translation>
+        <translation>今日发送</translation>
     </message>
     <message>
         <source>Received and sent: today, since midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>已接收和已发送：今天零点以来</translation>
     </message>
     <message>
         <source>The per-application counter is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>按应用程序计数器不可用。</translation>
     </message>
 </context>
 <context>
     <name>bytelora::GraphWindow</name>
     <message>
         <source>Bandwidth Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>带宽图表</translation>
     </message>
 </context>
 <context>
     <name>bytelora::InterfacesDialog</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>否</translation>
     </message>
     <message>
         <source>Interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>网络接口</translation>
     </message>
     <message>
         <source>Use the automatic choice</source>
-        <translation type="unfinished"></translation>
+        <translation>使用自动选择</translation>
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>接口</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>类型</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状态</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>已接收</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>已发送</translation>
     </message>
     <message>
         <source>Counted</source>
-        <translation type="unfinished"></translation>
+        <translation>计入</translation>
     </message>
     <message>
         <source>The automatic choice counts the interfaces with hardware behind them; without any, those with a default route; without those, all. Received and sent are counted since the system started.</source>
-        <translation type="unfinished"></translation>
+        <translation>自动选择会统计有实际硬件的接口；没有这类接口时，统计有默认路由的接口；这类接口也没有时，统计全部接口。已接收和已发送从系统启动时开始计算。</translation>
     </message>
     <message>
         <source>not present</source>
-        <translation type="unfinished"></translation>
+        <translation>不存在</translation>
     </message>
     <message>
         <source>No (not present)</source>
-        <translation type="unfinished"></translation>
+        <translation>否（不存在）</translation>
     </message>
 </context>
 <context>
     <name>bytelora::LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>语言</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>跟随系统</translation>
     </message>
     <message>
         <source>A new language shows at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>新语言将在下次启动时生效。</translation>
     </message>
 </context>
 <context>
     <name>bytelora::MainWindow</name>
     <message>
         <source>Next bandwidth usage snapshot will occur in </source>
-        <translation type="unfinished"></translation>
+        <translation>距下一次带宽使用快照还有 </translation>
     </message>
     <message>
         <source>Progress Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>进度条</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>启动选项</translation>
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 启动时加载本软件</translation>
     </message>
     <message>
         <source>Minimized to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化到系统托盘</translation>
     </message>
     <message>
         <source>Turn On Automatic Logging</source>
-        <translation type="unfinished"></translation>
+        <translation>开启自动记录</translation>
     </message>
     <message>
         <source>View History Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>查看历史图表</translation>
     </message>
     <message>
         <source>View History Log</source>
-        <translation type="unfinished"></translation>
+        <translation>查看历史日志</translation>
     </message>
     <message>
         <source>Copy History To Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>复制历史到剪贴板</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助</translation>
     </message>
     <message>
         <source>Clear History Log</source>
-        <translation type="unfinished"></translation>
+        <translation>清除历史日志</translation>
     </message>
     <message>
         <source>Data usage…</source>
-        <translation type="unfinished"></translation>
+        <translation>数据使用量…</translation>
     </message>
     <message>
         <source>Applications…</source>
-        <translation type="unfinished"></translation>
+        <translation>应用程序…</translation>
     </message>
     <message>
         <source>Data usage: </source>
-        <translation type="unfinished"></translation>
+        <translation>数据使用量: </translation>
     </message>
     <message>
         <source>Data usage cannot be recorded:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>无法记录数据使用量：<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
     <name>bytelora::SingleInstance</name>
     <message>
         <source>The instance lock %1 cannot be made; Bytelora runs without it, so a second start is not caught.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建实例锁 %1；Bytelora 将在没有实例锁的情况下运行，因此无法发现重复启动。</translation>
     </message>
     <message>
         <source>Bytelora cannot listen on %1 (%2); a second start cannot bring this window forward.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora 无法在 %1 上监听（%2）；再次启动时无法将此窗口调到前台。</translation>
     </message>
 </context>
 <context>
@@ -205,12 +206,14 @@
     <message>
         <source>Bytelora could not be set to start with your session:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>无法将 Bytelora 设置为登录时自动启动：<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Bytelora could not stop starting with your session:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>无法取消 Bytelora 的登录时自动启动：<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -218,164 +221,166 @@
     <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;Q&apos; icon (Q for Quillmark) to bring the software back.</source>
-        <translation type="unfinished"></translation>
+        <translation>已最小化到系统托盘。<byte value="xd"/>
+单击蓝色的“Q”图标（Q 代表 Quillmark）即可恢复本软件。</translation>
     </message>
 </context>
 <context>
     <name>bytelora::TrayIcon</name>
     <message>
         <source>%1 — Download: %2, Upload: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — 下载：%2，上传：%3</translation>
     </message>
 </context>
 <context>
     <name>bytelora::TrayMenu</name>
     <message>
         <source>Show Bytelora</source>
-        <translation type="unfinished"></translation>
+        <translation>显示 Bytelora</translation>
     </message>
     <message>
         <source>Interfaces…</source>
-        <translation type="unfinished"></translation>
+        <translation>网络接口…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出</translation>
     </message>
 </context>
 <context>
     <name>bytelora::UsageLimit</name>
     <message>
         <source>about %1 by the %2th</source>
-        <translation type="unfinished"></translation>
+        <translation>预计到 %2 日约 %1</translation>
     </message>
     <message>
         <source>about %1 by the %2st</source>
-        <translation type="unfinished"></translation>
+        <translation>预计到 %2 日约 %1</translation>
     </message>
     <message>
         <source>about %1 by the %2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>预计到 %2 日约 %1</translation>
     </message>
     <message>
         <source>about %1 by the %2rd</source>
-        <translation type="unfinished"></translation>
+        <translation>预计到 %2 日约 %1</translation>
     </message>
     <message>
         <source>The monthly data limit is reached: %1 of %2 used this month.</source>
-        <translation type="unfinished"></translation>
+        <translation>已达到每月数据限制：本月已使用 %1，限制为 %2。</translation>
     </message>
     <message>
         <source>90 % of the monthly data limit is used: %1 of %2 this month.</source>
-        <translation type="unfinished"></translation>
+        <translation>已使用每月数据限制的 90%：本月已使用 %1，限制为 %2。</translation>
     </message>
 </context>
 <context>
     <name>bytelora::UsageWindow</name>
     <message>
         <source>Data usage - Bytelora</source>
-        <translation type="unfinished"></translation>
+        <translation>数据使用量 - Bytelora</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>导出 CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 文件 (*.csv)</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>今天</translation>
     </message>
     <message>
         <source>This month</source>
-        <translation type="unfinished"></translation>
+        <translation>本月</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>按月</translation>
     </message>
     <message>
         <source>All counted interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>所有计入的接口</translation>
     </message>
     <message>
         <source>By application</source>
-        <translation type="unfinished"></translation>
+        <translation>按应用程序</translation>
     </message>
     <message>
         <source>Each application&apos;s bytes today or this month, where the per-application counter ran while they were recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>每个应用程序今天或本月的字节数（仅含记录时按应用程序计数器正在运行的部分）</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>导出 CSV…</translation>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>无限制</translation>
     </message>
     <message>
         <source>Alert at 90 % and at 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>在 90% 和 100% 时提醒</translation>
     </message>
     <message>
         <source>Interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>接口：</translation>
     </message>
     <message>
         <source>Monthly limit</source>
-        <translation type="unfinished"></translation>
+        <translation>每月限制</translation>
     </message>
     <message>
         <source>Data limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>数据限制：</translation>
     </message>
     <message>
         <source>Month starts on day:</source>
-        <translation type="unfinished"></translation>
+        <translation>每月起始日：</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>小时</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月份</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>已接收</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>已发送</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>总计</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>应用程序</translation>
     </message>
     <message>
         <source>This month: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>本月：%1</translation>
     </message>
     <message>
         <source> of %1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation> / %1（%2%）</translation>
     </message>
     <message>
         <source>The data usage could not be exported to %1:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将数据使用量导出到 %1：<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -425,20 +430,62 @@ the interfaces chosen in the window count, or else those Bytelora picks itself.
 
 Intervals:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：bytelora-cli COMMAND [OPTIONS]
+
+命令：
+  interfaces         读取一次接口表，列出各接口及其总量
+  watch [--interface NAME]...
+                     每秒输出一次下载和上传速率
+  log [--every E] [--interface NAME]...
+                     将带宽使用快照写入历史日志；E 为下列间隔之一
+                     （默认为窗口中选定的间隔）；没有其他 Bytelora
+                     记录时，也记录数据使用量
+  log ... --textfile-dir DIR
+                     另外每分钟一次，将供 Prometheus 读取的数据使用量
+                     写入 DIR（node_exporter 的 textfile 收集器）
+  usage [VIEW] [--begin DATE] [--end DATE] [--interface NAME] [--json|--csv]
+                     数据使用量；VIEW 为以下之一
+    --hours          最近 24 小时，按小时
+    --days           本计费月至今天，按天（默认）
+    --months         最近 24 个计费月
+    --years          有使用量的每一年
+    --top N          使用量最大的 N 天
+                     DATE 格式为 YYYY-MM-DD，本地时间；--begin 和 --end
+                     限定任一视图所含的日期（含首尾两天）
+  usage --limit [--interface NAME]
+                     用一行显示本计费月相对每月限制的用量；
+                     达到限制时退出码为 1，否则为 0
+  usage --prometheus [--interface NAME]
+                     以 Prometheus 文本格式输出各接口的历史累计总量
+  usage --apps [--hours|--days|--months|--years] [--begin DATE] [--end DATE]
+        [--json|--csv]
+                     视图范围内每个应用程序的字节数，从多到少排列
+                     （仅含按应用程序计数器运行期间记录的数据）
+  apps [--json]      自按应用程序计数器（bytelora-countd）启动以来
+                     每个应用程序的字节数，以及不属于任何本地程序的流量
+
+--interface 只统计指定名称的接口（名称须完全一致）；不指定时，统计
+窗口中选定的接口，若未选定，则统计 Bytelora 自行选取的接口。
+  --help             显示本帮助
+  --version          显示版本
+
+间隔：
+</translation>
     </message>
     <message>
         <source>
 watch and log run until interrupted (Ctrl-C).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+watch 和 log 会一直运行，直到被中断（Ctrl-C）。
+</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Bytelora is already running but does not answer. Close it, or end it, and start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora 已在运行，但没有响应。请关闭或结束它，然后重新启动。</translation>
     </message>
 </context>
 </TS>

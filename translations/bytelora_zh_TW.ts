@@ -5,199 +5,200 @@
     <name>bytelora::AppsWindow</name>
     <message>
         <source> - Applications</source>
-        <translation type="unfinished"></translation>
+        <translation> - 應用程式</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>應用程式</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>下載</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>上傳</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>已接收</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>已傳送</translation>
     </message>
     <message>
         <source>Received and sent: since the per-application counter started</source>
-        <translation type="unfinished"></translation>
+        <translation>已接收和已傳送：自個別應用程式計數器啟動以來</translation>
     </message>
     <message>
         <source>Received today</source>
-        <translation type="unfinished"></translation>
+        <translation>今日接收</translation>
     </message>
     <message>
         <source>Sent today</source>
-        <translation type="unfinished"></translation>
+        <translation>今日傳送</translation>
     </message>
     <message>
         <source>Received and sent: today, since midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>已接收和已傳送：今天午夜 0 時以來</translation>
     </message>
     <message>
         <source>The per-application counter is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法使用個別應用程式計數器。</translation>
     </message>
 </context>
 <context>
     <name>bytelora::GraphWindow</name>
     <message>
         <source>Bandwidth Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>頻寬圖表</translation>
     </message>
 </context>
 <context>
     <name>bytelora::InterfacesDialog</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>否</translation>
     </message>
     <message>
         <source>Interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>網路介面</translation>
     </message>
     <message>
         <source>Use the automatic choice</source>
-        <translation type="unfinished"></translation>
+        <translation>使用自動選擇</translation>
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>介面</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>類型</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>狀態</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>已接收</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>已傳送</translation>
     </message>
     <message>
         <source>Counted</source>
-        <translation type="unfinished"></translation>
+        <translation>計入</translation>
     </message>
     <message>
         <source>The automatic choice counts the interfaces with hardware behind them; without any, those with a default route; without those, all. Received and sent are counted since the system started.</source>
-        <translation type="unfinished"></translation>
+        <translation>自動選擇會統計有實體硬體的介面；若沒有，則統計有預設路由的介面；若仍沒有，則統計所有介面。已接收和已傳送從系統啟動時開始計算。</translation>
     </message>
     <message>
         <source>not present</source>
-        <translation type="unfinished"></translation>
+        <translation>不存在</translation>
     </message>
     <message>
         <source>No (not present)</source>
-        <translation type="unfinished"></translation>
+        <translation>否（不存在）</translation>
     </message>
 </context>
 <context>
     <name>bytelora::LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>語言</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>跟隨系統</translation>
     </message>
     <message>
         <source>A new language shows at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>新語言將在下次啟動時生效。</translation>
     </message>
 </context>
 <context>
     <name>bytelora::MainWindow</name>
     <message>
         <source>Next bandwidth usage snapshot will occur in </source>
-        <translation type="unfinished"></translation>
+        <translation>距離下一次頻寬使用量快照還有 </translation>
     </message>
     <message>
         <source>Progress Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>進度列</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>啟動選項</translation>
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 啟動時載入本軟體</translation>
     </message>
     <message>
         <source>Minimized to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化到系統匣</translation>
     </message>
     <message>
         <source>Turn On Automatic Logging</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟自動記錄</translation>
     </message>
     <message>
         <source>View History Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視歷史圖表</translation>
     </message>
     <message>
         <source>View History Log</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視歷史記錄檔</translation>
     </message>
     <message>
         <source>Copy History To Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>複製歷史到剪貼簿</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>說明</translation>
     </message>
     <message>
         <source>Clear History Log</source>
-        <translation type="unfinished"></translation>
+        <translation>清除歷史記錄檔</translation>
     </message>
     <message>
         <source>Data usage…</source>
-        <translation type="unfinished"></translation>
+        <translation>資料使用量…</translation>
     </message>
     <message>
         <source>Applications…</source>
-        <translation type="unfinished"></translation>
+        <translation>應用程式…</translation>
     </message>
     <message>
         <source>Data usage: </source>
-        <translation type="unfinished"></translation>
+        <translation>資料使用量: </translation>
     </message>
     <message>
         <source>Data usage cannot be recorded:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>無法記錄資料使用量：<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
     <name>bytelora::SingleInstance</name>
     <message>
         <source>The instance lock %1 cannot be made; Bytelora runs without it, so a second start is not caught.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法建立執行個體鎖定 %1；Bytelora 將在沒有鎖定的情況下執行，因此無法偵測重複啟動。</translation>
     </message>
     <message>
         <source>Bytelora cannot listen on %1 (%2); a second start cannot bring this window forward.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora 無法在 %1 上接聽（%2）；再次啟動時無法將此視窗帶到前景。</translation>
     </message>
 </context>
 <context>
@@ -205,12 +206,14 @@
     <message>
         <source>Bytelora could not be set to start with your session:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>無法將 Bytelora 設定為登入時自動啟動：<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Bytelora could not stop starting with your session:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>無法取消 Bytelora 的登入時自動啟動：<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
@@ -218,164 +221,166 @@
     <message>
         <source>has been minimized to the system tray.<byte value="xd"/>
 Click on the blue &apos;Q&apos; icon (Q for Quillmark) to bring the software back.</source>
-        <translation type="unfinished"></translation>
+        <translation>已最小化到系統匣。<byte value="xd"/>
+按一下藍色的「Q」圖示（Q 代表 Quillmark）即可還原本軟體。</translation>
     </message>
 </context>
 <context>
     <name>bytelora::TrayIcon</name>
     <message>
         <source>%1 — Download: %2, Upload: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — 下載：%2，上傳：%3</translation>
     </message>
 </context>
 <context>
     <name>bytelora::TrayMenu</name>
     <message>
         <source>Show Bytelora</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示 Bytelora</translation>
     </message>
     <message>
         <source>Interfaces…</source>
-        <translation type="unfinished"></translation>
+        <translation>網路介面…</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>結束</translation>
     </message>
 </context>
 <context>
     <name>bytelora::UsageLimit</name>
     <message>
         <source>about %1 by the %2th</source>
-        <translation type="unfinished"></translation>
+        <translation>預計到 %2 日約 %1</translation>
     </message>
     <message>
         <source>about %1 by the %2st</source>
-        <translation type="unfinished"></translation>
+        <translation>預計到 %2 日約 %1</translation>
     </message>
     <message>
         <source>about %1 by the %2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>預計到 %2 日約 %1</translation>
     </message>
     <message>
         <source>about %1 by the %2rd</source>
-        <translation type="unfinished"></translation>
+        <translation>預計到 %2 日約 %1</translation>
     </message>
     <message>
         <source>The monthly data limit is reached: %1 of %2 used this month.</source>
-        <translation type="unfinished"></translation>
+        <translation>已達到每月資料限制：本月已使用 %1，限制為 %2。</translation>
     </message>
     <message>
         <source>90 % of the monthly data limit is used: %1 of %2 this month.</source>
-        <translation type="unfinished"></translation>
+        <translation>已使用每月資料限制的 90%：本月已使用 %1，限制為 %2。</translation>
     </message>
 </context>
 <context>
     <name>bytelora::UsageWindow</name>
     <message>
         <source>Data usage - Bytelora</source>
-        <translation type="unfinished"></translation>
+        <translation>資料使用量 - Bytelora</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>匯出 CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 檔案 (*.csv)</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>今天</translation>
     </message>
     <message>
         <source>This month</source>
-        <translation type="unfinished"></translation>
+        <translation>本月</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>按月</translation>
     </message>
     <message>
         <source>All counted interfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>所有計入的介面</translation>
     </message>
     <message>
         <source>By application</source>
-        <translation type="unfinished"></translation>
+        <translation>依應用程式</translation>
     </message>
     <message>
         <source>Each application&apos;s bytes today or this month, where the per-application counter ran while they were recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>每個應用程式今天或本月的位元組數（僅含記錄時個別應用程式計數器正在執行的部分）</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>匯出 CSV…</translation>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>無限制</translation>
     </message>
     <message>
         <source>Alert at 90 % and at 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>在 90% 和 100% 時提醒</translation>
     </message>
     <message>
         <source>Interface:</source>
-        <translation type="unfinished"></translation>
+        <translation>介面：</translation>
     </message>
     <message>
         <source>Monthly limit</source>
-        <translation type="unfinished"></translation>
+        <translation>每月限制</translation>
     </message>
     <message>
         <source>Data limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>資料限制：</translation>
     </message>
     <message>
         <source>Month starts on day:</source>
-        <translation type="unfinished"></translation>
+        <translation>每月起始日：</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>小時</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月份</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>已接收</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>已傳送</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>總計</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>應用程式</translation>
     </message>
     <message>
         <source>This month: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>本月：%1</translation>
     </message>
     <message>
         <source> of %1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation> / %1（%2%）</translation>
     </message>
     <message>
         <source>The data usage could not be exported to %1:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>無法將資料使用量匯出到 %1：<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>
@@ -425,20 +430,62 @@ the interfaces chosen in the window count, or else those Bytelora picks itself.
 
 Intervals:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：bytelora-cli COMMAND [OPTIONS]
+
+命令：
+  interfaces         讀取一次介面表，列出各介面及其總量
+  watch [--interface NAME]...
+                     每秒輸出一次下載和上傳速率
+  log [--every E] [--interface NAME]...
+                     將頻寬使用量快照寫入歷史記錄檔；E 為下列間隔之一
+                     （預設為視窗中選定的間隔）；沒有其他 Bytelora
+                     記錄時，也記錄資料使用量
+  log ... --textfile-dir DIR
+                     另外每分鐘一次，將供 Prometheus 讀取的資料使用量
+                     寫入 DIR（node_exporter 的 textfile collector）
+  usage [VIEW] [--begin DATE] [--end DATE] [--interface NAME] [--json|--csv]
+                     資料使用量；VIEW 為以下之一
+    --hours          最近 24 小時，按小時
+    --days           本計費月至今天，按日（預設）
+    --months         最近 24 個計費月
+    --years          有使用量的每一年
+    --top N          使用量最大的 N 天
+                     DATE 格式為 YYYY-MM-DD，當地時間；--begin 和 --end
+                     限定任一檢視所含的日期（含首尾兩天）
+  usage --limit [--interface NAME]
+                     以一行顯示本計費月相對每月限制的用量；
+                     達到限制時結束代碼為 1，否則為 0
+  usage --prometheus [--interface NAME]
+                     以 Prometheus 文字格式輸出各介面的歷史累計總量
+  usage --apps [--hours|--days|--months|--years] [--begin DATE] [--end DATE]
+        [--json|--csv]
+                     檢視範圍內每個應用程式的位元組數，由多到少排列
+                     （僅含個別應用程式計數器執行期間記錄的資料）
+  apps [--json]      自個別應用程式計數器（bytelora-countd）啟動以來
+                     每個應用程式的位元組數，以及不屬於任何本機程式的流量
+
+--interface 只統計指定名稱的介面（名稱須完全相符）；未指定時，統計
+視窗中選定的介面，若未選定，則統計 Bytelora 自行選取的介面。
+  --help             顯示本說明
+  --version          顯示版本
+
+間隔：
+</translation>
     </message>
     <message>
         <source>
 watch and log run until interrupted (Ctrl-C).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+watch 和 log 會持續執行，直到被中斷（Ctrl-C）。
+</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Bytelora is already running but does not answer. Close it, or end it, and start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora 已在執行，但沒有回應。請關閉或結束它，然後重新啟動。</translation>
     </message>
 </context>
 </TS>
