@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>GlanceMenus</name>
+    <message>
+        <source>Icon Shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytes per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bits per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>bytelora::AppsWindow</name>
     <message>
         <source> - Applications</source>
@@ -47,12 +78,253 @@
         <source>The per-application counter is not available.</source>
         <translation>按应用程序计数器不可用。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n programs could not be told apart; their bytes are in Other</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Kb/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>bytelora::ByteAmount</name>
+    <message>
+        <source>B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>bytelora::DataUsage</name>
+    <message>
+        <source>The data usage of more than a day ago (%1, %2 bytes) could not be stored in %3 and is given up. Later usage is still kept while the database cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The data usage is kept in memory (for up to a day) and written as soon as it can be.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data usage database %1 is locked by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk that holds the data usage database %1 is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data usage database %1 cannot be written (read-only).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data usage database %1 comes from a newer Bytelora. It is shown but not changed; data usage is not recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data usage database %1 is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data usage could not be written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data usage not yet stored (%1, %2 bytes) could not be written to %3 and is lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another Bytelora records the data usage; this one does not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data usage for Prometheus cannot be written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data usage database %1 was damaged. It was kept as %2 and a new database was started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data usage database %1 is damaged and could not be moved aside (%2). Data usage is not recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>bytelora::ErrorReport</name>
+    <message>
+        <source>Please email screenshot of this message to </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>bytelora::GraphWindow</name>
     <message>
         <source>Bandwidth Graph</source>
         <translation>带宽图表</translation>
+    </message>
+</context>
+<context>
+    <name>bytelora::HistoryLog</name>
+    <message>
+        <source>Cannot write to the history log &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the history log &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, which is not followed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; the line was not added</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>bytelora::InterfaceText</name>
+    <message>
+        <source>hardware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>default route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>virtual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no default route</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>loopback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ethernet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ppp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wireless</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tunnel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>testing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dormant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>notpresent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lowerlayerdown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>non-operational</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreachable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>operational</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -108,6 +380,65 @@
     <message>
         <source>No (not present)</source>
         <translation>否（不存在）</translation>
+    </message>
+</context>
+<context>
+    <name>bytelora::IntervalTable</name>
+    <message>
+        <source>Log every 1 second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log every 5 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log every 10 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log every 30 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log every 1 minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log every 5 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log every 10 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log every 30 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log every 1 hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log every 6 hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log every 12 hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log every 24 hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How often would you like to log bandwidth usage?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth Usage</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -189,6 +520,165 @@
         <translation>无法记录数据使用量：<byte value="xd"/>
 </translation>
     </message>
+    <message>
+        <source>Automatic Log is Turned Off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logging bandwidth usage is running in background...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic Logging Bandwidth Usage Complete at </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic Log is Off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn On Automatic Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn Off Automatic Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>bytelora::RatesWindow</name>
+    <message>
+        <source>Bytelora Rates</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>bytelora::Settings</name>
+    <message>
+        <source>line %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds binary data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a complete [section] line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a [section] or a key=value line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has a value without a key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be looked at (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is a folder, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be opened for reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stored choice of interfaces (&quot;%1&quot;) cannot be read, so Bytelora counts the interfaces it picks itself. The stored value is kept as it is; choose the interfaces again under &quot;Interfaces...&quot; in the tray icon&apos;s menu to replace it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the registry key %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1 is a file, so the folder cannot be made)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The setting &quot;%1&quot; was not saved: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid settings name (it is empty or holds a &quot;/&quot; or &quot;\&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no folder for settings was found (neither XDG_CONFIG_HOME nor HOME names one).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2. It was left as it is; repair or remove it, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged. It was left as it is; repair or remove it, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytelora could not write the registry value &quot;%1&quot; under %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytelora could not delete the registry value &quot;%1&quot; under %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The setting &quot;%1&quot; could not be saved:<byte value="xd"/>
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write its autostart entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>put its autostart entry in place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>find its own program file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>make the autostart folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>remove its autostart entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytelora could not %1: %2: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytelora could not find the folder for autostart entries: neither XDG_CONFIG_HOME nor HOME names one.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>bytelora::SingleInstance</name>
@@ -246,6 +736,14 @@ Click on the blue &apos;Q&apos; icon (Q for Quillmark) to bring the software bac
         <source>Quit</source>
         <translation>退出</translation>
     </message>
+    <message>
+        <source>Rates Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rates Window Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>bytelora::UsageLimit</name>
@@ -272,6 +770,41 @@ Click on the blue &apos;Q&apos; icon (Q for Quillmark) to bring the software bac
     <message>
         <source>90 % of the monthly data limit is used: %1 of %2 this month.</source>
         <translation>已使用每月数据限制的 90%：本月已使用 %1，限制为 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>bytelora::UsageTable</name>
+    <message>
+        <source>Application</source>
+        <translation type="unfinished">应用程序</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation type="unfinished">已接收</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation type="unfinished">已发送</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished">总计</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation type="unfinished">小时</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished">月份</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">日期</translation>
     </message>
 </context>
 <context>
@@ -479,6 +1012,126 @@ watch and log run until interrupted (Ctrl-C).
         <translation>
 watch 和 log 会一直运行，直到被中断（Ctrl-C）。
 </translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation type="unfinished">应用程序</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation type="unfinished">已接收</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation type="unfinished">已发送</translation>
+    </message>
+    <message>
+        <source>Executable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other (traffic no local program owns: forwarded, bridged)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other (traffic none of your programs owns: other users&apos;, forwarded, bridged)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 received, %2 sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not known (the counter left no record of the interfaces at its start)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot go together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--top needs a number of days (1 or more)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a date as YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--interface needs a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--begin is after --end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--every needs an interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not one of the intervals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--textfile-dir needs a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stored interval &quot;%1&quot; is not one of the choices; using &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total received: %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total sent: %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taking a bandwidth usage snapshot every %1 s into %2 (Ctrl-C ends).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the data usage has no interface &apos;%1&apos;; it has none yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the data usage has no interface &apos;%1&apos;; it has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No monthly limit is set: %1 used since %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monthly limit is reached: %1 of %2 used since %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Within the monthly limit: %1 of %2 used since %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the data usage database %1 cannot be read: %2. Bytelora moves it aside and starts a new one when it next records.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the data usage database %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
