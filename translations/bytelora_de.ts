@@ -5,31 +5,31 @@
     <name>GlanceMenus</name>
     <message>
         <source>Icon Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol zeigt</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenraten</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheiten</translation>
     </message>
     <message>
         <source>Bytes per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes pro Sekunde</translation>
     </message>
     <message>
         <source>Bits per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits pro Sekunde</translation>
     </message>
 </context>
 <context>
@@ -80,107 +80,107 @@
     </message>
     <message numerus="yes">
         <source>%n programs could not be told apart; their bytes are in Other</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Programm konnte nicht unterschieden werden; seine Bytes stehen unter „Sonstiges“</numerusform>
+            <numerusform>%n Programme konnten nicht unterschieden werden; ihre Bytes stehen unter „Sonstiges“</numerusform>
         </translation>
     </message>
     <message>
         <source>Kb/s</source>
-        <translation type="unfinished"></translation>
+        <translation>KB/s</translation>
     </message>
 </context>
 <context>
     <name>bytelora::ByteAmount</name>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>TB</source>
-        <translation type="unfinished"></translation>
+        <translation>TB</translation>
     </message>
     <message>
         <source>PB</source>
-        <translation type="unfinished"></translation>
+        <translation>PB</translation>
     </message>
     <message>
         <source>EB</source>
-        <translation type="unfinished"></translation>
+        <translation>EB</translation>
     </message>
 </context>
 <context>
     <name>bytelora::DataUsage</name>
     <message>
         <source>The data usage of more than a day ago (%1, %2 bytes) could not be stored in %3 and is given up. Later usage is still kept while the database cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datennutzung von vor mehr als einem Tag (%1, %2 Bytes) konnte nicht in %3 gespeichert werden und wird verworfen. Spätere Nutzung wird weiterhin aufbewahrt, solange die Datenbank nicht beschrieben werden kann.</translation>
     </message>
     <message>
         <source> The data usage is kept in memory (for up to a day) and written as soon as it can be.</source>
-        <translation type="unfinished"></translation>
+        <translation> Die Datennutzung wird (bis zu einem Tag) im Speicher gehalten und geschrieben, sobald das möglich ist.</translation>
     </message>
     <message>
         <source>The data usage database %1 is locked by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datennutzungsdatenbank %1 ist von einem anderen Programm gesperrt.</translation>
     </message>
     <message>
         <source>The disk that holds the data usage database %1 is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger mit der Datennutzungsdatenbank %1 ist voll.</translation>
     </message>
     <message>
         <source>The data usage database %1 cannot be written (read-only).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datennutzungsdatenbank %1 kann nicht beschrieben werden (schreibgeschützt).</translation>
     </message>
     <message>
         <source>The data usage database %1 comes from a newer Bytelora. It is shown but not changed; data usage is not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datennutzungsdatenbank %1 stammt von einer neueren Version von Bytelora. Sie wird angezeigt, aber nicht verändert; die Datennutzung wird nicht aufgezeichnet.</translation>
     </message>
     <message>
         <source>The data usage database %1 is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datennutzungsdatenbank %1 ist beschädigt.</translation>
     </message>
     <message>
         <source>The data usage could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datennutzung konnte nicht in %1 geschrieben werden.</translation>
     </message>
     <message>
         <source>The data usage not yet stored (%1, %2 bytes) could not be written to %3 and is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die noch nicht gespeicherte Datennutzung (%1, %2 Bytes) konnte nicht in %3 geschrieben werden und ist verloren.</translation>
     </message>
     <message>
         <source>Another Bytelora records the data usage; this one does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Bytelora zeichnet die Datennutzung auf; dieses nicht.</translation>
     </message>
     <message>
         <source>The data usage for Prometheus cannot be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datennutzung für Prometheus kann nicht geschrieben werden: %1.</translation>
     </message>
     <message>
         <source>The data usage database %1 was damaged. It was kept as %2 and a new database was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datennutzungsdatenbank %1 war beschädigt. Sie wurde als %2 aufbewahrt, und eine neue Datenbank wurde angelegt.</translation>
     </message>
     <message>
         <source>The data usage database %1 is damaged and could not be moved aside (%2). Data usage is not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datennutzungsdatenbank %1 ist beschädigt und konnte nicht beiseitegelegt werden (%2). Die Datennutzung wird nicht aufgezeichnet.</translation>
     </message>
 </context>
 <context>
     <name>bytelora::ErrorReport</name>
     <message>
         <source>Please email screenshot of this message to </source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an </translation>
     </message>
 </context>
 <context>
@@ -194,138 +194,138 @@
     <name>bytelora::HistoryLog</name>
     <message>
         <source>Cannot write to the history log &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In das Verlaufsprotokoll „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Cannot read the history log &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Verlaufsprotokoll „%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>it is a symbolic link, which is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein symbolischer Link, dem nicht gefolgt wird</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>es gehört einem anderen Benutzer</translation>
     </message>
     <message>
         <source>%1; the line was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; die Zeile wurde nicht hinzugefügt</translation>
     </message>
 </context>
 <context>
     <name>bytelora::InterfaceText</name>
     <message>
         <source>hardware</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware</translation>
     </message>
     <message>
         <source>default route</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardroute</translation>
     </message>
     <message>
         <source>every interface</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Schnittstellen</translation>
     </message>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgewählt</translation>
     </message>
     <message>
         <source>virtual</source>
-        <translation type="unfinished"></translation>
+        <translation>virtuell</translation>
     </message>
     <message>
         <source>no default route</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Standardroute</translation>
     </message>
     <message>
         <source>not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht ausgewählt</translation>
     </message>
     <message>
         <source>loopback</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopback</translation>
     </message>
     <message>
         <source>filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige</translation>
     </message>
     <message>
         <source>ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>ppp</source>
-        <translation type="unfinished"></translation>
+        <translation>PPP</translation>
     </message>
     <message>
         <source>wireless</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN</translation>
     </message>
     <message>
         <source>tunnel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tunnel</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>aktiv</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>inaktiv</translation>
     </message>
     <message>
         <source>testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>dormant</source>
-        <translation type="unfinished"></translation>
+        <translation>ruhend</translation>
     </message>
     <message>
         <source>notpresent</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht vorhanden</translation>
     </message>
     <message>
         <source>lowerlayerdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterbau aus</translation>
     </message>
     <message>
         <source>non-operational</source>
-        <translation type="unfinished"></translation>
+        <translation>außer Betrieb</translation>
     </message>
     <message>
         <source>unreachable</source>
-        <translation type="unfinished"></translation>
+        <translation>unerreichbar</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>getrennt</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>verbindet</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>verbunden</translation>
     </message>
     <message>
         <source>operational</source>
-        <translation type="unfinished"></translation>
+        <translation>in Betrieb</translation>
     </message>
 </context>
 <context>
@@ -387,59 +387,59 @@
     <name>bytelora::IntervalTable</name>
     <message>
         <source>Log every 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Sekunde protokollieren</translation>
     </message>
     <message>
         <source>Log every 5 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 5 Sekunden protokollieren</translation>
     </message>
     <message>
         <source>Log every 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 10 Sekunden protokollieren</translation>
     </message>
     <message>
         <source>Log every 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 30 Sekunden protokollieren</translation>
     </message>
     <message>
         <source>Log every 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Minute protokollieren</translation>
     </message>
     <message>
         <source>Log every 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 5 Minuten protokollieren</translation>
     </message>
     <message>
         <source>Log every 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 10 Minuten protokollieren</translation>
     </message>
     <message>
         <source>Log every 30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 30 Minuten protokollieren</translation>
     </message>
     <message>
         <source>Log every 1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Stunde protokollieren</translation>
     </message>
     <message>
         <source>Log every 6 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 6 Stunden protokollieren</translation>
     </message>
     <message>
         <source>Log every 12 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 12 Stunden protokollieren</translation>
     </message>
     <message>
         <source>Log every 24 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 24 Stunden protokollieren</translation>
     </message>
     <message>
         <source>How often would you like to log bandwidth usage?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie oft möchten Sie die Bandbreitennutzung protokollieren?</translation>
     </message>
     <message>
         <source>Bandwidth Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreitennutzung</translation>
     </message>
 </context>
 <context>
@@ -523,162 +523,163 @@
     </message>
     <message>
         <source>Automatic Log is Turned Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Auto-Protokoll wurde ausgeschaltet.</translation>
     </message>
     <message>
         <source>Logging bandwidth usage is running in background...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bandbreitennutzung wird im Hintergrund protokolliert...</translation>
     </message>
     <message>
         <source>Automatic Logging Bandwidth Usage Complete at </source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Protokollierung abgeschlossen am </translation>
     </message>
     <message>
         <source>Automatic Log is Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Auto-Protokoll ist aus.</translation>
     </message>
     <message>
         <source>Turn On Automatic Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Protokoll einschalten</translation>
     </message>
     <message>
         <source>Turn Off Automatic Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Protokoll ausschalten</translation>
     </message>
 </context>
 <context>
     <name>bytelora::RatesWindow</name>
     <message>
         <source>Bytelora Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora – Datenraten</translation>
     </message>
 </context>
 <context>
     <name>bytelora::Settings</name>
     <message>
         <source>line %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>hat in Zeile %1 einen Fehler (%2)</translation>
     </message>
     <message>
         <source>holds binary data</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält Binärdaten</translation>
     </message>
     <message>
         <source>is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>ist kein UTF-8-Text</translation>
     </message>
     <message>
         <source>is not a complete [section] line</source>
-        <translation type="unfinished"></translation>
+        <translation>unvollständige [section]-Zeile</translation>
     </message>
     <message>
         <source>is not a [section] or a key=value line</source>
-        <translation type="unfinished"></translation>
+        <translation>weder [section]- noch key=value-Zeile</translation>
     </message>
     <message>
         <source>has a value without a key</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert ohne Schlüssel</translation>
     </message>
     <message>
         <source>cannot be looked at (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht untersucht werden (%1)</translation>
     </message>
     <message>
         <source>is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>cannot be opened for reading</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht zum Lesen geöffnet werden</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>The stored choice of interfaces (&quot;%1&quot;) cannot be read, so Bytelora counts the interfaces it picks itself. The stored value is kept as it is; choose the interfaces again under &quot;Interfaces...&quot; in the tray icon&apos;s menu to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherte Auswahl der Schnittstellen („%1“) kann nicht gelesen werden, daher zählt Bytelora die Schnittstellen, die es selbst auswählt. Der gespeicherte Wert bleibt unverändert; wählen Sie die Schnittstellen im Menü des Symbols im Infobereich unter „Schnittstellen…“ erneut aus, um ihn zu ersetzen.</translation>
     </message>
     <message>
         <source>the registry key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Registrierungsschlüssel %1</translation>
     </message>
     <message>
         <source>the settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei %1</translation>
     </message>
     <message>
         <source> (%1 is a file, so the folder cannot be made)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 ist eine Datei, daher kann der Ordner nicht angelegt werden)</translation>
     </message>
     <message>
         <source>The setting &quot;%1&quot; was not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung „%1“ wurde nicht gespeichert: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid settings name (it is empty or holds a &quot;/&quot; or &quot;\&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein gültiger Einstellungsname (er ist leer oder enthält „/“ oder „\“).</translation>
     </message>
     <message>
         <source>no folder for settings was found (neither XDG_CONFIG_HOME nor HOME names one).</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde kein Ordner für Einstellungen gefunden (weder XDG_CONFIG_HOME noch HOME nennt einen).</translation>
     </message>
     <message>
         <source>%1 %2. It was left as it is; repair or remove it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2. Die Datei wurde nicht verändert; reparieren oder entfernen Sie sie und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>%1 is damaged. It was left as it is; repair or remove it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist beschädigt und wurde nicht verändert. Bitte reparieren oder entfernen und dann erneut versuchen.</translation>
     </message>
     <message>
         <source>%1 could not be written%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden%2.</translation>
     </message>
     <message>
         <source>Bytelora could not write the registry value &quot;%1&quot; under %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora konnte den Registrierungswert „%1“ unter %2 nicht schreiben: %3</translation>
     </message>
     <message>
         <source>Bytelora could not delete the registry value &quot;%1&quot; under %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora konnte den Registrierungswert „%1“ unter %2 nicht löschen: %3</translation>
     </message>
     <message>
         <source>The setting &quot;%1&quot; could not be saved:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung „%1“ konnte nicht gespeichert werden:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>write its autostart entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben seines Autostart-Eintrags</translation>
     </message>
     <message>
         <source>put its autostart entry in place</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablegen seines Autostart-Eintrags</translation>
     </message>
     <message>
         <source>find its own program file</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen seiner eigenen Programmdatei</translation>
     </message>
     <message>
         <source>make the autostart folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlegen des Autostart-Ordners</translation>
     </message>
     <message>
         <source>remove its autostart entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen seines Autostart-Eintrags</translation>
     </message>
     <message>
         <source>Bytelora could not %1: %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora ist beim %1 gescheitert: %2: %3.</translation>
     </message>
     <message>
         <source>Bytelora could not find the folder for autostart entries: neither XDG_CONFIG_HOME nor HOME names one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora konnte den Ordner für Autostart-Einträge nicht finden: weder XDG_CONFIG_HOME noch HOME nennt einen.</translation>
     </message>
 </context>
 <context>
@@ -739,11 +740,11 @@ Klicken Sie auf das blaue „Q“-Symbol (Q für Quillmark), um die Software zur
     </message>
     <message>
         <source>Rates Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenraten-Fenster</translation>
     </message>
     <message>
         <source>Rates Window Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenraten-Diagramm</translation>
     </message>
 </context>
 <context>
@@ -777,35 +778,35 @@ Klicken Sie auf das blaue „Q“-Symbol (Q für Quillmark), um die Software zur
     <name>bytelora::UsageTable</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished">Anwendung</translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished">Empfangen</translation>
+        <translation>Empfangen</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished">Gesendet</translation>
+        <translation>Gesendet</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished">Gesamt</translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished">Stunde</translation>
+        <translation>Stunde</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished">Monat</translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
 </context>
 <context>
@@ -1022,123 +1023,123 @@ watch und log laufen, bis sie unterbrochen werden (Strg+C).
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished">Anwendung</translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished">Empfangen</translation>
+        <translation>Empfangen</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished">Gesendet</translation>
+        <translation>Gesendet</translation>
     </message>
     <message>
         <source>Executable</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmdatei</translation>
     </message>
     <message>
         <source>Other (traffic no local program owns: forwarded, bridged)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges (Datenverkehr ohne lokales Programm: weitergeleitet, überbrückt)</translation>
     </message>
     <message>
         <source>Other (traffic none of your programs owns: other users&apos;, forwarded, bridged)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges (Datenverkehr, der keinem Ihrer Programme gehört: andere Benutzer, weitergeleitet, überbrückt)</translation>
     </message>
     <message>
         <source>%1 received, %2 sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 empfangen, %2 gesendet</translation>
     </message>
     <message>
         <source>not known (the counter left no record of the interfaces at its start)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt (der Zähler hat bei seinem Start die Schnittstellen nicht festgehalten)</translation>
     </message>
     <message>
         <source>%1 and %2 cannot go together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 können nicht zusammen verwendet werden</translation>
     </message>
     <message>
         <source>--top needs a number of days (1 or more)</source>
-        <translation type="unfinished"></translation>
+        <translation>--top braucht eine Anzahl von Tagen (1 oder mehr)</translation>
     </message>
     <message>
         <source>%1 needs a date as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht ein Datum im Format YYYY-MM-DD</translation>
     </message>
     <message>
         <source>--interface needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>--interface braucht einen Namen</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--begin is after --end</source>
-        <translation type="unfinished"></translation>
+        <translation>--begin liegt nach --end</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl angegeben</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--every needs an interval</source>
-        <translation type="unfinished"></translation>
+        <translation>--every braucht ein Intervall</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not one of the intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keines der Intervalle</translation>
     </message>
     <message>
         <source>--textfile-dir needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--textfile-dir braucht einen Ordner</translation>
     </message>
     <message>
         <source>The stored interval &quot;%1&quot; is not one of the choices; using &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gespeicherte Intervall &quot;%1&quot; ist keine der Auswahlmöglichkeiten; verwendet wird &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Total received: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Insgesamt empfangen: %1 Bytes</translation>
     </message>
     <message>
         <source>Total sent: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Insgesamt gesendet: %1 Bytes</translation>
     </message>
     <message>
         <source>Taking a bandwidth usage snapshot every %1 s into %2 (Ctrl-C ends).</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1 s eine Momentaufnahme der Bandbreitennutzung nach %2 (Strg+C beendet).</translation>
     </message>
     <message>
         <source>the data usage has no interface &apos;%1&apos;; it has none yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datennutzung hat keine Schnittstelle &apos;%1&apos;; sie hat noch keine.</translation>
     </message>
     <message>
         <source>the data usage has no interface &apos;%1&apos;; it has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datennutzung hat keine Schnittstelle &apos;%1&apos;; sie hat %2.</translation>
     </message>
     <message>
         <source>No monthly limit is set: %1 used since %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein monatliches Limit festgelegt: %1 verbraucht seit %2.</translation>
     </message>
     <message>
         <source>The monthly limit is reached: %1 of %2 used since %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das monatliche Limit ist erreicht: %1 von %2 verbraucht seit %3.</translation>
     </message>
     <message>
         <source>Within the monthly limit: %1 of %2 used since %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Innerhalb des monatlichen Limits: %1 von %2 verbraucht seit %3.</translation>
     </message>
     <message>
         <source>the data usage database %1 cannot be read: %2. Bytelora moves it aside and starts a new one when it next records.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datennutzungsdatenbank %1 kann nicht gelesen werden: %2. Bytelora legt sie beiseite und beginnt eine neue, wenn es das nächste Mal aufzeichnet.</translation>
     </message>
     <message>
         <source>the data usage database %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datennutzungsdatenbank %1 kann nicht gelesen werden: %2.</translation>
     </message>
 </context>
 <context>

@@ -5,31 +5,31 @@
     <name>GlanceMenus</name>
     <message>
         <source>Icon Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;icône affiche</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Débits</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
     <message>
         <source>Bytes per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Octets par seconde</translation>
     </message>
     <message>
         <source>Bits per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits par seconde</translation>
     </message>
 </context>
 <context>
@@ -80,107 +80,107 @@
     </message>
     <message numerus="yes">
         <source>%n programs could not be told apart; their bytes are in Other</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n programme n&apos;a pas pu être distingué&#xa0;; ses octets sont dans «&#xa0;Autre&#xa0;»</numerusform>
+            <numerusform>%n programmes n&apos;ont pas pu être distingués&#xa0;; leurs octets sont dans «&#xa0;Autre&#xa0;»</numerusform>
         </translation>
     </message>
     <message>
         <source>Kb/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko/s</translation>
     </message>
 </context>
 <context>
     <name>bytelora::ByteAmount</name>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>o</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Go</translation>
     </message>
     <message>
         <source>TB</source>
-        <translation type="unfinished"></translation>
+        <translation>To</translation>
     </message>
     <message>
         <source>PB</source>
-        <translation type="unfinished"></translation>
+        <translation>Po</translation>
     </message>
     <message>
         <source>EB</source>
-        <translation type="unfinished"></translation>
+        <translation>Eo</translation>
     </message>
 </context>
 <context>
     <name>bytelora::DataUsage</name>
     <message>
         <source>The data usage of more than a day ago (%1, %2 bytes) could not be stored in %3 and is given up. Later usage is still kept while the database cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisation des données d&apos;il y a plus d&apos;un jour (%1, %2 octets) n&apos;a pas pu être enregistrée dans %3 et est abandonnée. L&apos;utilisation ultérieure reste conservée tant que la base de données ne peut pas être écrite.</translation>
     </message>
     <message>
         <source> The data usage is kept in memory (for up to a day) and written as soon as it can be.</source>
-        <translation type="unfinished"></translation>
+        <translation> L&apos;utilisation des données est conservée en mémoire (jusqu&apos;à un jour) et écrite dès que possible.</translation>
     </message>
     <message>
         <source>The data usage database %1 is locked by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données d&apos;utilisation %1 est verrouillée par un autre programme.</translation>
     </message>
     <message>
         <source>The disk that holds the data usage database %1 is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque qui contient la base de données d&apos;utilisation %1 est plein.</translation>
     </message>
     <message>
         <source>The data usage database %1 cannot be written (read-only).</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données d&apos;utilisation %1 ne peut pas être écrite (lecture seule).</translation>
     </message>
     <message>
         <source>The data usage database %1 comes from a newer Bytelora. It is shown but not changed; data usage is not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données d&apos;utilisation %1 provient d&apos;une version plus récente de Bytelora. Elle est affichée mais pas modifiée&#xa0;; l&apos;utilisation des données n&apos;est pas enregistrée.</translation>
     </message>
     <message>
         <source>The data usage database %1 is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données d&apos;utilisation %1 est endommagée.</translation>
     </message>
     <message>
         <source>The data usage could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisation des données n&apos;a pas pu être écrite dans %1.</translation>
     </message>
     <message>
         <source>The data usage not yet stored (%1, %2 bytes) could not be written to %3 and is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisation des données pas encore enregistrée (%1, %2 octets) n&apos;a pas pu être écrite dans %3 et est perdue.</translation>
     </message>
     <message>
         <source>Another Bytelora records the data usage; this one does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre Bytelora enregistre l&apos;utilisation des données&#xa0;; celui-ci ne le fait pas.</translation>
     </message>
     <message>
         <source>The data usage for Prometheus cannot be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisation des données pour Prometheus ne peut pas être écrite&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The data usage database %1 was damaged. It was kept as %2 and a new database was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données d&apos;utilisation %1 était endommagée. Elle a été conservée sous le nom %2 et une nouvelle base de données a été créée.</translation>
     </message>
     <message>
         <source>The data usage database %1 is damaged and could not be moved aside (%2). Data usage is not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données d&apos;utilisation %1 est endommagée et n&apos;a pas pu être mise de côté (%2). L&apos;utilisation des données n&apos;est pas enregistrée.</translation>
     </message>
 </context>
 <context>
     <name>bytelora::ErrorReport</name>
     <message>
         <source>Please email screenshot of this message to </source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez envoyer une capture d&apos;écran de ce message par e-mail à </translation>
     </message>
 </context>
 <context>
@@ -194,138 +194,138 @@
     <name>bytelora::HistoryLog</name>
     <message>
         <source>Cannot write to the history log &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans le journal «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot read the history log &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le journal «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is a symbolic link, which is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien symbolique, qui n&apos;est pas suivi</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>il appartient à un autre utilisateur</translation>
     </message>
     <message>
         <source>%1; the line was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; la ligne n&apos;a pas été ajoutée</translation>
     </message>
 </context>
 <context>
     <name>bytelora::InterfaceText</name>
     <message>
         <source>hardware</source>
-        <translation type="unfinished"></translation>
+        <translation>matériel</translation>
     </message>
     <message>
         <source>default route</source>
-        <translation type="unfinished"></translation>
+        <translation>route par défaut</translation>
     </message>
     <message>
         <source>every interface</source>
-        <translation type="unfinished"></translation>
+        <translation>toutes les interfaces</translation>
     </message>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>choisie</translation>
     </message>
     <message>
         <source>virtual</source>
-        <translation type="unfinished"></translation>
+        <translation>virtuelle</translation>
     </message>
     <message>
         <source>no default route</source>
-        <translation type="unfinished"></translation>
+        <translation>sans route par défaut</translation>
     </message>
     <message>
         <source>not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>non choisie</translation>
     </message>
     <message>
         <source>loopback</source>
-        <translation type="unfinished"></translation>
+        <translation>bouclage</translation>
     </message>
     <message>
         <source>filter</source>
-        <translation type="unfinished"></translation>
+        <translation>filtre</translation>
     </message>
     <message>
         <source>other</source>
-        <translation type="unfinished"></translation>
+        <translation>autre</translation>
     </message>
     <message>
         <source>ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>ppp</source>
-        <translation type="unfinished"></translation>
+        <translation>PPP</translation>
     </message>
     <message>
         <source>wireless</source>
-        <translation type="unfinished"></translation>
+        <translation>sans fil</translation>
     </message>
     <message>
         <source>tunnel</source>
-        <translation type="unfinished"></translation>
+        <translation>tunnel</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>active</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>inactive</translation>
     </message>
     <message>
         <source>testing</source>
-        <translation type="unfinished"></translation>
+        <translation>en test</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>dormant</source>
-        <translation type="unfinished"></translation>
+        <translation>en veille</translation>
     </message>
     <message>
         <source>notpresent</source>
-        <translation type="unfinished"></translation>
+        <translation>absente</translation>
     </message>
     <message>
         <source>lowerlayerdown</source>
-        <translation type="unfinished"></translation>
+        <translation>sous-couche HS</translation>
     </message>
     <message>
         <source>non-operational</source>
-        <translation type="unfinished"></translation>
+        <translation>hors service</translation>
     </message>
     <message>
         <source>unreachable</source>
-        <translation type="unfinished"></translation>
+        <translation>injoignable</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>déconnectée</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>en connexion</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>connectée</translation>
     </message>
     <message>
         <source>operational</source>
-        <translation type="unfinished"></translation>
+        <translation>opérationnelle</translation>
     </message>
 </context>
 <context>
@@ -387,59 +387,59 @@
     <name>bytelora::IntervalTable</name>
     <message>
         <source>Log every 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaliser chaque seconde</translation>
     </message>
     <message>
         <source>Log every 5 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaliser toutes les 5 secondes</translation>
     </message>
     <message>
         <source>Log every 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaliser toutes les 10 secondes</translation>
     </message>
     <message>
         <source>Log every 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaliser toutes les 30 secondes</translation>
     </message>
     <message>
         <source>Log every 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaliser chaque minute</translation>
     </message>
     <message>
         <source>Log every 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaliser toutes les 5 minutes</translation>
     </message>
     <message>
         <source>Log every 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaliser toutes les 10 minutes</translation>
     </message>
     <message>
         <source>Log every 30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaliser toutes les 30 minutes</translation>
     </message>
     <message>
         <source>Log every 1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaliser chaque heure</translation>
     </message>
     <message>
         <source>Log every 6 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaliser toutes les 6 heures</translation>
     </message>
     <message>
         <source>Log every 12 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaliser toutes les 12 heures</translation>
     </message>
     <message>
         <source>Log every 24 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaliser toutes les 24 heures</translation>
     </message>
     <message>
         <source>How often would you like to log bandwidth usage?</source>
-        <translation type="unfinished"></translation>
+        <translation>À quelle fréquence voulez-vous journaliser l&apos;utilisation de la bande passante&#xa0;?</translation>
     </message>
     <message>
         <source>Bandwidth Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation de la bande passante</translation>
     </message>
 </context>
 <context>
@@ -523,162 +523,163 @@
     </message>
     <message>
         <source>Automatic Log is Turned Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal automatique a été désactivé.</translation>
     </message>
     <message>
         <source>Logging bandwidth usage is running in background...</source>
-        <translation type="unfinished"></translation>
+        <translation>Journalisation de la bande passante en arrière-plan...</translation>
     </message>
     <message>
         <source>Automatic Logging Bandwidth Usage Complete at </source>
-        <translation type="unfinished"></translation>
+        <translation>Journalisation automatique terminée le </translation>
     </message>
     <message>
         <source>Automatic Log is Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal automatique est désactivé.</translation>
     </message>
     <message>
         <source>Turn On Automatic Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le journal automatique</translation>
     </message>
     <message>
         <source>Turn Off Automatic Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver le journal automatique</translation>
     </message>
 </context>
 <context>
     <name>bytelora::RatesWindow</name>
     <message>
         <source>Bytelora Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora – Débits</translation>
     </message>
 </context>
 <context>
     <name>bytelora::Settings</name>
     <message>
         <source>line %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>comporte une erreur à la ligne %1 (%2)</translation>
     </message>
     <message>
         <source>holds binary data</source>
-        <translation type="unfinished"></translation>
+        <translation>contient des données binaires</translation>
     </message>
     <message>
         <source>is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas du texte UTF-8</translation>
     </message>
     <message>
         <source>is not a complete [section] line</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne [section] incomplète</translation>
     </message>
     <message>
         <source>is not a [section] or a key=value line</source>
-        <translation type="unfinished"></translation>
+        <translation>ni ligne [section] ni ligne key=value</translation>
     </message>
     <message>
         <source>has a value without a key</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur sans clé</translation>
     </message>
     <message>
         <source>cannot be looked at (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ne peut pas être examiné (%1)</translation>
     </message>
     <message>
         <source>is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>cannot be opened for reading</source>
-        <translation type="unfinished"></translation>
+        <translation>ne peut pas être ouvert en lecture</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>ne peut pas être lu</translation>
     </message>
     <message>
         <source>The stored choice of interfaces (&quot;%1&quot;) cannot be read, so Bytelora counts the interfaces it picks itself. The stored value is kept as it is; choose the interfaces again under &quot;Interfaces...&quot; in the tray icon&apos;s menu to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le choix enregistré des interfaces («&#xa0;%1&#xa0;») ne peut pas être lu&#xa0;; Bytelora compte donc les interfaces qu&apos;il choisit lui-même. La valeur enregistrée est conservée telle quelle&#xa0;; choisissez de nouveau les interfaces sous «&#xa0;Interfaces…&#xa0;» dans le menu de l&apos;icône de la zone de notification pour la remplacer.</translation>
     </message>
     <message>
         <source>the registry key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé de registre %1</translation>
     </message>
     <message>
         <source>the settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de paramètres %1</translation>
     </message>
     <message>
         <source> (%1 is a file, so the folder cannot be made)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 est un fichier, le dossier ne peut donc pas être créé)</translation>
     </message>
     <message>
         <source>The setting &quot;%1&quot; was not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le paramètre «&#xa0;%1&#xa0;» n&apos;a pas été enregistré&#xa0;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid settings name (it is empty or holds a &quot;/&quot; or &quot;\&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom de paramètre valide (il est vide ou contient «&#xa0;/&#xa0;» ou «&#xa0;\&#xa0;»).</translation>
     </message>
     <message>
         <source>no folder for settings was found (neither XDG_CONFIG_HOME nor HOME names one).</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun dossier de paramètres n&apos;a été trouvé (ni XDG_CONFIG_HOME ni HOME n&apos;en indique un).</translation>
     </message>
     <message>
         <source>%1 %2. It was left as it is; repair or remove it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2. Le fichier a été laissé tel quel&#xa0;; réparez-le ou supprimez-le, puis réessayez.</translation>
     </message>
     <message>
         <source>%1 is damaged. It was left as it is; repair or remove it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: contenu endommagé. Rien n&apos;a été modifié&#xa0;; réparez ou supprimez ce contenu, puis réessayez.</translation>
     </message>
     <message>
         <source>%1 could not be written%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1%2.</translation>
     </message>
     <message>
         <source>Bytelora could not write the registry value &quot;%1&quot; under %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora n&apos;a pas pu écrire la valeur de registre «&#xa0;%1&#xa0;» sous %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Bytelora could not delete the registry value &quot;%1&quot; under %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora n&apos;a pas pu supprimer la valeur de registre «&#xa0;%1&#xa0;» sous %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>The setting &quot;%1&quot; could not be saved:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le paramètre «&#xa0;%1&#xa0;» n&apos;a pas pu être enregistré&#xa0;:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>write its autostart entry</source>
-        <translation type="unfinished"></translation>
+        <translation>écrire son entrée de démarrage automatique</translation>
     </message>
     <message>
         <source>put its autostart entry in place</source>
-        <translation type="unfinished"></translation>
+        <translation>mettre en place son entrée de démarrage automatique</translation>
     </message>
     <message>
         <source>find its own program file</source>
-        <translation type="unfinished"></translation>
+        <translation>trouver son propre fichier programme</translation>
     </message>
     <message>
         <source>make the autostart folder</source>
-        <translation type="unfinished"></translation>
+        <translation>créer le dossier de démarrage automatique</translation>
     </message>
     <message>
         <source>remove its autostart entry</source>
-        <translation type="unfinished"></translation>
+        <translation>supprimer son entrée de démarrage automatique</translation>
     </message>
     <message>
         <source>Bytelora could not %1: %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora n&apos;a pas pu %1&#xa0;: %2&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Bytelora could not find the folder for autostart entries: neither XDG_CONFIG_HOME nor HOME names one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora n&apos;a pas trouvé le dossier des entrées de démarrage automatique&#xa0;: ni XDG_CONFIG_HOME ni HOME n&apos;en indique un.</translation>
     </message>
 </context>
 <context>
@@ -739,11 +740,11 @@ Cliquez sur l&apos;icône bleue «&#xa0;Q&#xa0;» (Q pour Quillmark) pour faire 
     </message>
     <message>
         <source>Rates Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre des débits</translation>
     </message>
     <message>
         <source>Rates Window Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique des débits</translation>
     </message>
 </context>
 <context>
@@ -777,35 +778,35 @@ Cliquez sur l&apos;icône bleue «&#xa0;Q&#xa0;» (Q pour Quillmark) pour faire 
     <name>bytelora::UsageTable</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished">Application</translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished">Reçu</translation>
+        <translation>Reçu</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished">Envoyé</translation>
+        <translation>Envoyé</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished">Total</translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished">Heure</translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished">Mois</translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
 </context>
 <context>
@@ -1028,123 +1029,123 @@ watch et log s&apos;exécutent jusqu&apos;à leur interruption (Ctrl-C).
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished">Application</translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished">Reçu</translation>
+        <translation>Reçu</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished">Envoyé</translation>
+        <translation>Envoyé</translation>
     </message>
     <message>
         <source>Executable</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécutable</translation>
     </message>
     <message>
         <source>Other (traffic no local program owns: forwarded, bridged)</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre (trafic qui n&apos;appartient à aucun programme local : transféré, ponté)</translation>
     </message>
     <message>
         <source>Other (traffic none of your programs owns: other users&apos;, forwarded, bridged)</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre (trafic qui n&apos;appartient à aucun de vos programmes : autres utilisateurs, transféré, ponté)</translation>
     </message>
     <message>
         <source>%1 received, %2 sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 reçus, %2 envoyés</translation>
     </message>
     <message>
         <source>not known (the counter left no record of the interfaces at its start)</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu (le compteur n&apos;a gardé aucune trace des interfaces à son démarrage)</translation>
     </message>
     <message>
         <source>%1 and %2 cannot go together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 ne peuvent pas être utilisés ensemble</translation>
     </message>
     <message>
         <source>--top needs a number of days (1 or more)</source>
-        <translation type="unfinished"></translation>
+        <translation>--top demande un nombre de jours (1 ou plus)</translation>
     </message>
     <message>
         <source>%1 needs a date as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande une date au format YYYY-MM-DD</translation>
     </message>
     <message>
         <source>--interface needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>--interface demande un nom</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--begin is after --end</source>
-        <translation type="unfinished"></translation>
+        <translation>--begin est après --end</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune commande indiquée</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--every needs an interval</source>
-        <translation type="unfinished"></translation>
+        <translation>--every demande un intervalle</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not one of the intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ne fait pas partie des intervalles</translation>
     </message>
     <message>
         <source>--textfile-dir needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--textfile-dir demande un dossier</translation>
     </message>
     <message>
         <source>The stored interval &quot;%1&quot; is not one of the choices; using &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intervalle enregistré &quot;%1&quot; ne fait pas partie des choix ; utilisation de &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Total received: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Total reçu : %1 octets</translation>
     </message>
     <message>
         <source>Total sent: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Total envoyé : %1 octets</translation>
     </message>
     <message>
         <source>Taking a bandwidth usage snapshot every %1 s into %2 (Ctrl-C ends).</source>
-        <translation type="unfinished"></translation>
+        <translation>Instantané de l&apos;utilisation de la bande passante toutes les %1 s dans %2 (Ctrl-C pour arrêter).</translation>
     </message>
     <message>
         <source>the data usage has no interface &apos;%1&apos;; it has none yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;utilisation des données n&apos;a pas d&apos;interface &apos;%1&apos; ; elle n&apos;en a encore aucune.</translation>
     </message>
     <message>
         <source>the data usage has no interface &apos;%1&apos;; it has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;utilisation des données n&apos;a pas d&apos;interface &apos;%1&apos; ; elle a %2.</translation>
     </message>
     <message>
         <source>No monthly limit is set: %1 used since %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune limite mensuelle n&apos;est définie : %1 utilisés depuis le %2.</translation>
     </message>
     <message>
         <source>The monthly limit is reached: %1 of %2 used since %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La limite mensuelle est atteinte : %1 utilisés sur %2 depuis le %3.</translation>
     </message>
     <message>
         <source>Within the monthly limit: %1 of %2 used since %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans la limite mensuelle : %1 utilisés sur %2 depuis le %3.</translation>
     </message>
     <message>
         <source>the data usage database %1 cannot be read: %2. Bytelora moves it aside and starts a new one when it next records.</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de données d&apos;utilisation %1 ne peut pas être lue : %2. Bytelora la met de côté et en commence une nouvelle lors de son prochain enregistrement.</translation>
     </message>
     <message>
         <source>the data usage database %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de données d&apos;utilisation %1 ne peut pas être lue : %2.</translation>
     </message>
 </context>
 <context>
