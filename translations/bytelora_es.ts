@@ -5,31 +5,31 @@
     <name>GlanceMenus</name>
     <message>
         <source>Icon Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>El icono muestra</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo</translation>
     </message>
     <message>
         <source>Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message>
         <source>Bytes per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes por segundo</translation>
     </message>
     <message>
         <source>Bits per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits por segundo</translation>
     </message>
 </context>
 <context>
@@ -80,107 +80,107 @@
     </message>
     <message numerus="yes">
         <source>%n programs could not be told apart; their bytes are in Other</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n programa no se pudo distinguir; sus bytes están en Otros</numerusform>
+            <numerusform>%n programas no se pudieron distinguir; sus bytes están en Otros</numerusform>
         </translation>
     </message>
     <message>
         <source>Kb/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Kb/s</translation>
     </message>
 </context>
 <context>
     <name>bytelora::ByteAmount</name>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>TB</source>
-        <translation type="unfinished"></translation>
+        <translation>TB</translation>
     </message>
     <message>
         <source>PB</source>
-        <translation type="unfinished"></translation>
+        <translation>PB</translation>
     </message>
     <message>
         <source>EB</source>
-        <translation type="unfinished"></translation>
+        <translation>EB</translation>
     </message>
 </context>
 <context>
     <name>bytelora::DataUsage</name>
     <message>
         <source>The data usage of more than a day ago (%1, %2 bytes) could not be stored in %3 and is given up. Later usage is still kept while the database cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>El uso de datos de hace más de un día (%1, %2 bytes) no se pudo guardar en %3 y se descarta. El uso posterior se sigue conservando mientras no se pueda escribir en la base de datos.</translation>
     </message>
     <message>
         <source> The data usage is kept in memory (for up to a day) and written as soon as it can be.</source>
-        <translation type="unfinished"></translation>
+        <translation> El uso de datos se conserva en memoria (hasta un día) y se escribirá en cuanto sea posible.</translation>
     </message>
     <message>
         <source>The data usage database %1 is locked by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos del uso de datos %1 está bloqueada por otro programa.</translation>
     </message>
     <message>
         <source>The disk that holds the data usage database %1 is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco que contiene la base de datos del uso de datos %1 está lleno.</translation>
     </message>
     <message>
         <source>The data usage database %1 cannot be written (read-only).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la base de datos del uso de datos %1 (solo lectura).</translation>
     </message>
     <message>
         <source>The data usage database %1 comes from a newer Bytelora. It is shown but not changed; data usage is not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos del uso de datos %1 procede de una versión más reciente de Bytelora. Se muestra, pero no se modifica; el uso de datos no se registra.</translation>
     </message>
     <message>
         <source>The data usage database %1 is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos del uso de datos %1 está dañada.</translation>
     </message>
     <message>
         <source>The data usage could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el uso de datos en %1.</translation>
     </message>
     <message>
         <source>The data usage not yet stored (%1, %2 bytes) could not be written to %3 and is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>El uso de datos aún no guardado (%1, %2 bytes) no se pudo escribir en %3 y se ha perdido.</translation>
     </message>
     <message>
         <source>Another Bytelora records the data usage; this one does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra instancia de Bytelora registra el uso de datos; esta no.</translation>
     </message>
     <message>
         <source>The data usage for Prometheus cannot be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el uso de datos para Prometheus: %1.</translation>
     </message>
     <message>
         <source>The data usage database %1 was damaged. It was kept as %2 and a new database was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos del uso de datos %1 estaba dañada. Se ha conservado como %2 y se ha creado una base de datos nueva.</translation>
     </message>
     <message>
         <source>The data usage database %1 is damaged and could not be moved aside (%2). Data usage is not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos del uso de datos %1 está dañada y no se pudo apartar (%2). El uso de datos no se registra.</translation>
     </message>
 </context>
 <context>
     <name>bytelora::ErrorReport</name>
     <message>
         <source>Please email screenshot of this message to </source>
-        <translation type="unfinished"></translation>
+        <translation>Envía una captura de pantalla de este mensaje por correo electrónico a </translation>
     </message>
 </context>
 <context>
@@ -194,138 +194,138 @@
     <name>bytelora::HistoryLog</name>
     <message>
         <source>Cannot write to the history log &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en el registro del historial «%1»: %2</translation>
     </message>
     <message>
         <source>Cannot read the history log &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el registro del historial «%1»: %2</translation>
     </message>
     <message>
         <source>it is a symbolic link, which is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace simbólico, que no se sigue</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>pertenece a otro usuario</translation>
     </message>
     <message>
         <source>%1; the line was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; no se añadió la línea</translation>
     </message>
 </context>
 <context>
     <name>bytelora::InterfaceText</name>
     <message>
         <source>hardware</source>
-        <translation type="unfinished"></translation>
+        <translation>hardware</translation>
     </message>
     <message>
         <source>default route</source>
-        <translation type="unfinished"></translation>
+        <translation>ruta predeterminada</translation>
     </message>
     <message>
         <source>every interface</source>
-        <translation type="unfinished"></translation>
+        <translation>todas las interfaces</translation>
     </message>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>elegida</translation>
     </message>
     <message>
         <source>virtual</source>
-        <translation type="unfinished"></translation>
+        <translation>virtual</translation>
     </message>
     <message>
         <source>no default route</source>
-        <translation type="unfinished"></translation>
+        <translation>sin ruta predeterminada</translation>
     </message>
     <message>
         <source>not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>no elegida</translation>
     </message>
     <message>
         <source>loopback</source>
-        <translation type="unfinished"></translation>
+        <translation>loopback</translation>
     </message>
     <message>
         <source>filter</source>
-        <translation type="unfinished"></translation>
+        <translation>filtro</translation>
     </message>
     <message>
         <source>other</source>
-        <translation type="unfinished"></translation>
+        <translation>otra</translation>
     </message>
     <message>
         <source>ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>ethernet</translation>
     </message>
     <message>
         <source>ppp</source>
-        <translation type="unfinished"></translation>
+        <translation>ppp</translation>
     </message>
     <message>
         <source>wireless</source>
-        <translation type="unfinished"></translation>
+        <translation>wifi</translation>
     </message>
     <message>
         <source>tunnel</source>
-        <translation type="unfinished"></translation>
+        <translation>túnel</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>activa</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>inactiva</translation>
     </message>
     <message>
         <source>testing</source>
-        <translation type="unfinished"></translation>
+        <translation>en pruebas</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocida</translation>
     </message>
     <message>
         <source>dormant</source>
-        <translation type="unfinished"></translation>
+        <translation>latente</translation>
     </message>
     <message>
         <source>notpresent</source>
-        <translation type="unfinished"></translation>
+        <translation>no presente</translation>
     </message>
     <message>
         <source>lowerlayerdown</source>
-        <translation type="unfinished"></translation>
+        <translation>capa inf. caída</translation>
     </message>
     <message>
         <source>non-operational</source>
-        <translation type="unfinished"></translation>
+        <translation>no operativa</translation>
     </message>
     <message>
         <source>unreachable</source>
-        <translation type="unfinished"></translation>
+        <translation>inaccesible</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectada</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>conectando</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>conectada</translation>
     </message>
     <message>
         <source>operational</source>
-        <translation type="unfinished"></translation>
+        <translation>operativa</translation>
     </message>
 </context>
 <context>
@@ -387,59 +387,59 @@
     <name>bytelora::IntervalTable</name>
     <message>
         <source>Log every 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar cada segundo</translation>
     </message>
     <message>
         <source>Log every 5 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar cada 5 segundos</translation>
     </message>
     <message>
         <source>Log every 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar cada 10 segundos</translation>
     </message>
     <message>
         <source>Log every 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar cada 30 segundos</translation>
     </message>
     <message>
         <source>Log every 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar cada minuto</translation>
     </message>
     <message>
         <source>Log every 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar cada 5 minutos</translation>
     </message>
     <message>
         <source>Log every 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar cada 10 minutos</translation>
     </message>
     <message>
         <source>Log every 30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar cada 30 minutos</translation>
     </message>
     <message>
         <source>Log every 1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar cada hora</translation>
     </message>
     <message>
         <source>Log every 6 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar cada 6 horas</translation>
     </message>
     <message>
         <source>Log every 12 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar cada 12 horas</translation>
     </message>
     <message>
         <source>Log every 24 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar cada 24 horas</translation>
     </message>
     <message>
         <source>How often would you like to log bandwidth usage?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Con qué frecuencia quieres registrar el uso de ancho de banda?</translation>
     </message>
     <message>
         <source>Bandwidth Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso de ancho de banda</translation>
     </message>
 </context>
 <context>
@@ -523,162 +523,163 @@
     </message>
     <message>
         <source>Automatic Log is Turned Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro automático está desactivado.</translation>
     </message>
     <message>
         <source>Logging bandwidth usage is running in background...</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro del uso de ancho de banda se está ejecutando en segundo plano...</translation>
     </message>
     <message>
         <source>Automatic Logging Bandwidth Usage Complete at </source>
-        <translation type="unfinished"></translation>
+        <translation>Registro automático del uso de ancho de banda completado el </translation>
     </message>
     <message>
         <source>Automatic Log is Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro automático desactivado.</translation>
     </message>
     <message>
         <source>Turn On Automatic Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar el registro automático</translation>
     </message>
     <message>
         <source>Turn Off Automatic Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar el registro automático</translation>
     </message>
 </context>
 <context>
     <name>bytelora::RatesWindow</name>
     <message>
         <source>Bytelora Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora: velocidad</translation>
     </message>
 </context>
 <context>
     <name>bytelora::Settings</name>
     <message>
         <source>line %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>(línea %1) %2</translation>
     </message>
     <message>
         <source>holds binary data</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene datos binarios</translation>
     </message>
     <message>
         <source>is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>no es texto UTF-8</translation>
     </message>
     <message>
         <source>is not a complete [section] line</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene una línea [section] incompleta</translation>
     </message>
     <message>
         <source>is not a [section] or a key=value line</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene una línea que no es ni [section] ni key=value</translation>
     </message>
     <message>
         <source>has a value without a key</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene un valor sin clave</translation>
     </message>
     <message>
         <source>cannot be looked at (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede examinar (%1)</translation>
     </message>
     <message>
         <source>is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>cannot be opened for reading</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir para lectura</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
     <message>
         <source>The stored choice of interfaces (&quot;%1&quot;) cannot be read, so Bytelora counts the interfaces it picks itself. The stored value is kept as it is; choose the interfaces again under &quot;Interfaces...&quot; in the tray icon&apos;s menu to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La selección de interfaces guardada («%1») no se puede leer, así que Bytelora cuenta las interfaces que elige por sí mismo. El valor guardado se conserva tal cual; para reemplazarlo, vuelve a elegir las interfaces en «Interfaces…» del menú del icono del área de notificación.</translation>
     </message>
     <message>
         <source>the registry key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave del registro %1</translation>
     </message>
     <message>
         <source>the settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración %1</translation>
     </message>
     <message>
         <source> (%1 is a file, so the folder cannot be made)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 es un archivo, así que no se puede crear la carpeta)</translation>
     </message>
     <message>
         <source>The setting &quot;%1&quot; was not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El ajuste «%1» no se guardó: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid settings name (it is empty or holds a &quot;/&quot; or &quot;\&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un nombre de ajuste válido (está vacío o contiene «/» o «\»).</translation>
     </message>
     <message>
         <source>no folder for settings was found (neither XDG_CONFIG_HOME nor HOME names one).</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontró ninguna carpeta para los ajustes (ni XDG_CONFIG_HOME ni HOME indican una).</translation>
     </message>
     <message>
         <source>%1 %2. It was left as it is; repair or remove it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2. Se ha dejado tal como está; repáralo o elimínalo y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>%1 is damaged. It was left as it is; repair or remove it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está dañado. Se ha dejado tal como está; repáralo o elimínalo y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>%1 could not be written%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir %1%2.</translation>
     </message>
     <message>
         <source>Bytelora could not write the registry value &quot;%1&quot; under %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora no pudo escribir el valor del registro «%1» en %2: %3</translation>
     </message>
     <message>
         <source>Bytelora could not delete the registry value &quot;%1&quot; under %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora no pudo eliminar el valor del registro «%1» en %2: %3</translation>
     </message>
     <message>
         <source>The setting &quot;%1&quot; could not be saved:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el ajuste «%1»:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>write its autostart entry</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir su entrada de inicio automático</translation>
     </message>
     <message>
         <source>put its autostart entry in place</source>
-        <translation type="unfinished"></translation>
+        <translation>colocar su entrada de inicio automático en su sitio</translation>
     </message>
     <message>
         <source>find its own program file</source>
-        <translation type="unfinished"></translation>
+        <translation>encontrar su propio archivo de programa</translation>
     </message>
     <message>
         <source>make the autostart folder</source>
-        <translation type="unfinished"></translation>
+        <translation>crear la carpeta de inicio automático</translation>
     </message>
     <message>
         <source>remove its autostart entry</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminar su entrada de inicio automático</translation>
     </message>
     <message>
         <source>Bytelora could not %1: %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora no pudo %1: %2: %3.</translation>
     </message>
     <message>
         <source>Bytelora could not find the folder for autostart entries: neither XDG_CONFIG_HOME nor HOME names one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora no pudo encontrar la carpeta de las entradas de inicio automático: ni XDG_CONFIG_HOME ni HOME indican una.</translation>
     </message>
 </context>
 <context>
@@ -739,11 +740,11 @@ Haz clic en el icono azul «Q» (Q de Quillmark) para recuperar el programa.</tr
     </message>
     <message>
         <source>Rates Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana de velocidad</translation>
     </message>
     <message>
         <source>Rates Window Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de velocidad</translation>
     </message>
 </context>
 <context>
@@ -777,35 +778,35 @@ Haz clic en el icono azul «Q» (Q de Quillmark) para recuperar el programa.</tr
     <name>bytelora::UsageTable</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished">Aplicación</translation>
+        <translation>Aplicación</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished">Recibido</translation>
+        <translation>Recibido</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished">Enviado</translation>
+        <translation>Enviado</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished">Total</translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished">Hora</translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished">Mes</translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
 </context>
 <context>
@@ -1024,123 +1025,123 @@ watch y log se ejecutan hasta que se interrumpen (Ctrl-C).
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished">Aplicación</translation>
+        <translation>Aplicación</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished">Recibido</translation>
+        <translation>Recibido</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished">Enviado</translation>
+        <translation>Enviado</translation>
     </message>
     <message>
         <source>Executable</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutable</translation>
     </message>
     <message>
         <source>Other (traffic no local program owns: forwarded, bridged)</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros (tráfico que no pertenece a ningún programa local: reenviado, en puente)</translation>
     </message>
     <message>
         <source>Other (traffic none of your programs owns: other users&apos;, forwarded, bridged)</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros (tráfico que no pertenece a ninguno de tus programas: de otros usuarios, reenviado, en puente)</translation>
     </message>
     <message>
         <source>%1 received, %2 sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 recibidos, %2 enviados</translation>
     </message>
     <message>
         <source>not known (the counter left no record of the interfaces at its start)</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido (el contador no dejó constancia de las interfaces al iniciarse)</translation>
     </message>
     <message>
         <source>%1 and %2 cannot go together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2 no se pueden usar juntos</translation>
     </message>
     <message>
         <source>--top needs a number of days (1 or more)</source>
-        <translation type="unfinished"></translation>
+        <translation>--top necesita un número de días (1 o más)</translation>
     </message>
     <message>
         <source>%1 needs a date as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita una fecha con el formato YYYY-MM-DD</translation>
     </message>
     <message>
         <source>--interface needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>--interface necesita un nombre</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--begin is after --end</source>
-        <translation type="unfinished"></translation>
+        <translation>--begin es posterior a --end</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ningún comando</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconocido &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--every needs an interval</source>
-        <translation type="unfinished"></translation>
+        <translation>--every necesita un intervalo</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not one of the intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es uno de los intervalos</translation>
     </message>
     <message>
         <source>--textfile-dir needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--textfile-dir necesita una carpeta</translation>
     </message>
     <message>
         <source>The stored interval &quot;%1&quot; is not one of the choices; using &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo guardado &quot;%1&quot; no es una de las opciones; se usa &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Total received: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Total recibido: %1 bytes</translation>
     </message>
     <message>
         <source>Total sent: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Total enviado: %1 bytes</translation>
     </message>
     <message>
         <source>Taking a bandwidth usage snapshot every %1 s into %2 (Ctrl-C ends).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomando una instantánea del uso de ancho de banda cada %1 s en %2 (Ctrl-C termina).</translation>
     </message>
     <message>
         <source>the data usage has no interface &apos;%1&apos;; it has none yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>el uso de datos no tiene ninguna interfaz &apos;%1&apos;; todavía no tiene ninguna.</translation>
     </message>
     <message>
         <source>the data usage has no interface &apos;%1&apos;; it has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>el uso de datos no tiene ninguna interfaz &apos;%1&apos;; tiene %2.</translation>
     </message>
     <message>
         <source>No monthly limit is set: %1 used since %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún límite mensual: %1 usados desde el %2.</translation>
     </message>
     <message>
         <source>The monthly limit is reached: %1 of %2 used since %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha alcanzado el límite mensual: %1 de %2 usados desde el %3.</translation>
     </message>
     <message>
         <source>Within the monthly limit: %1 of %2 used since %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dentro del límite mensual: %1 de %2 usados desde el %3.</translation>
     </message>
     <message>
         <source>the data usage database %1 cannot be read: %2. Bytelora moves it aside and starts a new one when it next records.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la base de datos del uso de datos %1: %2. Bytelora la apartará y creará una nueva la próxima vez que registre.</translation>
     </message>
     <message>
         <source>the data usage database %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la base de datos del uso de datos %1: %2.</translation>
     </message>
 </context>
 <context>

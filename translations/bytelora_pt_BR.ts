@@ -5,31 +5,31 @@
     <name>GlanceMenus</name>
     <message>
         <source>Icon Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>O ícone mostra</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo</translation>
     </message>
     <message>
         <source>Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message>
         <source>Bytes per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes por segundo</translation>
     </message>
     <message>
         <source>Bits per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits por segundo</translation>
     </message>
 </context>
 <context>
@@ -80,107 +80,107 @@
     </message>
     <message numerus="yes">
         <source>%n programs could not be told apart; their bytes are in Other</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n programa não pôde ser distinguido; seus bytes estão em Outros</numerusform>
+            <numerusform>%n programas não puderam ser distinguidos; seus bytes estão em Outros</numerusform>
         </translation>
     </message>
     <message>
         <source>Kb/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Kb/s</translation>
     </message>
 </context>
 <context>
     <name>bytelora::ByteAmount</name>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>TB</source>
-        <translation type="unfinished"></translation>
+        <translation>TB</translation>
     </message>
     <message>
         <source>PB</source>
-        <translation type="unfinished"></translation>
+        <translation>PB</translation>
     </message>
     <message>
         <source>EB</source>
-        <translation type="unfinished"></translation>
+        <translation>EB</translation>
     </message>
 </context>
 <context>
     <name>bytelora::DataUsage</name>
     <message>
         <source>The data usage of more than a day ago (%1, %2 bytes) could not be stored in %3 and is given up. Later usage is still kept while the database cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>O uso de dados de mais de um dia atrás (%1, %2 bytes) não pôde ser armazenado em %3 e foi descartado. O uso posterior continua sendo mantido enquanto não for possível gravar no banco de dados.</translation>
     </message>
     <message>
         <source> The data usage is kept in memory (for up to a day) and written as soon as it can be.</source>
-        <translation type="unfinished"></translation>
+        <translation> O uso de dados é mantido na memória (por até um dia) e gravado assim que possível.</translation>
     </message>
     <message>
         <source>The data usage database %1 is locked by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>O banco de dados do uso de dados %1 está bloqueado por outro programa.</translation>
     </message>
     <message>
         <source>The disk that holds the data usage database %1 is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>O disco que contém o banco de dados do uso de dados %1 está cheio.</translation>
     </message>
     <message>
         <source>The data usage database %1 cannot be written (read-only).</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar no banco de dados do uso de dados %1 (somente leitura).</translation>
     </message>
     <message>
         <source>The data usage database %1 comes from a newer Bytelora. It is shown but not changed; data usage is not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>O banco de dados do uso de dados %1 vem de uma versão mais recente do Bytelora. Ele é exibido, mas não é alterado; o uso de dados não é registrado.</translation>
     </message>
     <message>
         <source>The data usage database %1 is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>O banco de dados do uso de dados %1 está danificado.</translation>
     </message>
     <message>
         <source>The data usage could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o uso de dados em %1.</translation>
     </message>
     <message>
         <source>The data usage not yet stored (%1, %2 bytes) could not be written to %3 and is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>O uso de dados ainda não armazenado (%1, %2 bytes) não pôde ser gravado em %3 e foi perdido.</translation>
     </message>
     <message>
         <source>Another Bytelora records the data usage; this one does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Outra instância do Bytelora registra o uso de dados; esta não.</translation>
     </message>
     <message>
         <source>The data usage for Prometheus cannot be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar o uso de dados para o Prometheus: %1.</translation>
     </message>
     <message>
         <source>The data usage database %1 was damaged. It was kept as %2 and a new database was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>O banco de dados do uso de dados %1 estava danificado. Ele foi mantido como %2 e um novo banco de dados foi iniciado.</translation>
     </message>
     <message>
         <source>The data usage database %1 is damaged and could not be moved aside (%2). Data usage is not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>O banco de dados do uso de dados %1 está danificado e não pôde ser movido para outro lugar (%2). O uso de dados não é registrado.</translation>
     </message>
 </context>
 <context>
     <name>bytelora::ErrorReport</name>
     <message>
         <source>Please email screenshot of this message to </source>
-        <translation type="unfinished"></translation>
+        <translation>Envie uma captura de tela desta mensagem por e-mail para </translation>
     </message>
 </context>
 <context>
@@ -194,138 +194,138 @@
     <name>bytelora::HistoryLog</name>
     <message>
         <source>Cannot write to the history log &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar no registro do histórico “%1”: %2</translation>
     </message>
     <message>
         <source>Cannot read the history log &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o registro do histórico “%1”: %2</translation>
     </message>
     <message>
         <source>it is a symbolic link, which is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>é um link simbólico, que não é seguido</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>pertence a outro usuário</translation>
     </message>
     <message>
         <source>%1; the line was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; a linha não foi adicionada</translation>
     </message>
 </context>
 <context>
     <name>bytelora::InterfaceText</name>
     <message>
         <source>hardware</source>
-        <translation type="unfinished"></translation>
+        <translation>hardware</translation>
     </message>
     <message>
         <source>default route</source>
-        <translation type="unfinished"></translation>
+        <translation>rota padrão</translation>
     </message>
     <message>
         <source>every interface</source>
-        <translation type="unfinished"></translation>
+        <translation>todas as interfaces</translation>
     </message>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>escolhida</translation>
     </message>
     <message>
         <source>virtual</source>
-        <translation type="unfinished"></translation>
+        <translation>virtual</translation>
     </message>
     <message>
         <source>no default route</source>
-        <translation type="unfinished"></translation>
+        <translation>sem rota padrão</translation>
     </message>
     <message>
         <source>not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>não escolhida</translation>
     </message>
     <message>
         <source>loopback</source>
-        <translation type="unfinished"></translation>
+        <translation>loopback</translation>
     </message>
     <message>
         <source>filter</source>
-        <translation type="unfinished"></translation>
+        <translation>filtro</translation>
     </message>
     <message>
         <source>other</source>
-        <translation type="unfinished"></translation>
+        <translation>outra</translation>
     </message>
     <message>
         <source>ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>ethernet</translation>
     </message>
     <message>
         <source>ppp</source>
-        <translation type="unfinished"></translation>
+        <translation>ppp</translation>
     </message>
     <message>
         <source>wireless</source>
-        <translation type="unfinished"></translation>
+        <translation>wi-fi</translation>
     </message>
     <message>
         <source>tunnel</source>
-        <translation type="unfinished"></translation>
+        <translation>túnel</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>ativa</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>inativa</translation>
     </message>
     <message>
         <source>testing</source>
-        <translation type="unfinished"></translation>
+        <translation>em teste</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>desconhecida</translation>
     </message>
     <message>
         <source>dormant</source>
-        <translation type="unfinished"></translation>
+        <translation>dormente</translation>
     </message>
     <message>
         <source>notpresent</source>
-        <translation type="unfinished"></translation>
+        <translation>ausente</translation>
     </message>
     <message>
         <source>lowerlayerdown</source>
-        <translation type="unfinished"></translation>
+        <translation>cam. inf. caída</translation>
     </message>
     <message>
         <source>non-operational</source>
-        <translation type="unfinished"></translation>
+        <translation>não operacional</translation>
     </message>
     <message>
         <source>unreachable</source>
-        <translation type="unfinished"></translation>
+        <translation>inacessível</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectada</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>conectando</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>conectada</translation>
     </message>
     <message>
         <source>operational</source>
-        <translation type="unfinished"></translation>
+        <translation>operacional</translation>
     </message>
 </context>
 <context>
@@ -387,59 +387,59 @@
     <name>bytelora::IntervalTable</name>
     <message>
         <source>Log every 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar a cada segundo</translation>
     </message>
     <message>
         <source>Log every 5 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar a cada 5 segundos</translation>
     </message>
     <message>
         <source>Log every 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar a cada 10 segundos</translation>
     </message>
     <message>
         <source>Log every 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar a cada 30 segundos</translation>
     </message>
     <message>
         <source>Log every 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar a cada minuto</translation>
     </message>
     <message>
         <source>Log every 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar a cada 5 minutos</translation>
     </message>
     <message>
         <source>Log every 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar a cada 10 minutos</translation>
     </message>
     <message>
         <source>Log every 30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar a cada 30 minutos</translation>
     </message>
     <message>
         <source>Log every 1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar a cada hora</translation>
     </message>
     <message>
         <source>Log every 6 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar a cada 6 horas</translation>
     </message>
     <message>
         <source>Log every 12 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar a cada 12 horas</translation>
     </message>
     <message>
         <source>Log every 24 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar a cada 24 horas</translation>
     </message>
     <message>
         <source>How often would you like to log bandwidth usage?</source>
-        <translation type="unfinished"></translation>
+        <translation>Com que frequência você deseja registrar o uso de largura de banda?</translation>
     </message>
     <message>
         <source>Bandwidth Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso de largura de banda</translation>
     </message>
 </context>
 <context>
@@ -523,162 +523,163 @@
     </message>
     <message>
         <source>Automatic Log is Turned Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>O registro automático está desativado.</translation>
     </message>
     <message>
         <source>Logging bandwidth usage is running in background...</source>
-        <translation type="unfinished"></translation>
+        <translation>O registro do uso de largura de banda está em execução em segundo plano...</translation>
     </message>
     <message>
         <source>Automatic Logging Bandwidth Usage Complete at </source>
-        <translation type="unfinished"></translation>
+        <translation>Registro automático do uso de largura de banda concluído em </translation>
     </message>
     <message>
         <source>Automatic Log is Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro automático desativado.</translation>
     </message>
     <message>
         <source>Turn On Automatic Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar o registro automático</translation>
     </message>
     <message>
         <source>Turn Off Automatic Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar o registro automático</translation>
     </message>
 </context>
 <context>
     <name>bytelora::RatesWindow</name>
     <message>
         <source>Bytelora Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora: velocidade</translation>
     </message>
 </context>
 <context>
     <name>bytelora::Settings</name>
     <message>
         <source>line %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>(linha %1) %2</translation>
     </message>
     <message>
         <source>holds binary data</source>
-        <translation type="unfinished"></translation>
+        <translation>contém dados binários</translation>
     </message>
     <message>
         <source>is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>não é texto UTF-8</translation>
     </message>
     <message>
         <source>is not a complete [section] line</source>
-        <translation type="unfinished"></translation>
+        <translation>contém uma linha [section] incompleta</translation>
     </message>
     <message>
         <source>is not a [section] or a key=value line</source>
-        <translation type="unfinished"></translation>
+        <translation>contém uma linha que não é nem [section] nem key=value</translation>
     </message>
     <message>
         <source>has a value without a key</source>
-        <translation type="unfinished"></translation>
+        <translation>tem um valor sem chave</translation>
     </message>
     <message>
         <source>cannot be looked at (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser examinado (%1)</translation>
     </message>
     <message>
         <source>is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>é uma pasta, não um arquivo</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum</translation>
     </message>
     <message>
         <source>cannot be opened for reading</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser aberto para leitura</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser lido</translation>
     </message>
     <message>
         <source>The stored choice of interfaces (&quot;%1&quot;) cannot be read, so Bytelora counts the interfaces it picks itself. The stored value is kept as it is; choose the interfaces again under &quot;Interfaces...&quot; in the tray icon&apos;s menu to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A seleção de interfaces salva (“%1”) não pode ser lida, então o Bytelora conta as interfaces que ele mesmo escolhe. O valor salvo é mantido como está; para substituí-lo, escolha as interfaces novamente em “Interfaces…” no menu do ícone da área de notificação.</translation>
     </message>
     <message>
         <source>the registry key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a chave do registro %1</translation>
     </message>
     <message>
         <source>the settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo de configurações %1</translation>
     </message>
     <message>
         <source> (%1 is a file, so the folder cannot be made)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 é um arquivo, portanto a pasta não pode ser criada)</translation>
     </message>
     <message>
         <source>The setting &quot;%1&quot; was not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A configuração “%1” não foi salva: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid settings name (it is empty or holds a &quot;/&quot; or &quot;\&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não é um nome de configuração válido (está vazio ou contém “/” ou “\”).</translation>
     </message>
     <message>
         <source>no folder for settings was found (neither XDG_CONFIG_HOME nor HOME names one).</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma pasta para as configurações foi encontrada (nem XDG_CONFIG_HOME nem HOME indicam uma).</translation>
     </message>
     <message>
         <source>%1 %2. It was left as it is; repair or remove it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2. Ele foi deixado como está; repare-o ou remova-o e tente novamente.</translation>
     </message>
     <message>
         <source>%1 is damaged. It was left as it is; repair or remove it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está danificado. Ele foi deixado como está; repare-o ou remova-o e tente novamente.</translation>
     </message>
     <message>
         <source>%1 could not be written%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar %1%2.</translation>
     </message>
     <message>
         <source>Bytelora could not write the registry value &quot;%1&quot; under %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>O Bytelora não conseguiu gravar o valor do registro “%1” em %2: %3</translation>
     </message>
     <message>
         <source>Bytelora could not delete the registry value &quot;%1&quot; under %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>O Bytelora não conseguiu excluir o valor do registro “%1” em %2: %3</translation>
     </message>
     <message>
         <source>The setting &quot;%1&quot; could not be saved:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a configuração “%1”:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>write its autostart entry</source>
-        <translation type="unfinished"></translation>
+        <translation>gravar sua entrada de inicialização automática</translation>
     </message>
     <message>
         <source>put its autostart entry in place</source>
-        <translation type="unfinished"></translation>
+        <translation>colocar sua entrada de inicialização automática no lugar</translation>
     </message>
     <message>
         <source>find its own program file</source>
-        <translation type="unfinished"></translation>
+        <translation>encontrar seu próprio arquivo de programa</translation>
     </message>
     <message>
         <source>make the autostart folder</source>
-        <translation type="unfinished"></translation>
+        <translation>criar a pasta de inicialização automática</translation>
     </message>
     <message>
         <source>remove its autostart entry</source>
-        <translation type="unfinished"></translation>
+        <translation>remover sua entrada de inicialização automática</translation>
     </message>
     <message>
         <source>Bytelora could not %1: %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Bytelora não conseguiu %1: %2: %3.</translation>
     </message>
     <message>
         <source>Bytelora could not find the folder for autostart entries: neither XDG_CONFIG_HOME nor HOME names one.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Bytelora não conseguiu encontrar a pasta das entradas de inicialização automática: nem XDG_CONFIG_HOME nem HOME indicam uma.</translation>
     </message>
 </context>
 <context>
@@ -739,11 +740,11 @@ Clique no ícone azul “Q” (Q de Quillmark) para restaurar o programa.</trans
     </message>
     <message>
         <source>Rates Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Janela de velocidade</translation>
     </message>
     <message>
         <source>Rates Window Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de velocidade</translation>
     </message>
 </context>
 <context>
@@ -777,35 +778,35 @@ Clique no ícone azul “Q” (Q de Quillmark) para restaurar o programa.</trans
     <name>bytelora::UsageTable</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished">Aplicativo</translation>
+        <translation>Aplicativo</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished">Recebido</translation>
+        <translation>Recebido</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished">Enviado</translation>
+        <translation>Enviado</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished">Total</translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished">Hora</translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished">Mês</translation>
+        <translation>Mês</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Data</translation>
+        <translation>Data</translation>
     </message>
 </context>
 <context>
@@ -1021,123 +1022,123 @@ watch e log são executados até serem interrompidos (Ctrl-C).
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished">Aplicativo</translation>
+        <translation>Aplicativo</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished">Recebido</translation>
+        <translation>Recebido</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished">Enviado</translation>
+        <translation>Enviado</translation>
     </message>
     <message>
         <source>Executable</source>
-        <translation type="unfinished"></translation>
+        <translation>Executável</translation>
     </message>
     <message>
         <source>Other (traffic no local program owns: forwarded, bridged)</source>
-        <translation type="unfinished"></translation>
+        <translation>Outros (tráfego que não pertence a nenhum programa local: encaminhado, em ponte)</translation>
     </message>
     <message>
         <source>Other (traffic none of your programs owns: other users&apos;, forwarded, bridged)</source>
-        <translation type="unfinished"></translation>
+        <translation>Outros (tráfego que não pertence a nenhum dos seus programas: de outros usuários, encaminhado, em ponte)</translation>
     </message>
     <message>
         <source>%1 received, %2 sent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 recebidos, %2 enviados</translation>
     </message>
     <message>
         <source>not known (the counter left no record of the interfaces at its start)</source>
-        <translation type="unfinished"></translation>
+        <translation>desconhecido (o contador não deixou registro das interfaces ao iniciar)</translation>
     </message>
     <message>
         <source>%1 and %2 cannot go together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2 não podem ser usados juntos</translation>
     </message>
     <message>
         <source>--top needs a number of days (1 or more)</source>
-        <translation type="unfinished"></translation>
+        <translation>--top precisa de um número de dias (1 ou mais)</translation>
     </message>
     <message>
         <source>%1 needs a date as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de uma data no formato YYYY-MM-DD</translation>
     </message>
     <message>
         <source>--interface needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>--interface precisa de um nome</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opção desconhecida &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--begin is after --end</source>
-        <translation type="unfinished"></translation>
+        <translation>--begin é posterior a --end</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum comando informado</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconhecido &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--every needs an interval</source>
-        <translation type="unfinished"></translation>
+        <translation>--every precisa de um intervalo</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not one of the intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não é um dos intervalos</translation>
     </message>
     <message>
         <source>--textfile-dir needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--textfile-dir precisa de uma pasta</translation>
     </message>
     <message>
         <source>The stored interval &quot;%1&quot; is not one of the choices; using &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>O intervalo salvo &quot;%1&quot; não é uma das opções; usando &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Total received: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Total recebido: %1 bytes</translation>
     </message>
     <message>
         <source>Total sent: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Total enviado: %1 bytes</translation>
     </message>
     <message>
         <source>Taking a bandwidth usage snapshot every %1 s into %2 (Ctrl-C ends).</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrando um instantâneo do uso de largura de banda a cada %1 s em %2 (Ctrl-C encerra).</translation>
     </message>
     <message>
         <source>the data usage has no interface &apos;%1&apos;; it has none yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>o uso de dados não tem nenhuma interface &apos;%1&apos;; ainda não tem nenhuma.</translation>
     </message>
     <message>
         <source>the data usage has no interface &apos;%1&apos;; it has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>o uso de dados não tem nenhuma interface &apos;%1&apos;; tem %2.</translation>
     </message>
     <message>
         <source>No monthly limit is set: %1 used since %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum limite mensal definido: %1 usados desde %2.</translation>
     </message>
     <message>
         <source>The monthly limit is reached: %1 of %2 used since %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>O limite mensal foi atingido: %1 de %2 usados desde %3.</translation>
     </message>
     <message>
         <source>Within the monthly limit: %1 of %2 used since %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dentro do limite mensal: %1 de %2 usados desde %3.</translation>
     </message>
     <message>
         <source>the data usage database %1 cannot be read: %2. Bytelora moves it aside and starts a new one when it next records.</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler o banco de dados do uso de dados %1: %2. O Bytelora o moverá para outro lugar e criará um novo na próxima vez que registrar.</translation>
     </message>
     <message>
         <source>the data usage database %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler o banco de dados do uso de dados %1: %2.</translation>
     </message>
 </context>
 <context>
