@@ -5,31 +5,31 @@
     <name>GlanceMenus</name>
     <message>
         <source>Icon Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>アイコン表示</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>ロゴ</translation>
     </message>
     <message>
         <source>Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>速度</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>グラフ</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>単位</translation>
     </message>
     <message>
         <source>Bytes per second</source>
-        <translation type="unfinished"></translation>
+        <translation>バイト/秒</translation>
     </message>
     <message>
         <source>Bits per second</source>
-        <translation type="unfinished"></translation>
+        <translation>ビット/秒</translation>
     </message>
 </context>
 <context>
@@ -80,106 +80,106 @@
     </message>
     <message numerus="yes">
         <source>%n programs could not be told apart; their bytes are in Other</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のプログラムを区別できませんでした。それらのバイト数は「その他」に含まれています</numerusform>
         </translation>
     </message>
     <message>
         <source>Kb/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Kb/s</translation>
     </message>
 </context>
 <context>
     <name>bytelora::ByteAmount</name>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished"></translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>TB</source>
-        <translation type="unfinished"></translation>
+        <translation>TB</translation>
     </message>
     <message>
         <source>PB</source>
-        <translation type="unfinished"></translation>
+        <translation>PB</translation>
     </message>
     <message>
         <source>EB</source>
-        <translation type="unfinished"></translation>
+        <translation>EB</translation>
     </message>
 </context>
 <context>
     <name>bytelora::DataUsage</name>
     <message>
         <source>The data usage of more than a day ago (%1, %2 bytes) could not be stored in %3 and is given up. Later usage is still kept while the database cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 日以上前のデータ使用量 (%1、%2 バイト) を %3 に保存できなかったため、破棄しました。データベースに書き込めない間も、それ以降の使用量は保持されます。</translation>
     </message>
     <message>
         <source> The data usage is kept in memory (for up to a day) and written as soon as it can be.</source>
-        <translation type="unfinished"></translation>
+        <translation> データ使用量はメモリ内に (最大 1 日分) 保持され、書き込めるようになり次第書き込まれます。</translation>
     </message>
     <message>
         <source>The data usage database %1 is locked by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量データベース %1 は別のプログラムによってロックされています。</translation>
     </message>
     <message>
         <source>The disk that holds the data usage database %1 is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量データベース %1 があるディスクの空き容量がありません。</translation>
     </message>
     <message>
         <source>The data usage database %1 cannot be written (read-only).</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量データベース %1 に書き込めません (読み取り専用)。</translation>
     </message>
     <message>
         <source>The data usage database %1 comes from a newer Bytelora. It is shown but not changed; data usage is not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量データベース %1 は新しいバージョンの Bytelora で作成されています。表示はしますが変更はしません。データ使用量は記録されません。</translation>
     </message>
     <message>
         <source>The data usage database %1 is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量データベース %1 は破損しています。</translation>
     </message>
     <message>
         <source>The data usage could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量を %1 に書き込めませんでした。</translation>
     </message>
     <message>
         <source>The data usage not yet stored (%1, %2 bytes) could not be written to %3 and is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>未保存のデータ使用量 (%1、%2 バイト) を %3 に書き込めなかったため、失われました。</translation>
     </message>
     <message>
         <source>Another Bytelora records the data usage; this one does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量は別の Bytelora が記録しているため、この Bytelora は記録しません。</translation>
     </message>
     <message>
         <source>The data usage for Prometheus cannot be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prometheus 用のデータ使用量を書き込めません: %1。</translation>
     </message>
     <message>
         <source>The data usage database %1 was damaged. It was kept as %2 and a new database was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量データベース %1 は破損していました。%2 として保存し、新しいデータベースを開始しました。</translation>
     </message>
     <message>
         <source>The data usage database %1 is damaged and could not be moved aside (%2). Data usage is not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量データベース %1 は破損しており、退避できませんでした (%2)。データ使用量は記録されません。</translation>
     </message>
 </context>
 <context>
     <name>bytelora::ErrorReport</name>
     <message>
         <source>Please email screenshot of this message to </source>
-        <translation type="unfinished"></translation>
+        <translation>このメッセージのスクリーンショットをメールでお送りください。送付先: </translation>
     </message>
 </context>
 <context>
@@ -193,138 +193,138 @@
     <name>bytelora::HistoryLog</name>
     <message>
         <source>Cannot write to the history log &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴ログ「%1」に書き込めません: %2</translation>
     </message>
     <message>
         <source>Cannot read the history log &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴ログ「%1」を読み取れません: %2</translation>
     </message>
     <message>
         <source>it is a symbolic link, which is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>シンボリック リンクのため、リンク先は開きません</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>別のユーザーが所有しています</translation>
     </message>
     <message>
         <source>%1; the line was not added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (行は追加されませんでした)</translation>
     </message>
 </context>
 <context>
     <name>bytelora::InterfaceText</name>
     <message>
         <source>hardware</source>
-        <translation type="unfinished"></translation>
+        <translation>ハードウェア</translation>
     </message>
     <message>
         <source>default route</source>
-        <translation type="unfinished"></translation>
+        <translation>既定のルート</translation>
     </message>
     <message>
         <source>every interface</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのインターフェイス</translation>
     </message>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>選択済み</translation>
     </message>
     <message>
         <source>virtual</source>
-        <translation type="unfinished"></translation>
+        <translation>仮想</translation>
     </message>
     <message>
         <source>no default route</source>
-        <translation type="unfinished"></translation>
+        <translation>既定のルートなし</translation>
     </message>
     <message>
         <source>not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>未選択</translation>
     </message>
     <message>
         <source>loopback</source>
-        <translation type="unfinished"></translation>
+        <translation>Loopback</translation>
     </message>
     <message>
         <source>filter</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター</translation>
     </message>
     <message>
         <source>other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <source>ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>ppp</source>
-        <translation type="unfinished"></translation>
+        <translation>PPP</translation>
     </message>
     <message>
         <source>wireless</source>
-        <translation type="unfinished"></translation>
+        <translation>無線</translation>
     </message>
     <message>
         <source>tunnel</source>
-        <translation type="unfinished"></translation>
+        <translation>トンネル</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>アップ</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウン</translation>
     </message>
     <message>
         <source>testing</source>
-        <translation type="unfinished"></translation>
+        <translation>テスト中</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>不明</translation>
     </message>
     <message>
         <source>dormant</source>
-        <translation type="unfinished"></translation>
+        <translation>休止</translation>
     </message>
     <message>
         <source>notpresent</source>
-        <translation type="unfinished"></translation>
+        <translation>存在しない</translation>
     </message>
     <message>
         <source>lowerlayerdown</source>
-        <translation type="unfinished"></translation>
+        <translation>下位層ダウン</translation>
     </message>
     <message>
         <source>non-operational</source>
-        <translation type="unfinished"></translation>
+        <translation>動作不可</translation>
     </message>
     <message>
         <source>unreachable</source>
-        <translation type="unfinished"></translation>
+        <translation>到達不能</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>切断</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>接続中</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>接続済み</translation>
     </message>
     <message>
         <source>operational</source>
-        <translation type="unfinished"></translation>
+        <translation>動作中</translation>
     </message>
 </context>
 <context>
@@ -386,59 +386,59 @@
     <name>bytelora::IntervalTable</name>
     <message>
         <source>Log every 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 秒ごとに記録</translation>
     </message>
     <message>
         <source>Log every 5 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>5 秒ごとに記録</translation>
     </message>
     <message>
         <source>Log every 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>10 秒ごとに記録</translation>
     </message>
     <message>
         <source>Log every 30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>30 秒ごとに記録</translation>
     </message>
     <message>
         <source>Log every 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 分ごとに記録</translation>
     </message>
     <message>
         <source>Log every 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 分ごとに記録</translation>
     </message>
     <message>
         <source>Log every 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 分ごとに記録</translation>
     </message>
     <message>
         <source>Log every 30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30 分ごとに記録</translation>
     </message>
     <message>
         <source>Log every 1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 時間ごとに記録</translation>
     </message>
     <message>
         <source>Log every 6 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>6 時間ごとに記録</translation>
     </message>
     <message>
         <source>Log every 12 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>12 時間ごとに記録</translation>
     </message>
     <message>
         <source>Log every 24 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>24 時間ごとに記録</translation>
     </message>
     <message>
         <source>How often would you like to log bandwidth usage?</source>
-        <translation type="unfinished"></translation>
+        <translation>帯域幅使用量を記録する間隔を選んでください。</translation>
     </message>
     <message>
         <source>Bandwidth Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>帯域幅使用量</translation>
     </message>
 </context>
 <context>
@@ -522,162 +522,163 @@
     </message>
     <message>
         <source>Automatic Log is Turned Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>自動ログはオフに設定されています。</translation>
     </message>
     <message>
         <source>Logging bandwidth usage is running in background...</source>
-        <translation type="unfinished"></translation>
+        <translation>帯域幅使用量をバックグラウンドで記録しています...</translation>
     </message>
     <message>
         <source>Automatic Logging Bandwidth Usage Complete at </source>
-        <translation type="unfinished"></translation>
+        <translation>帯域幅使用量の自動記録が完了しました: </translation>
     </message>
     <message>
         <source>Automatic Log is Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>自動ログはオフです。</translation>
     </message>
     <message>
         <source>Turn On Automatic Log</source>
-        <translation type="unfinished"></translation>
+        <translation>自動ログをオンにする</translation>
     </message>
     <message>
         <source>Turn Off Automatic Log</source>
-        <translation type="unfinished"></translation>
+        <translation>自動ログをオフにする</translation>
     </message>
 </context>
 <context>
     <name>bytelora::RatesWindow</name>
     <message>
         <source>Bytelora Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora 転送速度</translation>
     </message>
 </context>
 <context>
     <name>bytelora::Settings</name>
     <message>
         <source>line %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>の %1 行目%2</translation>
     </message>
     <message>
         <source>holds binary data</source>
-        <translation type="unfinished"></translation>
+        <translation>はバイナリ データを含んでいます</translation>
     </message>
     <message>
         <source>is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>は UTF-8 のテキストではありません</translation>
     </message>
     <message>
         <source>is not a complete [section] line</source>
-        <translation type="unfinished"></translation>
+        <translation>は不完全な [section] 行です</translation>
     </message>
     <message>
         <source>is not a [section] or a key=value line</source>
-        <translation type="unfinished"></translation>
+        <translation>は [section] 行でも key=value 行でもありません</translation>
     </message>
     <message>
         <source>has a value without a key</source>
-        <translation type="unfinished"></translation>
+        <translation>にキーのない値があります</translation>
     </message>
     <message>
         <source>cannot be looked at (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>を確認できません (%1)</translation>
     </message>
     <message>
         <source>is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>はファイルではなくフォルダーです</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>は通常のファイルではありません</translation>
     </message>
     <message>
         <source>cannot be opened for reading</source>
-        <translation type="unfinished"></translation>
+        <translation>を読み取り用に開けません</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>を読み取れません</translation>
     </message>
     <message>
         <source>The stored choice of interfaces (&quot;%1&quot;) cannot be read, so Bytelora counts the interfaces it picks itself. The stored value is kept as it is; choose the interfaces again under &quot;Interfaces...&quot; in the tray icon&apos;s menu to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されているインターフェイスの選択 (「%1」) を読み取れないため、Bytelora は自分で選んだインターフェイスを集計します。保存されている値はそのまま残してあります。置き換えるには、トレイ アイコンのメニューの「インターフェイス…」でインターフェイスを選び直してください。</translation>
     </message>
     <message>
         <source>the registry key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>レジストリ キー %1</translation>
     </message>
     <message>
         <source>the settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ファイル %1</translation>
     </message>
     <message>
         <source> (%1 is a file, so the folder cannot be made)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 がファイルのため、フォルダーを作成できません)</translation>
     </message>
     <message>
         <source>The setting &quot;%1&quot; was not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>設定「%1」は保存されませんでした: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid settings name (it is empty or holds a &quot;/&quot; or &quot;\&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は有効な設定名ではありません (空であるか、「/」または「\」を含んでいます)。</translation>
     </message>
     <message>
         <source>no folder for settings was found (neither XDG_CONFIG_HOME nor HOME names one).</source>
-        <translation type="unfinished"></translation>
+        <translation>設定用のフォルダーが見つかりませんでした (XDG_CONFIG_HOME も HOME も設定されていません)。</translation>
     </message>
     <message>
         <source>%1 %2. It was left as it is; repair or remove it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2。そのままにしてあります。修復するか削除してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>%1 is damaged. It was left as it is; repair or remove it, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は破損しています。そのままにしてあります。修復するか削除してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>%1 could not be written%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き込めませんでした%2。</translation>
     </message>
     <message>
         <source>Bytelora could not write the registry value &quot;%1&quot; under %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora は %2 のレジストリ値「%1」を書き込めませんでした: %3</translation>
     </message>
     <message>
         <source>Bytelora could not delete the registry value &quot;%1&quot; under %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora は %2 のレジストリ値「%1」を削除できませんでした: %3</translation>
     </message>
     <message>
         <source>The setting &quot;%1&quot; could not be saved:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>設定「%1」を保存できませんでした:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>write its autostart entry</source>
-        <translation type="unfinished"></translation>
+        <translation>自動起動エントリを書き込む</translation>
     </message>
     <message>
         <source>put its autostart entry in place</source>
-        <translation type="unfinished"></translation>
+        <translation>自動起動エントリを配置する</translation>
     </message>
     <message>
         <source>find its own program file</source>
-        <translation type="unfinished"></translation>
+        <translation>自身のプログラム ファイルを見つける</translation>
     </message>
     <message>
         <source>make the autostart folder</source>
-        <translation type="unfinished"></translation>
+        <translation>自動起動フォルダーを作成する</translation>
     </message>
     <message>
         <source>remove its autostart entry</source>
-        <translation type="unfinished"></translation>
+        <translation>自動起動エントリを削除する</translation>
     </message>
     <message>
         <source>Bytelora could not %1: %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora は%1ことができませんでした: %2: %3。</translation>
     </message>
     <message>
         <source>Bytelora could not find the folder for autostart entries: neither XDG_CONFIG_HOME nor HOME names one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytelora は自動起動エントリ用のフォルダーを見つけられませんでした: XDG_CONFIG_HOME も HOME も設定されていません。</translation>
     </message>
 </context>
 <context>
@@ -738,11 +739,11 @@ Click on the blue &apos;Q&apos; icon (Q for Quillmark) to bring the software bac
     </message>
     <message>
         <source>Rates Window</source>
-        <translation type="unfinished"></translation>
+        <translation>速度ウィンドウ</translation>
     </message>
     <message>
         <source>Rates Window Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>速度ウィンドウのグラフ</translation>
     </message>
 </context>
 <context>
@@ -776,35 +777,35 @@ Click on the blue &apos;Q&apos; icon (Q for Quillmark) to bring the software bac
     <name>bytelora::UsageTable</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished">アプリケーション</translation>
+        <translation>アプリケーション</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished">受信</translation>
+        <translation>受信</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished">送信</translation>
+        <translation>送信</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished">合計</translation>
+        <translation>合計</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished">時刻</translation>
+        <translation>時刻</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished">月</translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>年</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">日付</translation>
+        <translation>日付</translation>
     </message>
 </context>
 <context>
@@ -1019,123 +1020,123 @@ watch と log は中断されるまで (Ctrl-C) 実行し続けます。
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished">アプリケーション</translation>
+        <translation>アプリケーション</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished">受信</translation>
+        <translation>受信</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished">送信</translation>
+        <translation>送信</translation>
     </message>
     <message>
         <source>Executable</source>
-        <translation type="unfinished"></translation>
+        <translation>実行ファイル</translation>
     </message>
     <message>
         <source>Other (traffic no local program owns: forwarded, bridged)</source>
-        <translation type="unfinished"></translation>
+        <translation>その他 (どのローカル プログラムにも属さない通信: 転送、ブリッジ)</translation>
     </message>
     <message>
         <source>Other (traffic none of your programs owns: other users&apos;, forwarded, bridged)</source>
-        <translation type="unfinished"></translation>
+        <translation>その他 (あなたのどのプログラムにも属さない通信: 他のユーザーの通信、転送、ブリッジ)</translation>
     </message>
     <message>
         <source>%1 received, %2 sent</source>
-        <translation type="unfinished"></translation>
+        <translation>受信 %1、送信 %2</translation>
     </message>
     <message>
         <source>not known (the counter left no record of the interfaces at its start)</source>
-        <translation type="unfinished"></translation>
+        <translation>不明 (カウンターの開始時のインターフェイスの記録がありません)</translation>
     </message>
     <message>
         <source>%1 and %2 cannot go together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と %2 は同時に指定できません</translation>
     </message>
     <message>
         <source>--top needs a number of days (1 or more)</source>
-        <translation type="unfinished"></translation>
+        <translation>--top には日数 (1 以上) を指定してください</translation>
     </message>
     <message>
         <source>%1 needs a date as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には YYYY-MM-DD 形式の日付を指定してください</translation>
     </message>
     <message>
         <source>--interface needs a name</source>
-        <translation type="unfinished"></translation>
+        <translation>--interface には名前を指定してください</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--begin is after --end</source>
-        <translation type="unfinished"></translation>
+        <translation>--begin が --end より後になっています</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドが指定されていません</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なコマンド &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--every needs an interval</source>
-        <translation type="unfinished"></translation>
+        <translation>--every には間隔を指定してください</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not one of the intervals</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; は指定できる間隔ではありません</translation>
     </message>
     <message>
         <source>--textfile-dir needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--textfile-dir にはフォルダーを指定してください</translation>
     </message>
     <message>
         <source>The stored interval &quot;%1&quot; is not one of the choices; using &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されている間隔 &quot;%1&quot; は選択肢にありません。&quot;%2&quot; を使用します。</translation>
     </message>
     <message>
         <source>Total received: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>受信の合計: %1 バイト</translation>
     </message>
     <message>
         <source>Total sent: %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>送信の合計: %1 バイト</translation>
     </message>
     <message>
         <source>Taking a bandwidth usage snapshot every %1 s into %2 (Ctrl-C ends).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 秒ごとに帯域幅使用量のスナップショットを %2 に記録します (Ctrl-C で終了)。</translation>
     </message>
     <message>
         <source>the data usage has no interface &apos;%1&apos;; it has none yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量にインターフェイス &apos;%1&apos; はありません。まだインターフェイスが 1 つもありません。</translation>
     </message>
     <message>
         <source>the data usage has no interface &apos;%1&apos;; it has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量にインターフェイス &apos;%1&apos; はありません。あるのは %2 です。</translation>
     </message>
     <message>
         <source>No monthly limit is set: %1 used since %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>月間データ上限は設定されていません: %2 以降の使用量は %1 です。</translation>
     </message>
     <message>
         <source>The monthly limit is reached: %1 of %2 used since %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>月間データ上限に達しました: %3 以降の使用量は %1 / %2 です。</translation>
     </message>
     <message>
         <source>Within the monthly limit: %1 of %2 used since %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>月間データ上限内です: %3 以降の使用量は %1 / %2 です。</translation>
     </message>
     <message>
         <source>the data usage database %1 cannot be read: %2. Bytelora moves it aside and starts a new one when it next records.</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量データベース %1 を読み取れません: %2。Bytelora は次回の記録時にこれを退避し、新しいデータベースを開始します。</translation>
     </message>
     <message>
         <source>the data usage database %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>データ使用量データベース %1 を読み取れません: %2。</translation>
     </message>
 </context>
 <context>
