@@ -1,6 +1,8 @@
 #include "cli/AppsCommand.h"
+#include <climits>
 
 #include <algorithm>
+#include <climits>
 #include <ostream>
 
 #include "common/TextColumns.h"
@@ -89,8 +91,17 @@ std::string AppsTable(const countd::AppsReport& report) {
                "\n";
     }
     if (report.refused == 1) {
-        out += "1 program could not be told apart; its bytes are in Other\n";
+        out += Translate("bytelora::cli",
+                         "1 program could not be told apart; its bytes are in Other") +
+               "\n";
+    } else if (report.refused > 1 && report.refused <= static_cast<std::uint64_t>(INT_MAX)) {
+        const int count = static_cast<int>(report.refused);
+        out += Translate("bytelora::cli",
+                         "%n programs could not be told apart; their bytes are in Other", "",
+                         count);
+        out += "\n";
     } else if (report.refused > 1) {
+        // More than %n holds: written as it is, in English.
         out += std::to_string(report.refused) +
                " programs could not be told apart; their bytes are in Other\n";
     }

@@ -130,7 +130,6 @@ int ListInterfaces(InterfaceTableSource& source, const std::vector<std::string>&
     // Names users know: the alias where there is one. The column is as wide as the longest.
     // Where an alias has an adapter description, it ends the line, after the counted column.
     // The headings and the words are in the user's language, as wide as they come out.
-    const auto word = [](const char* english) { return Translate("bytelora::cli", english); };
     std::size_t nameWidth = 18;
     bool describe = false;
     for (const auto& row : *table) {
@@ -145,18 +144,23 @@ int ListInterfaces(InterfaceTableSource& source, const std::vector<std::string>&
             received += row->OctetsReceived();
             sent += row->OctetsSent();
         }
-        counted.push_back(FillIn(IsCounted(reason) ? word("yes (%1)") : word("no (%1)"),
+        counted.push_back(FillIn(IsCounted(reason) ? Translate("bytelora::cli", "yes (%1)")
+                                                   : Translate("bytelora::cli", "no (%1)"),
                                  {InterfaceWordText(CountReasonText(reason))}));
         countedWidth = std::max(countedWidth, TextColumns(counted.back()) + 2);
     }
-    out << PadToColumns(word("Index"), 6) << PadToColumns(word("Name"), nameWidth)
-        << PadToColumns(word("Type"), 10) << PadToColumns(word("Status"), 16)
-        << PadToColumns(word("Speed"), 7) << PadToColumns(word("Received"), 20, true)
-        << PadToColumns(word("Sent"), 20, true) << "  ";
+    out << PadToColumns(Translate("bytelora::cli", "Index"), 6)
+        << PadToColumns(Translate("bytelora::cli", "Name"), nameWidth)
+        << PadToColumns(Translate("bytelora::cli", "Type"), 10)
+        << PadToColumns(Translate("bytelora::cli", "Status"), 16)
+        << PadToColumns(Translate("bytelora::cli", "Speed"), 7)
+        << PadToColumns(Translate("bytelora::cli", "Received"), 20, true)
+        << PadToColumns(Translate("bytelora::cli", "Sent"), 20, true) << "  ";
     if (describe) {
-        out << PadToColumns(word("Counted"), countedWidth) << word("Description") << '\n';
+        out << PadToColumns(Translate("bytelora::cli", "Counted"), countedWidth)
+            << Translate("bytelora::cli", "Description") << '\n';
     } else {
-        out << word("Counted") << '\n';
+        out << Translate("bytelora::cli", "Counted") << '\n';
     }
     position = 0;
     for (const auto& row : *table) {

@@ -1141,6 +1141,53 @@ watch und log laufen, bis sie unterbrochen werden (Strg+C).
         <source>the data usage database %1 cannot be read: %2.</source>
         <translation>die Datennutzungsdatenbank %1 kann nicht gelesen werden: %2.</translation>
     </message>
+    <message>
+        <source>1 program could not be told apart; its bytes are in Other</source>
+        <translation>1 Programm konnte nicht unterschieden werden; seine Bytes stehen unter Sonstiges</translation>
+    </message>
+    <message>
+        <source>yes (%1)</source>
+        <translation>ja (%1)</translation>
+    </message>
+    <message>
+        <source>no (%1)</source>
+        <translation>nein (%1)</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Gezählt</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n programs could not be told apart; their bytes are in Other</source>
+        <translation>
+            <numerusform>%n Programm konnte nicht unterschieden werden; seine Bytes stehen unter Sonstiges</numerusform>
+            <numerusform>%n Programme konnten nicht unterschieden werden; ihre Bytes stehen unter Sonstiges</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -1143,6 +1143,53 @@ watch y log se ejecutan hasta que se interrumpen (Ctrl-C).
         <source>the data usage database %1 cannot be read: %2.</source>
         <translation>no se puede leer la base de datos del uso de datos %1: %2.</translation>
     </message>
+    <message>
+        <source>1 program could not be told apart; its bytes are in Other</source>
+        <translation>1 programa no se pudo distinguir; sus bytes están en Otros</translation>
+    </message>
+    <message>
+        <source>yes (%1)</source>
+        <translation>sí (%1)</translation>
+    </message>
+    <message>
+        <source>no (%1)</source>
+        <translation>no (%1)</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Índ.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Veloc.</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Contada</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n programs could not be told apart; their bytes are in Other</source>
+        <translation>
+            <numerusform>%n programa no se pudo distinguir; sus bytes están en Otros</numerusform>
+            <numerusform>%n programas no se pudieron distinguir; sus bytes están en Otros</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -1147,6 +1147,53 @@ watch et log s&apos;exécutent jusqu&apos;à leur interruption (Ctrl-C).
         <source>the data usage database %1 cannot be read: %2.</source>
         <translation>la base de données d&apos;utilisation %1 ne peut pas être lue : %2.</translation>
     </message>
+    <message>
+        <source>1 program could not be told apart; its bytes are in Other</source>
+        <translation>1 programme n&apos;a pas pu être distingué ; ses octets sont dans Autre</translation>
+    </message>
+    <message>
+        <source>yes (%1)</source>
+        <translation>oui (%1)</translation>
+    </message>
+    <message>
+        <source>no (%1)</source>
+        <translation>non (%1)</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Comptée</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n programs could not be told apart; their bytes are in Other</source>
+        <translation>
+            <numerusform>%n programme n&apos;a pas pu être distingué ; ses octets sont dans Autre</numerusform>
+            <numerusform>%n programmes n&apos;ont pas pu être distingués ; leurs octets sont dans Autre</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>

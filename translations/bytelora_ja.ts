@@ -1138,6 +1138,52 @@ watch と log は中断されるまで (Ctrl-C) 実行し続けます。
         <source>the data usage database %1 cannot be read: %2.</source>
         <translation>データ使用量データベース %1 を読み取れません: %2。</translation>
     </message>
+    <message>
+        <source>1 program could not be told apart; its bytes are in Other</source>
+        <translation>1 個のプログラムを区別できませんでした。そのバイト数は「その他」に含まれています</translation>
+    </message>
+    <message>
+        <source>yes (%1)</source>
+        <translation>はい (%1)</translation>
+    </message>
+    <message>
+        <source>no (%1)</source>
+        <translation>いいえ (%1)</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>番号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>集計対象</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>説明</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n programs could not be told apart; their bytes are in Other</source>
+        <translation>
+            <numerusform>%n 個のプログラムを区別できませんでした。それらのバイト数は「その他」に含まれています</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -1140,6 +1140,53 @@ watch e log são executados até serem interrompidos (Ctrl-C).
         <source>the data usage database %1 cannot be read: %2.</source>
         <translation>não é possível ler o banco de dados do uso de dados %1: %2.</translation>
     </message>
+    <message>
+        <source>1 program could not be told apart; its bytes are in Other</source>
+        <translation>1 programa não pôde ser distinguido; seus bytes estão em Outros</translation>
+    </message>
+    <message>
+        <source>yes (%1)</source>
+        <translation>sim (%1)</translation>
+    </message>
+    <message>
+        <source>no (%1)</source>
+        <translation>não (%1)</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Índ.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Veloc.</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Contada</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrição</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n programs could not be told apart; their bytes are in Other</source>
+        <translation>
+            <numerusform>%n programa não pôde ser distinguido; seus bytes estão em Outros</numerusform>
+            <numerusform>%n programas não puderam ser distinguidos; seus bytes estão em Outros</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>

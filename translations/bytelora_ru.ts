@@ -1143,6 +1143,54 @@ watch и log работают, пока их не прервут (Ctrl-C).
         <source>the data usage database %1 cannot be read: %2.</source>
         <translation>не удаётся прочитать базу данных расхода трафика %1: %2.</translation>
     </message>
+    <message>
+        <source>1 program could not be told apart; its bytes are in Other</source>
+        <translation>Не удалось различить 1 программу; её байты учтены в строке Прочее</translation>
+    </message>
+    <message>
+        <source>yes (%1)</source>
+        <translation>да (%1)</translation>
+    </message>
+    <message>
+        <source>no (%1)</source>
+        <translation>нет (%1)</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скор.</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Учёт</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n programs could not be told apart; their bytes are in Other</source>
+        <translation>
+            <numerusform>Не удалось различить %n программу; её байты учтены в строке Прочее</numerusform>
+            <numerusform>Не удалось различить %n программы; их байты учтены в строке Прочее</numerusform>
+            <numerusform>Не удалось различить %n программ; их байты учтены в строке Прочее</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>

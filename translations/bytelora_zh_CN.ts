@@ -1134,6 +1134,52 @@ watch 和 log 会一直运行，直到被中断（Ctrl-C）。
         <source>the data usage database %1 cannot be read: %2.</source>
         <translation>无法读取数据使用量数据库 %1：%2。</translation>
     </message>
+    <message>
+        <source>1 program could not be told apart; its bytes are in Other</source>
+        <translation>有 1 个程序无法区分；它的字节数计入“其他”</translation>
+    </message>
+    <message>
+        <source>yes (%1)</source>
+        <translation>是（%1）</translation>
+    </message>
+    <message>
+        <source>no (%1)</source>
+        <translation>否（%1）</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速率</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>计入</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>描述</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n programs could not be told apart; their bytes are in Other</source>
+        <translation>
+            <numerusform>有 %n 个程序无法区分；它们的字节数计入“其他”</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -1134,6 +1134,52 @@ watch 和 log 會持續執行，直到被中斷（Ctrl-C）。
         <source>the data usage database %1 cannot be read: %2.</source>
         <translation>無法讀取資料使用量資料庫 %1：%2。</translation>
     </message>
+    <message>
+        <source>1 program could not be told apart; its bytes are in Other</source>
+        <translation>有 1 個程式無法區分；它的位元組數計入「其他」</translation>
+    </message>
+    <message>
+        <source>yes (%1)</source>
+        <translation>是（%1）</translation>
+    </message>
+    <message>
+        <source>no (%1)</source>
+        <translation>否（%1）</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速率</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>計入</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>描述</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n programs could not be told apart; their bytes are in Other</source>
+        <translation>
+            <numerusform>有 %n 個程式無法區分；它們的位元組數計入「其他」</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>main</name>
