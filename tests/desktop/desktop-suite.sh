@@ -71,23 +71,6 @@ balloon() {
   return 1
 }
 no_balloon() { ! balloon >/dev/null; }
-# The window manager's frame around a client: its ancestor just below the root.
-frame_of() {
-  local id=$1 parent root
-  root=$(xwininfo -root | awk '/Window id:/ { print $4 }')
-  while parent=$(xwininfo -tree -id "$id" | awk '/Parent window id:/ { print $4 }'); do
-    [ "$parent" = "$root" ] && { echo "$id"; return 0; }
-    id=$parent
-  done
-  return 1
-}
-# above <a> <b>: a lies in front of b in the server's stacking order (xwininfo lists the
-# root's children from the top down).
-above() {
-  local a b
-  a=$(frame_of "$1") && b=$(frame_of "$2") || return 1
-  xwininfo -root -children | awk '{ print $1 }' | grep -x -e "$a" -e "$b" | head -n 1 | grep -qx "$a"
-}
 error_box() { xdotool search --name '^Application Error$' 2>/dev/null | grep -q .; }
 
 # start <name> [settings line...]: starts the program with a home of its own.
