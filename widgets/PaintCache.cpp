@@ -4,7 +4,40 @@
 #include <QEvent>
 #include <QStyle>
 
+#include <cstring>
+#include <optional>
+
 namespace bytelora {
+namespace {
+
+// The device pixels `rect` covers at `ratio`, when its edges fall on whole pixels.
+std::optional<QRect> WholePixels(const QRectF& rect, qreal ratio) {
+    const QRectF device(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio,
+                        rect.height() * ratio);
+    const QRect whole = device.toRect();
+    if (QRectF(whole) != device) return std::nullopt;
+    return whole;
+}
+
+// Copies `source` of one image to `at` of another of the same format, row by row: on
+// whole pixels that is all a painter in source mode does, and a step of the countdown
+// copies several such strips every second.
+bool CopyRows(const QImage& from, const QRect& source, QImage& to, const QPoint& at) {
+    if (from.format() != to.format() || from.depth() % 8 != 0 || source.isEmpty() ||
+        !from.rect().contains(source) || !to.rect().contains(QRect(at, source.size()))) {
+        return false;
+    }
+    const int bytes = from.depth() / 8;
+    const std::size_t length = static_cast<std::size_t>(source.width()) * bytes;
+    uchar* const bits = to.bits();
+    for (int y = 0; y < source.height(); ++y) {
+        std::memcpy(bits + (at.y() + y) * to.bytesPerLine() + at.x() * bytes,
+                    from.constScanLine(source.y() + y) + source.x() * bytes, length);
+    }
+    return true;
+}
+
+}  // namespace
 
 QImage::Format ScreenImageFormat(const QWidget& widget) {
     const QWidget* window = widget.window();
@@ -76,6 +109,12 @@ void PaintCache::Refresh(const QWidget& widget, const QRegion& stale,
         painter.setLayoutDirection(widget.layoutDirection());
         draw(painter);
     }
+    if (const auto target =
+            WholePixels(QRectF(part.topLeft(), fresh.deviceIndependentSize()), ratio);
+        target && target->size() == fresh.size() &&
+        CopyRows(fresh, fresh.rect(), image_, target->topLeft())) {
+        return;
+    }
     QPainter copy(&image_);
     copy.setCompositionMode(QPainter::CompositionMode_Source);
     copy.drawImage(part.topLeft(), fresh);
@@ -90,6 +129,10 @@ void PaintCache::Copy(const PaintCache& from, const QRect& to, int shift) {
         image_.fill(Qt::transparent);
     }
     if (to.isEmpty()) return;
+    const qreal ratio = image_.devicePixelRatio();
+    const auto target = WholePixels(QRectF(to), ratio);
+    const auto source = WholePixels(QRectF(to.translated(shift, 0)), ratio);
+    if (target && source && CopyRows(from.image_, *source, image_, target->topLeft())) return;
     QPainter painter(&image_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     from.Paint(painter, to, QPoint(shift, 0));
