@@ -91,12 +91,17 @@ void PaintCache::Refresh(const QWidget& widget, const QRegion& stale,
     (part == widget.rect() ? fullRefreshes_ : partRefreshes_)++;
     // The part is drawn on an image of its own: the styles set clips of their own, which
     // would let them draw past a clip set here, over what the image already holds.
-    QImage fresh = ScreenImage(widget, part.size());
+    // A whole picture is drawn again seldom: only a part keeps its image.
+    QImage whole;
+    QImage& fresh = part == widget.rect() ? (whole = ScreenImage(widget, part.size()))
+                                          : Scratch(widget, part.size());
+    const QBrush& window = widget.palette().brush(QPalette::Window);
+    if (!window.isOpaque()) fresh.fill(Qt::transparent);
     {
         QPainter painter(&fresh);
         painter.translate(-part.topLeft());
         // What lies under the widget: its parent's picture where that is at hand.
-        painter.fillRect(part, widget.palette().brush(QPalette::Window));
+        painter.fillRect(part, window);
         if (under != nullptr && !under->Empty()) {
             const QPoint at = widget.pos();
             under->Paint(painter, part, at);
@@ -118,6 +123,17 @@ void PaintCache::Refresh(const QWidget& widget, const QRegion& stale,
     QPainter copy(&image_);
     copy.setCompositionMode(QPainter::CompositionMode_Source);
     copy.drawImage(part.topLeft(), fresh);
+}
+
+QImage& PaintCache::Scratch(const QWidget& widget, const QSize& size) {
+    const qreal ratio = widget.devicePixelRatioF();
+    if (scratch_.size() != size * ratio || scratch_.format() != ScreenImageFormat(widget) ||
+        scratch_.devicePixelRatio() != ratio ||
+        scratch_.dotsPerMeterX() != qRound(widget.logicalDpiX() / 0.0254) ||
+        scratch_.dotsPerMeterY() != qRound(widget.logicalDpiY() / 0.0254)) {
+        scratch_ = ScreenImage(widget, size);
+    }
+    return scratch_;
 }
 
 void PaintCache::Copy(const PaintCache& from, const QRect& to, int shift) {
