@@ -28,6 +28,10 @@ Control* Place(QWidget* container, const char* name, QRect geometry, const QFont
     auto* control = new Control(container);
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(geometry);
+    // No layout ever moves a placed control. Fixed at its place's size, a control whose
+    // size hint may have changed (the countdown frame with each new caption, every second)
+    // no longer sends the window a layout request with nothing to lay out.
+    control->setFixedSize(geometry.size());
     control->setFont(font);
     return control;
 }

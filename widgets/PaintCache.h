@@ -55,7 +55,13 @@ class PaintCache {
     int FullRefreshes() const { return fullRefreshes_; }
 
   private:
+    // The image a part is drawn on before it is copied in. A part of the same size as the
+    // last one (the countdown's caption line, every second) is drawn on the same image:
+    // Qt sets up a paint engine for every new image painted on.
+    QImage& Scratch(const QWidget& widget, const QSize& size);
+
     QImage image_;
+    QImage scratch_;
     int partRefreshes_ = 0;
     int fullRefreshes_ = 0;
 };

@@ -1,6 +1,7 @@
 #include <QFontInfo>
 
 #include "MainWindowRig.h"
+#include "widgets/CountdownFrame.h"
 
 namespace bytelora::testing {
 namespace {
@@ -36,6 +37,35 @@ TEST(Layout, ClientAreaIsFixedAndEveryVisibleControlLiesInside) {
         EXPECT_FALSE(holder->isVisible());
         EXPECT_GE(holder->x(), client.width());
     }
+}
+
+// Counts the layout requests a widget receives.
+class LayoutRequests : public QObject {
+  public:
+    explicit LayoutRequests(QWidget& widget) { widget.installEventFilter(this); }
+    int count = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::LayoutRequest) ++count;
+        return false;
+    }
+};
+
+TEST(Layout, ANewCountdownCaptionLaysNothingOut) {
+    MainWindowRig rig;
+    MainWindow& form = rig.Load();
+    form.ShowAfterLoad();
+    QCoreApplication::processEvents();
+    // The countdown's caption changes every second; the window has nothing to lay out.
+    LayoutRequests requests(form);
+    const QRect frame = form.countdownFrame->geometry();
+    form.countdownFrame->SetCaption(
+        QStringLiteral("Next bandwidth usage snapshot will occur in 4"));
+    form.countdownFrame->SetCaption(QStringLiteral("Snapshot complete at 12:00:00 on 1/1/2026"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(requests.count, 0);
+    EXPECT_EQ(form.countdownFrame->geometry(), frame);
 }
 
 TEST(Layout, ControlsSitWhereTheyWereDesigned) {
