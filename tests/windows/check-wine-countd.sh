@@ -69,10 +69,15 @@ program_pid=$!
 window=$(wait_for_window Bytelora 60) || { cat "$work/program.log" >&2; fail "no window titled Bytelora mapped"; }
 tray=$(xdotool search --name '^Wine System Tray$' 2>/dev/null | head -n 1)
 if [ -n "$tray" ]; then
-  xdotool mousemove --window "$tray" 8 8 click 3
-  sleep 1
-  xdotool key Down Down Down Down Return
-  apps_window=$(wait_for_window 'Bytelora - Applications' 20) || fail "Applications... in the tray menu did not open the window"
+  # On a loaded machine the menu may open after the keys were sent: tried three times.
+  for try in 1 2 3; do
+    xdotool mousemove --window "$tray" 8 8 click 3
+    sleep $((try * 2))
+    xdotool key Down Down Down Down Return
+    apps_window=$(wait_for_window 'Bytelora - Applications' 15) && break
+    xdotool key Escape
+  done
+  [ -n "$apps_window" ] || fail "Applications... in the tray menu did not open the window"
   sleep 2.5
   mkdir -p "$(dirname "$shot")"
   import -window "$apps_window" "$shot" || fail "no screenshot of the Applications window"
