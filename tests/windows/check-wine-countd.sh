@@ -122,5 +122,10 @@ for i in $(seq 60); do
   sleep 0.5
 done
 [ -e "$bin/bytelora-countd.exe" ] && fail "the uninstaller left bin/bytelora-countd.exe"
+# The uninstaller runs on from a copy of itself, and removes the service after the files.
+for i in $(seq 30); do
+  wine reg query "$key" >/dev/null 2>&1 || break
+  sleep 1
+done
 wine reg query "$key" >/dev/null 2>&1 && fail "the uninstaller left the service"
 echo "the counter service: installed with a recording, its table, its failure without one, removed"
