@@ -10,8 +10,10 @@ ${GetOptions} $R0 "/REPLAY=" $R1
 StrCpy $R2 ""
 IfErrors +2
 StrCpy $R2 ' --replay \"$R1\"'
-; A service manager still starting up (a first boot, wine) may lose a new entry: the
-; entry is made again until the service starts, a few times.
+; A service manager still starting up (a first boot, wine) may lose a new entry, and
+; refuses to start a service while it starts the system's own (1055) or gives up on one
+; that comes up slowly (1053): the entry is made again and started until the service
+; starts, for up to about a minute.
 StrCpy $R3 0
 countd_create:
   ExecWait '"$SYSDIR\sc.exe" create bytelora-countd binPath= "\"$INSTDIR\bin\bytelora-countd.exe\"$R2" start= auto obj= LocalSystem DisplayName= "Bytelora per-application counter"'
@@ -20,7 +22,7 @@ countd_create:
   ExecWait '"$SYSDIR\sc.exe" start bytelora-countd' $R4
   IntCmp $R4 0 countd_started
   IntOp $R3 $R3 + 1
-  IntCmp $R3 5 countd_started
-  Sleep 1000
+  IntCmp $R3 20 countd_started
+  Sleep 2000
   Goto countd_create
 countd_started:

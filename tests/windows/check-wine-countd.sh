@@ -22,6 +22,19 @@ installer=$(ls "$packages"/bytelora-*-win64.exe 2>/dev/null | head -n 1)
 
 desktop_start
 unset WINEPATH QT_PLUGIN_PATH BYTELORA_COUNTD_SOCKET
+# Wine's service manager gives a service it starts 10 s to connect back (Windows gives
+# 30 s), then gives up with 1053 and ends the process, which may have begun to serve by
+# then. A new wine process on a loaded machine may take longer than that, so the
+# machine's setting for it is raised (wine reads it as a string, Windows as a number).
+# services.exe reads it when it starts: wine is started again for it, and wineboot
+# returns once the service manager has started wine's own services, during which it
+# refuses to start any other (1055).
+wine reg add 'HKLM\System\CurrentControlSet\Control' /v ServicesPipeTimeout /t REG_SZ \
+  /d 120000 /f >/dev/null 2>&1 || fail "could not set the service manager's start timeout"
+wineserver -k
+wineserver -w
+wineserver -p
+wineboot >/dev/null 2>&1 || true
 cp "$fixture" "$WINEPREFIX/drive_c/kernel-network.events"
 wine "$installer" /S '/REPLAY=C:\kernel-network.events' || fail "the silent install failed"
 program_files=$(winepath -u "$(wine cmd /c echo %ProgramFiles% 2>/dev/null | tr -d '\r')")
@@ -39,20 +52,13 @@ echo "$service" | grep -Fq 'bytelora-countd.exe" --replay "C:\kernel-network.eve
 # another provider's events counted for no program.
 expected='{"unit":"bytes","applications":[{"name":"browser.exe","executable":"C:\\Program Files\\Web Browser\\browser.exe","received":15800,"sent":517},{"name":"svchost.exe","executable":"C:\\Windows\\System32\\svchost.exe","received":4000,"sent":0},{"name":"chat.exe","executable":"C:\\Users\\alice\\AppData\\Local\\Chat\\chat.exe","received":300,"sent":200}],"other":null}'
 ask_counter() {
-  for i in $(seq 30); do
+  for i in $(seq 40); do
     apps=$(wine "$bin/bytelora-cli.exe" apps --json 2>"$work/apps.err") && return 0
     sleep 0.5
   done
   return 1
 }
-if ! ask_counter && [ ! -e "$bin/bytelora-countd.log" ]; then
-  # On a loaded machine wine's service manager now and then gives up on a service's
-  # first start (error 1053) although the service comes up later: the installer's
-  # start is then repeated once here.
-  echo "note: the service did not come up from the installer's start; starting it again"
-  wine sc start bytelora-countd >/dev/null 2>&1
-  ask_counter
-fi
+ask_counter || { cat "$work/apps.err" "$bin/bytelora-countd.log" >&2; fail "bytelora-cli.exe apps --json found no counter after the install"; }
 apps=$(printf '%s' "$apps" | tr -d '\r')
 [ "$apps" = "$expected" ] || { cat "$work/apps.err" "$bin/bytelora-countd.log" >&2; printf 'got:      %s\nexpected: %s\n' "$apps" "$expected" >&2; fail "apps --json is not the recording's table"; }
 
@@ -63,10 +69,15 @@ program_pid=$!
 window=$(wait_for_window Bytelora 60) || { cat "$work/program.log" >&2; fail "no window titled Bytelora mapped"; }
 tray=$(xdotool search --name '^Wine System Tray$' 2>/dev/null | head -n 1)
 if [ -n "$tray" ]; then
-  xdotool mousemove --window "$tray" 8 8 click 3
-  sleep 1
-  xdotool key Down Down Down Down Return
-  apps_window=$(wait_for_window 'Bytelora - Applications' 20) || fail "Applications... in the tray menu did not open the window"
+  # On a loaded machine the menu may open after the keys were sent: tried three times.
+  for try in 1 2 3; do
+    xdotool mousemove --window "$tray" 8 8 click 3
+    sleep $((try * 2))
+    xdotool key Down Down Down Down Return
+    apps_window=$(wait_for_window 'Bytelora - Applications' 15) && break
+    xdotool key Escape
+  done
+  [ -n "$apps_window" ] || fail "Applications... in the tray menu did not open the window"
   sleep 2.5
   mkdir -p "$(dirname "$shot")"
   import -window "$apps_window" "$shot" || fail "no screenshot of the Applications window"
@@ -83,9 +94,12 @@ for i in $(seq 20); do
   wine "$bin/bytelora-cli.exe" apps >/dev/null 2>&1 || break
   sleep 0.5
 done
-# What `sc config binPath=` does (wine's sc lacks it): the command line without --replay.
-wine reg add "$key" /v ImagePath /t REG_EXPAND_SZ /d "\"$(winepath -w "$bin/bytelora-countd.exe")\"" /f \
-  >/dev/null 2>&1 || fail "could not change the service's command line"
+# What `sc config binPath=` does (wine's sc lacks it): the service made again, without
+# --replay. (Changing ImagePath in the registry is not enough: wine's service manager
+# keeps the entries it read when it started.)
+wine sc delete bytelora-countd >/dev/null 2>&1 || fail "could not remove the service to change its command line"
+wine sc create bytelora-countd binPath= "\"$(winepath -w "$bin/bytelora-countd.exe")\"" \
+  start= auto obj= LocalSystem >/dev/null 2>&1 || fail "could not make the service again without the recording"
 rm -f "$bin/bytelora-countd.log"
 wine sc start bytelora-countd >/dev/null 2>&1
 for i in $(seq 40); do
@@ -108,5 +122,10 @@ for i in $(seq 60); do
   sleep 0.5
 done
 [ -e "$bin/bytelora-countd.exe" ] && fail "the uninstaller left bin/bytelora-countd.exe"
+# The uninstaller runs on from a copy of itself, and removes the service after the files.
+for i in $(seq 30); do
+  wine reg query "$key" >/dev/null 2>&1 || break
+  sleep 1
+done
 wine reg query "$key" >/dev/null 2>&1 && fail "the uninstaller left the service"
 echo "the counter service: installed with a recording, its table, its failure without one, removed"
