@@ -44,8 +44,12 @@ struct TitleOf {
 
 void Widen(QWidget& control, double ratio) {
     const QRect place = control.geometry();
-    control.setGeometry(static_cast<int>(place.x() * ratio), place.y(),
-                        static_cast<int>(place.width() * ratio + 0.999), place.height());
+    const QRect wider(static_cast<int>(place.x() * ratio), place.y(),
+                      static_cast<int>(place.width() * ratio + 0.999), place.height());
+    // A placed control keeps a fixed size (see the layout), so its new size is fixed too:
+    // a geometry beyond the old fixed size would be cut back to it.
+    control.setFixedSize(wider.size());
+    control.setGeometry(wider);
 }
 
 }  // namespace
