@@ -43,6 +43,12 @@ GrowingList::GrowingList(QWidget* parent) : QTreeWidget(parent) {
     connect(rows, &QAbstractItemModel::modelReset, this, otherwise);
 }
 
+GrowingList::~GrowingList() {
+    // The model outlives this part of the list (the tree deletes it later), and clearing
+    // it then signals: no handler may reach a list that is already half taken down.
+    model()->disconnect(this);
+}
+
 GrowingList::Placement GrowingList::Now() const {
     return {viewport()->size(),
             verticalScrollBar()->value(),

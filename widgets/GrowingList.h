@@ -19,6 +19,7 @@ class GrowingList : public QTreeWidget {
 
   public:
     explicit GrowingList(QWidget* parent = nullptr);
+    ~GrowingList() override;
     void doItemsLayout() override;
     // How many layouts repainted only the added rows.
     int NarrowRepaints() const { return narrowRepaints_; }
