@@ -10,6 +10,7 @@
 #include <string>
 
 #include "monitor/GlanceText.h"
+#include "support/TextDrawing.h"
 
 namespace bytelora {
 namespace {
@@ -74,6 +75,7 @@ TEST(GlanceIconRenderer, EveryRateFitsItsLineAtEveryTraySizeAndScale) {
 }
 
 TEST(GlanceIconRenderer, SamePictureSamePixelsAndEachChangeShows) {
+    if (!testing::TextIsDrawn()) GTEST_SKIP() << "no font draws text on this platform";
     for (const int pixels : {16, 20, 24, 32, 48, 64}) {
         const QImage first = RenderGlanceIcon(Rates("85K", "1.2M"), pixels);
         EXPECT_EQ(first.size(), QSize(pixels, pixels));
