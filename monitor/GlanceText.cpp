@@ -33,14 +33,19 @@ Scaled Scale(double value, double base) {
     }
 }
 
+// The rate in the chosen units, scaled: bits are eight to a byte and step by 1000.
+Scaled ScaledRate(double bytesPerSecond, RateUnits units) {
+    const bool bits = units == RateUnits::Bits;
+    return Scale(bits ? bytesPerSecond * 8.0 : bytesPerSecond, bits ? 1000.0 : 1024.0);
+}
+
 }  // namespace
 
 std::string ShortRate(double bytesPerSecond, RateUnits units) {
     static constexpr std::array<const char*, 5> kBytes = {"", "K", "M", "G", "T"};
     static constexpr std::array<const char*, 5> kBits = {"", "k", "M", "G", "T"};
     const bool bits = units == RateUnits::Bits;
-    const Scaled scaled =
-        Scale(bits ? bytesPerSecond * 8.0 : bytesPerSecond, bits ? 1000.0 : 1024.0);
+    const Scaled scaled = ScaledRate(bytesPerSecond, units);
     return scaled.number + (bits ? kBits : kBytes)[scaled.step];
 }
 
@@ -50,8 +55,7 @@ std::string FullRate(double bytesPerSecond, RateUnits units) {
     static constexpr std::array<const char*, 5> kBits = {" bit/s", " kbit/s", " Mbit/s", " Gbit/s",
                                                          " Tbit/s"};
     const bool bits = units == RateUnits::Bits;
-    const Scaled scaled =
-        Scale(bits ? bytesPerSecond * 8.0 : bytesPerSecond, bits ? 1000.0 : 1024.0);
+    const Scaled scaled = ScaledRate(bytesPerSecond, units);
     return scaled.number + (bits ? kBits : kBytes)[scaled.step];
 }
 
