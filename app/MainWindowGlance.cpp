@@ -8,17 +8,16 @@
 #include "app/MainWindow.h"
 #include "app/MainWindowParts.h"
 #include "monitor/GlanceText.h"
+#include "monitor/MonitorText.h"
 #include "tray/GlanceMenus.h"
 
 namespace bytelora {
 
 namespace {
 
-// The meter counts kilobytes of 1024 bytes.
-constexpr double kBytesPerKilobyte = 1024.0;
-
 QString Short(double kilobytesPerSecond, RateUnits units) {
-    return QString::fromStdString(ShortRate(kilobytesPerSecond * kBytesPerKilobyte, units));
+    return QString::fromStdString(
+        ShortRate(kilobytesPerSecond * static_cast<double>(kBytesPerKilobyte), units));
 }
 
 }  // namespace

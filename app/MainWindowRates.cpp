@@ -7,6 +7,7 @@
 
 #include "app/MainWindow.h"
 #include "app/MainWindowParts.h"
+#include "monitor/MonitorText.h"
 #include "settings/GlanceChoices.h"
 #include "settings/RatesWindowPlace.h"
 #include "tray/RatesWindowEntry.h"
@@ -123,8 +124,9 @@ void MainWindow::MakeRatesWindow() {
 
 void MainWindow::UpdateRatesWindow(const ThroughputReading& reading) {
     // The reading counts kilobytes of 1024 bytes. Kept for a meter shown between ticks.
-    parts_->glanceDownload = reading.downloadRate * 1024.0;
-    parts_->glanceUpload = reading.uploadRate * 1024.0;
+    const auto kilobyte = static_cast<double>(kBytesPerKilobyte);
+    parts_->glanceDownload = reading.downloadRate * kilobyte;
+    parts_->glanceUpload = reading.uploadRate * kilobyte;
     RatesWindow* meter = parts_->ratesWindow.get();
     if (meter == nullptr || !meter->isVisible()) return;
     meter->SetRates(parts_->glanceDownload, parts_->glanceUpload);
