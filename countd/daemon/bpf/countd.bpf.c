@@ -217,17 +217,6 @@ static __always_inline void fold_socket(struct socket_tag *tag) {
     fold_direction(tag, &tag->sent, 1);
 }
 
-/* Folds a busy socket's way every COUNTD_FOLD_NS, so that the records are never far
- * behind. `now` is the coarse monotonic clock where the program type may read it
- * (cgroup_skb: a few nanoseconds cheaper a packet), else the fine one: they differ by
- * less than a clock tick, which matters nothing here. */
-static __always_inline void fold_now_and_then(struct socket_tag *tag, int egress, __u64 now) {
-    struct direction_count *count = egress ? &tag->sent : &tag->received;
-    if (now - count->folded_ns < COUNTD_FOLD_NS) return;
-    count->folded_ns = now;
-    fold_direction(tag, count, egress);
-}
-
 static __always_inline void tag_with_current(struct socket_tag *tag, __u64 cookie) {
     fold_socket(tag);
     tag->cookie = cookie;
@@ -284,9 +273,7 @@ static __always_inline void tag_on_use(struct sock *sk, int egress) {
             /* What the program has just read (or sent, for a datagram: it left within
              * the call) reaches the record now, not at the socket's next packet, which
              * may be long in coming on a connection that then goes quiet. */
-            struct direction_count *count = egress ? &tag->sent : &tag->received;
-            count->folded_ns = bpf_ktime_get_ns();
-            fold_direction(tag, count, egress);
+            fold_direction(tag, egress ? &tag->sent : &tag->received, egress);
             return;
         }
         const int inherited = tag->cookie != bpf_get_socket_cookie(sk);
@@ -323,10 +310,13 @@ static __always_inline void count_packet(struct __sk_buff *skb, int egress) {
              * no bytes of its own: its few packets go to the record directly. */
             if (tag && tag->kind == COUNTD_SOCKET_PROCESS && !tag->released &&
                 full->state != BPF_TCP_LISTEN) {
-                /* The socket's own counter: contended only by its own packets. */
+                /* The socket's own counter: contended only by its own packets. A busy
+                 * socket's way is folded each time its count passes a multiple of
+                 * COUNTD_FOLD_BYTES, told by the add itself: no clock is read a packet. */
                 struct direction_count *count = egress ? &tag->sent : &tag->received;
-                __sync_fetch_and_add(&count->bytes, length);
-                fold_now_and_then(tag, egress, bpf_ktime_get_coarse_ns());
+                const __u64 before = __sync_fetch_and_add(&count->bytes, length);
+                if ((before ^ (before + length)) >= COUNTD_FOLD_BYTES)
+                    fold_direction(tag, count, egress);
                 return;
             }
             if (tag && tag->kind == COUNTD_SOCKET_PROCESS) {
