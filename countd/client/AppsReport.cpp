@@ -119,7 +119,7 @@ std::string AppsJson(const AppsReport& report) {
     } else {
         out += "null";
     }
-    return out + "}\n";
+    return out + ",\"refused\":" + std::to_string(report.refused) + "}\n";
 }
 
 }  // namespace bytelora::countd

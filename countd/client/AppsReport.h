@@ -41,7 +41,8 @@ AppsReport GroupByApplication(const Reply& reply, const AppNames& names,
                               const std::optional<ByteCounts>& interfacesSinceStart);
 
 // {"unit":"bytes","applications":[{"name":…,"executable":…,"received":…,"sent":…},…],
-//  "other":{"received":…,"sent":…}}; "other" is null when it is not known.
+//  "other":{"received":…,"sent":…},"refused":…}; "other" is null when it is not known,
+// "refused" the programs whose bytes are in it because they could not be told apart.
 std::string AppsJson(const AppsReport& report);
 
 // A JSON string for any bytes: invalid UTF-8 becomes U+FFFD.

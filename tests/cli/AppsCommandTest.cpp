@@ -87,7 +87,7 @@ TEST(AppsCommand, PrintsTheApplicationsAndWhatNoProgramOwnsSinceTheCounterStarte
         "{\"unit\":\"bytes\",\"applications\":["
         "{\"name\":\"curl\",\"executable\":\"/usr/bin/curl\",\"received\":50000,\"sent\":9000},"
         "{\"name\":\"wget\",\"executable\":\"/usr/bin/wget\",\"received\":1000,\"sent\":1000}],"
-        "\"other\":{\"received\":9000,\"sent\":5000}}\n");
+        "\"other\":{\"received\":9000,\"sent\":5000},\"refused\":0}\n");
 }
 
 TEST(AppsCommand, ABaselineOfAnotherStartIsNotUsed) {

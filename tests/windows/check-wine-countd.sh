@@ -50,7 +50,7 @@ echo "$service" | grep -Fq 'bytelora-countd.exe" --replay "C:\kernel-network.eve
   || { echo "$service" >&2; fail "the service was not given the recording"; }
 # The table the recording holds: loopback, pid 0, a truncated event, a connect and
 # another provider's events counted for no program.
-expected='{"unit":"bytes","applications":[{"name":"browser.exe","executable":"C:\\Program Files\\Web Browser\\browser.exe","received":15800,"sent":517},{"name":"svchost.exe","executable":"C:\\Windows\\System32\\svchost.exe","received":4000,"sent":0},{"name":"chat.exe","executable":"C:\\Users\\alice\\AppData\\Local\\Chat\\chat.exe","received":300,"sent":200}],"other":null}'
+expected='{"unit":"bytes","applications":[{"name":"browser.exe","executable":"C:\\Program Files\\Web Browser\\browser.exe","received":15800,"sent":517},{"name":"svchost.exe","executable":"C:\\Windows\\System32\\svchost.exe","received":4000,"sent":0},{"name":"chat.exe","executable":"C:\\Users\\alice\\AppData\\Local\\Chat\\chat.exe","received":300,"sent":200}],"other":null,"refused":0}'
 ask_counter() {
   for i in $(seq 40); do
     apps=$(wine "$bin/bytelora-cli.exe" apps --json 2>"$work/apps.err") && return 0

@@ -38,9 +38,11 @@ TEST(AppsReport, JsonIsExactlyTheDocumentedShape) {
     EXPECT_EQ(AppsJson(GroupByApplication(reply, none, ByteCounts{10, 10})),
               "{\"unit\":\"bytes\",\"applications\":[{\"name\":\"a\\\"b\\\\c\\u0001\xEF\xBF\xBD\","
               "\"executable\":\"/bin/a\\\"b\\\\c\\u0001\xEF\xBF\xBD\",\"received\":3,\"sent\":4}],"
-              "\"other\":{\"received\":7,\"sent\":6}}\n");
-    EXPECT_EQ(AppsJson(GroupByApplication({}, none, std::nullopt)),
-              "{\"unit\":\"bytes\",\"applications\":[],\"other\":null}\n");
+              "\"other\":{\"received\":7,\"sent\":6},\"refused\":0}\n");
+    Reply refused;
+    refused.refused = 3;
+    EXPECT_EQ(AppsJson(GroupByApplication(refused, none, std::nullopt)),
+              "{\"unit\":\"bytes\",\"applications\":[],\"other\":null,\"refused\":3}\n");
     EXPECT_EQ(JsonText("caf\xc3\xa9 \xe2\x82"), "\"caf\xc3\xa9 \xEF\xBF\xBD\xEF\xBF\xBD\"");
 }
 
