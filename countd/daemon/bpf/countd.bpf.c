@@ -301,32 +301,37 @@ static __always_inline void count_packet(struct __sk_buff *skb, int egress) {
     const __u64 length = skb->len;
     struct bpf_sock *sk = skb->sk;
     if (sk) {
-        struct bpf_sock *full = bpf_sk_fullsock(sk);
-        /* A SYN-ACK leaves from a request socket: it belongs to the listener. */
-        if (!full) full = bpf_get_listener_sock(sk);
-        if (full) {
-            struct socket_tag *tag = bpf_sk_storage_get(&socket_tags, full, 0, 0);
-            /* A listener's tag is copied to each connection it accepts, so it must hold
-             * no bytes of its own: its few packets go to the record directly. */
-            if (tag && tag->kind == COUNTD_SOCKET_PROCESS && !tag->released &&
-                full->state != BPF_TCP_LISTEN) {
-                /* The socket's own counter: contended only by its own packets. A busy
-                 * socket's way is folded each time its count passes a multiple of
-                 * COUNTD_FOLD_BYTES, told by the add itself: no clock is read a packet. */
-                struct direction_count *count = egress ? &tag->sent : &tag->received;
-                const __u64 before = __sync_fetch_and_add(&count->bytes, length);
-                if ((before ^ (before + length)) >= COUNTD_FOLD_BYTES)
-                    fold_direction(tag, count, egress);
-                return;
+        /* The storage is found only on a full socket, which nearly every packet has: one
+         * helper call then finds the tag. A SYN-ACK leaves from a request socket, which
+         * has none: it belongs to its listener. */
+        int listening = sk->state == BPF_TCP_LISTEN;
+        struct socket_tag *tag = bpf_sk_storage_get(&socket_tags, sk, 0, 0);
+        if (!tag) {
+            struct bpf_sock *listener = bpf_get_listener_sock(sk);
+            if (listener) {
+                tag = bpf_sk_storage_get(&socket_tags, listener, 0, 0);
+                listening = 1;
             }
-            if (tag && tag->kind == COUNTD_SOCKET_PROCESS) {
-                add_to_owner(tag, egress ? 0 : length, egress ? length : 0);
-                return;
-            }
-            if (tag && tag->kind == COUNTD_SOCKET_KERNEL) {
-                add_to_bucket(COUNTD_BUCKET_KERNEL, egress ? 0 : length, egress ? length : 0);
-                return;
-            }
+        }
+        /* A listener's tag is copied to each connection it accepts, so it must hold no
+         * bytes of its own: its few packets go to the record directly. */
+        if (tag && tag->kind == COUNTD_SOCKET_PROCESS && !tag->released && !listening) {
+            /* The socket's own counter: contended only by its own packets. A busy
+             * socket's way is folded each time its count passes a multiple of
+             * COUNTD_FOLD_BYTES, told by the add itself: no clock is read a packet. */
+            struct direction_count *count = egress ? &tag->sent : &tag->received;
+            const __u64 before = __sync_fetch_and_add(&count->bytes, length);
+            if ((before ^ (before + length)) >= COUNTD_FOLD_BYTES)
+                fold_direction(tag, count, egress);
+            return;
+        }
+        if (tag && tag->kind == COUNTD_SOCKET_PROCESS) {
+            add_to_owner(tag, egress ? 0 : length, egress ? length : 0);
+            return;
+        }
+        if (tag && tag->kind == COUNTD_SOCKET_KERNEL) {
+            add_to_bucket(COUNTD_BUCKET_KERNEL, egress ? 0 : length, egress ? length : 0);
+            return;
         }
     }
     add_to_bucket(COUNTD_BUCKET_UNTAGGED, egress ? 0 : length, egress ? length : 0);
