@@ -6,6 +6,10 @@
 # shows it (a screenshot), the service started without the recording stops with its one
 # line, `apps` then says the counter is not running and exits 1, and the uninstaller
 # removes the service.
+# What wine cannot show, and is left to a real Windows: a trace session that delivers
+# events and two users at the pipe (every wine token is the same elevated user), both in
+# check-per-application.ps1, and the restart after a crash (wine's service manager takes
+# the failure actions and keeps none).
 # Usage: check-wine-countd.sh <build dir> <fixture.events> <screenshot.png>
 set -u
 . "$(dirname "$0")/wine-desktop.sh"
