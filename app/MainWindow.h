@@ -121,8 +121,9 @@ class MainWindow : public QWidget {
     // The tray icon's picture: the logo, the rates or the graph, in bytes or bits.
     void ChooseTrayIconShows(TrayIconShows shows);
     void ChooseRateUnits(RateUnits units);
-    // One meter second into the tray icon's picture, sent when it changed.
-    void ShowRatesInTray(const ThroughputReading& reading);
+    // One meter second at a glance: into the tray icon's picture, sent when it changed,
+    // and into the small meter when it is shown.
+    void ShowGlanceRates(const ThroughputReading& reading);
     InterfacesDialog* InterfacesWindow() const;
 
     // Logging (LoggingControls) and history.
@@ -207,7 +208,7 @@ class MainWindow : public QWidget {
     void ShowStoredRatesWindow();
     void ShowRatesWindow(bool on);
     void MakeRatesWindow();
-    void UpdateRatesWindow(const ThroughputReading& reading);
+    void UpdateRatesWindow();
     // Applies the stored choice of interfaces; a damaged one is told once and left as it is.
     void LoadInterfaceChoice();
     void CentreOnScreen();

@@ -2,7 +2,6 @@
 // picture, drawn again once a second and sent to the tray only when it changed.
 #include <QString>
 
-#include <cmath>
 #include <functional>
 
 #include "app/MainWindow.h"
@@ -16,8 +15,7 @@ namespace bytelora {
 namespace {
 
 QString Short(double kilobytesPerSecond, RateUnits units) {
-    return QString::fromStdString(
-        ShortRate(kilobytesPerSecond * static_cast<double>(kBytesPerKilobyte), units));
+    return QString::fromStdString(ShortRate(BytesPerSecond(kilobytesPerSecond), units));
 }
 
 }  // namespace
@@ -49,11 +47,12 @@ void MainWindow::ChooseRateUnits(RateUnits units) {
     // The icon's and the small meter's texts follow with the meter's next second.
 }
 
-void MainWindow::ShowRatesInTray(const ThroughputReading& reading) {
+void MainWindow::ShowGlanceRates(const ThroughputReading& reading) {
     const RateUnits units = parts_->glanceUnits;
     parts_->glance.AddSecond(Short(reading.downloadRate, units), Short(reading.uploadRate, units),
                              reading.download, reading.upload);
     SendTrayPicture();
+    UpdateRatesWindow();
 }
 
 void MainWindow::SendTrayPicture() {

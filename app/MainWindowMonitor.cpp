@@ -81,8 +81,7 @@ void MainWindow::OnMeterTick() {
     guard.Run(132, [&] { downloadRateLabel->setText(Text(reading->downloadText)); });
     guard.Run(138, [&] { previousReceivedLabel->setText(Text(reading->receivedTotalText)); });
     guard.Run(140, [&] { previousSentLabel->setText(Text(reading->sentTotalText)); });
-    ShowRatesInTray(*reading);
-    UpdateRatesWindow(*reading);
+    ShowGlanceRates(*reading);
 }
 
 }  // namespace bytelora

@@ -48,14 +48,11 @@ class MainWindowParts {
     std::unique_ptr<PrometheusTextfile> textfile;
     std::unique_ptr<UsageWindow> usageWindow;
     std::unique_ptr<AppsWindow> appsWindow;
-    // The small meter, made the first time it is shown, its menu entries, and the latest
-    // rates (bytes per second) for a meter shown between two ticks; its units are the
-    // icon's, above.
+    // The small meter, made the first time it is shown, and its menu entries; its units
+    // are the icon's, above.
     std::unique_ptr<RatesWindow> ratesWindow;
     QAction* ratesWindowEntry = nullptr;
     QAction* ratesChartEntry = nullptr;
-    double glanceDownload = 0.0;
-    double glanceUpload = 0.0;
     std::chrono::steady_clock::time_point lastLimitCheck{};
     bool usageStarted = false;
 

@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "app/MainWindowParts.h"
 #include "monitor/MonitorText.h"
+#include "monitor/TrafficWatch.h"
 #include "settings/GlanceChoices.h"
 #include "settings/RatesWindowPlace.h"
 #include "tray/RatesWindowEntry.h"
@@ -18,6 +19,14 @@ namespace {
 
 const char* OnOff(bool on) {
     return on ? "On" : "Off";
+}
+
+// The meter's last reading (none before the table is first read), which a meter shown
+// between two ticks starts from.
+void ShowLastRates(RatesWindow& meter, const TrafficWatch* watch) {
+    static const ThroughputReading kNone;
+    const ThroughputReading& last = watch ? watch->Last() : kNone;
+    meter.SetRates(BytesPerSecond(last.downloadRate), BytesPerSecond(last.uploadRate));
 }
 
 }  // namespace
@@ -93,7 +102,7 @@ void MainWindow::ShowRatesWindow(bool on) {
     RatesWindow& meter = *parts_->ratesWindow;
     const auto stored = ReadRatesWindowPlace(parts_->settings);
     meter.PlaceAt(stored ? std::optional<QPoint>(QPoint(stored->x, stored->y)) : std::nullopt);
-    meter.SetRates(parts_->glanceDownload, parts_->glanceUpload);
+    ShowLastRates(meter, parts_->watch.get());
     meter.show();
     meter.raise();
 }
@@ -122,14 +131,10 @@ void MainWindow::MakeRatesWindow() {
     });
 }
 
-void MainWindow::UpdateRatesWindow(const ThroughputReading& reading) {
-    // The reading counts kilobytes of 1024 bytes. Kept for a meter shown between ticks.
-    const auto kilobyte = static_cast<double>(kBytesPerKilobyte);
-    parts_->glanceDownload = reading.downloadRate * kilobyte;
-    parts_->glanceUpload = reading.uploadRate * kilobyte;
+void MainWindow::UpdateRatesWindow() {
     RatesWindow* meter = parts_->ratesWindow.get();
     if (meter == nullptr || !meter->isVisible()) return;
-    meter->SetRates(parts_->glanceDownload, parts_->glanceUpload);
+    ShowLastRates(*meter, parts_->watch.get());
     meter->ChartChanged();
 }
 

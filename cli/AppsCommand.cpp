@@ -1,5 +1,4 @@
 #include "cli/AppsCommand.h"
-#include <climits>
 
 #include <algorithm>
 #include <climits>

@@ -9,6 +9,11 @@ namespace bytelora {
 // A kilobyte is 1024 bytes everywhere in the program.
 inline constexpr std::uint64_t kBytesPerKilobyte = 1024;
 
+// A rate in kilobytes a second, in bytes a second.
+constexpr double BytesPerSecond(double kilobytesPerSecond) {
+    return kilobytesPerSecond * static_cast<double>(kBytesPerKilobyte);
+}
+
 // The unit after every rate. History-log readers look for it, so it stays "Kb/s" even
 // though the figures are kilobytes.
 inline constexpr char kRateUnit[] = " Kb/s";

@@ -28,6 +28,8 @@ class TrafficWatch {
     void Sample(const InterfaceTable& table, std::chrono::steady_clock::time_point at);
     // One rate measurement over the reads so far (once a second).
     const ThroughputReading& Tick() { return meter_.Tick(sampler_.Totals()); }
+    // The last tick's reading (all zero before the first).
+    const ThroughputReading& Last() const { return meter_.Last(); }
 
     // The cumulative texts: kilobytes since the first read, grouped.
     std::string ReceivedText() const;

@@ -38,16 +38,4 @@ GlanceChoices ReadGlanceChoices(Settings& settings) {
     return choices;
 }
 
-void SaveTrayIconShows(Settings& settings, TrayIconShows shows) {
-    settings.Save(kTrayIconKey, TrayIconShowsText(shows));
-}
-
-void SaveRatesWindow(Settings& settings, bool on) {
-    settings.Save(kRatesWindowKey, on ? "On" : "Off");
-}
-
-void SaveRateUnits(Settings& settings, RateUnits units) {
-    settings.Save(kRateUnitsKey, RateUnitsText(units));
-}
-
 }  // namespace bytelora

@@ -32,9 +32,5 @@ struct GlanceChoices {
 };
 
 GlanceChoices ReadGlanceChoices(Settings& settings);
-// Each throws SettingsError when the store cannot be written.
-void SaveTrayIconShows(Settings& settings, TrayIconShows shows);
-void SaveRatesWindow(Settings& settings, bool on);
-void SaveRateUnits(Settings& settings, RateUnits units);
 
 }  // namespace bytelora

@@ -18,7 +18,6 @@ void AddChoice(QMenu& submenu, QActionGroup& group, const QString& text, Choice 
     QAction* action = submenu.addAction(text);
     action->setCheckable(true);
     action->setChecked(value == current);
-    action->setData(static_cast<int>(value));
     group.addAction(action);
     QObject::connect(
         action, &QAction::triggered, &submenu, [chosen, value] { chosen(value); },

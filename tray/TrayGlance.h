@@ -17,7 +17,6 @@ namespace bytelora {
 // unchanged picture is never sent to the notification area again.
 class TrayGlance {
   public:
-    TrayIconShows Shows() const { return shows_; }
     void Show(TrayIconShows shows) { shows_ = shows; }
 
     // One meter second: the texts the icon writes and the whole kilobytes per second

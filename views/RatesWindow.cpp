@@ -13,6 +13,7 @@
 #include <array>
 
 #include "monitor/GlanceText.h"
+#include "views/GraphWindowKind.h"
 #include "views/RatesWindowKind.h"
 #include "views/ScreenPlace.h"
 #include "widgets/StripChart.h"
@@ -212,7 +213,8 @@ void RatesWindow::moveEvent(QMoveEvent* event) {
 void RatesWindow::showEvent(QShowEvent* event) {
     // Sent before the window is mapped, every time: the window manager forgets the
     // window's state when it is hidden.
-    if (!event->spontaneous()) KeepMeterAbove(*this);
+    // The window manager forgets the window's state when it is hidden.
+    if (!event->spontaneous()) KeepOutOfTaskbar(*this);
     QWidget::showEvent(event);
 }
 

@@ -10,8 +10,4 @@ namespace bytelora {
 // out of the taskbar and the task switcher. Each desktop gets there its own way.
 Qt::WindowFlags RatesWindowType();
 
-// Before the meter is mapped, each time: asks the desktop to keep it above the others and
-// out of the taskbar where the flags alone may not.
-void KeepMeterAbove(QWidget& meter);
-
 }  // namespace bytelora

@@ -1,7 +1,5 @@
 #include "views/RatesWindowKind.h"
 
-#include "views/GraphWindowKind.h"
-
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -49,11 +47,6 @@ Qt::WindowFlags RatesWindowType() {
                             Qt::WindowDoesNotAcceptFocus;
     if (OnXWayland()) flags |= Qt::X11BypassWindowManagerHint;
     return flags;
-}
-
-// The window manager forgets the window's state when it is hidden.
-void KeepMeterAbove(QWidget& meter) {
-    KeepOutOfTaskbar(meter);
 }
 
 }  // namespace bytelora

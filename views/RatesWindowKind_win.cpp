@@ -9,6 +9,4 @@ Qt::WindowFlags RatesWindowType() {
            Qt::WindowDoesNotAcceptFocus;
 }
 
-void KeepMeterAbove(QWidget&) {}
-
 }  // namespace bytelora

@@ -95,16 +95,6 @@ BpfCounter::~BpfCounter() {
     countd_bpf__destroy(skeleton_);
 }
 
-std::string BpfCounter::ProbeRead() const {
-    const int cpus = libbpf_num_possible_cpus();
-    if (cpus <= 0) return "cannot tell the number of CPUs: " + ErrorText(cpus);
-    std::vector<byte_counts> perCpu(static_cast<std::size_t>(cpus));
-    const __u32 index = COUNTD_BUCKET_UNTAGGED;
-    if (bpf_map_lookup_elem(bpf_map__fd(skeleton_->maps.buckets), &index, perCpu.data()) != 0)
-        return ErrorText(errno);
-    return {};
-}
-
 std::vector<ProcessSample> BpfCounter::ReadProcesses() const {
     std::vector<ProcessSample> samples;
     const int map = bpf_map__fd(skeleton_->maps.processes);
@@ -124,11 +114,18 @@ std::vector<ProcessSample> BpfCounter::ReadProcesses() const {
 
 namespace {
 
-ByteCounts ReadBucket(int map, __u32 index) {
+// One bucket's counts on every CPU; the error text when they cannot be read.
+std::string ReadPerCpu(int map, __u32 index, std::vector<byte_counts>& perCpu) {
     const int cpus = libbpf_num_possible_cpus();
-    if (cpus <= 0) return {};
-    std::vector<byte_counts> perCpu(static_cast<std::size_t>(cpus));
-    if (bpf_map_lookup_elem(map, &index, perCpu.data()) != 0) return {};
+    if (cpus <= 0) return "cannot tell the number of CPUs: " + ErrorText(cpus);
+    perCpu.assign(static_cast<std::size_t>(cpus), byte_counts{});
+    if (bpf_map_lookup_elem(map, &index, perCpu.data()) != 0) return ErrorText(errno);
+    return {};
+}
+
+ByteCounts ReadBucket(int map, __u32 index) {
+    std::vector<byte_counts> perCpu;
+    if (!ReadPerCpu(map, index, perCpu).empty()) return {};
     ByteCounts total;
     for (const byte_counts& counts : perCpu) {
         total.received += counts.received;
@@ -138,6 +135,11 @@ ByteCounts ReadBucket(int map, __u32 index) {
 }
 
 }  // namespace
+
+std::string BpfCounter::ProbeRead() const {
+    std::vector<byte_counts> perCpu;
+    return ReadPerCpu(bpf_map__fd(skeleton_->maps.buckets), COUNTD_BUCKET_UNTAGGED, perCpu);
+}
 
 CounterTable::Unowned BpfCounter::ReadUnowned() const {
     const int buckets = bpf_map__fd(skeleton_->maps.buckets);

@@ -37,12 +37,11 @@ TEST(GlanceChoices, ReadTheStoredWordsAndTakeTheFirstChoiceForAnythingElse) {
     EXPECT_FALSE(choices.ratesWindow);
     EXPECT_EQ(choices.units, RateUnits::Bytes);
 
-    SaveTrayIconShows(settings, TrayIconShows::Graph);
-    SaveRatesWindow(settings, true);
-    SaveRateUnits(settings, RateUnits::Bits);
-    EXPECT_EQ(store.Value("Tray Icon"), "Graph");
-    EXPECT_EQ(store.Value("Rates Window"), "On");
-    EXPECT_EQ(store.Value("Rate Units"), "Bits");
+    EXPECT_EQ(TrayIconShowsText(TrayIconShows::Graph), "Graph");
+    EXPECT_EQ(RateUnitsText(RateUnits::Bits), "Bits");
+    settings.Save("Tray Icon", TrayIconShowsText(TrayIconShows::Graph));
+    settings.Save("Rates Window", "On");
+    settings.Save("Rate Units", RateUnitsText(RateUnits::Bits));
     choices = ReadGlanceChoices(settings);
     EXPECT_EQ(choices.trayIcon, TrayIconShows::Graph);
     EXPECT_TRUE(choices.ratesWindow);

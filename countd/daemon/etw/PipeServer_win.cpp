@@ -2,9 +2,8 @@
 
 #include <sddl.h>
 
-#include <vector>
-
 #include "common/WinText.h"
+#include "countd/daemon/etw/ProcessLookup_win.h"
 #include "countd/protocol/CountdProtocol.h"
 
 namespace bytelora::countd {
@@ -69,20 +68,8 @@ std::optional<ClientIdentity> PipeServer::ClientOfToken(HANDLE pipe) {
     ::RevertToSelf();
     if (!opened) return std::nullopt;
     const WinHandle token(raw);
-    DWORD size = 0;
-    ::GetTokenInformation(token.Get(), TokenUser, nullptr, 0, &size);
-    std::vector<std::uint8_t> buffer(size);
-    if (size == 0 || !::GetTokenInformation(token.Get(), TokenUser, buffer.data(), size, &size)) {
-        return std::nullopt;
-    }
-    LPWSTR text = nullptr;
-    if (!::ConvertSidToStringSidW(reinterpret_cast<const TOKEN_USER*>(buffer.data())->User.Sid,
-                                  &text)) {
-        return std::nullopt;
-    }
     ClientIdentity client;
-    client.sid = Narrow(text, CP_UTF8).value_or("");
-    ::LocalFree(text);
+    client.sid = UserSidOfToken(token.Get());
     // Membership counts only where it is enabled: an administrator's unelevated token
     // carries the group for denying only, and sees their own programs alone.
     client.administrator = IsAdministrator(token.Get());

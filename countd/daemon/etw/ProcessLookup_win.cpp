@@ -21,6 +21,24 @@ std::optional<std::uint64_t> CreatedOf(HANDLE process) {
     return static_cast<std::uint64_t>(created.dwHighDateTime) << 32 | created.dwLowDateTime;
 }
 
+}  // namespace
+
+std::string UserSidOfToken(HANDLE token) {
+    DWORD size = 0;
+    ::GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    if (size == 0) return {};
+    std::vector<std::uint8_t> buffer(size);
+    if (!::GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) return {};
+    const auto* user = reinterpret_cast<const TOKEN_USER*>(buffer.data());
+    LPWSTR text = nullptr;
+    if (!::ConvertSidToStringSidW(user->User.Sid, &text)) return {};
+    const auto sid = Narrow(text, CP_UTF8);
+    ::LocalFree(text);
+    return sid.value_or("");
+}
+
+namespace {
+
 // Whether the process has ended (its handle stays valid until closed).
 bool Ended(HANDLE process) {
     DWORD code = 0;
@@ -31,17 +49,7 @@ std::string UserSidOf(HANDLE process) {
     HANDLE raw = nullptr;
     if (!::OpenProcessToken(process, TOKEN_QUERY, &raw)) return {};
     const WinHandle token(raw);
-    DWORD size = 0;
-    ::GetTokenInformation(token.Get(), TokenUser, nullptr, 0, &size);
-    if (size == 0) return {};
-    std::vector<std::uint8_t> buffer(size);
-    if (!::GetTokenInformation(token.Get(), TokenUser, buffer.data(), size, &size)) return {};
-    const auto* user = reinterpret_cast<const TOKEN_USER*>(buffer.data());
-    LPWSTR text = nullptr;
-    if (!::ConvertSidToStringSidW(user->User.Sid, &text)) return {};
-    const auto sid = Narrow(text, CP_UTF8);
-    ::LocalFree(text);
-    return sid.value_or("");
+    return UserSidOfToken(token.Get());
 }
 
 std::string ImagePathOf(HANDLE process) {
