@@ -177,6 +177,12 @@ property() {
   dbus-send --session --print-reply --reply-timeout=2000 --dest="$1" "$2" \
     org.freedesktop.DBus.Properties.Get string:"$3" string:"$4" 2>/dev/null
 }
+# sni_host_ready: a StatusNotifierItem host (the panel) has registered with the watcher.
+# A program started before that finds no tray and never shows its item.
+sni_host_ready() {
+  property org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.kde.StatusNotifierWatcher \
+    IsStatusNotifierHostRegistered | grep -q 'boolean true'
+}
 # The items the StatusNotifierItem watcher lists, one "<service>/<path>" a line.
 watcher_items() {
   property org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.kde.StatusNotifierWatcher \

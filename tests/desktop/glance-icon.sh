@@ -224,6 +224,7 @@ for scale in 1 2; do
   panel=$!
   pids+=($panel)
   until_true 20 panel_window >/dev/null || fail "no lxqt-panel at scale $scale"
+  until_true 20 sni_host_ready || fail "lxqt-panel at scale $scale is no StatusNotifierItem host"
   one_case lxqt "$scale" Rates
   one_case lxqt "$scale" Graph
   if [ "$scale" = 1 ]; then

@@ -24,12 +24,14 @@ new_bus
 panel_home=$(panel_home)
 (with_home "$panel_home" lxqt-panel >"$work/panel.log" 2>&1) &
 pids+=($!)
+until_true 30 sni_host_ready || { fail "lxqt-panel did not become a StatusNotifierItem host"; cat "$work/panel.log"; }
 
 # menu_entry <label>: what a click on that entry of the tray menu does, sent as the
 # panel sends it.
 menu_entry() {
   local item service path id
   item=$(watcher_items | head -n 1)
+  [ -n "$item" ] || { fail "no tray item for the menu entry \"$1\""; return 1; }
   service=${item%%/*}
   path=$(dbus-send --session --print-reply --dest="$service" "/${item#*/}" org.freedesktop.DBus.Properties.Get \
     string:org.kde.StatusNotifierItem string:Menu | sed -n 's/.*object path "\(.*\)"/\1/p')

@@ -37,10 +37,6 @@ start_panel() {
   panel=$!
   pids+=($panel)
 }
-host_ready() {
-  property org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.kde.StatusNotifierWatcher \
-    IsStatusNotifierHostRegistered | grep -q 'boolean true'
-}
 # The program's item as the watcher lists it: "<service>/<path>".
 item=
 item_registered() {
@@ -92,7 +88,7 @@ no_panel_popup() { ! panel_popup >/dev/null; }
 step "a StatusNotifierItem host started first: icon, tip, menu, click, minimise"
 new_bus
 start_panel
-until_true 20 host_ready || fail "lxqt-panel did not become a StatusNotifierItem host"
+until_true 20 sni_host_ready || fail "lxqt-panel did not become a StatusNotifierItem host"
 start_app sni-first
 until_true 20 eval 'main=$(window_named Bytelora)' || fail "the window was not shown"
 if until_true 20 item_registered; then
