@@ -2,6 +2,9 @@
 
 #include <sddl.h>
 
+#include <algorithm>
+#include <map>
+
 #include "common/WinText.h"
 #include "countd/daemon/etw/ProcessLookup_win.h"
 #include "countd/protocol/CountdProtocol.h"
@@ -10,41 +13,12 @@ namespace bytelora::countd {
 
 namespace {
 
-// Authenticated users may read and write; LocalSystem and administrators have it all.
+// Authenticated users may read and write; LocalSystem and administrators have it all
+// (only they may make further instances of the pipe).
 constexpr wchar_t kPipeSecurity[] = L"D:(A;;GRGW;;;AU)(A;;GA;;;SY)(A;;GA;;;BA)";
 constexpr DWORD kBufferBytes = 64 * 1024;
 
 using Clock = std::chrono::steady_clock;
-
-// Waits for an overlapped operation until `deadline`, or cancels it; the bytes moved.
-std::optional<DWORD> Finish(HANDLE pipe, OVERLAPPED& io, BOOL started, Clock::time_point deadline) {
-    if (!started && ::GetLastError() != ERROR_IO_PENDING) return std::nullopt;
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
-    const DWORD wait = left.count() > 0 ? static_cast<DWORD>(left.count()) : 0;
-    DWORD moved = 0;
-    if (::WaitForSingleObject(io.hEvent, wait) != WAIT_OBJECT_0) {
-        ::CancelIoEx(pipe, &io);
-        ::GetOverlappedResult(pipe, &io, &moved, TRUE);
-        return std::nullopt;
-    }
-    if (!::GetOverlappedResult(pipe, &io, &moved, FALSE)) return std::nullopt;
-    return moved;
-}
-
-bool WriteAll(HANDLE pipe, HANDLE event, const std::string& text, Clock::time_point deadline) {
-    std::size_t written = 0;
-    while (written < text.size()) {
-        OVERLAPPED io{};
-        io.hEvent = event;
-        const DWORD chunk =
-            static_cast<DWORD>(std::min<std::size_t>(text.size() - written, kBufferBytes));
-        const BOOL started = ::WriteFile(pipe, text.data() + written, chunk, nullptr, &io);
-        const auto moved = Finish(pipe, io, started, deadline);
-        if (!moved || *moved == 0) return false;
-        written += *moved;
-    }
-    return true;
-}
 
 bool IsAdministrator(HANDLE token) {
     SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
@@ -77,10 +51,33 @@ std::optional<ClientIdentity> PipeServer::ClientOfToken(HANDLE pipe) {
     return client;
 }
 
+// One instance of the pipe and where its conversation stands. It never moves (its
+// OVERLAPPED belongs to the system while an operation is under way).
+struct PipeServer::Connection {
+    enum class Stage { Waiting, Reading, Writing, Closing };
+
+    WinHandle pipe;
+    WinHandle event{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    OVERLAPPED io{};
+    bool underWay = false;  // an operation on `io` has not finished yet
+    Stage stage = Stage::Waiting;
+    std::uint64_t arrival = 0;  // the order of connecting, oldest first
+    Clock::time_point deadline;
+    std::string received;
+    std::optional<ClientIdentity> client;  // once the request has been read
+    bool answered = false;                 // given the counts, not refused
+    std::string reply;
+    std::size_t written = 0;
+    char buffer[kMaxRequestBytes];
+};
+
 PipeServer::Listening PipeServer::Listen(const std::string& name, Limits limits,
                                          IdentifyClient identify) {
     const auto wide = Widen(name, CP_UTF8);
     if (!wide || name.rfind("\\\\.\\pipe\\", 0) != 0) return {nullptr, "not a pipe name: " + name};
+    if (limits.instances < 2 || limits.instances > MAXIMUM_WAIT_OBJECTS - 1) {
+        return {nullptr, "the pipe needs between 2 and 63 instances"};
+    }
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(kPipeSecurity, SDDL_REVISION_1,
                                                                 &descriptor, nullptr)) {
@@ -88,109 +85,253 @@ PipeServer::Listening PipeServer::Listen(const std::string& name, Limits limits,
                              std::to_string(::GetLastError()) + ")"};
     }
     SECURITY_ATTRIBUTES security{sizeof security, descriptor, FALSE};
-    // One instance, made first by this process: a pipe of that name made by someone else
-    // already is refused rather than shared.
-    WinHandle pipe(::CreateNamedPipeW(
-        wide->c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
-        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
-        kBufferBytes, kBufferBytes, 0, &security));
-    const DWORD error = ::GetLastError();
+    std::vector<std::unique_ptr<Connection>> connections;
+    DWORD error = 0;
+    for (std::size_t i = 0; i < limits.instances; ++i) {
+        // The first instance is made by this process or not at all: a pipe of that name
+        // made by someone else already is refused rather than shared.
+        const DWORD first = i == 0 ? FILE_FLAG_FIRST_PIPE_INSTANCE : 0;
+        auto connection = std::make_unique<Connection>();
+        connection->pipe = WinHandle(::CreateNamedPipeW(
+            wide->c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | first,
+            PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
+            static_cast<DWORD>(limits.instances), kBufferBytes, kBufferBytes, 0, &security));
+        if (!connection->pipe.Valid() || !connection->event.Valid()) {
+            error = ::GetLastError();
+            break;
+        }
+        connection->io.hEvent = connection->event.Get();
+        connections.push_back(std::move(connection));
+    }
     ::LocalFree(descriptor);
-    if (!pipe.Valid()) {
+    if (connections.size() != limits.instances) {
         return {nullptr,
                 "cannot make the pipe " + name + " (error " + std::to_string(error) +
                     (error == ERROR_ACCESS_DENIED ? ", is a counter running already?)" : ")")};
     }
-    return {
-        std::unique_ptr<PipeServer>(new PipeServer(std::move(pipe), limits, std::move(identify))),
-        {}};
+    return {std::unique_ptr<PipeServer>(
+                new PipeServer(std::move(connections), limits, std::move(identify))),
+            {}};
 }
 
-PipeServer::PipeServer(WinHandle pipe, Limits limits, IdentifyClient identify)
-    : pipe_(std::move(pipe)),
+PipeServer::PipeServer(std::vector<std::unique_ptr<Connection>> connections, Limits limits,
+                       IdentifyClient identify)
+    : connections_(std::move(connections)),
       stop_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-      io_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
       limits_(limits),
       identify_(std::move(identify)) {}
 
-void PipeServer::Run(const ReplyMaker& makeReply, const std::function<void()>& onTick) {
-    WinHandle connected(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    auto nextTick = Clock::now() + limits_.tick;
-    while (true) {
-        OVERLAPPED io{};
-        io.hEvent = connected.Get();
-        ::ResetEvent(connected.Get());
-        bool ready = false;
-        if (::ConnectNamedPipe(pipe_.Get(), &io)) {
-            ready = true;
-        } else if (::GetLastError() == ERROR_PIPE_CONNECTED) {
-            ready = true;
-        } else if (::GetLastError() != ERROR_IO_PENDING) {
-            ::DisconnectNamedPipe(pipe_.Get());  // a client that came and went: start over
-            continue;
-        }
-        while (!ready) {
-            const HANDLE waits[] = {stop_.Get(), connected.Get()};
-            const auto left = std::chrono::ceil<std::chrono::milliseconds>(nextTick - Clock::now());
-            const DWORD woke = ::WaitForMultipleObjects(
-                2, waits, FALSE, left.count() > 0 ? static_cast<DWORD>(left.count()) : 0);
-            if (woke == WAIT_OBJECT_0) {
-                ::CancelIoEx(pipe_.Get(), &io);
-                DWORD ignored = 0;
-                ::GetOverlappedResult(pipe_.Get(), &io, &ignored, TRUE);
-                return;
-            }
-            if (woke == WAIT_OBJECT_0 + 1) {
-                DWORD ignored = 0;
-                ready = ::GetOverlappedResult(pipe_.Get(), &io, &ignored, FALSE) ||
-                        ::GetLastError() == ERROR_PIPE_CONNECTED;
-                if (!ready) break;
-            } else {
-                onTick();
-                nextTick = Clock::now() + limits_.tick;
-            }
-        }
-        if (ready) Serve(makeReply);
-        ::DisconnectNamedPipe(pipe_.Get());
-        if (Clock::now() >= nextTick) {
-            onTick();
-            nextTick = Clock::now() + limits_.tick;
-        }
+PipeServer::~PipeServer() {
+    // Nothing of a connection may be freed while the system may still write into it.
+    for (const auto& connection : connections_) {
+        if (!connection->underWay) continue;
+        ::CancelIoEx(connection->pipe.Get(), &connection->io);
+        DWORD ignored = 0;
+        ::GetOverlappedResult(connection->pipe.Get(), &connection->io, &ignored, TRUE);
     }
 }
 
-void PipeServer::Serve(const ReplyMaker& makeReply) {
-    const HANDLE pipe = pipe_.Get();
-    const auto requestDeadline = Clock::now() + limits_.requestTimeout;
-    std::string received;
-    RequestParse request;
-    while (request.state == RequestState::NeedMore) {
-        char buffer[kMaxRequestBytes];
-        OVERLAPPED io{};
-        io.hEvent = io_.Get();
-        const DWORD room = static_cast<DWORD>(kMaxRequestBytes - received.size());
-        const BOOL started = ::ReadFile(pipe, buffer, room, nullptr, &io);
-        const auto got = Finish(pipe, io, started, requestDeadline);
-        if (!got || *got == 0) return;
-        received.append(buffer, *got);
-        request = ParseRequest(received);
+// Waits for the next client on this instance.
+void PipeServer::Listen(Connection& connection) {
+    connection.stage = Connection::Stage::Waiting;
+    connection.received.clear();
+    connection.client.reset();
+    connection.answered = false;
+    connection.reply.clear();
+    connection.written = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        ::ResetEvent(connection.event.Get());
+        if (::ConnectNamedPipe(connection.pipe.Get(), &connection.io)) break;
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_IO_PENDING) {
+            connection.underWay = true;
+            return;
+        }
+        if (error == ERROR_PIPE_CONNECTED) break;      // came between the making and the call
+        ::DisconnectNamedPipe(connection.pipe.Get());  // one that came and went already
     }
-    const auto replyDeadline = Clock::now() + limits_.replyTimeout;
+    // Connected at once (or the instance is unusable, which the next step finds): the
+    // loop takes it up as if the wait had ended.
+    connection.underWay = false;
+    ::SetEvent(connection.event.Get());
+}
+
+// Ends the conversation on this instance, whatever it was doing, and waits for the next.
+void PipeServer::Recycle(Connection& connection) {
+    if (connection.underWay) {
+        ::CancelIoEx(connection.pipe.Get(), &connection.io);
+        DWORD ignored = 0;
+        ::GetOverlappedResult(connection.pipe.Get(), &connection.io, &ignored, TRUE);
+        connection.underWay = false;
+    }
+    ::DisconnectNamedPipe(connection.pipe.Get());
+    Listen(connection);
+}
+
+bool PipeServer::Read(Connection& connection, char* into, std::size_t size) {
+    ::ResetEvent(connection.event.Get());
+    connection.underWay = true;
+    if (::ReadFile(connection.pipe.Get(), into, static_cast<DWORD>(size), nullptr,
+                   &connection.io) ||
+        ::GetLastError() == ERROR_IO_PENDING) {
+        return true;  // the event tells when it is done, even when it is done already
+    }
+    connection.underWay = false;
+    return false;
+}
+
+bool PipeServer::Write(Connection& connection) {
+    const DWORD chunk = static_cast<DWORD>(
+        std::min<std::size_t>(connection.reply.size() - connection.written, kBufferBytes));
+    ::ResetEvent(connection.event.Get());
+    connection.underWay = true;
+    if (::WriteFile(connection.pipe.Get(), connection.reply.data() + connection.written, chunk,
+                    nullptr, &connection.io) ||
+        ::GetLastError() == ERROR_IO_PENDING) {
+        return true;
+    }
+    connection.underWay = false;
+    return false;
+}
+
+// The request is whole (or unusable): the reply, an error line, or a refusal.
+void PipeServer::Answer(Connection& connection, const ReplyMaker& makeReply) {
+    const RequestParse request = ParseRequest(connection.received);
     if (request.state == RequestState::Bad) {
-        WriteAll(pipe, io_.Get(), ErrorLine(request.error), replyDeadline);
-    } else if (const auto client = identify_(pipe)) {
-        if (!WriteAll(pipe, io_.Get(), makeReply(*client), replyDeadline)) return;
+        connection.reply = ErrorLine(request.error);
+    } else if (!(connection.client = identify_(connection.pipe.Get()))) {
+        connection.reply = ErrorLine("cannot tell who you are");
     } else {
-        WriteAll(pipe, io_.Get(), ErrorLine("cannot tell who you are"), replyDeadline);
+        std::size_t held = 0;
+        for (const auto& other : connections_) {
+            if (other->answered && other->client->sid == connection.client->sid) ++held;
+        }
+        connection.answered = held < limits_.maxClientsPerUser;
+        connection.reply = connection.answered
+                               ? makeReply(*connection.client)
+                               : ErrorLine("too many connections of this user at once");
     }
-    // Wait for the client's close: it has then read all it wanted.
-    char rest[64];
+    connection.stage = Connection::Stage::Writing;
+    connection.deadline = Clock::now() + limits_.replyTimeout;
+}
+
+// The step a finished operation leads to.
+void PipeServer::Advance(Connection& connection, const ReplyMaker& makeReply) {
+    DWORD moved = 0;
+    const bool done = !connection.underWay ||
+                      ::GetOverlappedResult(connection.pipe.Get(), &connection.io, &moved, FALSE);
+    const bool wasUnderWay = connection.underWay;
+    connection.underWay = false;
+    switch (connection.stage) {
+        case Connection::Stage::Waiting:
+            if (!done && ::GetLastError() != ERROR_PIPE_CONNECTED) return Recycle(connection);
+            connection.stage = Connection::Stage::Reading;
+            connection.arrival = ++arrivals_;
+            connection.deadline = Clock::now() + limits_.requestTimeout;
+            MakeRoom(connection);
+            break;
+        case Connection::Stage::Reading:
+            if (!done || moved == 0) return Recycle(connection);
+            connection.received.append(connection.buffer, moved);
+            if (ParseRequest(connection.received).state != RequestState::NeedMore) {
+                Answer(connection, makeReply);
+            }
+            break;
+        case Connection::Stage::Writing:
+            if (!done || (wasUnderWay && moved == 0)) return Recycle(connection);
+            connection.written += moved;
+            if (connection.written == connection.reply.size()) {
+                // Wait for the client's close: it has then read all it wanted, and
+                // disconnecting first would throw away what it has not read yet.
+                connection.stage = Connection::Stage::Closing;
+            }
+            break;
+        case Connection::Stage::Closing:
+            if (!done || moved == 0) return Recycle(connection);
+            break;
+    }
+    bool started = false;
+    switch (connection.stage) {
+        case Connection::Stage::Reading:
+            started =
+                Read(connection, connection.buffer, kMaxRequestBytes - connection.received.size());
+            break;
+        case Connection::Stage::Writing:
+            started = Write(connection);
+            break;
+        case Connection::Stage::Closing:
+            started = Read(connection, connection.buffer, sizeof connection.buffer);
+            break;
+        case Connection::Stage::Waiting:
+            return;
+    }
+    if (!started) Recycle(connection);
+}
+
+// When `newcomer` took the last waiting instance, another connection makes way, so that
+// the next client finds one: the oldest that has not sent its request (every real client
+// sends it at once), else the oldest of the user who holds the most. A user who opens
+// many connections thus pushes out only their own, or those of a user holding as many.
+void PipeServer::MakeRoom(const Connection& newcomer) {
+    Connection* silent = nullptr;
+    std::map<std::string, std::size_t> held;
+    for (const auto& connection : connections_) {
+        if (connection->stage == Connection::Stage::Waiting) return;  // room enough
+        if (connection->client) ++held[connection->client->sid];
+        if (connection.get() != &newcomer && connection->stage == Connection::Stage::Reading &&
+            (!silent || connection->arrival < silent->arrival)) {
+            silent = connection.get();
+        }
+    }
+    Connection* victim = silent;
+    if (!victim) {
+        std::size_t most = 0;
+        for (const auto& [sid, count] : held) most = std::max(most, count);
+        for (const auto& connection : connections_) {
+            if (connection->client && held[connection->client->sid] == most &&
+                (!victim || connection->arrival < victim->arrival)) {
+                victim = connection.get();
+            }
+        }
+    }
+    if (victim) Recycle(*victim);
+}
+
+void PipeServer::Run(const ReplyMaker& makeReply, const std::function<void()>& onTick) {
+    for (const auto& connection : connections_) Listen(*connection);
+    auto nextTick = Clock::now() + limits_.tick;
+    std::vector<HANDLE> waits;
     while (true) {
-        OVERLAPPED io{};
-        io.hEvent = io_.Get();
-        const BOOL started = ::ReadFile(pipe, rest, sizeof rest, nullptr, &io);
-        const auto got = Finish(pipe, io, started, replyDeadline);
-        if (!got || *got == 0) return;
+        waits.assign(1, stop_.Get());
+        auto wakeAt = nextTick;
+        for (const auto& connection : connections_) {
+            waits.push_back(connection->event.Get());
+            if (connection->stage != Connection::Stage::Waiting) {
+                wakeAt = std::min(wakeAt, connection->deadline);
+            }
+        }
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(wakeAt - Clock::now());
+        const DWORD woke = ::WaitForMultipleObjects(
+            static_cast<DWORD>(waits.size()), waits.data(), FALSE,
+            static_cast<DWORD>(std::clamp<long long>(left.count(), 0, 60'000)));
+        if (woke == WAIT_OBJECT_0 || woke == WAIT_FAILED) return;
+        // Every instance whose operation has finished, each once a round, so that a busy
+        // client keeps none of the others waiting.
+        for (const auto& connection : connections_) {
+            if (::WaitForSingleObject(connection->event.Get(), 0) != WAIT_OBJECT_0) continue;
+            ::ResetEvent(connection->event.Get());
+            Advance(*connection, makeReply);
+        }
+        const auto now = Clock::now();
+        for (const auto& connection : connections_) {
+            if (connection->stage != Connection::Stage::Waiting && now >= connection->deadline) {
+                Recycle(*connection);
+            }
+        }
+        if (now >= nextTick) {
+            onTick();
+            nextTick = Clock::now() + limits_.tick;
+        }
     }
 }
 

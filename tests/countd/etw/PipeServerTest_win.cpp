@@ -48,12 +48,12 @@ struct ServedCounter {
     std::thread thread;
     std::string pipe = UniquePipe();
 
-    ServedCounter() {
+    explicit ServedCounter(PipeServer::Limits limits = {}) {
         for (const std::uint32_t pid : {10u, 11u, 12u}) {
             const auto payload = test::V4(pid, 1000 + pid);
             counter.Count({true, 11, 0, payload});
         }
-        auto listening = PipeServer::Listen(pipe, {}, [this](HANDLE) {
+        auto listening = PipeServer::Listen(pipe, limits, [this](HANDLE) {
             std::lock_guard lock(mutex);
             auto next = identities.front();
             identities.pop_front();
@@ -82,6 +82,36 @@ struct ServedCounter {
             identities.push_back(std::move(identity));
         }
         return FetchCounts(pipe, 5s);
+    }
+};
+
+// A client of the pipe that does only what a test tells it: connects (waiting while every
+// instance is taken), and may send the request without ever reading or closing.
+struct RawClient {
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    explicit RawClient(const std::string& pipe) {
+        const std::wstring wide(pipe.begin(), pipe.end());
+        for (int attempt = 0; attempt < 50 && handle == INVALID_HANDLE_VALUE; ++attempt) {
+            handle = ::CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                   OPEN_EXISTING, 0, nullptr);
+            if (handle == INVALID_HANDLE_VALUE) ::WaitNamedPipeW(wide.c_str(), 100);
+        }
+    }
+    ~RawClient() {
+        if (handle != INVALID_HANDLE_VALUE) ::CloseHandle(handle);
+    }
+    RawClient(const RawClient&) = delete;
+    RawClient& operator=(const RawClient&) = delete;
+    bool Ask() {
+        DWORD written = 0;
+        return ::WriteFile(handle, "list\n", 5, &written, nullptr) && written == 5;
+    }
+    // The first part of the reply (blocks until the server writes or lets go).
+    std::string FirstPart() {
+        char buffer[256];
+        DWORD got = 0;
+        if (!::ReadFile(handle, buffer, sizeof buffer, &got, nullptr)) return {};
+        return std::string(buffer, got);
     }
 };
 
@@ -117,7 +147,7 @@ TEST(PipeServer, EachUserSeesOnlyTheirOwnProgramsAdministratorsSeeAll) {
 
 TEST(PipeServer, ASilentClientIsLetGoAndAPipeNameIsNeverShared) {
     ServedCounter served;
-    // Connects and says nothing: the server lets it go after its request deadline.
+    // Connects and says nothing: others are answered meanwhile, and it is let go.
     const auto wide = std::wstring(served.pipe.begin(), served.pipe.end());
     HANDLE silent = ::CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                   OPEN_EXISTING, 0, nullptr);
@@ -129,6 +159,50 @@ TEST(PipeServer, ASilentClientIsLetGoAndAPipeNameIsNeverShared) {
     const auto second = PipeServer::Listen(served.pipe, {});
     EXPECT_FALSE(second.server);
     EXPECT_FALSE(PipeServer::Listen("C:\\not-a-pipe", {}).server);
+}
+
+TEST(PipeServer, OneUsersManyConnectionsKeepNoOtherUserOut) {
+    // Silent connections are not let go by their deadline here: only making room helps.
+    PipeServer::Limits limits;
+    limits.requestTimeout = 60s;
+    limits.replyTimeout = 60s;
+    ServedCounter served(limits);
+    // Alice asks as often as one user may, and neither reads her replies to the end nor
+    // closes: each holds its instance.
+    std::vector<std::unique_ptr<RawClient>> alice;
+    for (std::size_t i = 0; i < limits.maxClientsPerUser; ++i) {
+        {
+            std::lock_guard lock(served.mutex);
+            served.identities.push_back(ClientIdentity{kAlice, false});
+        }
+        alice.push_back(std::make_unique<RawClient>(served.pipe));
+        ASSERT_TRUE(alice.back()->Ask());
+        EXPECT_NE(alice.back()->FirstPart().find("bytelora-countd"), std::string::npos);
+    }
+    {
+        std::lock_guard lock(served.mutex);
+        served.identities.push_back(ClientIdentity{kAlice, false});
+    }
+    RawClient oneMore(served.pipe);
+    ASSERT_TRUE(oneMore.Ask());
+    EXPECT_NE(oneMore.FirstPart().find("too many connections of this user"), std::string::npos);
+    // Then she opens more connections than the pipe has instances, and says nothing.
+    std::vector<std::unique_ptr<RawClient>> silent;
+    for (std::size_t i = 0; i < limits.instances + 4; ++i) {
+        silent.push_back(std::make_unique<RawClient>(served.pipe));
+        EXPECT_NE(silent.back()->handle, INVALID_HANDLE_VALUE) << "connection " << i;
+    }
+    // Bob is answered all the same, and so is Alice once she lets one go.
+    const FetchResult bob = served.AskAs(ClientIdentity{kBob, false});
+    ASSERT_TRUE(bob.reply) << bob.problem;
+    EXPECT_EQ(Executables(*bob.reply), std::vector<std::string>{"C:\\bob.exe"});
+    alice.pop_back();
+    FetchResult again;
+    for (int attempt = 0; attempt < 20 && !again.reply; ++attempt) {
+        if (attempt > 0) std::this_thread::sleep_for(50ms);  // her close may be taken up later
+        again = served.AskAs(ClientIdentity{kAlice, false});
+    }
+    EXPECT_TRUE(again.reply) << again.problem;
 }
 
 TEST(CountdClientOnWindows, SaysInOneLineWhenNoCounterAnswers) {
