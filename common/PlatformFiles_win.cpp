@@ -11,16 +11,13 @@
 #include <string>
 
 #include "common/PlatformFiles.h"
+#include "common/WinHandle.h"
 
 namespace bytelora::platform {
 
 namespace {
 constexpr DWORD kInvalidAttributes = INVALID_FILE_ATTRIBUTES;
 
-struct HandleCloser {
-    void operator()(HANDLE handle) const { ::CloseHandle(handle); }
-};
-using OwnedHandle = std::unique_ptr<void, HandleCloser>;
 }
 
 bool DeleteOrdinary(const std::filesystem::path& path) noexcept {
@@ -76,11 +73,11 @@ ReadOutcome ReadWholeFile(const std::filesystem::path& path, std::string& text) 
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (opened == INVALID_HANDLE_VALUE) return ReadOutcome::CannotOpen;
-    const OwnedHandle file(opened);
+    const WinHandle file(opened);
     char buffer[4096];
     for (;;) {
         DWORD got = 0;
-        if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
+        if (!::ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) {
             return ReadOutcome::CannotRead;
         }
         if (got == 0) return ReadOutcome::Read;

@@ -8,29 +8,12 @@
 #include <vector>
 
 #include "common/Translate.h"
+#include "common/WinHandle.h"
 #include "common/WinText.h"
 #include "history/HistoryLog.h"
 
 namespace bytelora {
 namespace {
-
-class UniqueHandle {
-  public:
-    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
-    ~UniqueHandle() {
-        if (valid()) {
-            ::CloseHandle(handle_);
-        }
-    }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-
-    HANDLE get() const { return handle_; }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-
-  private:
-    HANDLE handle_;
-};
 
 std::string Reason(DWORD error) {
     return std::system_category().message(static_cast<int>(error));
@@ -93,17 +76,17 @@ std::string HistoryLogPath(const EnvironmentLookup& environment) {
 
 void AppendToHistoryLog(const std::string& path, const std::string& line) {
     const std::string record = NarrowOrFail(WidenOrFail(line + "\r\n", CP_UTF8), CP_ACP);
-    const UniqueHandle file(::CreateFileW(WidenOrFail(path, CP_UTF8).c_str(),
-                                          FILE_APPEND_DATA | FILE_WRITE_DATA | FILE_READ_ATTRIBUTES,
-                                          kShareAll, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                          nullptr));
-    if (!file.valid()) {
+    const WinHandle file(::CreateFileW(WidenOrFail(path, CP_UTF8).c_str(),
+                                       FILE_APPEND_DATA | FILE_WRITE_DATA | FILE_READ_ATTRIBUTES,
+                                       kShareAll, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                       nullptr));
+    if (!file.Valid()) {
         Fail("write to", path, Reason(::GetLastError()));
     }
-    const AppendLock lock(file.get());
+    const AppendLock lock(file.Get());
 
     LARGE_INTEGER before{};
-    if (!::GetFileSizeEx(file.get(), &before)) {
+    if (!::GetFileSizeEx(file.Get(), &before)) {
         Fail("write to", path, Reason(::GetLastError()));
     }
     // Both offsets all ones: the write goes to the end of the file as it is at that moment.
@@ -112,7 +95,7 @@ void AppendToHistoryLog(const std::string& path, const std::string& line) {
     atEnd.OffsetHigh = 0xFFFFFFFFu;
     DWORD written = 0;
     const DWORD size = static_cast<DWORD>(record.size());
-    const BOOL ok = ::WriteFile(file.get(), record.data(), size, &written, &atEnd);
+    const BOOL ok = ::WriteFile(file.Get(), record.data(), size, &written, &atEnd);
     if (ok && written == size) {
         return;
     }
@@ -121,9 +104,9 @@ void AppendToHistoryLog(const std::string& path, const std::string& line) {
                                    : "only " + std::to_string(written) + " of " +
                                          std::to_string(size) + " bytes could be written";
     LARGE_INTEGER after{};
-    const bool grew = !::GetFileSizeEx(file.get(), &after) || after.QuadPart > before.QuadPart;
-    if (grew && (!::SetFilePointerEx(file.get(), before, nullptr, FILE_BEGIN) ||
-                 !::SetEndOfFile(file.get()))) {
+    const bool grew = !::GetFileSizeEx(file.Get(), &after) || after.QuadPart > before.QuadPart;
+    if (grew && (!::SetFilePointerEx(file.Get(), before, nullptr, FILE_BEGIN) ||
+                 !::SetEndOfFile(file.Get()))) {
         Fail("write to", path,
              reason + "; the partial line could not be taken back (" + Reason(::GetLastError()) +
                  ")");
@@ -133,17 +116,16 @@ void AppendToHistoryLog(const std::string& path, const std::string& line) {
 }
 
 std::string ReadHistoryLog(const std::string& path) {
-    const UniqueHandle file(::CreateFileW(WidenOrFail(path, CP_UTF8).c_str(), GENERIC_READ,
-                                          kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                          nullptr));
-    if (!file.valid()) {
+    const WinHandle file(::CreateFileW(WidenOrFail(path, CP_UTF8).c_str(), GENERIC_READ, kShareAll,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) {
         Fail("read", path, Reason(::GetLastError()));
     }
     std::string text;
     std::vector<char> buffer(65536);
     for (;;) {
         DWORD count = 0;
-        if (!::ReadFile(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &count,
+        if (!::ReadFile(file.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &count,
                         nullptr)) {
             Fail("read", path, Reason(::GetLastError()));
         }

@@ -2,7 +2,9 @@
 
 #include <chrono>
 #include <string>
+#include <utility>
 
+#include "common/WinHandle.h"
 #include "usage/UsageLock.h"
 
 namespace bytelora {
@@ -11,13 +13,10 @@ namespace {
 
 class FileLock final : public UsageLock {
   public:
-    explicit FileLock(HANDLE file) : file_(file) {}
-    ~FileLock() override { CloseHandle(file_); }  // closing it lets the lock go
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
+    explicit FileLock(WinHandle file) : file_(std::move(file)) {}
 
   private:
-    HANDLE file_;
+    WinHandle file_;  // closing it lets the lock go
 };
 
 }  // namespace
@@ -25,17 +24,17 @@ class FileLock final : public UsageLock {
 std::unique_ptr<UsageLock> UsageLock::TryTake(const std::filesystem::path& lockFile,
                                               bool* heldByOther) {
     if (heldByOther) *heldByOther = false;
-    HANDLE file = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return nullptr;
+    WinHandle file(CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return nullptr;
     OVERLAPPED whole{};
-    if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole)) {
+    if (!LockFileEx(file.Get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                    &whole)) {
         if (heldByOther) *heldByOther = GetLastError() == ERROR_LOCK_VIOLATION;
-        CloseHandle(file);
         return nullptr;
     }
-    return std::make_unique<FileLock>(file);
+    return std::make_unique<FileLock>(std::move(file));
 }
 
 std::filesystem::path LockFileFor(const std::filesystem::path& database) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "common/WinHandle.h"
 #include "common/WinText.h"
 #include "countd/client/CountdClient.h"
 
@@ -21,21 +22,6 @@ constexpr const char* kEnableHint =
     "with: sc start bytelora-countd";
 
 using Clock = std::chrono::steady_clock;
-
-class Handle {
-  public:
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    ~Handle() {
-        if (Valid()) ::CloseHandle(handle_);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE Get() const { return handle_; }
-    bool Valid() const { return handle_ && handle_ != INVALID_HANDLE_VALUE; }
-
-  private:
-    HANDLE handle_;
-};
 
 std::string NotRunning(const std::string& pipe, const std::string& why) {
     return "The per-application counter is not running (" + why + " at " + pipe +
@@ -104,8 +90,8 @@ FetchResult FetchCounts(const std::string& pipeName, std::chrono::milliseconds t
             return {std::nullopt, NotRunning(pipeName, "it is busy")};
         }
     }
-    const Handle pipe(raw);
-    const Handle event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    const WinHandle pipe(raw);
+    const WinHandle event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     constexpr std::string_view request = "list\n";
     OVERLAPPED write{};
     write.hEvent = event.Get();

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "countd/daemon/etw/UserNumbers.h"
-#include "countd/daemon/etw/WinHandle_win.h"
+#include "common/WinHandle.h"
 
 namespace bytelora::countd {
 

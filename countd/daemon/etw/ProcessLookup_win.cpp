@@ -1,7 +1,7 @@
 #include "countd/daemon/etw/ProcessLookup_win.h"
 
-// windows.h (through WinHandle_win.h) before the headers that need its types.
-#include "countd/daemon/etw/WinHandle_win.h"
+// windows.h (through WinHandle.h) before the headers that need its types.
+#include "common/WinHandle.h"
 
 #include <sddl.h>
 

@@ -7,9 +7,10 @@
 
 #include <utility>
 
-namespace bytelora::countd {
+namespace bytelora {
 
-// A kernel object handle (process, token, pipe, event) closed when it goes out of scope.
+// A kernel object handle (file, process, token, pipe, event) closed when it goes out of
+// scope. Windows only, like WinText.h.
 class WinHandle {
   public:
     WinHandle() = default;
@@ -37,4 +38,4 @@ class WinHandle {
     HANDLE handle_ = nullptr;
 };
 
-}  // namespace bytelora::countd
+}  // namespace bytelora
