@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/RateUnits.h"
+#include "common/TrayIconShows.h"
 
 namespace bytelora {
 
@@ -14,8 +15,6 @@ class Settings;
 //   Rate Units    Bytes | Bits            how the icon and the meter write the rates
 // A missing or unknown value reads as the first choice, so a damaged setting never
 // stops the program; it is written again the next time the user picks.
-enum class TrayIconShows { Logo, Rates, Graph };
-
 inline constexpr char kTrayIconKey[] = "Tray Icon";
 inline constexpr char kRatesWindowKey[] = "Rates Window";
 inline constexpr char kRateUnitsKey[] = "Rate Units";

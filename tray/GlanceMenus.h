@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "common/RateUnits.h"
-#include "settings/GlanceChoices.h"
+#include "common/TrayIconShows.h"
 #include "tray/TrayMenu.h"
 
 namespace bytelora {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "settings/GlanceChoices.h"
+#include "common/TrayIconShows.h"
 #include "tray/GlanceIconRenderer.h"
 
 namespace bytelora {
