@@ -33,6 +33,19 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The meter's spacing follows its font: a quarter of a line around and between its parts,
+// and a column as wide as the wider arrow.
+struct Spacing {
+    int margin;
+    int arrows;
+    int TextLeft() const { return margin + arrows + margin; }
+};
+
+Spacing SpacingOf(const QFontMetrics& metrics) {
+    return {std::max(2, metrics.height() / 4),
+            std::max(metrics.horizontalAdvance(kDownArrow), metrics.horizontalAdvance(kUpArrow))};
+}
+
 }  // namespace
 
 RatesWindow::RatesWindow() : QWidget(nullptr, RatesWindowType()) {
@@ -104,10 +117,9 @@ void RatesWindow::FitContents() {
         textWidth =
             std::max(textWidth, metrics.horizontalAdvance(Text(FullRate(rate / 8.0, units_))));
     }
-    const int margin = std::max(2, metrics.height() / 4);
-    const int arrows =
-        std::max(metrics.horizontalAdvance(kDownArrow), metrics.horizontalAdvance(kUpArrow));
-    const int width = 2 * margin + arrows + margin + textWidth;
+    const Spacing spacing = SpacingOf(metrics);
+    const int margin = spacing.margin;
+    const int width = spacing.TextLeft() + textWidth + margin;
     int height = 2 * margin + 2 * metrics.height();
     if (showChart_) height += 2 * metrics.height() + margin;
     setFixedSize(width, height);
@@ -115,7 +127,7 @@ void RatesWindow::FitContents() {
 
 QRect RatesWindow::ChartRect() const {
     const QFontMetrics metrics = fontMetrics();
-    const int margin = std::max(2, metrics.height() / 4);
+    const int margin = SpacingOf(metrics).margin;
     const int top = margin + 2 * metrics.height() + margin;
     return {margin, top, width() - 2 * margin, height() - top - margin};
 }
@@ -128,10 +140,9 @@ void RatesWindow::paintEvent(QPaintEvent*) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
     const QFontMetrics metrics = fontMetrics();
-    const int margin = std::max(2, metrics.height() / 4);
-    const int arrows =
-        std::max(metrics.horizontalAdvance(kDownArrow), metrics.horizontalAdvance(kUpArrow));
-    const int textLeft = margin + arrows + margin;
+    const Spacing spacing = SpacingOf(metrics);
+    const int margin = spacing.margin;
+    const int textLeft = spacing.TextLeft();
     const int textWidth = width() - textLeft - margin;
     const int firstBaseline = margin + metrics.ascent();
     const int secondBaseline = firstBaseline + metrics.height();
