@@ -9,7 +9,9 @@ namespace {
 constexpr std::string_view kRequestList = "list";
 constexpr std::string_view kHeaderTag = "bytelora-countd";
 
-bool NeedsEscape(unsigned char c) { return c == '%' || c < 0x20 || c == 0x7f; }
+bool NeedsEscape(unsigned char c) {
+    return c == '%' || c < 0x20 || c == 0x7f;
+}
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -48,7 +50,27 @@ void AppendField(std::string& out, std::string_view field) {
     out += field;
 }
 
-void AppendNumber(std::string& out, std::uint64_t value) { AppendField(out, std::to_string(value)); }
+void AppendNumber(std::string& out, std::uint64_t value) {
+    AppendField(out, std::to_string(value));
+}
+
+// The optional lines of a reply, written only when there is something to say.
+void AppendCountsLine(std::string& out, std::string_view kind,
+                      const std::optional<ByteCounts>& counts) {
+    if (!counts) return;
+    out += kind;
+    AppendNumber(out, counts->received);
+    AppendNumber(out, counts->sent);
+    out += '\n';
+}
+
+void AppendCountLine(std::string& out, std::string_view kind,
+                     const std::optional<std::uint64_t>& count) {
+    if (!count) return;
+    out += kind;
+    AppendNumber(out, *count);
+    out += '\n';
+}
 
 bool ParseProcess(const std::vector<std::string_view>& f, ProcessLine& line) {
     return f.size() == 9 && ParseNumber(f[1], line.pid) && ParseNumber(f[2], line.startTicks) &&
@@ -78,8 +100,8 @@ RequestParse ParseRequest(std::string_view received) {
     }
     if (received.size() >= kMaxRequestBytes) return {RequestState::Bad, "request too long"};
     // What cannot become "list" is refused at once rather than waited for.
-    const std::string_view expected = received.size() <= kRequestList.size() ? kRequestList
-                                                                             : std::string_view("list\r");
+    const std::string_view expected =
+        received.size() <= kRequestList.size() ? kRequestList : std::string_view("list\r");
     if (expected.substr(0, received.size()) != received) {
         return {RequestState::Bad, "unknown request; send \"list\" and a newline"};
     }
@@ -146,33 +168,17 @@ std::string WriteReply(const Reply& reply) {
         AppendField(out, PercentEncode(e.executable));
         out += '\n';
     }
-    if (reply.untagged) {
-        out += "untagged";
-        AppendNumber(out, reply.untagged->received);
-        AppendNumber(out, reply.untagged->sent);
-        out += '\n';
-    }
-    if (reply.kernel) {
-        out += "kernel";
-        AppendNumber(out, reply.kernel->received);
-        AppendNumber(out, reply.kernel->sent);
-        out += '\n';
-    }
-    if (reply.refused) {
-        out += "refused";
-        AppendNumber(out, *reply.refused);
-        out += '\n';
-    }
-    if (reply.lostEvents) {
-        out += "lost";
-        AppendNumber(out, *reply.lostEvents);
-        out += '\n';
-    }
+    AppendCountsLine(out, "untagged", reply.untagged);
+    AppendCountsLine(out, "kernel", reply.kernel);
+    AppendCountLine(out, "refused", reply.refused);
+    AppendCountLine(out, "lost", reply.lostEvents);
     out += "end\n";
     return out;
 }
 
-std::string ErrorLine(std::string_view text) { return "error\t" + PercentEncode(text) + "\n"; }
+std::string ErrorLine(std::string_view text) {
+    return "error\t" + PercentEncode(text) + "\n";
+}
 
 ReplyParse ParseReply(std::string_view text) {
     Reply reply;
@@ -180,7 +186,8 @@ ReplyParse ParseReply(std::string_view text) {
     std::size_t lineNumber = 0;
     while (!text.empty()) {
         const std::size_t newline = text.find('\n');
-        if (newline == std::string_view::npos) return {std::nullopt, "the reply ends in the middle of a line"};
+        if (newline == std::string_view::npos)
+            return {std::nullopt, "the reply ends in the middle of a line"};
         const std::string_view line = text.substr(0, newline);
         text.remove_prefix(newline + 1);
         ++lineNumber;
@@ -189,7 +196,8 @@ ReplyParse ParseReply(std::string_view text) {
         const std::string where = " (line " + std::to_string(lineNumber) + ")";
         if (!header) {
             if (kind == "error" && fields.size() == 2) {
-                return {std::nullopt, "the counter refused: " + PercentDecode(fields[1]).value_or("?")};
+                return {std::nullopt,
+                        "the counter refused: " + PercentDecode(fields[1]).value_or("?")};
             }
             int version = 0;
             if (kind != kHeaderTag || fields.size() != 3 || !ParseNumber(fields[1], version) ||
@@ -198,39 +206,34 @@ ReplyParse ParseReply(std::string_view text) {
             }
             if (version != kProtocolVersion) {
                 return {std::nullopt, "the counter speaks version " + std::to_string(version) +
-                                          ", this program version " + std::to_string(kProtocolVersion)};
+                                          ", this program version " +
+                                          std::to_string(kProtocolVersion)};
             }
             header = true;
             continue;
         }
         if (kind == "process") {
             ProcessLine process;
-            if (!ParseProcess(fields, process)) return {std::nullopt, "a malformed process line" + where};
+            if (!ParseProcess(fields, process))
+                return {std::nullopt, "a malformed process line" + where};
             reply.processes.push_back(std::move(process));
         } else if (kind == "exited") {
             ExitedLine exited;
-            if (!ParseExited(fields, exited)) return {std::nullopt, "a malformed exited line" + where};
+            if (!ParseExited(fields, exited))
+                return {std::nullopt, "a malformed exited line" + where};
             reply.exited.push_back(std::move(exited));
-        } else if (kind == "untagged") {
+        } else if (kind == "untagged" || kind == "kernel") {
             ByteCounts counts;
-            if (!ParseCounts(fields, counts)) return {std::nullopt, "a malformed untagged line" + where};
-            reply.untagged = counts;
-        } else if (kind == "kernel") {
-            ByteCounts counts;
-            if (!ParseCounts(fields, counts))
-                return {std::nullopt, "a malformed kernel line" + where};
-            reply.kernel = counts;
-        } else if (kind == "refused") {
-            std::uint64_t count = 0;
-            if (fields.size() != 2 || !ParseNumber(fields[1], count))
-                return {std::nullopt, "a malformed refused line" + where};
-            reply.refused = count;
-        } else if (kind == "lost") {
-            std::uint64_t lost = 0;
-            if (fields.size() != 2 || !ParseNumber(fields[1], lost)) {
-                return {std::nullopt, "a malformed lost line" + where};
+            if (!ParseCounts(fields, counts)) {
+                return {std::nullopt, "a malformed " + std::string(kind) + " line" + where};
             }
-            reply.lostEvents = lost;
+            (kind == "untagged" ? reply.untagged : reply.kernel) = counts;
+        } else if (kind == "refused" || kind == "lost") {
+            std::uint64_t count = 0;
+            if (fields.size() != 2 || !ParseNumber(fields[1], count)) {
+                return {std::nullopt, "a malformed " + std::string(kind) + " line" + where};
+            }
+            (kind == "refused" ? reply.refused : reply.lostEvents) = count;
         } else if (kind == "end" && fields.size() == 1) {
             if (!text.empty()) return {std::nullopt, "text after the end of the reply"};
             return {std::move(reply), {}};
