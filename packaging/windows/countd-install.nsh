@@ -21,6 +21,8 @@ countd_create:
   ExecWait '"$SYSDIR\sc.exe" failure bytelora-countd reset= 86400 actions= restart/5000/restart/10000/restart/60000'
   ExecWait '"$SYSDIR\sc.exe" start bytelora-countd' $R4
   IntCmp $R4 0 countd_started
+  ; 1056: running already (an install over one that could not be stopped)
+  IntCmp $R4 1056 countd_started
   IntOp $R3 $R3 + 1
   IntCmp $R3 20 countd_started
   Sleep 2000

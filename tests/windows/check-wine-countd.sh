@@ -2,7 +2,8 @@
 # The per-application counter as the installer sets it up, in a fresh wine prefix. Wine
 # has no working trace session, so the installer is told to have the service play a
 # recorded event file (/REPLAY=): the silent install creates and starts the service,
-# `bytelora-cli.exe apps --json` gives the recording's table, the Applications window
+# `bytelora-cli.exe apps --json` gives the recording's table, and does again after an
+# install over the running one, the Applications window
 # shows it (a screenshot), the service started without the recording stops with its one
 # line, `apps` then says the counter is not running and exits 1, and the uninstaller
 # removes the service.
@@ -65,6 +66,12 @@ ask_counter() {
 ask_counter || { cat "$work/apps.err" "$bin/bytelora-countd.log" >&2; fail "bytelora-cli.exe apps --json found no counter after the install"; }
 apps=$(printf '%s' "$apps" | tr -d '\r')
 [ "$apps" = "$expected" ] || { cat "$work/apps.err" "$bin/bytelora-countd.log" >&2; printf 'got:      %s\nexpected: %s\n' "$apps" "$expected" >&2; fail "apps --json is not the recording's table"; }
+
+# An install over the running one (an upgrade): the earlier install is removed first,
+# its service stopped and taken away, and the service runs again on the new files.
+wine "$installer" /S '/REPLAY=C:\kernel-network.events' || fail "the install over the running one failed"
+ask_counter || { cat "$work/apps.err" "$bin/bytelora-countd.log" >&2; fail "no counter after the install over the running one"; }
+[ "$(printf '%s' "$apps" | tr -d '\r')" = "$expected" ] || fail "apps --json after the install over the running one is not the recording's table"
 
 # The Applications window, from the tray menu: Show Bytelora, Interfaces..., Data usage...,
 # Applications...
