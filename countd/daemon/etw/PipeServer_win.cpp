@@ -195,12 +195,15 @@ bool PipeServer::Write(Connection& connection) {
 }
 
 // The request is whole (or unusable): the reply, an error line, or a refusal.
+// Who sent it is told first, whatever it is: a connection with a bad request is still
+// its user's, and counts among theirs when room must be made.
 void PipeServer::Answer(Connection& connection, const ReplyMaker& makeReply) {
     const RequestParse request = ParseRequest(connection.received);
-    if (request.state == RequestState::Bad) {
-        connection.reply = ErrorLine(request.error);
-    } else if (!(connection.client = identify_(connection.pipe.Get()))) {
+    connection.client = identify_(connection.pipe.Get());
+    if (!connection.client) {
         connection.reply = ErrorLine("cannot tell who you are");
+    } else if (request.state == RequestState::Bad) {
+        connection.reply = ErrorLine(request.error);
     } else {
         std::size_t held = 0;
         for (const auto& other : connections_) {
@@ -269,21 +272,23 @@ void PipeServer::Advance(Connection& connection, const ReplyMaker& makeReply) {
 }
 
 // When `newcomer` took the last waiting instance, another connection makes way, so that
-// the next client finds one: the oldest that has not sent its request (every real client
-// sends it at once), else the oldest of the user who holds the most. A user who opens
-// many connections thus pushes out only their own, or those of a user holding as many.
+// the next client finds one: the oldest whose user is not known (it has not sent its
+// request, which every real client sends at once, or could not be told), else the oldest
+// of the user who holds the most. A user who opens many connections thus pushes out only
+// their own, or those of a user holding as many.
 void PipeServer::MakeRoom(const Connection& newcomer) {
-    Connection* silent = nullptr;
+    Connection* unknown = nullptr;
     std::map<std::string, std::size_t> held;
     for (const auto& connection : connections_) {
         if (connection->stage == Connection::Stage::Waiting) return;  // room enough
-        if (connection->client) ++held[connection->client->sid];
-        if (connection.get() != &newcomer && connection->stage == Connection::Stage::Reading &&
-            (!silent || connection->arrival < silent->arrival)) {
-            silent = connection.get();
+        if (connection->client) {
+            ++held[connection->client->sid];
+        } else if (connection.get() != &newcomer &&
+                   (!unknown || connection->arrival < unknown->arrival)) {
+            unknown = connection.get();
         }
     }
-    Connection* victim = silent;
+    Connection* victim = unknown;
     if (!victim) {
         std::size_t most = 0;
         for (const auto& [sid, count] : held) most = std::max(most, count);

@@ -205,6 +205,28 @@ TEST(PipeServer, OneUsersManyConnectionsKeepNoOtherUserOut) {
     EXPECT_TRUE(again.reply) << again.problem;
 }
 
+TEST(PipeServer, ConnectionsWithBadRequestsAreTheirUsersAndMakeWay) {
+    PipeServer::Limits limits;
+    limits.replyTimeout = 60s;
+    ServedCounter served(limits);
+    // Alice sends nonsense on more connections than the pipe has instances, reads the
+    // refusal and keeps each open.
+    std::vector<std::unique_ptr<RawClient>> alice;
+    for (std::size_t i = 0; i < limits.instances + 4; ++i) {
+        {
+            std::lock_guard lock(served.mutex);
+            served.identities.push_back(ClientIdentity{kAlice, false});
+        }
+        alice.push_back(std::make_unique<RawClient>(served.pipe));
+        DWORD written = 0;
+        ASSERT_TRUE(::WriteFile(alice.back()->handle, "nonsense\n", 9, &written, nullptr));
+        EXPECT_NE(alice.back()->FirstPart().find("error"), std::string::npos) << "connection " << i;
+    }
+    const FetchResult bob = served.AskAs(ClientIdentity{kBob, false});
+    ASSERT_TRUE(bob.reply) << bob.problem;
+    EXPECT_EQ(Executables(*bob.reply), std::vector<std::string>{"C:\\bob.exe"});
+}
+
 TEST(CountdClientOnWindows, SaysInOneLineWhenNoCounterAnswers) {
     const FetchResult missing = FetchCounts(UniquePipe(), 1s);
     EXPECT_FALSE(missing.reply);
