@@ -54,7 +54,9 @@ std::optional<ClientIdentity> PipeServer::ClientOfToken(HANDLE pipe) {
 // One instance of the pipe and where its conversation stands. It never moves (its
 // OVERLAPPED belongs to the system while an operation is under way).
 struct PipeServer::Connection {
-    enum class Stage { Waiting, Reading, Writing, Closing };
+    // Unusable: the system would not listen on it; tried again at the next tick.
+    enum class Stage { Waiting, Reading, Writing, Closing, Unusable };
+    bool Busy() const { return stage != Stage::Waiting && stage != Stage::Unusable; }
 
     WinHandle pipe;
     WinHandle event{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
@@ -139,21 +141,27 @@ void PipeServer::Listen(Connection& connection) {
     connection.answered = false;
     connection.reply.clear();
     connection.written = 0;
+    connection.underWay = false;
     for (int attempt = 0; attempt < 3; ++attempt) {
         ::ResetEvent(connection.event.Get());
-        if (::ConnectNamedPipe(connection.pipe.Get(), &connection.io)) break;
-        const DWORD error = ::GetLastError();
+        const BOOL now = ::ConnectNamedPipe(connection.pipe.Get(), &connection.io);
+        const DWORD error = now ? ERROR_PIPE_CONNECTED : ::GetLastError();
         if (error == ERROR_IO_PENDING) {
             connection.underWay = true;
             return;
         }
-        if (error == ERROR_PIPE_CONNECTED) break;      // came between the making and the call
+        if (error == ERROR_PIPE_CONNECTED) {
+            // Came between the making and the call: the loop takes it up as if the wait
+            // had ended.
+            ::SetEvent(connection.event.Get());
+            return;
+        }
+        if (error != ERROR_NO_DATA) break;
         ::DisconnectNamedPipe(connection.pipe.Get());  // one that came and went already
     }
-    // Connected at once (or the instance is unusable, which the next step finds): the
-    // loop takes it up as if the wait had ended.
-    connection.underWay = false;
-    ::SetEvent(connection.event.Get());
+    // Left out until the next tick rather than tried again without end; the other
+    // instances serve on.
+    connection.stage = Connection::Stage::Unusable;
 }
 
 // Ends the conversation on this instance, whatever it was doing, and waits for the next.
@@ -252,6 +260,8 @@ void PipeServer::Advance(Connection& connection, const ReplyMaker& makeReply) {
         case Connection::Stage::Closing:
             if (!done || moved == 0) return Recycle(connection);
             break;
+        case Connection::Stage::Unusable:
+            return;
     }
     bool started = false;
     switch (connection.stage) {
@@ -266,6 +276,7 @@ void PipeServer::Advance(Connection& connection, const ReplyMaker& makeReply) {
             started = Read(connection, connection.buffer, sizeof connection.buffer);
             break;
         case Connection::Stage::Waiting:
+        case Connection::Stage::Unusable:
             return;
     }
     if (!started) Recycle(connection);
@@ -283,7 +294,7 @@ void PipeServer::MakeRoom(const Connection& newcomer) {
         if (connection->stage == Connection::Stage::Waiting) return;  // room enough
         if (connection->client) {
             ++held[connection->client->sid];
-        } else if (connection.get() != &newcomer &&
+        } else if (connection.get() != &newcomer && connection->Busy() &&
                    (!unknown || connection->arrival < unknown->arrival)) {
             unknown = connection.get();
         }
@@ -311,7 +322,7 @@ void PipeServer::Run(const ReplyMaker& makeReply, const std::function<void()>& o
         auto wakeAt = nextTick;
         for (const auto& connection : connections_) {
             waits.push_back(connection->event.Get());
-            if (connection->stage != Connection::Stage::Waiting) {
+            if (connection->Busy()) {
                 wakeAt = std::min(wakeAt, connection->deadline);
             }
         }
@@ -329,11 +340,12 @@ void PipeServer::Run(const ReplyMaker& makeReply, const std::function<void()>& o
         }
         const auto now = Clock::now();
         for (const auto& connection : connections_) {
-            if (connection->stage != Connection::Stage::Waiting && now >= connection->deadline) {
-                Recycle(*connection);
-            }
+            if (connection->Busy() && now >= connection->deadline) Recycle(*connection);
         }
         if (now >= nextTick) {
+            for (const auto& connection : connections_) {
+                if (connection->stage == Connection::Stage::Unusable) Recycle(*connection);
+            }
             onTick();
             nextTick = Clock::now() + limits_.tick;
         }
