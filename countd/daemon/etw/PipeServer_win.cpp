@@ -71,6 +71,13 @@ struct PipeServer::Connection {
     std::string reply;
     std::size_t written = 0;
     char buffer[kMaxRequestBytes];
+
+    // Whether the operation just begun (`finished` is what its call returned) is under
+    // way: the event tells when it is done, even when it is done already.
+    bool Began(BOOL finished) {
+        underWay = finished || ::GetLastError() == ERROR_IO_PENDING;
+        return underWay;
+    }
 };
 
 PipeServer::Listening PipeServer::Listen(const std::string& name, Limits limits,
@@ -178,28 +185,17 @@ void PipeServer::Recycle(Connection& connection) {
 
 bool PipeServer::Read(Connection& connection, char* into, std::size_t size) {
     ::ResetEvent(connection.event.Get());
-    connection.underWay = true;
-    if (::ReadFile(connection.pipe.Get(), into, static_cast<DWORD>(size), nullptr,
-                   &connection.io) ||
-        ::GetLastError() == ERROR_IO_PENDING) {
-        return true;  // the event tells when it is done, even when it is done already
-    }
-    connection.underWay = false;
-    return false;
+    return connection.Began(
+        ::ReadFile(connection.pipe.Get(), into, static_cast<DWORD>(size), nullptr, &connection.io));
 }
 
 bool PipeServer::Write(Connection& connection) {
     const DWORD chunk = static_cast<DWORD>(
         std::min<std::size_t>(connection.reply.size() - connection.written, kBufferBytes));
     ::ResetEvent(connection.event.Get());
-    connection.underWay = true;
-    if (::WriteFile(connection.pipe.Get(), connection.reply.data() + connection.written, chunk,
-                    nullptr, &connection.io) ||
-        ::GetLastError() == ERROR_IO_PENDING) {
-        return true;
-    }
-    connection.underWay = false;
-    return false;
+    return connection.Began(::WriteFile(connection.pipe.Get(),
+                                        connection.reply.data() + connection.written, chunk,
+                                        nullptr, &connection.io));
 }
 
 // The request is whole (or unusable): the reply, an error line, or a refusal.
@@ -231,7 +227,6 @@ void PipeServer::Advance(Connection& connection, const ReplyMaker& makeReply) {
     DWORD moved = 0;
     const bool done = !connection.underWay ||
                       ::GetOverlappedResult(connection.pipe.Get(), &connection.io, &moved, FALSE);
-    const bool wasUnderWay = connection.underWay;
     connection.underWay = false;
     switch (connection.stage) {
         case Connection::Stage::Waiting:
@@ -249,7 +244,7 @@ void PipeServer::Advance(Connection& connection, const ReplyMaker& makeReply) {
             }
             break;
         case Connection::Stage::Writing:
-            if (!done || (wasUnderWay && moved == 0)) return Recycle(connection);
+            if (!done || moved == 0) return Recycle(connection);
             connection.written += moved;
             if (connection.written == connection.reply.size()) {
                 // Wait for the client's close: it has then read all it wanted, and
